@@ -1,0 +1,16 @@
+#include "app/appresources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace; it also keeps the linker
+// from dropping the resources compiled into the static library.
+static void initMestrelResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void ensureResourcesLoaded()
+{
+    static const bool loaded = (initMestrelResources(), true);
+    Q_UNUSED(loaded);
+}

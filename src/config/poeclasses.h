@@ -1,0 +1,32 @@
+#pragma once
+
+#include "config/switchconfig.h"
+
+#include <QString>
+
+// Typing rules of the allowed-PoE-classes field: digits come out as a
+// comma-separated list of distinct classes 0..4, at most "0,1,2,3,4".
+struct ClassesEdit
+{
+    enum Outcome {
+        Ignore, // empty text: leave the stored classes as they are
+        Accept, // the text stands as typed
+        Replace, // the field must show `text` instead
+    };
+    Outcome outcome = Ignore;
+    QString text;
+};
+
+// Decides what becomes of `text` after an edit; `lastAccepted` is the text
+// the field last accepted.
+ClassesEdit normalizeClassesText(const QString &text, const QString &lastAccepted);
+
+// The classes marked in entries 0..4, ascending and distinct ("1,3").
+QString sortedClassesText(const std::array<quint8, 8> &classes);
+
+// The entries among the first five that are in use, in stored order ("3,1").
+QString storedClassesText(const std::array<quint8, 8> &classes);
+
+// The list for a text: entry k takes part k of the text split at ","
+// (an empty or non-numeric part gives 0), the other entries are unused.
+std::array<quint8, 8> classesFromText(const QString &text);

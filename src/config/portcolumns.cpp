@@ -1,0 +1,219 @@
+#include "config/portcolumns.h"
+
+#include "config/poeclasses.h"
+
+namespace {
+
+const QStringList offOn = {QStringLiteral("Off"), QStringLiteral("On")};
+
+QString onOff(quint8 value)
+{
+    return value ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+} // namespace
+
+QString portColumnHeader(int column)
+{
+    static const char *const headers[PortColumn::Count] = {
+        "Port\nState",          "Link\nAlarm",       "Auto\nNegotiation",
+        "Speed",                "Duplex\nMode",      "Auto\nCrossing",
+        "MDI\nState",           "Flow\nControl",     "Broadcast\nMode",
+        "Broadcast\nThreshold", "Multicast\nMode",   "Multicast\nThreshold",
+        "Jumbo\nFrames",        "QoS\nTrust\nMode",  "Port\nPriority",
+        "Energy\nEfficient\nEthernet", "PoE\nState", "PoE\nPriority",
+        "PoE\nClasses",         "PoE\nUser Set\nLimit [W]",
+    };
+    if (column < 0 || column >= PortColumn::Count)
+        return QString();
+    return QString::fromLatin1(headers[column]);
+}
+
+QStringList portColumnEditorItems(int column)
+{
+    switch (column) {
+    case PortColumn::Speed:
+        return {QStringLiteral("10Mbps"), QStringLiteral("100Mbps")};
+    case PortColumn::DuplexMode:
+        return {QStringLiteral("HDX"), QStringLiteral("FDX")};
+    case PortColumn::MdiState:
+        return {QStringLiteral("MDI"), QStringLiteral("MDIX")};
+    case PortColumn::QosTrustMode:
+        return {}; // trust mode is changed in the panel only
+    case PortColumn::PortPriority:
+        return {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                QStringLiteral("6"), QStringLiteral("7")};
+    case PortColumn::PoePriority:
+        return {QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Critical")};
+    case PortColumn::AdminState:
+    case PortColumn::AlarmLink:
+    case PortColumn::AutoNeg:
+    case PortColumn::AutoCrossing:
+    case PortColumn::FlowControl:
+    case PortColumn::BroadcastStormProtection:
+    case PortColumn::MulticastStormProtection:
+    case PortColumn::JumboFrames:
+    case PortColumn::Eee:
+    case PortColumn::PoeAdminState:
+        return offOn;
+    default:
+        return {};
+    }
+}
+
+QString poeLimitCellText(int watts)
+{
+    return watts == 0 ? QStringLiteral("-") : QString::number(watts);
+}
+
+std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column)
+{
+    if (portIndex < 0 || portIndex >= kMaxPorts)
+        return std::nullopt;
+    const PortConfig &p = config.ports[portIndex];
+    switch (column) {
+    case PortColumn::AdminState:
+        return QVariant(p.adminState == 1 ? QStringLiteral("On") : QStringLiteral("Off"));
+    case PortColumn::AlarmLink:
+        return QVariant(onOff(p.alarmLink));
+    case PortColumn::AutoNeg:
+        return QVariant(onOff(p.autoNeg));
+    case PortColumn::Speed:
+        switch (p.speed) {
+        case 1:
+            return QVariant(QStringLiteral("10Mbps"));
+        case 2:
+            return QVariant(QStringLiteral("100Mbps"));
+        case 3:
+            return QVariant(QStringLiteral("-"));
+        default:
+            return std::nullopt;
+        }
+    case PortColumn::DuplexMode:
+        if (p.duplexMode == 1)
+            return QVariant(QStringLiteral("HDX"));
+        if (p.duplexMode == 2)
+            return QVariant(QStringLiteral("FDX"));
+        return std::nullopt;
+    case PortColumn::AutoCrossing:
+        return QVariant(onOff(p.autoCrossing));
+    case PortColumn::MdiState:
+        return QVariant(p.mdiState == 1 ? QStringLiteral("MDI") : QStringLiteral("MDIX"));
+    case PortColumn::FlowControl:
+        return QVariant(onOff(p.flowControl));
+    case PortColumn::BroadcastStormProtection:
+        return QVariant(onOff(p.broadcastStormProtection));
+    case PortColumn::BroadcastStormThreshold:
+        return QVariant(int(p.broadcastStormThreshold));
+    case PortColumn::MulticastStormProtection:
+        return QVariant(onOff(p.multicastStormProtection));
+    case PortColumn::MulticastStormThreshold:
+        return QVariant(int(p.multicastStormThreshold));
+    case PortColumn::JumboFrames:
+        return QVariant(onOff(p.jumboFrames));
+    case PortColumn::QosTrustMode:
+        switch (p.portQosTrustMode) {
+        case 0:
+            return QVariant(QStringLiteral("untrusted"));
+        case 1:
+            return QVariant(QStringLiteral("trustDot1p"));
+        case 2:
+            return QVariant(QStringLiteral("trustIpDscp"));
+        default:
+            return std::nullopt;
+        }
+    case PortColumn::PortPriority:
+        if (p.portPriority > 7)
+            return std::nullopt;
+        return QVariant(QString::number(p.portPriority));
+    case PortColumn::Eee:
+        return QVariant(onOff(p.eee));
+    case PortColumn::PoeAdminState:
+        return QVariant(onOff(p.poeAdminState));
+    case PortColumn::PoePriority:
+        switch (p.poePriority) {
+        case 1:
+            return QVariant(QStringLiteral("Low"));
+        case 2:
+            return QVariant(QStringLiteral("High"));
+        case 3:
+            return QVariant(QStringLiteral("Critical"));
+        default:
+            return std::nullopt;
+        }
+    case PortColumn::AllowedPoEClasses:
+        return QVariant(config.hasPoE() ? storedClassesText(p.allowedPoEClasses) : QStringLiteral("-"));
+    case PortColumn::AllowedPoEOverride:
+        return QVariant(config.hasPoE() ? poeLimitCellText(p.allowedPoEOverride)
+                                        : QStringLiteral("-"));
+    default:
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+quint8 *byteField(PortConfig &p, int column)
+{
+    switch (column) {
+    case PortColumn::AdminState:
+        return &p.adminState;
+    case PortColumn::AlarmLink:
+        return &p.alarmLink;
+    case PortColumn::AutoNeg:
+        return &p.autoNeg;
+    case PortColumn::Speed:
+        return &p.speed;
+    case PortColumn::DuplexMode:
+        return &p.duplexMode;
+    case PortColumn::AutoCrossing:
+        return &p.autoCrossing;
+    case PortColumn::MdiState:
+        return &p.mdiState;
+    case PortColumn::FlowControl:
+        return &p.flowControl;
+    case PortColumn::BroadcastStormProtection:
+        return &p.broadcastStormProtection;
+    case PortColumn::BroadcastStormThreshold:
+        return &p.broadcastStormThreshold;
+    case PortColumn::MulticastStormProtection:
+        return &p.multicastStormProtection;
+    case PortColumn::MulticastStormThreshold:
+        return &p.multicastStormThreshold;
+    case PortColumn::JumboFrames:
+        return &p.jumboFrames;
+    case PortColumn::QosTrustMode:
+        return &p.portQosTrustMode;
+    case PortColumn::PortPriority:
+        return &p.portPriority;
+    case PortColumn::Eee:
+        return &p.eee;
+    case PortColumn::PoeAdminState:
+        return &p.poeAdminState;
+    case PortColumn::PoePriority:
+        return &p.poePriority;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+int portFieldValue(const PortConfig &port, int column)
+{
+    if (column == PortColumn::AllowedPoEOverride)
+        return port.allowedPoEOverride;
+    const quint8 *field = byteField(const_cast<PortConfig &>(port), column);
+    return field ? *field : 0;
+}
+
+void setPortFieldValue(PortConfig &port, int column, int value)
+{
+    if (column == PortColumn::AllowedPoEOverride) {
+        port.allowedPoEOverride = quint16(value);
+        return;
+    }
+    if (quint8 *field = byteField(port, column))
+        *field = quint8(value);
+}

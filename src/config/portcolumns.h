@@ -1,0 +1,56 @@
+#pragma once
+
+#include "config/switchconfig.h"
+
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+// Columns of the port settings table, one per port parameter, in the order
+// the panel lists them.
+namespace PortColumn {
+enum : int {
+    AdminState,
+    AlarmLink,
+    AutoNeg,
+    Speed,
+    DuplexMode,
+    AutoCrossing,
+    MdiState,
+    FlowControl,
+    BroadcastStormProtection,
+    BroadcastStormThreshold,
+    MulticastStormProtection,
+    MulticastStormThreshold,
+    JumboFrames,
+    QosTrustMode,
+    PortPriority,
+    Eee,
+    PoeAdminState,
+    PoePriority,
+    AllowedPoEClasses,
+    AllowedPoEOverride,
+    Count
+};
+}
+
+// The header text of a column (with its line breaks).
+QString portColumnHeader(int column);
+
+// The items the column's table editor offers; the table matches them to the
+// panel's items by text, so their order may differ from the panel's.
+QStringList portColumnEditorItems(int column);
+
+// The cell of `column` for port `portIndex` as the record holds it; empty
+// where a value has no text (for example a speed of 0), so the cell keeps
+// what it showed.
+std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column);
+
+// The user limit as the table shows it: "-" for 0.
+QString poeLimitCellText(int watts);
+
+// The field a column shows, in its stored (file) encoding. Columns without
+// a single numeric field (the PoE classes) read as 0 and are not written.
+int portFieldValue(const PortConfig &port, int column);
+void setPortFieldValue(PortConfig &port, int column, int value);

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Mestrel need,
+# but only those that are missing. Runs apt-get directly as root, through sudo
+# otherwise; does nothing when everything is present.
+set -e
+
+PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core"
+
+missing=""
+for pkg in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $pkg"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+    SUDO="sudo"
+else
+    echo "Missing packages:$missing" >&2
+    echo "Run 'make' as root or install sudo." >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends $missing
