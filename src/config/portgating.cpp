@@ -157,7 +157,11 @@ void PortGating::applyCopperPoE(int kind)
         setEnabled({ui->label_poePriority, ui->comboBox_poePriority}, false);
         ui->comboBox_poePriority->setCurrentIndex(0);
         setEnabled({ui->label_allowedPoEClasses, ui->lineEdit_allowedPoEClasses}, false);
-        ui->lineEdit_allowedPoEClasses->setText(QString());
+        // Emptying the disabled field makes its handler show "-" and clear
+        // the target ports' classes; an already empty field gets "-" at
+        // once, so that happens every time.
+        QLineEdit *classes = ui->lineEdit_allowedPoEClasses;
+        classes->setText(classes->text().isEmpty() ? QStringLiteral("-") : QString());
         setEnabled({ui->label_allowedPoEOverride, ui->label_allowedPoEOverride_2, limit}, false);
         limit->setSpecialValueText(QStringLiteral("-"));
         showInfo(m_config.hasPoE());
@@ -184,7 +188,10 @@ void PortGating::applyCopperPoE(int kind)
     if (ui->lineEdit_allowedPoEClasses->text() == QLatin1String("0,1,2,3,4")) {
         setEnabled({ui->label_allowedPoEOverride, ui->label_allowedPoEOverride_2, limit}, true);
     } else {
+        // Cleared in the target ports whatever the spin box's state was, so
+        // the record never keeps a limit the panel shows as "-".
         setEnabled({ui->label_allowedPoEOverride, ui->label_allowedPoEOverride_2}, false);
+        limit->setEnabled(true);
         limit->setValue(0);
         limit->setEnabled(false);
     }
