@@ -79,8 +79,10 @@ void PortLabels::showProductPicture(const ProductRecord &row)
     const QPixmap picture(row.imagePath);
     m_productImage->setPixmap(
             picture.scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation));
-    m_productImage->setStyleSheet(
-            QStringLiteral("background-color : transparent; border: transparent;font-size: 12px;"));
+    // Restyling the picture restyles all 32 labels on it; only the first
+    // model needs it.
+    setStyleIfChanged(m_productImage, QStringLiteral("background-color : transparent; "
+                                                     "border: transparent;font-size: 12px;"));
     m_productImage->show();
     reposition();
 }
