@@ -22,10 +22,12 @@
 class WindowDriver
 {
 public:
-    WindowDriver() : window(std::make_unique<MainWindow>())
+    WindowDriver()
+        : window(std::make_unique<MainWindow>())
     {
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("main window not exposed");
     }
 
     template<typename T = QWidget> T *find(const char *name) const
@@ -59,8 +61,8 @@ public:
     void ctrlClickPort(int index) { clickPort(index, Qt::ControlModifier); }
     bool isSelected(int index) const
     {
-        return portLabel(index)->styleSheet()
-                == QLatin1String("background-color : transparent;border: 2px solid red");
+        return portLabel(index)->styleSheet() ==
+            QLatin1String("background-color : transparent;border: 2px solid red");
     }
     QString selection() const
     {

@@ -21,19 +21,21 @@
 namespace {
 
 const QString kGroupBoxStyle = QStringLiteral(
-        "QGroupBox{padding: 5px;border: 1px solid white;border-radius: 2px;margin-top: 10px;} "
-        "QGroupBox::title {top: -10px;left: 10px;}");
-const QString kSketchStyle = QStringLiteral(
-        "QGroupBox{padding: 5px;border: 2px solid white;border-radius: 2px;"
-        "margin-bottom:6px;margin-top:6px;} QGroupBox::title {top: -10px;left: 10px;}");
+    "QGroupBox{padding: 5px;border: 1px solid white;border-radius: 2px;margin-top: 10px;} "
+    "QGroupBox::title {top: -10px;left: 10px;}");
+const QString kSketchStyle =
+    QStringLiteral("QGroupBox{padding: 5px;border: 2px solid white;border-radius: 2px;"
+                   "margin-bottom:6px;margin-top:6px;} QGroupBox::title {top: -10px;left: 10px;}");
 const QString kPlainLabelStyle =
-        QStringLiteral("background-color : transparent; border: transparent;font-size: 12px;");
+    QStringLiteral("background-color : transparent; border: transparent;font-size: 12px;");
 const QColor kWindowColour(218, 224, 234, 255);
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), helpPage(QStringLiteral("Mestrel.html"))
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , helpPage(QStringLiteral("Mestrel.html"))
 {
     ensureResourcesLoaded();
     ui->setupUi(this);
@@ -42,8 +44,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_portLabels = new PortLabels(ui->label_productImage, this);
     m_portTable = new PortTable(ui->tableView_portSettings, m_state.config, this);
     m_gating = std::make_unique<PortGating>(ui, m_state.config);
-    m_panel = std::make_unique<PortPanel>(ui, m_state.config, *m_portLabels, *m_gating,
-                                          *m_portTable);
+    m_panel =
+        std::make_unique<PortPanel>(ui, m_state.config, *m_portLabels, *m_gating, *m_portTable);
     m_selection = std::make_unique<PortSelection>(ui, m_state.config, *m_portLabels, *m_panel,
                                                   *m_gating, *m_portTable, this);
     m_generalFields = std::make_unique<GeneralFields>(ui, m_state);
@@ -116,8 +118,8 @@ void MainWindow::centreOnScreen()
 
 void MainWindow::applyWindowStyle()
 {
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/Image/icon.png"))
-                                .scaled(20, 20, Qt::IgnoreAspectRatio)));
+    setWindowIcon(
+        QIcon(QPixmap(QStringLiteral(":/Image/icon.png")).scaled(20, 20, Qt::IgnoreAspectRatio)));
     setWindowTitle(QStringLiteral("Mestrel"));
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::Window, QBrush(kWindowColour, Qt::SolidPattern));
@@ -159,8 +161,7 @@ void MainWindow::createActions()
         {&germanAct, "&German", QKeySequence::UnknownKey, "", &MainWindow::gerLan},
         {&onlineHelpAct, "&Online Help", QKeySequence::HelpContents, "Online Help",
          &MainWindow::onlineHelp},
-        {&webSiteAct, "Webs&ite", QKeySequence::UnknownKey, "Open website",
-         &MainWindow::webSite},
+        {&webSiteAct, "Webs&ite", QKeySequence::UnknownKey, "Open website", &MainWindow::webSite},
         {&aboutAct, "&About", QKeySequence::UnknownKey, "Show the application's About box",
          &MainWindow::about},
     };
@@ -206,7 +207,7 @@ void MainWindow::showLogo()
     const QPixmap logo(QStringLiteral(":/Image/logo.png"));
     ui->label_oemLogo->setFixedSize(150, 50);
     ui->label_oemLogo->setPixmap(
-            logo.scaled(150, 50, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        logo.scaled(150, 50, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ui->label_oemLogo->setStyleSheet(kPlainLabelStyle);
 }
 

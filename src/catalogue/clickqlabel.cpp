@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 
-clickQlabel::clickQlabel(QWidget *parent) : QLabel(parent) { }
+clickQlabel::clickQlabel(QWidget *parent)
+    : QLabel(parent)
+{ }
 
 void clickQlabel::mousePressEvent(QMouseEvent *event)
 {

@@ -10,9 +10,9 @@
 #include <QStyle>
 
 const QString PortLabels::selectedLabelStyle =
-        QStringLiteral("background-color : transparent;border: 2px solid red");
+    QStringLiteral("background-color : transparent;border: 2px solid red");
 const QString PortLabels::unselectedLabelStyle =
-        QStringLiteral("background-color : transparent;border: 1px solid black");
+    QStringLiteral("background-color : transparent;border: 1px solid black");
 
 namespace {
 
@@ -35,8 +35,8 @@ PortLabels::PortLabels(QLabel *productImage, QObject *owner)
     for (int i = 0; i < kMaxPorts; ++i) {
         auto *label = new clickQlabel(productImage);
         label->hide();
-        label->setText(QStringLiteral("<font color='White'>") + QString::number(i + 1)
-                       + QStringLiteral("</font>"));
+        label->setText(QStringLiteral("<font color='White'>") + QString::number(i + 1) +
+                       QStringLiteral("</font>"));
         label->setFont(font);
         label->setStyleSheet(unselectedLabelStyle);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -78,19 +78,20 @@ void PortLabels::showProductPicture(const ProductRecord &row)
 {
     const QPixmap picture(row.imagePath);
     m_productImage->setPixmap(
-            picture.scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation));
+        picture.scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation));
     // Restyling the picture restyles all 32 labels on it; only the first
     // model needs it.
-    setStyleIfChanged(m_productImage, QStringLiteral("background-color : transparent; "
-                                                     "border: transparent;font-size: 12px;"));
+    setStyleIfChanged(m_productImage,
+                      QStringLiteral("background-color : transparent; "
+                                     "border: transparent;font-size: 12px;"));
     m_productImage->show();
     reposition();
 }
 
 bool PortLabels::isSelected(int index) const
 {
-    return index >= 0 && index < kMaxPorts
-            && m_labels[index]->styleSheet().contains(QLatin1String("2px"));
+    return index >= 0 && index < kMaxPorts &&
+        m_labels[index]->styleSheet().contains(QLatin1String("2px"));
 }
 
 void PortLabels::setSelected(int index, bool selected)
@@ -150,9 +151,9 @@ QPoint PortLabels::pictureOrigin() const
     const QPixmap picture = m_productImage->pixmap(Qt::ReturnByValue);
     if (picture.isNull())
         return QPoint(0, 0);
-    const QRect drawn = QStyle::alignedRect(m_productImage->layoutDirection(),
-                                            m_productImage->alignment(), picture.size(),
-                                            m_productImage->contentsRect());
+    const QRect drawn =
+        QStyle::alignedRect(m_productImage->layoutDirection(), m_productImage->alignment(),
+                            picture.size(), m_productImage->contentsRect());
     return drawn.topLeft();
 }
 

@@ -55,8 +55,8 @@ private:
     void reposition();
 
     QLabel *m_productImage;
-    std::array<clickQlabel *, kMaxPorts> m_labels{};
-    std::array<QRect, kMaxPorts> m_rects{};
+    std::array<clickQlabel *, kMaxPorts> m_labels {};
+    std::array<QRect, kMaxPorts> m_rects {};
     int m_shownCount = 0;
     QSignalMapper *m_singleClickMapper;
     QSignalMapper *m_controlClickMapper;

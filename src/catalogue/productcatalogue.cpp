@@ -8,7 +8,7 @@ using Rects = std::array<QRect, kMaxPorts>;
 
 Rects rects(std::initializer_list<QRect> list)
 {
-    Rects result{};
+    Rects result {};
     int i = 0;
     for (const QRect &r : list)
         result[i++] = r;
@@ -18,18 +18,12 @@ Rects rects(std::initializer_list<QRect> list)
 // Port label positions, in pixels of the 212 x 300 product pictures.
 
 // Five ports in one column, a gap before the fifth (rows 1 and 4).
-const Rects fivePortColumn = rects({{94, 48, 24, 31},
-                                    {94, 84, 24, 31},
-                                    {94, 118, 24, 31},
-                                    {94, 152, 24, 32},
-                                    {94, 222, 24, 31}});
+const Rects fivePortColumn = rects(
+    {{94, 48, 24, 31}, {94, 84, 24, 31}, {94, 118, 24, 31}, {94, 152, 24, 32}, {94, 222, 24, 31}});
 
 // Four copper ports and a fibre port below them (rows 6 to 8 and 16).
-const Rects fourPlusFibre = rects({{94, 48, 24, 31},
-                                   {94, 84, 24, 31},
-                                   {94, 118, 24, 31},
-                                   {94, 152, 24, 32},
-                                   {91, 204, 30, 50}});
+const Rects fourPlusFibre = rects(
+    {{94, 48, 24, 31}, {94, 84, 24, 31}, {94, 118, 24, 31}, {94, 152, 24, 32}, {91, 204, 30, 50}});
 
 // Eight ports in one column (rows 2 and 5).
 const Rects eightPortColumn = rects({{94, 40, 24, 24},
@@ -42,14 +36,22 @@ const Rects eightPortColumn = rects({{94, 40, 24, 24},
                                      {94, 236, 24, 24}});
 
 // Sixteen ports in two columns, odd ports on the left (row 3).
-const Rects sixteenPortColumns = rects({{83, 45, 22, 24},  {106, 45, 22, 24},
-                                        {83, 70, 22, 25},  {106, 70, 22, 25},
-                                        {83, 96, 22, 25},  {106, 96, 22, 25},
-                                        {83, 122, 22, 25}, {106, 122, 22, 25},
-                                        {83, 148, 22, 25}, {106, 148, 22, 25},
-                                        {83, 174, 22, 25}, {106, 174, 22, 25},
-                                        {83, 200, 22, 25}, {106, 200, 22, 25},
-                                        {83, 226, 22, 25}, {106, 226, 22, 25}});
+const Rects sixteenPortColumns = rects({{83, 45, 22, 24},
+                                        {106, 45, 22, 24},
+                                        {83, 70, 22, 25},
+                                        {106, 70, 22, 25},
+                                        {83, 96, 22, 25},
+                                        {106, 96, 22, 25},
+                                        {83, 122, 22, 25},
+                                        {106, 122, 22, 25},
+                                        {83, 148, 22, 25},
+                                        {106, 148, 22, 25},
+                                        {83, 174, 22, 25},
+                                        {106, 174, 22, 25},
+                                        {83, 200, 22, 25},
+                                        {106, 200, 22, 25},
+                                        {83, 226, 22, 25},
+                                        {106, 226, 22, 25}});
 
 // Six copper ports in two columns and three fibre ports (row 9).
 const Rects sixPlusThreeFibre = rects({{58, 50, 22, 24},
@@ -107,8 +109,8 @@ const Rects eightPortsTwoColumns = rects({{74, 27, 20, 20},
                                           {119, 147, 20, 20}});
 
 ProductRecord row(quint8 configId, const char *name, quint8 kindMask, quint8 speedMask,
-                  const char *picture, quint8 portCount, quint8 fibrePorts,
-                  const Rects &portRect, quint8 jumbo)
+                  const char *picture, quint8 portCount, quint8 fibrePorts, const Rects &portRect,
+                  quint8 jumbo)
 {
     ProductRecord r;
     r.configId = configId;

@@ -17,7 +17,7 @@ struct ProductRecord
     QString imagePath; // resource path of the product picture
     quint8 portCount = 0;
     quint8 nonTpPortCount = 0; // fibre ports, always the last ones
-    std::array<QRect, kMaxPorts> portRect{}; // label of port i+1, in picture pixels
+    std::array<QRect, kMaxPorts> portRect {}; // label of port i+1, in picture pixels
     quint8 jumboFrameSupport = 0;
 
     int twistedPairCount() const { return portCount - nonTpPortCount; }

@@ -16,13 +16,16 @@ QString onOff(quint8 value)
 QString portColumnHeader(int column)
 {
     static const char *const headers[PortColumn::Count] = {
-        "Port\nState",          "Link\nAlarm",       "Auto\nNegotiation",
-        "Speed",                "Duplex\nMode",      "Auto\nCrossing",
-        "MDI\nState",           "Flow\nControl",     "Broadcast\nMode",
-        "Broadcast\nThreshold", "Multicast\nMode",   "Multicast\nThreshold",
-        "Jumbo\nFrames",        "QoS\nTrust\nMode",  "Port\nPriority",
-        "Energy\nEfficient\nEthernet", "PoE\nState", "PoE\nPriority",
-        "PoE\nClasses",         "PoE\nUser Set\nLimit [W]",
+        "Port\nState",       "Link\nAlarm",
+        "Auto\nNegotiation", "Speed",
+        "Duplex\nMode",      "Auto\nCrossing",
+        "MDI\nState",        "Flow\nControl",
+        "Broadcast\nMode",   "Broadcast\nThreshold",
+        "Multicast\nMode",   "Multicast\nThreshold",
+        "Jumbo\nFrames",     "QoS\nTrust\nMode",
+        "Port\nPriority",    "Energy\nEfficient\nEthernet",
+        "PoE\nState",        "PoE\nPriority",
+        "PoE\nClasses",      "PoE\nUser Set\nLimit [W]",
     };
     if (column < 0 || column >= PortColumn::Count)
         return QString();
@@ -41,9 +44,8 @@ QStringList portColumnEditorItems(int column)
     case PortColumn::QosTrustMode:
         return {}; // trust mode is changed in the panel only
     case PortColumn::PortPriority:
-        return {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                QStringLiteral("6"), QStringLiteral("7")};
+        return {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7")};
     case PortColumn::PoePriority:
         return {QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Critical")};
     case PortColumn::AdminState:
@@ -143,7 +145,8 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
             return std::nullopt;
         }
     case PortColumn::AllowedPoEClasses:
-        return QVariant(config.hasPoE() ? storedClassesText(p.allowedPoEClasses) : QStringLiteral("-"));
+        return QVariant(config.hasPoE() ? storedClassesText(p.allowedPoEClasses)
+                                        : QStringLiteral("-"));
     case PortColumn::AllowedPoEOverride:
         return QVariant(config.hasPoE() ? poeLimitCellText(p.allowedPoEOverride)
                                         : QStringLiteral("-"));

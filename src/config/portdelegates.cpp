@@ -15,10 +15,27 @@ constexpr int kClassesMaxLength = 9;
 
 } // namespace
 
-ComboBoxDelegate::ComboBoxDelegate(TableEditState &state, QObject *parent)
-    : QStyledItemDelegate(parent), m_state(state)
+PortCellDelegate::PortCellDelegate(TableEditState &state, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_state(state)
+{ }
+
+void PortCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                            const QModelIndex &) const
 {
+    editor->setGeometry(option.rect);
 }
+
+bool PortCellDelegate::takeCellClick() const
+{
+    const bool armed = m_state.cellClicked;
+    m_state.cellClicked = false;
+    return armed;
+}
+
+ComboBoxDelegate::ComboBoxDelegate(TableEditState &state, QObject *parent)
+    : PortCellDelegate(state, parent)
+{ }
 
 QWidget *ComboBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                         const QModelIndex &index) const
@@ -29,15 +46,15 @@ QWidget *ComboBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     // Open on the cell's value, quietly: nothing has been picked yet. The
     // items are matched by text because their order can differ from the
     // panel's.
-    const QString value = m_state.cellClicked ? m_state.clickedCellValue
-                                              : index.data(Qt::DisplayRole).toString();
+    const QString value =
+        m_state.cellClicked ? m_state.clickedCellValue : index.data(Qt::DisplayRole).toString();
     m_state.cellClicked = false;
     const int item = editor->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (item >= 0)
         editor->setCurrentIndex(item);
 
-    connect(editor, &QComboBox::currentTextChanged, this,
-            &ComboBoxDelegate::onCurrentIndexChanged, Qt::UniqueConnection);
+    connect(editor, &QComboBox::currentTextChanged, this, &ComboBoxDelegate::onCurrentIndexChanged,
+            Qt::UniqueConnection);
     return editor;
 }
 
@@ -51,16 +68,9 @@ void ComboBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
 {
     // Normally the panel handler rewrites the cell; only an armed click
     // writes the editor's text here.
-    if (!m_state.cellClicked)
+    if (!takeCellClick())
         return;
-    m_state.cellClicked = false;
     model->setData(index, static_cast<QComboBox *>(editor)->currentText(), Qt::EditRole);
-}
-
-void ComboBoxDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                            const QModelIndex &) const
-{
-    editor->setGeometry(option.rect);
 }
 
 void ComboBoxDelegate::onCurrentIndexChanged(const QString &text)
@@ -69,9 +79,8 @@ void ComboBoxDelegate::onCurrentIndexChanged(const QString &text)
 }
 
 SpinBoxDelegate::SpinBoxDelegate(TableEditState &state, QObject *parent)
-    : QStyledItemDelegate(parent), m_state(state)
-{
-}
+    : PortCellDelegate(state, parent)
+{ }
 
 QWidget *SpinBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                        const QModelIndex &index) const
@@ -94,18 +103,11 @@ void SpinBoxDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
 void SpinBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                    const QModelIndex &index) const
 {
-    if (!m_state.cellClicked)
+    if (!takeCellClick())
         return;
-    m_state.cellClicked = false;
     auto *spin = static_cast<QSpinBox *>(editor);
     spin->interpretText();
     model->setData(index, spin->value(), Qt::EditRole);
-}
-
-void SpinBoxDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                           const QModelIndex &) const
-{
-    editor->setGeometry(option.rect);
 }
 
 void SpinBoxDelegate::valueChanged(const QString &text)
@@ -114,17 +116,15 @@ void SpinBoxDelegate::valueChanged(const QString &text)
 }
 
 LineEditDelegate::LineEditDelegate(TableEditState &state, QObject *parent)
-    : QStyledItemDelegate(parent), m_state(state)
-{
-}
+    : PortCellDelegate(state, parent)
+{ }
 
 QWidget *LineEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                         const QModelIndex &index) const
 {
     auto *editor = new QLineEdit(parent);
     if (index.column() == PortColumn::AllowedPoEClasses) {
-        editor->setValidator(
-                new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
+        editor->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
         editor->setMaxLength(kClassesMaxLength);
     }
     connect(editor, &QLineEdit::textChanged, this, &LineEditDelegate::valueChanged);
@@ -145,16 +145,9 @@ void LineEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 void LineEditDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const
 {
-    if (!m_state.cellClicked)
+    if (!takeCellClick())
         return;
-    m_state.cellClicked = false;
     model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
-}
-
-void LineEditDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                            const QModelIndex &) const
-{
-    editor->setGeometry(option.rect);
 }
 
 void LineEditDelegate::valueChanged(const QString &text)

@@ -10,9 +10,28 @@ struct TableEditState
     QString clickedCellValue;
 };
 
+// What the three delegates share: the editor fills its cell, and a model
+// write from the editor happens only while a cell click is armed.
+class PortCellDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    PortCellDelegate(TableEditState &state, QObject *parent);
+
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
+
+protected:
+    // Consumes the armed click; true if there was one.
+    bool takeCellClick() const;
+
+    TableEditState &m_state;
+};
+
 // Combo-box editor for the Off/On and list columns. Every pick is passed on
 // as text; the window matches it to the panel's item by text.
-class ComboBoxDelegate : public QStyledItemDelegate
+class ComboBoxDelegate : public PortCellDelegate
 {
     Q_OBJECT
 
@@ -24,21 +43,16 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
 
 signals:
     void currentValueofCombo(const QString &text);
 
 public slots:
     void onCurrentIndexChanged(const QString &text);
-
-private:
-    TableEditState &m_state;
 };
 
 // Spin-box editor for the two storm thresholds and the PoE user limit.
-class SpinBoxDelegate : public QStyledItemDelegate
+class SpinBoxDelegate : public PortCellDelegate
 {
     Q_OBJECT
 
@@ -50,22 +64,17 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
 
 signals:
     void currentValueChanged(const QString &text);
 
 public slots:
     void valueChanged(const QString &text);
-
-private:
-    TableEditState &m_state;
 };
 
 // Line-edit editor for the allowed PoE classes, with the typing rules of
 // the panel's classes field.
-class LineEditDelegate : public QStyledItemDelegate
+class LineEditDelegate : public PortCellDelegate
 {
     Q_OBJECT
 
@@ -77,8 +86,6 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
 
 signals:
     void currentValueChanged(const QString &text);
@@ -87,6 +94,5 @@ public slots:
     void valueChanged(const QString &text);
 
 private:
-    TableEditState &m_state;
     mutable QString m_lastAcceptedClasses;
 };

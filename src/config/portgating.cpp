@@ -34,9 +34,10 @@ constexpr int kSpeedAutoItem = 2; // "-": speed left to auto negotiation
 
 } // namespace
 
-PortGating::PortGating(Ui::MainWindow *ui, const SwitchConfig &config) : ui(ui), m_config(config)
-{
-}
+PortGating::PortGating(Ui::MainWindow *ui, const SwitchConfig &config)
+    : ui(ui)
+    , m_config(config)
+{ }
 
 const ProductRecord &PortGating::selectedRow() const
 {
@@ -47,9 +48,9 @@ void PortGating::apply(int kind)
 {
     const ProductRecord &row = selectedRow();
     const bool hasAlarms = row.configId < kFirstConfigIdWithoutAlarms;
-    setEnabled({ui->label_psuAlarm1, ui->label_psuAlarm2, ui->comboBox_psuAlarm1,
-                ui->comboBox_psuAlarm2},
-               hasAlarms);
+    setEnabled(
+        {ui->label_psuAlarm1, ui->label_psuAlarm2, ui->comboBox_psuAlarm1, ui->comboBox_psuAlarm2},
+        hasAlarms);
     if (kind < NoPort || kind > FibreGigabit)
         return;
 
@@ -71,9 +72,9 @@ void PortGating::apply(int kind)
         applySpeedChain();
     }
 
-    setEnabled({ui->label_flowControl, ui->comboBox_flowControl,
-                ui->label_broadcastStormProtection, ui->comboBox_broadcastStormProtection,
-                ui->label_multicastStormProtection, ui->comboBox_multicastStormProtection},
+    setEnabled({ui->label_flowControl, ui->comboBox_flowControl, ui->label_broadcastStormProtection,
+                ui->comboBox_broadcastStormProtection, ui->label_multicastStormProtection,
+                ui->comboBox_multicastStormProtection},
                port);
     setEnabled({ui->label_broadcastStormThreshold, ui->spinBox_broadcastStormThreshold},
                port && ui->comboBox_broadcastStormProtection->currentIndex() == 1);
@@ -124,8 +125,8 @@ void PortGating::applySpeedChain()
         disableSpeedAutoItem();
         return;
     }
-    setEnabled({ui->label_speed, ui->comboBox_speed, ui->label_duplexMode,
-                ui->comboBox_duplexMode, ui->label_autoCrossing, ui->comboBox_autoCrossing},
+    setEnabled({ui->label_speed, ui->comboBox_speed, ui->label_duplexMode, ui->comboBox_duplexMode,
+                ui->label_autoCrossing, ui->comboBox_autoCrossing},
                true);
     setEnabled({ui->label_mdiState, ui->comboBox_mdiState},
                ui->comboBox_autoCrossing->currentIndex() != 1);

@@ -22,7 +22,11 @@ constexpr int kSpeed10 = 1;
 
 PortPanel::PortPanel(Ui::MainWindow *ui, SwitchConfig &config, PortLabels &labels,
                      PortGating &gating, PortTable &table)
-    : ui(ui), m_config(config), m_labels(labels), m_gating(gating), m_table(table)
+    : ui(ui)
+    , m_config(config)
+    , m_labels(labels)
+    , m_gating(gating)
+    , m_table(table)
 {
     m_rows = {
         {PortColumn::AdminState, ui->comboBox_adminState, 0, Targets::Standard, Regate::Never},
@@ -30,8 +34,7 @@ PortPanel::PortPanel(Ui::MainWindow *ui, SwitchConfig &config, PortLabels &label
         {PortColumn::AutoNeg, ui->comboBox_autoNeg, 0, Targets::Standard, Regate::Always},
         {PortColumn::Speed, ui->comboBox_speed, 1, Targets::Standard, Regate::Never},
         {PortColumn::DuplexMode, ui->comboBox_duplexMode, 1, Targets::Standard, Regate::Never},
-        {PortColumn::AutoCrossing, ui->comboBox_autoCrossing, 0, Targets::Standard,
-         Regate::Always},
+        {PortColumn::AutoCrossing, ui->comboBox_autoCrossing, 0, Targets::Standard, Regate::Always},
         {PortColumn::MdiState, ui->comboBox_mdiState, 0, Targets::Standard, Regate::Never},
         {PortColumn::FlowControl, ui->comboBox_flowControl, 0, Targets::Standard, Regate::Never},
         {PortColumn::BroadcastStormProtection, ui->comboBox_broadcastStormProtection, 0,
@@ -43,8 +46,7 @@ PortPanel::PortPanel(Ui::MainWindow *ui, SwitchConfig &config, PortLabels &label
         {PortColumn::MulticastStormThreshold, ui->spinBox_multicastStormThreshold, 0,
          Targets::Standard, Regate::Never},
         {PortColumn::JumboFrames, ui->comboBox_jumboFrames, 0, Targets::Standard, Regate::Never},
-        {PortColumn::QosTrustMode, ui->comboBox_qosTrustMode, 0, Targets::Standard,
-         Regate::Never},
+        {PortColumn::QosTrustMode, ui->comboBox_qosTrustMode, 0, Targets::Standard, Regate::Never},
         {PortColumn::PortPriority, ui->comboBox_portpriority, 0, Targets::PortPriority,
          Regate::InSelectAllMode},
         {PortColumn::Eee, ui->comboBox_eee, 0, Targets::Standard, Regate::Never},
@@ -116,8 +118,7 @@ QVector<int> PortPanel::targetPorts(Targets targets) const
 
 bool PortPanel::writesCellOnlyWhenStored(int column, bool selectAll) const
 {
-    return column == PortColumn::PortPriority
-            || (column == PortColumn::AdminState && !selectAll);
+    return column == PortColumn::PortPriority || (column == PortColumn::AdminState && !selectAll);
 }
 
 QVariant PortPanel::cellValue(const Row &row) const
@@ -137,8 +138,8 @@ void PortPanel::valueChanged(int column, int value)
         return;
     const bool selectAll = selectAllMode();
     const QVector<int> ports = targetPorts(row->targets);
-    const bool regate = row->regate == Regate::Always
-            || (row->regate == Regate::InSelectAllMode && selectAll);
+    const bool regate =
+        row->regate == Regate::Always || (row->regate == Regate::InSelectAllMode && selectAll);
 
     PortTable::UpdateGuard updating(m_table);
     for (int p : ports) {
@@ -254,10 +255,10 @@ void PortPanel::showPort(int portIndex)
         ui->comboBox_mdiState->setCurrentIndex(port.mdiState);
         ui->comboBox_flowControl->setCurrentIndex(port.flowControl);
         ui->comboBox_broadcastStormProtection->setCurrentIndex(
-                port.broadcastStormProtection == 1 ? 1 : 0);
+            port.broadcastStormProtection == 1 ? 1 : 0);
         ui->spinBox_broadcastStormThreshold->setValue(port.broadcastStormThreshold);
         ui->comboBox_multicastStormProtection->setCurrentIndex(
-                port.multicastStormProtection == 1 ? 1 : 0);
+            port.multicastStormProtection == 1 ? 1 : 0);
         ui->spinBox_multicastStormThreshold->setValue(port.multicastStormThreshold);
         ui->comboBox_jumboFrames->setCurrentIndex(port.jumboFrames == 1 ? 1 : 0);
         ui->comboBox_qosTrustMode->setCurrentIndex(port.portQosTrustMode);

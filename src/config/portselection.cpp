@@ -27,13 +27,11 @@ PortSelection::PortSelection(Ui::MainWindow *ui, SwitchConfig &config, PortLabel
     , m_gating(gating)
     , m_table(table)
     , m_window(window)
-{
-}
+{ }
 
 PortKind PortSelection::kindOf(int port) const
 {
-    return portKindOf(catalogueRow(ui->comboBox_productSelection->currentIndex()), m_config,
-                      port);
+    return portKindOf(catalogueRow(ui->comboBox_productSelection->currentIndex()), m_config, port);
 }
 
 void PortSelection::setSelectAllChecked(bool checked)

@@ -14,9 +14,10 @@ constexpr int kRowHeaderWidth = 60;
 } // namespace
 
 PortTable::PortTable(QTableView *view, const SwitchConfig &config, QObject *parent)
-    : QObject(parent), m_view(view), m_config(config)
-{
-}
+    : QObject(parent)
+    , m_view(view)
+    , m_config(config)
+{ }
 
 void PortTable::build(int portCount)
 {
@@ -60,9 +61,9 @@ void PortTable::build(int portCount)
 
     for (int column = 0; column < PortColumn::Count; ++column) {
         QAbstractItemDelegate *delegate = combo;
-        if (column == PortColumn::BroadcastStormThreshold
-            || column == PortColumn::MulticastStormThreshold
-            || column == PortColumn::AllowedPoEOverride)
+        if (column == PortColumn::BroadcastStormThreshold ||
+            column == PortColumn::MulticastStormThreshold ||
+            column == PortColumn::AllowedPoEOverride)
             delegate = spin;
         else if (column == PortColumn::AllowedPoEClasses)
             delegate = line;

@@ -36,7 +36,11 @@ public:
     class UpdateGuard
     {
     public:
-        explicit UpdateGuard(PortTable &table) : m_table(table) { ++m_table.m_updating; }
+        explicit UpdateGuard(PortTable &table)
+            : m_table(table)
+        {
+            ++m_table.m_updating;
+        }
         ~UpdateGuard() { --m_table.m_updating; }
         UpdateGuard(const UpdateGuard &) = delete;
         UpdateGuard &operator=(const UpdateGuard &) = delete;

@@ -8,10 +8,9 @@ auto portTie(const PortConfig &p)
 {
     return std::tie(p.flowControl, p.adminState, p.jumboFrames, p.broadcastStormProtection,
                     p.broadcastStormThreshold, p.multicastStormProtection,
-                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg,
-                    p.speed, p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState,
-                    p.poePriority, p.allowedPoEClasses, p.vlanId, p.portPriority,
-                    p.allowedPoEOverride);
+                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg, p.speed,
+                    p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState, p.poePriority,
+                    p.allowedPoEClasses, p.vlanId, p.portPriority, p.allowedPoEOverride);
 }
 
 auto configTie(const SwitchConfig &c)

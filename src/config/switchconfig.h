@@ -32,14 +32,17 @@ struct PortConfig
     quint8 eee = 0;
     quint8 poeAdminState = 0;
     quint8 poePriority = 0; // 1 = low, 2 = high, 3 = critical
-    std::array<quint8, 8> allowedPoEClasses{}; // class numbers in entry order, unused entries 0xFF
+    std::array<quint8, 8> allowedPoEClasses {}; // class numbers in entry order, unused entries 0xFF
     quint16 vlanId = 0;
     quint8 portPriority = 0;
     quint16 allowedPoEOverride = 0; // user set PoE limit in watts
 };
 
 bool operator==(const PortConfig &a, const PortConfig &b);
-inline bool operator!=(const PortConfig &a, const PortConfig &b) { return !(a == b); }
+inline bool operator!=(const PortConfig &a, const PortConfig &b)
+{
+    return !(a == b);
+}
 
 // The one configuration the program edits: model identity, general
 // information, global parameters, QoS tables and one PortConfig per port.
@@ -54,21 +57,21 @@ struct SwitchConfig
     quint8 nonTpPortCount = 0; // the last ports are fibre ports
 
     // General information; text buffers are zero-filled after the text.
-    std::array<char, 8> fileRelease{}; // digits of xx.x.xx at bytes 0-1, 2, 3-4
-    std::array<char, 100> contactName{};
-    std::array<char, 100> location{};
-    std::array<char, 9> componentId{}; // no terminating zero when all nine are used
+    std::array<char, 8> fileRelease {}; // digits of xx.x.xx at bytes 0-1, 2, 3-4
+    std::array<char, 100> contactName {};
+    std::array<char, 100> location {};
+    std::array<char, 9> componentId {}; // no terminating zero when all nine are used
 
     // Global parameters.
     quint8 psuAlarm1 = 0;
     quint8 psuAlarm2 = 0;
     quint32 agingTime = 0; // seconds, 0..1048575
     quint8 qosTrustMode = 0; // 0 untrusted, 1 802.1p, 2 IP DSCP
-    std::array<quint8, 4> trafficClassScheme{};
-    std::array<quint8, 8> dot1pTrafficClass{}; // by 802.1p priority
-    std::array<quint8, 64> dscpTrafficClass{}; // by DSCP value
+    std::array<quint8, 4> trafficClassScheme {};
+    std::array<quint8, 8> dot1pTrafficClass {}; // by 802.1p priority
+    std::array<quint8, 64> dscpTrafficClass {}; // by DSCP value
 
-    std::array<PortConfig, kMaxPorts> ports{}; // entry p-1 for port p
+    std::array<PortConfig, kMaxPorts> ports {}; // entry p-1 for port p
 
     // Ports 1..twistedPairCount() are twisted-pair ports.
     int twistedPairCount() const { return portCount - nonTpPortCount; }
@@ -76,18 +79,21 @@ struct SwitchConfig
 };
 
 bool operator==(const SwitchConfig &a, const SwitchConfig &b);
-inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b) { return !(a == b); }
+inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b)
+{
+    return !(a == b);
+}
 
 // The default of every field that a reset refills.
 struct SwitchDefaults
 {
-    std::array<char, 8> fileRelease{};
+    std::array<char, 8> fileRelease {};
     quint8 psuAlarm1 = 0;
     quint8 psuAlarm2 = 0;
     quint32 agingTime = 0;
     quint8 qosTrustMode = 0;
-    std::array<quint8, 8> dot1pTrafficClass{};
-    std::array<quint8, 64> dscpTrafficClass{};
+    std::array<quint8, 8> dot1pTrafficClass {};
+    std::array<quint8, 64> dscpTrafficClass {};
     PortConfig port; // speed is held as 2; the reset stores speed + 1
 };
 

@@ -57,7 +57,7 @@ void TestMainWindow::menus()
     const QList<QAction *> barActions = d.window->menuBar()->actions();
     for (QAction *a : barActions)
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Documentation", "&Help"}));
+    QCOMPARE(titles, (QStringList {"&File", "&Documentation", "&Help"}));
 
     auto texts = [](QMenu *menu) {
         QStringList list;
@@ -66,11 +66,11 @@ void TestMainWindow::menus()
         return list;
     };
     QCOMPARE(texts(barActions[0]->menu()),
-             (QStringList{"&New", "&Open", "&Save", "&SaveAs", "E&xit"}));
-    QCOMPARE(texts(barActions[1]->menu()), (QStringList{"&Export"}));
+             (QStringList {"&New", "&Open", "&Save", "&SaveAs", "E&xit"}));
+    QCOMPARE(texts(barActions[1]->menu()), (QStringList {"&Export"}));
     QMenu *help = barActions[2]->menu();
-    QCOMPARE(texts(help), (QStringList{"&Language", "&Online Help", "Webs&ite", "&About"}));
-    QCOMPARE(texts(help->actions().first()->menu()), (QStringList{"&English", "&German"}));
+    QCOMPARE(texts(help), (QStringList {"&Language", "&Online Help", "Webs&ite", "&About"}));
+    QCOMPARE(texts(help->actions().first()->menu()), (QStringList {"&English", "&German"}));
 }
 
 void TestMainWindow::actions_data()
@@ -80,18 +80,35 @@ void TestMainWindow::actions_data()
     QTest::addColumn<QString>("statusTip");
     QTest::addColumn<bool>("inAMenu");
 
-    QTest::newRow("new") << "&New" << shortcutText(QKeySequence::New) << "Create a new file" << true;
-    QTest::newRow("open") << "&Open" << shortcutText(QKeySequence::Open) << "Open an existing file" << true;
-    QTest::newRow("save") << "&Save" << shortcutText(QKeySequence::Save) << "Save the document to disk" << true;
-    QTest::newRow("save as") << "&SaveAs" << shortcutText(QKeySequence::SaveAs) << "SaveAs the document" << true;
-    QTest::newRow("save to usb") << "&Save to USB" << shortcutText(QKeySequence::SaveAs) << "Save to USb the document" << false;
-    QTest::newRow("exit") << "E&xit" << shortcutText(QKeySequence::Quit) << "Exit the application" << true;
-    QTest::newRow("export") << "&Export" << "" << "Export" << true;
-    QTest::newRow("english") << "&English" << "" << "" << true;
-    QTest::newRow("german") << "&German" << "" << "" << true;
-    QTest::newRow("help") << "&Online Help" << shortcutText(QKeySequence::HelpContents) << "Online Help" << true;
-    QTest::newRow("website") << "Webs&ite" << "" << "Open website" << true;
-    QTest::newRow("about") << "&About" << "" << "Show the application's About box" << true;
+    QTest::newRow("new") << "&New" << shortcutText(QKeySequence::New) << "Create a new file"
+                         << true;
+    QTest::newRow("open") << "&Open" << shortcutText(QKeySequence::Open) << "Open an existing file"
+                          << true;
+    QTest::newRow("save") << "&Save" << shortcutText(QKeySequence::Save)
+                          << "Save the document to disk" << true;
+    QTest::newRow("save as") << "&SaveAs" << shortcutText(QKeySequence::SaveAs)
+                             << "SaveAs the document" << true;
+    QTest::newRow("save to usb") << "&Save to USB" << shortcutText(QKeySequence::SaveAs)
+                                 << "Save to USb the document" << false;
+    QTest::newRow("exit") << "E&xit" << shortcutText(QKeySequence::Quit) << "Exit the application"
+                          << true;
+    QTest::newRow("export") << "&Export"
+                            << ""
+                            << "Export" << true;
+    QTest::newRow("english") << "&English"
+                             << ""
+                             << "" << true;
+    QTest::newRow("german") << "&German"
+                            << ""
+                            << "" << true;
+    QTest::newRow("help") << "&Online Help" << shortcutText(QKeySequence::HelpContents)
+                          << "Online Help" << true;
+    QTest::newRow("website") << "Webs&ite"
+                             << ""
+                             << "Open website" << true;
+    QTest::newRow("about") << "&About"
+                           << ""
+                           << "Show the application's About box" << true;
 }
 
 void TestMainWindow::actions()
@@ -120,11 +137,20 @@ void TestMainWindow::actions()
 void TestMainWindow::formActionsDoNothing()
 {
     WindowDriver d;
-    const char *names[] = {"actionNew", "actionLoad", "actionSave", "actionSave_As",
-                           "actionSave_to_USB", "actionExit", "actionExport",
-                           "actionOnline_Help", "actionZerlow_Website", "actionAbout",
-                           "actionText_Fields", "actionExit_Secure_Mode",
-                           "actionExit_Secure_Mode_2", "actionExit_Secure_Mode_3"};
+    const char *names[] = {"actionNew",
+                           "actionLoad",
+                           "actionSave",
+                           "actionSave_As",
+                           "actionSave_to_USB",
+                           "actionExit",
+                           "actionExport",
+                           "actionOnline_Help",
+                           "actionZerlow_Website",
+                           "actionAbout",
+                           "actionText_Fields",
+                           "actionExit_Secure_Mode",
+                           "actionExit_Secure_Mode_2",
+                           "actionExit_Secure_Mode_3"};
     d.clickPort(2);
     const SwitchConfig before = d.config();
     for (const char *name : names) {
@@ -214,13 +240,22 @@ void TestMainWindow::everyComboHasOneConnectionPerSignal()
     // One run through currentIndexChanged and one through activated: a
     // pick that changes the index runs the handler exactly twice.
     WindowDriver d;
-    const char *combos[] = {"comboBox_adminState", "comboBox_alarmLink", "comboBox_speed",
-                            "comboBox_autoNeg", "comboBox_autoCrossing",
-                            "comboBox_duplexMode", "comboBox_mdiState", "comboBox_flowControl",
+    const char *combos[] = {"comboBox_adminState",
+                            "comboBox_alarmLink",
+                            "comboBox_speed",
+                            "comboBox_autoNeg",
+                            "comboBox_autoCrossing",
+                            "comboBox_duplexMode",
+                            "comboBox_mdiState",
+                            "comboBox_flowControl",
                             "comboBox_broadcastStormProtection",
-                            "comboBox_multicastStormProtection", "comboBox_jumboFrames",
-                            "comboBox_qosTrustMode", "comboBox_portpriority", "comboBox_eee",
-                            "comboBox_poeAdminState", "comboBox_poePriority"};
+                            "comboBox_multicastStormProtection",
+                            "comboBox_jumboFrames",
+                            "comboBox_qosTrustMode",
+                            "comboBox_portpriority",
+                            "comboBox_eee",
+                            "comboBox_poeAdminState",
+                            "comboBox_poePriority"};
     for (const char *name : combos) {
         QComboBox *box = d.combo(name);
         QCOMPARE(ConnectionCount::of(box, SIGNAL(activated(int))), 1);

@@ -27,11 +27,13 @@ void TestPortLabels::clickSignals_data()
     QTest::addColumn<int>("doubled");
 
     QTest::newRow("left") << int(Qt::LeftButton) << 0 << false << 1 << 0 << 0;
-    QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier) << false << 0 << 1 << 0;
-    QTest::newRow("ctrl+shift is plain") << int(Qt::LeftButton)
-                                         << int(Qt::ControlModifier | Qt::ShiftModifier) << false
-                                         << 1 << 0 << 0;
-    QTest::newRow("shift is plain") << int(Qt::LeftButton) << int(Qt::ShiftModifier) << false << 1 << 0 << 0;
+    QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier) << false << 0 << 1
+                          << 0;
+    QTest::newRow("ctrl+shift is plain")
+        << int(Qt::LeftButton) << int(Qt::ControlModifier | Qt::ShiftModifier) << false << 1 << 0
+        << 0;
+    QTest::newRow("shift is plain")
+        << int(Qt::LeftButton) << int(Qt::ShiftModifier) << false << 1 << 0 << 0;
     QTest::newRow("right") << int(Qt::RightButton) << 0 << false << 0 << 0 << 0;
     QTest::newRow("middle") << int(Qt::MiddleButton) << 0 << false << 0 << 0 << 0;
     QTest::newRow("double click") << int(Qt::LeftButton) << 0 << true << 1 << 0 << 1;
@@ -87,9 +89,9 @@ void TestPortLabels::labelsFollowTheModel()
     QLabel *picture = d.find<QLabel>("label_productImage");
     const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
     QCOMPARE(pixmap.size(), QSize(212, 300));
-    const QPoint origin = QStyle::alignedRect(Qt::LeftToRight, picture->alignment(),
-                                              pixmap.size(), picture->contentsRect())
-                                  .topLeft();
+    const QPoint origin = QStyle::alignedRect(Qt::LeftToRight, picture->alignment(), pixmap.size(),
+                                              picture->contentsRect())
+                              .topLeft();
     int visible = 0;
     for (int i = 0; i < kMaxPorts; ++i) {
         clickQlabel *label = d.portLabel(i);
@@ -97,8 +99,7 @@ void TestPortLabels::labelsFollowTheModel()
             continue;
         ++visible;
         QCOMPARE(label->geometry(), row.portRect[i].translated(origin));
-        QCOMPARE(label->text(),
-                 QStringLiteral("<font color='White'>%1</font>").arg(i + 1));
+        QCOMPARE(label->text(), QStringLiteral("<font color='White'>%1</font>").arg(i + 1));
     }
     QCOMPARE(visible, int(row.portCount));
     QCOMPARE(d.selection(), QString(row.portCount, QLatin1Char('.')));

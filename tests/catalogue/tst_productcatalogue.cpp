@@ -89,9 +89,9 @@ void TestProductCatalogue::rows_data()
     for (int i = 0; i < kCatalogueSize; ++i) {
         const R &r = rows[i];
         QTest::addRow("row %d", i + 1)
-                << i << QString::fromLatin1(r.name) << QString::fromLatin1(r.article) << r.id
-                << r.kind << r.speed << QStringLiteral(":/ProductImage/") + r.picture << r.ports
-                << r.fibre << r.jumbo;
+            << i << QString::fromLatin1(r.name) << QString::fromLatin1(r.article) << r.id << r.kind
+            << r.speed << QStringLiteral(":/ProductImage/") + r.picture << r.ports << r.fibre
+            << r.jumbo;
     }
 }
 
@@ -216,11 +216,14 @@ void TestProductCatalogue::portRectanglesFitThePicture()
         const ProductRecord &row = catalogueRow(index);
         for (int i = 0; i < row.portCount; ++i) {
             const QRect r = row.portRect[i];
-            QVERIFY2(picture.contains(r), qPrintable(QStringLiteral("row %1 port %2").arg(index + 1).arg(i + 1)));
+            QVERIFY2(picture.contains(r),
+                     qPrintable(QStringLiteral("row %1 port %2").arg(index + 1).arg(i + 1)));
             QVERIFY(r.width() >= 16 && r.height() >= 16);
             for (int j = 0; j < i; ++j)
-                QVERIFY2(!r.intersects(row.portRect[j]),
-                         qPrintable(QStringLiteral("row %1 ports %2/%3").arg(index + 1).arg(j + 1).arg(i + 1)));
+                QVERIFY2(
+                    !r.intersects(row.portRect[j]),
+                    qPrintable(
+                        QStringLiteral("row %1 ports %2/%3").arg(index + 1).arg(j + 1).arg(i + 1)));
         }
     }
 }

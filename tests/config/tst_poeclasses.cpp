@@ -23,21 +23,36 @@ void TestPoEClasses::normalize_data()
     QTest::addColumn<ClassesEdit::Outcome>("outcome");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("empty keeps the classes") << "" << "0,1" << ClassesEdit::Ignore << "";
-    QTest::newRow("one digit") << "3" << "" << ClassesEdit::Accept << "3";
-    QTest::newRow("digit after digit gets a comma") << "01" << "0" << ClassesEdit::Replace << "0,1";
-    QTest::newRow("repeated class") << "00" << "0" << ClassesEdit::Replace << "0";
-    QTest::newRow("repeated class later") << "0,12" << "0,1" << ClassesEdit::Replace << "0,1,2";
-    QTest::newRow("repeated class later refused") << "0,11" << "0,1" << ClassesEdit::Replace << "0,1";
-    QTest::newRow("typed comma dropped") << "0," << "0" << ClassesEdit::Replace << "0";
-    QTest::newRow("comma at odd length stays") << "0,1," << "0,1" << ClassesEdit::Replace << "0,1";
-    QTest::newRow("lone comma") << "," << "" << ClassesEdit::Replace << "";
-    QTest::newRow("pasted digits") << "123" << "0,4" << ClassesEdit::Replace << "0,4";
-    QTest::newRow("digit 5 removed") << "0,5" << "0" << ClassesEdit::Replace << "0,";
-    QTest::newRow("dash removed") << "1-" << "1" << ClassesEdit::Replace << "1";
-    QTest::newRow("all five") << "0,1,2,3,4" << "0,1,2,3" << ClassesEdit::Accept << "0,1,2,3,4";
-    QTest::newRow("ten characters") << "0,1,2,3,4," << "0,1,2,3,4" << ClassesEdit::Replace << "0,1,2,3,4";
-    QTest::newRow("other order") << "4,2,0" << "4,2" << ClassesEdit::Accept << "4,2,0";
+    QTest::newRow("empty keeps the classes") << ""
+                                             << "0,1" << ClassesEdit::Ignore << "";
+    QTest::newRow("one digit") << "3"
+                               << "" << ClassesEdit::Accept << "3";
+    QTest::newRow("digit after digit gets a comma") << "01"
+                                                    << "0" << ClassesEdit::Replace << "0,1";
+    QTest::newRow("repeated class") << "00"
+                                    << "0" << ClassesEdit::Replace << "0";
+    QTest::newRow("repeated class later") << "0,12"
+                                          << "0,1" << ClassesEdit::Replace << "0,1,2";
+    QTest::newRow("repeated class later refused") << "0,11"
+                                                  << "0,1" << ClassesEdit::Replace << "0,1";
+    QTest::newRow("typed comma dropped") << "0,"
+                                         << "0" << ClassesEdit::Replace << "0";
+    QTest::newRow("comma at odd length stays") << "0,1,"
+                                               << "0,1" << ClassesEdit::Replace << "0,1";
+    QTest::newRow("lone comma") << ","
+                                << "" << ClassesEdit::Replace << "";
+    QTest::newRow("pasted digits") << "123"
+                                   << "0,4" << ClassesEdit::Replace << "0,4";
+    QTest::newRow("digit 5 removed") << "0,5"
+                                     << "0" << ClassesEdit::Replace << "0,";
+    QTest::newRow("dash removed") << "1-"
+                                  << "1" << ClassesEdit::Replace << "1";
+    QTest::newRow("all five") << "0,1,2,3,4"
+                              << "0,1,2,3" << ClassesEdit::Accept << "0,1,2,3,4";
+    QTest::newRow("ten characters") << "0,1,2,3,4,"
+                                    << "0,1,2,3,4" << ClassesEdit::Replace << "0,1,2,3,4";
+    QTest::newRow("other order") << "4,2,0"
+                                 << "4,2" << ClassesEdit::Accept << "4,2,0";
 }
 
 void TestPoEClasses::normalize()
@@ -55,11 +70,16 @@ void TestPoEClasses::typingSequences_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("final");
 
-    QTest::newRow("0 0 1") << "001" << "0,1";
-    QTest::newRow("0 1 2 3 4") << "01234" << "0,1,2,3,4";
-    QTest::newRow("commas typed") << "0,1,2" << "0,1,2";
-    QTest::newRow("one more than five") << "012340" << "0,1,2,3,4";
-    QTest::newRow("4 3") << "43" << "4,3";
+    QTest::newRow("0 0 1") << "001"
+                           << "0,1";
+    QTest::newRow("0 1 2 3 4") << "01234"
+                               << "0,1,2,3,4";
+    QTest::newRow("commas typed") << "0,1,2"
+                                  << "0,1,2";
+    QTest::newRow("one more than five") << "012340"
+                                        << "0,1,2,3,4";
+    QTest::newRow("4 3") << "43"
+                         << "4,3";
 }
 
 void TestPoEClasses::typingSequences()

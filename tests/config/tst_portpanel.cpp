@@ -68,8 +68,8 @@ void TestPortPanel::autoNegotiationOnForcesAutoSpeed()
     }
     QCOMPARE(int(d.port(1).speed), 3);
     QCOMPARE(d.combo("comboBox_speed")->currentText(), QStringLiteral("-"));
-    for (const char *name : {"comboBox_speed", "comboBox_duplexMode", "comboBox_autoCrossing",
-                             "comboBox_mdiState"})
+    for (const char *name :
+         {"comboBox_speed", "comboBox_duplexMode", "comboBox_autoCrossing", "comboBox_mdiState"})
         QVERIFY2(!d.combo(name)->isEnabled(), name);
 }
 
@@ -156,7 +156,7 @@ void TestPortPanel::poeClassesTyping()
         d.type("lineEdit_allowedPoEClasses", QLatin1String(key));
         seen << field->text();
     }
-    QCOMPARE(seen, (QStringList{"0", "0", "0,1"}));
+    QCOMPARE(seen, (QStringList {"0", "0", "0,1"}));
     QCOMPARE(d.port(4).allowedPoEClasses, classes({0, 1}));
     QCOMPARE(d.cell(4, 18), QStringLiteral("0,1"));
 

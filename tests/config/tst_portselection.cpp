@@ -26,20 +26,34 @@ void TestPortSelection::transitions_data()
     QTest::addColumn<bool>("deselectAll");
     QTest::addColumn<bool>("portWidgetsEnabled");
 
-    QTest::newRow("click") << "c3" << "..x.." << false << false << true;
-    QTest::newRow("click twice") << "c3 c3" << "....." << false << true << false;
-    QTest::newRow("click another") << "c3 c2" << ".x..." << false << false << true;
-    QTest::newRow("ctrl adds") << "c1 k3" << "x.x.." << false << false << true;
-    QTest::newRow("ctrl removes") << "c1 k3 k1" << "..x.." << false << false << true;
-    QTest::newRow("ctrl the only port") << "c3 k3" << "....." << false << true << false;
-    QTest::newRow("ctrl fibre refused") << "c1 k5" << "x...." << false << false << true;
-    QTest::newRow("ctrl copper onto fibre refused") << "c5 k2" << "....x" << false << false << true;
-    QTest::newRow("ctrl from nothing") << "k2" << ".x..." << false << false << true;
-    QTest::newRow("select all") << "A" << "xxxx." << true << false << true;
-    QTest::newRow("select all, click narrows") << "A c2" << ".x..." << false << false << true;
-    QTest::newRow("select all, ctrl removes") << "A k2" << "x.xx." << false << false << true;
-    QTest::newRow("deselect all") << "c1 k2 D" << "....." << false << true << false;
-    QTest::newRow("ctrl-shift is a click") << "c1 s3" << "..x.." << false << false << true;
+    QTest::newRow("click") << "c3"
+                           << "..x.." << false << false << true;
+    QTest::newRow("click twice") << "c3 c3"
+                                 << "....." << false << true << false;
+    QTest::newRow("click another") << "c3 c2"
+                                   << ".x..." << false << false << true;
+    QTest::newRow("ctrl adds") << "c1 k3"
+                               << "x.x.." << false << false << true;
+    QTest::newRow("ctrl removes") << "c1 k3 k1"
+                                  << "..x.." << false << false << true;
+    QTest::newRow("ctrl the only port") << "c3 k3"
+                                        << "....." << false << true << false;
+    QTest::newRow("ctrl fibre refused") << "c1 k5"
+                                        << "x...." << false << false << true;
+    QTest::newRow("ctrl copper onto fibre refused") << "c5 k2"
+                                                    << "....x" << false << false << true;
+    QTest::newRow("ctrl from nothing") << "k2"
+                                       << ".x..." << false << false << true;
+    QTest::newRow("select all") << "A"
+                                << "xxxx." << true << false << true;
+    QTest::newRow("select all, click narrows") << "A c2"
+                                               << ".x..." << false << false << true;
+    QTest::newRow("select all, ctrl removes") << "A k2"
+                                              << "x.xx." << false << false << true;
+    QTest::newRow("deselect all") << "c1 k2 D"
+                                  << "....." << false << true << false;
+    QTest::newRow("ctrl-shift is a click") << "c1 s3"
+                                           << "..x.." << false << false << true;
 }
 
 void TestPortSelection::transitions()

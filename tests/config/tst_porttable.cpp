@@ -26,7 +26,7 @@ void TestPortTable::layout()
     QStringList rows;
     for (int r = 0; r < 5; ++r)
         rows << d.cells()->headerData(r, Qt::Vertical).toString();
-    QCOMPARE(rows, (QStringList{"Port 1", "Port 2", "Port 3", "Port 4", "Port 5"}));
+    QCOMPARE(rows, (QStringList {"Port 1", "Port 2", "Port 3", "Port 4", "Port 5"}));
     QCOMPARE(d.cells()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Port\nState"));
     QCOMPARE(d.cells()->headerData(19, Qt::Horizontal).toString(),
              QStringLiteral("PoE\nUser Set\nLimit [W]"));
@@ -39,10 +39,10 @@ void TestPortTable::cellsOfAModel_data()
     QTest::addColumn<int>("model");
     QTest::addColumn<int>("port");
     QTest::addColumn<QStringList>("cells");
-    const QStringList common = {"On", "Off", "On", "-", "FDX", "On", "MDIX", "Off", "Off", "100",
-                                "Off", "100", "Off", "trustDot1p", "0", "Off"};
-    QTest::newRow("copper") << 0 << 2 << (common + QStringList{"Off", "Low", "-", "-"});
-    QTest::newRow("PoE port") << 17 << 3 << (common + QStringList{"On", "Low", "0,1,2,3,4", "-"});
+    const QStringList common = {"On",  "Off", "On",  "-",   "FDX", "On",         "MDIX", "Off",
+                                "Off", "100", "Off", "100", "Off", "trustDot1p", "0",    "Off"};
+    QTest::newRow("copper") << 0 << 2 << (common + QStringList {"Off", "Low", "-", "-"});
+    QTest::newRow("PoE port") << 17 << 3 << (common + QStringList {"On", "Low", "0,1,2,3,4", "-"});
 }
 
 void TestPortTable::cellsOfAModel()

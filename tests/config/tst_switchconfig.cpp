@@ -126,10 +126,10 @@ void TestSwitchConfig::resetGlobals()
     selectRow(config, 0);
     resetToDefaults(config);
 
-    QCOMPARE(config.contactName, (std::array<char, 100>{}));
-    QCOMPARE(config.location, (std::array<char, 100>{}));
-    QCOMPARE(config.componentId, (std::array<char, 9>{}));
-    QCOMPARE(config.fileRelease, (std::array<char, 8>{}));
+    QCOMPARE(config.contactName, (std::array<char, 100> {}));
+    QCOMPARE(config.location, (std::array<char, 100> {}));
+    QCOMPARE(config.componentId, (std::array<char, 9> {}));
+    QCOMPARE(config.fileRelease, (std::array<char, 8> {}));
     QCOMPARE(int(config.psuAlarm1), 1);
     QCOMPARE(int(config.psuAlarm2), 1);
     QCOMPARE(config.agingTime, 300u);
