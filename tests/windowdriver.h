@@ -19,11 +19,36 @@
 
 #include <memory>
 
+// The offscreen platform says so whenever a combo box pops up; it is not
+// what the tests are about. The test library installs its handler for each
+// test, so the filter is put in front of it again for every window.
+inline QtMessageHandler &forwardedMessageHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+inline void dropOffscreenNotices(QtMsgType type, const QMessageLogContext &context,
+                                 const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (QtMessageHandler forward = forwardedMessageHandler())
+        forward(type, context, message);
+}
+
+inline void quietOffscreenNotices()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropOffscreenNotices);
+    if (previous != dropOffscreenNotices)
+        forwardedMessageHandler() = previous;
+}
+
 class WindowDriver
 {
 public:
     WindowDriver()
-        : window(std::make_unique<MainWindow>())
+        : window((quietOffscreenNotices(), std::make_unique<MainWindow>()))
     {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
