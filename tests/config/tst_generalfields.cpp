@@ -1,39 +1,23 @@
-#include "app/mainwindow.h"
+#include "../bytebuffers.h"
+#include "../windowdriver.h"
 #include "catalogue/productcatalogue.h"
-#include "config/editorstate.h"
 #include "config/generalfields.h"
 #include "config/textfields.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QtTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
-
-// Bytes written with "_" for a zero byte.
-QByteArray bytes(const char *pattern)
-{
-    return QByteArray(pattern).replace('_', '\0');
-}
 
 QByteArray zeroPadded(const QByteArray &content, int size)
 {
     return content + QByteArray(size - content.size(), '\0');
-}
-
-template<std::size_t N> QByteArray bytesOf(const std::array<char, N> &buffer)
-{
-    return QByteArray(buffer.data(), int(N));
 }
 
 // keyClicks() takes ASCII only; other characters go as key events with text.
@@ -73,6 +57,40 @@ struct FormOnly
     }
 };
 
+void triggerNew(WindowDriver &d)
+{
+    for (QAction *action : d.window->findChildren<QAction *>()) {
+        if (action->text() == QLatin1String("&New")) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL("no \"&New\" action");
+}
+
+// Clicks `button` and runs `inDialog` on the modal dialog it opens. True if a
+// dialog opened and was gone again when the click returned.
+bool runDialog(QPushButton *button, const std::function<void(QDialog *)> &inDialog)
+{
+    bool seen = false;
+    QPointer<QDialog> opened;
+    // A local timer: if no dialog opens it dies with this frame, unfired.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
+        opened = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!opened)
+            return;
+        seen = true;
+        inDialog(opened);
+        if (opened && opened->isVisible())
+            opened->reject(); // never leave the test stuck in the dialog
+    });
+    timer.start(0);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return seen && opened.isNull();
+}
+
 } // namespace
 
 class tst_GeneralFields : public QObject
@@ -80,9 +98,6 @@ class tst_GeneralFields : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void inputRules_data();
     void inputRules();
     void textFields_data();
@@ -97,68 +112,7 @@ private slots:
     void refreshTwice();
     void newClearsGeneralFields();
     void qosDialogsFromWindow();
-
-private:
-    template<typename T> T *widget(const char *name)
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning("no widget %s", name);
-        return found;
-    }
-    SwitchConfig &config() { return m_window->state().config; }
-    void triggerNew();
-    // Clicks `button` and runs `inDialog` on the modal dialog it opens. True
-    // if a dialog opened and was gone again when the click returned.
-    bool runDialog(QPushButton *button, const std::function<void(QDialog *)> &inDialog);
-
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void tst_GeneralFields::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void tst_GeneralFields::cleanup()
-{
-    m_window.reset();
-}
-
-void tst_GeneralFields::triggerNew()
-{
-    for (QAction *action : m_window->findChildren<QAction *>()) {
-        if (action->text() == QLatin1String("&New")) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL("no \"&New\" action");
-}
-
-bool tst_GeneralFields::runDialog(QPushButton *button,
-                                  const std::function<void(QDialog *)> &inDialog)
-{
-    bool seen = false;
-    QPointer<QDialog> opened;
-    // A local timer: if no dialog opens it dies with this frame, unfired.
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, this, [&] {
-        opened = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!opened)
-            return;
-        seen = true;
-        inDialog(opened);
-        if (opened && opened->isVisible())
-            opened->reject(); // never leave the test stuck in the dialog
-    });
-    timer.start(0);
-    QTest::mouseClick(button, Qt::LeftButton);
-    return seen && opened.isNull();
-}
 
 void tst_GeneralFields::inputRules_data()
 {
@@ -197,11 +151,12 @@ void tst_GeneralFields::inputRules_data()
 
 void tst_GeneralFields::inputRules()
 {
+    WindowDriver d;
     QFETCH(QString, name);
     QFETCH(QString, toolTip);
     QFETCH(int, maximum);
 
-    auto *w = m_window->findChild<QWidget *>(name);
+    auto *w = d.window->findChild<QWidget *>(name);
     QVERIFY(w);
     QCOMPARE(w->toolTip(), toolTip);
     if (auto *spin = qobject_cast<QSpinBox *>(w)) {
@@ -240,11 +195,12 @@ void tst_GeneralFields::textFields_data()
 
 void tst_GeneralFields::textFields()
 {
+    WindowDriver d;
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
-    auto *edit = m_window->findChild<QLineEdit *>(name);
+    auto *edit = d.window->findChild<QLineEdit *>(name);
     QVERIFY(edit);
     // Old content longer than the new text: the rest of the buffer is cleared.
     QTest::keyClicks(edit, QStringLiteral("Oldtextoldtextoldtext"));
@@ -253,7 +209,7 @@ void tst_GeneralFields::textFields()
     QCOMPARE(edit->text(), shown);
 
     const QByteArray stored = shown.toLatin1();
-    const SwitchConfig &c = config();
+    const SwitchConfig &c = d.config();
     if (name == QLatin1String("lineEdit_contactName"))
         QCOMPARE(bytesOf(c.contactName), zeroPadded(stored, 100));
     else if (name == QLatin1String("lineEdit_location"))
@@ -264,18 +220,19 @@ void tst_GeneralFields::textFields()
 
 void tst_GeneralFields::serialPrefix()
 {
-    auto *digits = widget<QLineEdit>("lineEdit_serialNumber");
+    WindowDriver d;
+    auto *digits = d.find<QLineEdit>("lineEdit_serialNumber");
     QVERIFY(digits);
     const QString article = articleNumber(0);
     QVERIFY(!article.isEmpty());
-    QCOMPARE(widget<QLineEdit>("lineEdit_serialFix")->text(), article);
+    QCOMPARE(d.find<QLineEdit>("lineEdit_serialFix")->text(), article);
 
     QTest::keyClicks(digits, QStringLiteral("12a34-56789"));
     QCOMPARE(digits->text(), QStringLiteral("123456789"));
-    QCOMPARE(m_window->state().serialPrefix, article + QStringLiteral("-123456789"));
+    QCOMPARE(d.window->state().serialPrefix, article + QStringLiteral("-123456789"));
 
     QTest::keyClicks(digits, QStringLiteral("0")); // a tenth digit is refused
-    QCOMPARE(m_window->state().serialPrefix, article + QStringLiteral("-123456789"));
+    QCOMPARE(d.window->state().serialPrefix, article + QStringLiteral("-123456789"));
 }
 
 void tst_GeneralFields::fileRelease_data()
@@ -313,17 +270,18 @@ void tst_GeneralFields::fileRelease_data()
 
 void tst_GeneralFields::fileRelease()
 {
+    WindowDriver d;
     QFETCH(QTestEventList, edit);
     QFETCH(QString, shown);
     QFETCH(QByteArray, stored);
 
-    auto *release = widget<QLineEdit>("lineEdit_fileRelease");
+    auto *release = d.find<QLineEdit>("lineEdit_fileRelease");
     QVERIFY(release);
     QVERIFY(!release->isVisible());
     QTest::keyClicks(release, QStringLiteral("12.3.45"));
     edit.simulate(release);
     QCOMPARE(release->text(), shown);
-    QCOMPARE(bytesOf(config().fileRelease), zeroPadded(stored, 8));
+    QCOMPARE(bytesOf(d.config().fileRelease), zeroPadded(stored, 8));
 }
 
 void tst_GeneralFields::agingTime_data()
@@ -371,38 +329,40 @@ void tst_GeneralFields::agingTime_data()
 
 void tst_GeneralFields::agingTime()
 {
+    WindowDriver d;
     QFETCH(QTestEventList, keys);
     QFETCH(QString, setByProgram);
     QFETCH(QString, shown);
     QFETCH(quint32, stored);
 
-    auto *aging = widget<QLineEdit>("lineEdit_agingTime");
+    auto *aging = d.find<QLineEdit>("lineEdit_agingTime");
     QVERIFY(aging);
     QCOMPARE(aging->text(), QStringLiteral("300"));
     keys.simulate(aging);
     if (!setByProgram.isNull())
         aging->setText(setByProgram);
     QCOMPARE(aging->text(), shown);
-    QCOMPARE(config().agingTime, stored);
+    QCOMPARE(d.config().agingTime, stored);
 }
 
 void tst_GeneralFields::powerSupplyAlarms()
 {
-    auto *alarm1 = widget<QComboBox>("comboBox_psuAlarm1");
-    auto *alarm2 = widget<QComboBox>("comboBox_psuAlarm2");
+    WindowDriver d;
+    auto *alarm1 = d.find<QComboBox>("comboBox_psuAlarm1");
+    auto *alarm2 = d.find<QComboBox>("comboBox_psuAlarm2");
     QVERIFY(alarm1 && alarm2);
     QCOMPARE(alarm1->currentText(), QStringLiteral("Enable"));
-    QCOMPARE(config().psuAlarm1, quint8(1));
+    QCOMPARE(d.config().psuAlarm1, quint8(1));
 
     QTest::keyClick(alarm1, Qt::Key_Up);
     QCOMPARE(alarm1->currentText(), QStringLiteral("Disable"));
-    QCOMPARE(config().psuAlarm1, quint8(0));
-    QCOMPARE(config().psuAlarm2, quint8(1));
+    QCOMPARE(d.config().psuAlarm1, quint8(0));
+    QCOMPARE(d.config().psuAlarm2, quint8(1));
 
     QTest::keyClick(alarm2, Qt::Key_Up);
-    QCOMPARE(config().psuAlarm2, quint8(0));
+    QCOMPARE(d.config().psuAlarm2, quint8(0));
     QTest::keyClick(alarm2, Qt::Key_Down);
-    QCOMPARE(config().psuAlarm2, quint8(1));
+    QCOMPARE(d.config().psuAlarm2, quint8(1));
 }
 
 void tst_GeneralFields::refreshTwice_data()
@@ -449,32 +409,34 @@ void tst_GeneralFields::refreshTwice()
 
 void tst_GeneralFields::newClearsGeneralFields()
 {
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_serialNumber"), QStringLiteral("123"));
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_contactName"), QStringLiteral("Anna"));
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_location"), QStringLiteral("Hall"));
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_fileRelease"), QStringLiteral("1.2.3"));
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_componentId"), QStringLiteral("ID9"));
-    QTest::keyClicks(widget<QLineEdit>("lineEdit_agingTime"), QStringLiteral("5"));
-    QCOMPARE(config().agingTime, 3005u);
+    WindowDriver d;
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_serialNumber"), QStringLiteral("123"));
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_contactName"), QStringLiteral("Anna"));
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_location"), QStringLiteral("Hall"));
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_fileRelease"), QStringLiteral("1.2.3"));
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_componentId"), QStringLiteral("ID9"));
+    QTest::keyClicks(d.find<QLineEdit>("lineEdit_agingTime"), QStringLiteral("5"));
+    QCOMPARE(d.config().agingTime, 3005u);
 
-    triggerNew();
+    triggerNew(d);
 
     for (const char *name : {"lineEdit_serialNumber", "lineEdit_contactName", "lineEdit_location",
                              "lineEdit_fileRelease", "lineEdit_componentId"})
-        QVERIFY2(widget<QLineEdit>(name)->text().isEmpty(), name);
-    QCOMPARE(widget<QLineEdit>("lineEdit_agingTime")->text(), QStringLiteral("300"));
-    QCOMPARE(m_window->state().serialPrefix, articleNumber(0) + QLatin1Char('-'));
-    QCOMPARE(bytesOf(config().contactName), QByteArray(100, '\0'));
-    QCOMPARE(bytesOf(config().location), QByteArray(100, '\0'));
-    QCOMPARE(bytesOf(config().componentId), QByteArray(9, '\0'));
-    QCOMPARE(bytesOf(config().fileRelease), QByteArray(8, '\0'));
-    QCOMPARE(config().agingTime, 300u);
+        QVERIFY2(d.find<QLineEdit>(name)->text().isEmpty(), name);
+    QCOMPARE(d.find<QLineEdit>("lineEdit_agingTime")->text(), QStringLiteral("300"));
+    QCOMPARE(d.window->state().serialPrefix, articleNumber(0) + QLatin1Char('-'));
+    QCOMPARE(bytesOf(d.config().contactName), QByteArray(100, '\0'));
+    QCOMPARE(bytesOf(d.config().location), QByteArray(100, '\0'));
+    QCOMPARE(bytesOf(d.config().componentId), QByteArray(9, '\0'));
+    QCOMPARE(bytesOf(d.config().fileRelease), QByteArray(8, '\0'));
+    QCOMPARE(d.config().agingTime, 300u);
 }
 
 void tst_GeneralFields::qosDialogsFromWindow()
 {
-    auto *dot1p = widget<QPushButton>("pushButton_qosPMapping");
-    auto *dscp = widget<QPushButton>("pushButton_qosDscpMapping");
+    WindowDriver d;
+    auto *dot1p = d.find<QPushButton>("pushButton_qosPMapping");
+    auto *dscp = d.find<QPushButton>("pushButton_qosDscpMapping");
     QVERIFY(dot1p && dscp);
 
     const auto classesShown = [](QDialog *dialog, const char *prefix, int count) {
@@ -494,16 +456,16 @@ void tst_GeneralFields::qosDialogsFromWindow()
         dialog->findChild<QComboBox *>(QStringLiteral("comboBox_tcVlan5"))->setCurrentIndex(0);
         press(dialog, QDialogButtonBox::Ok);
     }));
-    QCOMPARE(config().dot1pTrafficClass[5], quint8(0));
+    QCOMPARE(d.config().dot1pTrafficClass[5], quint8(0));
 
     QVERIFY(runDialog(dscp, [&](QDialog *dialog) {
         dialog->findChild<QComboBox *>(QStringLiteral("comboBox_tc46"))->setCurrentIndex(3);
         press(dialog, QDialogButtonBox::Ok);
     }));
-    QCOMPARE(config().dscpTrafficClass[46], quint8(3));
+    QCOMPARE(d.config().dscpTrafficClass[46], quint8(3));
 
     // After "New" both dialogs show the defaults again.
-    triggerNew();
+    triggerNew(d);
     QVector<int> dot1pShown, dscpShown;
     QVERIFY(
         runDialog(dot1p, [&](QDialog *d) { dot1pShown = classesShown(d, "comboBox_tcVlan", 8); }));

@@ -1,3 +1,4 @@
+#include "../bytebuffers.h"
 #include "config/textfields.h"
 
 #include <QtTest>
@@ -6,23 +7,12 @@
 
 namespace {
 
-// Bytes written with "_" for a zero byte.
-QByteArray bytes(const char *pattern)
-{
-    return QByteArray(pattern).replace('_', '\0');
-}
-
 // The eight release bytes from a literal that may hold zeros.
 std::array<char, 8> releaseBytes(const QByteArray &bytes)
 {
     std::array<char, 8> result {};
     std::memcpy(result.data(), bytes.constData(), std::min<size_t>(8, bytes.size()));
     return result;
-}
-
-QByteArray asBytes(const std::array<char, 8> &bytes)
-{
-    return QByteArray(bytes.data(), int(bytes.size()));
 }
 
 } // namespace
@@ -120,7 +110,7 @@ void tst_TextFields::fileReleaseEdit()
 
     std::array<char, 8> bytes = releaseBytes(before);
     applyFileReleaseEdit(bytes, text);
-    QCOMPARE(asBytes(bytes), after);
+    QCOMPARE(bytesOf(bytes), after);
 }
 
 void tst_TextFields::fileReleaseText_data()
