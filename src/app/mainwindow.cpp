@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/appresources.h"
+#include "app/helpcommands.h"
 #include "catalogue/clickqlabel.h"
 #include "catalogue/portlabels.h"
 #include "config/generalfields.h"
@@ -35,7 +36,6 @@ const QColor kWindowColour(218, 224, 234, 255);
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , helpPage(QStringLiteral("Mestrel.html"))
 {
     ensureResourcesLoaded();
     ui->setupUi(this);
@@ -54,6 +54,7 @@ MainWindow::MainWindow(QWidget *parent)
     applyWindowStyle();
     createActions();
     createMenus();
+    m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     showLogo();
     fillProductList();
 
@@ -84,7 +85,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_gating->apply(NoPort);
     modelselection(0);
 
-    helpGerman = 0;
     m_portTable->editState().cellClicked = false;
     setFocus();
 
@@ -530,16 +530,41 @@ void MainWindow::on_pushButton_qosDscpMapping_clicked()
     dialog.exec();
 }
 
-// File commands, the report and the help pages arrive with their own
-// subsystems; until then these actions do nothing.
+// File commands and the report arrive with their own subsystems; until then
+// these actions do nothing.
 void MainWindow::open() { }
 void MainWindow::save() { }
 void MainWindow::saveAs() { }
 void MainWindow::saveToUsb() { }
 void MainWindow::exportReport() { }
-void MainWindow::engLan() { }
-void MainWindow::gerLan() { }
-void MainWindow::onlineHelp() { }
-void MainWindow::webSite() { }
-void MainWindow::about() { }
-void MainWindow::on_toolButton_allowedPoEOverride_info_clicked() { }
+
+// The help menu and the PoE user limit's "..." button.
+void MainWindow::engLan()
+{
+    m_help->engLan();
+}
+
+void MainWindow::gerLan()
+{
+    m_help->gerLan();
+}
+
+void MainWindow::onlineHelp()
+{
+    m_help->onlineHelp();
+}
+
+void MainWindow::webSite()
+{
+    m_help->webSite();
+}
+
+void MainWindow::about()
+{
+    m_help->about();
+}
+
+void MainWindow::on_toolButton_allowedPoEOverride_info_clicked()
+{
+    m_help->portParametersHelp();
+}

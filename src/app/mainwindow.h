@@ -11,6 +11,7 @@
 //               PortTable   - the port settings table and its delegates
 //               GeneralFields - "General Information" and "Global Parameters"
 //   qos/        the 802.1p and DSCP mapping dialogs
+//   app/        HelpCommands - help pages, language, web site, about box
 //
 // A click on a port label goes through a signal mapper to label_singleclick,
 // which selects the port and shows it in the panel. A change in a panel
@@ -33,6 +34,7 @@ class QAction;
 class QMenu;
 class QStandardItemModel;
 class GeneralFields;
+class HelpCommands;
 class PortGating;
 class PortLabels;
 class PortPanel;
@@ -50,6 +52,7 @@ public:
     EditorState &state() { return m_state; }
     const EditorState &state() const { return m_state; }
     PortLabels *portLabels() const { return m_portLabels; }
+    HelpCommands &helpCommands() const { return *m_help; }
     QStandardItemModel *portSettingsModel() const;
 
 public slots:
@@ -127,6 +130,7 @@ private:
     std::unique_ptr<PortPanel> m_panel;
     std::unique_ptr<PortSelection> m_selection;
     std::unique_ptr<GeneralFields> m_generalFields;
+    std::unique_ptr<HelpCommands> m_help;
 
     QAction *newAct = nullptr;
     QAction *openAct = nullptr;
@@ -145,7 +149,5 @@ private:
     QMenu *helpMenu = nullptr;
     QMenu *languageMenu = nullptr;
 
-    QString helpPage;
-    int helpGerman = 0;
     QString currentFileName;
 };
