@@ -3,8 +3,10 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test format artwork clean
+.PHONY: all deps configure build run test install package format artwork clean
 
 all: build
 
@@ -26,12 +28,20 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+install: build
+	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# A Debian package in $(BUILD_DIR), installed under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 artwork: configure
 	cmake --build $(BUILD_DIR) --target drawartwork -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/drawartwork resources
+	cp resources/image/Help_logo.png HelpShared/Help_logo.png
 
 clean:
 	rm -rf $(BUILD_DIR)

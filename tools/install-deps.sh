@@ -4,7 +4,9 @@
 # otherwise; does nothing when everything is present.
 set -e
 
-PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core"
+# desktop-file-utils checks the menu entry in the tests; dpkg-dev finds the
+# package's dependencies for `make package`.
+PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core desktop-file-utils dpkg-dev"
 
 missing=""
 for pkg in $PACKAGES; do
