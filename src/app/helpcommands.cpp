@@ -14,15 +14,20 @@
 #define MESTREL_DATA_FROM_BIN "../share/mestrel"
 #endif
 
-const QString HelpCommands::defaultHelpPage = QStringLiteral("Mestrel.html");
-const QString HelpCommands::portParametersPage = QStringLiteral("Editingportparameters.html");
-const QString HelpCommands::licensePage = QStringLiteral("Licenses/licensetext.html");
-const QString HelpCommands::webSiteAddress =
+namespace {
+
+const QString kDefaultHelpPage = QStringLiteral("Mestrel.html");
+const QString kPortParametersPage = QStringLiteral("Editingportparameters.html");
+const QString kLicensePage = QStringLiteral("Licenses/licensetext.html");
+const QString kWebSiteAddress =
     QStringLiteral("https://www.example.com/products/unmanaged-industrial-ethernet-switches/");
+
+} // namespace
 
 HelpCommands::HelpCommands(QAction *english, QAction *german)
     : m_english(english)
     , m_german(german)
+    , helpPage(kDefaultHelpPage)
 { }
 
 QStringList HelpCommands::programDataFolders()
@@ -53,16 +58,15 @@ void HelpCommands::openPage(const QString &relativePath) const
 
 void HelpCommands::onlineHelp()
 {
-    const QString folder =
-        m_helpGerman == 1 ? QStringLiteral("HelpDe/") : QStringLiteral("HelpEn/");
-    openPage(folder + m_helpPage);
+    const QString folder = helpGerman == 1 ? QStringLiteral("HelpDe/") : QStringLiteral("HelpEn/");
+    openPage(folder + helpPage);
 }
 
 void HelpCommands::portParametersHelp()
 {
-    m_helpPage = portParametersPage;
+    helpPage = kPortParametersPage;
     onlineHelp();
-    m_helpPage = defaultHelpPage;
+    helpPage = kDefaultHelpPage;
 }
 
 // The two actions are not grouped: each command sets both marks, so choosing
@@ -71,19 +75,19 @@ void HelpCommands::engLan()
 {
     m_english->setChecked(true);
     m_german->setChecked(false);
-    m_helpGerman = 0;
+    helpGerman = 0;
 }
 
 void HelpCommands::gerLan()
 {
     m_german->setChecked(true);
     m_english->setChecked(false);
-    m_helpGerman = 1;
+    helpGerman = 1;
 }
 
 void HelpCommands::webSite()
 {
-    QDesktopServices::openUrl(QUrl(webSiteAddress));
+    QDesktopServices::openUrl(QUrl(kWebSiteAddress));
 }
 
 void HelpCommands::about()
@@ -97,5 +101,5 @@ void HelpCommands::about()
 
 void HelpCommands::licenseText()
 {
-    openPage(licensePage);
+    openPage(kLicensePage);
 }

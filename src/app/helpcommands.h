@@ -18,11 +18,6 @@ class QAction;
 class HelpCommands
 {
 public:
-    static const QString defaultHelpPage;
-    static const QString portParametersPage;
-    static const QString licensePage;
-    static const QString webSiteAddress;
-
     // `english` and `german` are the two checkable language actions.
     HelpCommands(QAction *english, QAction *german);
 
@@ -34,22 +29,19 @@ public:
     void about();
     void licenseText();
 
-    QString helpPage() const { return m_helpPage; }
-    int helpGerman() const { return m_helpGerman; }
-
     // Where pages are looked for when the current folder lacks them, in
     // order. By default: the install prefix's data folder, then the folder
     // of the program (the build tree keeps a copy there).
     void setDataFolders(const QStringList &folders) { m_dataFolders = folders; }
-    static QStringList programDataFolders();
 
 private:
+    static QStringList programDataFolders();
     void openPage(const QString &relativePath) const;
     QString locate(const QString &relativePath) const;
 
     QAction *m_english;
     QAction *m_german;
-    QString m_helpPage = defaultHelpPage;
-    int m_helpGerman = 0; // 0 English, 1 German
+    QString helpPage;
+    int helpGerman = 0; // 0 English, 1 German
     QStringList m_dataFolders = programDataFolders();
 };
