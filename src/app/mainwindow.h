@@ -11,6 +11,7 @@
 //               PortTable   - the port settings table and its delegates
 //               GeneralFields - "General Information" and "Global Parameters"
 //   qos/        the 802.1p and DSCP mapping dialogs
+//   report/     ReportExport - "&Export": asks for a name, writes the PDF report
 //
 // A click on a port label goes through a signal mapper to label_singleclick,
 // which selects the port and shows it in the panel. A change in a panel
@@ -38,6 +39,7 @@ class PortLabels;
 class PortPanel;
 class PortSelection;
 class PortTable;
+class ReportExport;
 
 class MainWindow : public QMainWindow
 {
@@ -127,6 +129,7 @@ private:
     std::unique_ptr<PortPanel> m_panel;
     std::unique_ptr<PortSelection> m_selection;
     std::unique_ptr<GeneralFields> m_generalFields;
+    std::unique_ptr<ReportExport> m_reportExport;
 
     QAction *newAct = nullptr;
     QAction *openAct = nullptr;

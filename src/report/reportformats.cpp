@@ -1,0 +1,15 @@
+#include "report/reportformats.h"
+
+QTextCharFormat reportCharFormat(qreal points, int weight)
+{
+    QTextCharFormat format;
+    format.setFontFamily(QStringLiteral("Arial"));
+    format.setFontPointSize(points);
+    format.setFontWeight(weight);
+    return format;
+}
+
+QString onOffText(quint8 value)
+{
+    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
+}
