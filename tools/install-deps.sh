@@ -4,7 +4,9 @@
 # otherwise; does nothing when everything is present.
 set -e
 
-PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core"
+# fonts-liberation: the report asks for Arial, whose metrics Liberation Sans has;
+# poppler-utils: the report tests read the PDF back.
+PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils"
 
 missing=""
 for pkg in $PACKAGES; do
