@@ -13,3 +13,11 @@ QString onOffText(quint8 value)
 {
     return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
 }
+
+QString listedText(int value, int first, std::initializer_list<const char *> texts)
+{
+    const int index = value - first;
+    if (index < 0 || index >= int(texts.size()))
+        return QString();
+    return QString::fromLatin1(texts.begin()[index]);
+}

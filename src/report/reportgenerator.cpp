@@ -5,13 +5,11 @@
 #include "config/textfields.h"
 #include "report/reportformats.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -27,20 +25,6 @@ constexpr qreal kMaxZoom = 1.6;
 constexpr int kTextLineLength = 20;
 // Thin rule under the header: this many underscores at 2 pt span the page.
 constexpr int kRuleLength = 372;
-
-QString trustModeText(quint8 mode)
-{
-    switch (mode) {
-    case 0:
-        return QStringLiteral("Untrusted");
-    case 1:
-        return QStringLiteral("TrustDot1p");
-    case 2:
-        return QStringLiteral("TrustIpDscp");
-    default:
-        return QString();
-    }
-}
 
 QVector<QTextLength> percentages(std::initializer_list<qreal> widths)
 {
@@ -281,9 +265,10 @@ void ReportGenerator::insertTrustAndDot1pTables()
     const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
                              QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
                              QStringLiteral("QoS Trust Mode")};
-    const QString values[] = {QStringLiteral("Value"), onOffText(config.psuAlarm1),
-                              onOffText(config.psuAlarm2), QString::number(config.agingTime),
-                              trustModeText(config.qosTrustMode)};
+    const QString values[] = {
+        QStringLiteral("Value"), onOffText(config.psuAlarm1), onOffText(config.psuAlarm2),
+        QString::number(config.agingTime),
+        listedText(config.qosTrustMode, 0, {"Untrusted", "TrustDot1p", "TrustIpDscp"})};
     insertCellText(global, 0, 0, heads[0], labelFormat);
     insertCellText(global, 1, 0, values[0], labelFormat);
     for (int column = 1; column < 5; ++column) {

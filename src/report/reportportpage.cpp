@@ -14,34 +14,6 @@ constexpr qreal kLabelColumnWidth = 170;
 constexpr qreal kPortColumnWidth = 35;
 const int kGroupBarRows[] = {4, 10, 14, 20};
 
-QString speedText(quint8 speed)
-{
-    switch (speed) {
-    case 1:
-        return QStringLiteral("10\nMbps");
-    case 2:
-        return QStringLiteral("100\nMbps");
-    case 3:
-        return QStringLiteral("-"); // left to auto negotiation
-    default:
-        return QString();
-    }
-}
-
-QString poePriorityText(quint8 priority)
-{
-    switch (priority) {
-    case 1:
-        return QStringLiteral("Low");
-    case 2:
-        return QStringLiteral("High");
-    case 3:
-        return QStringLiteral("Critical");
-    default:
-        return QString();
-    }
-}
-
 // The allowed classes in stored order, broken before the fourth entry so
 // that all five fit the narrow column on two lines: "0,1,2," and "3,4".
 QString poeClassesText(const std::array<quint8, 8> &classes)
@@ -79,7 +51,10 @@ const GridRow kGridRowTable[kGridRows] = {
     {"Port State", [](const PortConfig &p, bool) { return onOffText(p.adminState); }},
     {"Link Alarm", [](const PortConfig &p, bool) { return onOffText(p.alarmLink); }},
     {nullptr, nullptr},
-    {"Speed [Mbit/s]", [](const PortConfig &p, bool) { return speedText(p.speed); }},
+    {"Speed [Mbit/s]",
+     [](const PortConfig &p, bool) {
+         return listedText(p.speed, 1, {"10\nMbps", "100\nMbps", "-"});
+     }},
     {"Auto-negotiation", [](const PortConfig &p, bool) { return onOffText(p.autoNeg); }},
     {"Auto-crossing", [](const PortConfig &p, bool) { return onOffText(p.autoCrossing); }},
     {"Duplex Mode",
@@ -111,7 +86,9 @@ const GridRow kGridRowTable[kGridRows] = {
     {"PoE Admin State",
      [](const PortConfig &p, bool poe) { return poe ? onOffText(p.poeAdminState) : noPoE(); }},
     {"PoE Priority",
-     [](const PortConfig &p, bool poe) { return poe ? poePriorityText(p.poePriority) : noPoE(); }},
+     [](const PortConfig &p, bool poe) {
+         return poe ? listedText(p.poePriority, 1, {"Low", "High", "Critical"}) : noPoE();
+     }},
     {"Allowed PoE classes",
      [](const PortConfig &p, bool poe) {
          return poe ? poeClassesText(p.allowedPoEClasses) : noPoE();

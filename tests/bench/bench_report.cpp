@@ -1,6 +1,7 @@
 // Times writing the report of the 26-port model, the longest one (three
 // pages). A benchmark, not a test: run it by hand on a Release build
 // (QT_QPA_PLATFORM=offscreen ./build/tests/bench_report).
+#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
 
@@ -18,14 +19,7 @@ private slots:
 void BenchReport::report26Ports()
 {
     constexpr int kRow = 13;
-    const ProductRecord &model = catalogueRow(kRow);
-    SwitchConfig config;
-    config.configId = model.configId;
-    config.portKindMask = model.portKindMask;
-    config.portSpeedMask = model.portSpeedMask;
-    config.portCount = model.portCount;
-    config.nonTpPortCount = model.nonTpPortCount;
-    resetToDefaults(config);
+    const SwitchConfig config = defaultConfigFor(kRow);
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("report.pdf"));

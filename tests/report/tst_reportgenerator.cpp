@@ -1,5 +1,6 @@
 // The report as a reader sees it: each case writes a PDF with the generator
 // alone (no window) and reads its text back with the poppler tools.
+#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 #include "config/textfields.h"
 #include "pdftext.h"
@@ -14,20 +15,6 @@ namespace {
 using ConfigEdit = std::function<void(SwitchConfig &)>;
 
 const QDate kReportDate(2026, 12, 5);
-
-// The record as model selection leaves it for catalogue row `row`.
-SwitchConfig configForRow(int row)
-{
-    const ProductRecord &model = catalogueRow(row);
-    SwitchConfig config;
-    config.configId = model.configId;
-    config.portKindMask = model.portKindMask;
-    config.portSpeedMask = model.portSpeedMask;
-    config.portCount = model.portCount;
-    config.nonTpPortCount = model.nonTpPortCount;
-    resetToDefaults(config);
-    return config;
-}
 
 // The tallest content the editor lets a user make: the longest texts in
 // the widest letters, two-line speed and class cells, the largest numbers.
@@ -107,7 +94,7 @@ void TestReportGenerator::everyModelGetsOnePagePerBody()
 {
     QFETCH(int, row);
     QFETCH(int, pages);
-    SwitchConfig config = configForRow(row);
+    SwitchConfig config = defaultConfigFor(row);
     tallestContent(config);
     const QStringList text = writeReport(row, config);
 
@@ -155,7 +142,7 @@ void TestReportGenerator::generalInformation()
     QFETCH(QString, contact);
     QFETCH(QString, location);
     QFETCH(QString, fileRelease);
-    SwitchConfig config = configForRow(0);
+    SwitchConfig config = defaultConfigFor(0);
     storeText(config.contactName, contact);
     storeText(config.location, location);
     storeText(config.fileRelease, fileRelease);
@@ -195,19 +182,18 @@ void TestReportGenerator::globalParameters_data()
         c.psuAlarm2 = 2;
         c.agingTime = 0;
     }) << "Value Off Off 0 Untrusted" << defaults;
-    QTest::newRow("IP DSCP") << ConfigEdit([](SwitchConfig &c) { c.qosTrustMode = 2; })
-                             << "Value On On 300 TrustIpDscp" << defaults;
     QTest::newRow("unknown trust mode is empty")
         << ConfigEdit([](SwitchConfig &c) { c.qosTrustMode = 3; }) << "Value On On 300" << defaults;
-    QTest::newRow("edited mappings")
+    QTest::newRow("IP DSCP, edited mappings")
         << ConfigEdit([](SwitchConfig &c) {
+               c.qosTrustMode = 2;
                c.dot1pTrafficClass = {3, 2, 1, 0, 0, 1, 2, 3};
                c.dscpTrafficClass[0] = 3;
                c.dscpTrafficClass[23] = 2;
                c.dscpTrafficClass[24] = 0;
                c.dscpTrafficClass[63] = 1;
            })
-        << "Value On On 300 TrustDot1p"
+        << "Value On On 300 TrustIpDscp"
         << QStringList {"3 2 1 0 0 1 2 3", "3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
                         "0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
                         "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
@@ -218,7 +204,7 @@ void TestReportGenerator::globalParameters()
     QFETCH(ConfigEdit, edit);
     QFETCH(QString, valueLine);
     QFETCH(QStringList, trafficClassLines);
-    SwitchConfig config = configForRow(4);
+    SwitchConfig config = defaultConfigFor(4);
     edit(config);
     const QStringList lines = pageLines(writeReport(4, config).first());
 
@@ -298,7 +284,7 @@ void TestReportGenerator::portGrid()
     QFETCH(ConfigEdit, edit);
     QFETCH(int, page);
     QFETCH(QStringList, expectedLines);
-    SwitchConfig config = configForRow(row);
+    SwitchConfig config = defaultConfigFor(row);
     edit(config);
     const QStringList lines = pageLines(writeReport(row, config).value(page));
     for (const QString &expected : expectedLines)
@@ -309,7 +295,6 @@ void TestReportGenerator::unwritableTargetLeavesNoFile_data()
 {
     QTest::addColumn<QString>("target");
     QTest::newRow("missing folder") << "missing/report.pdf";
-    QTest::newRow("file in place of the folder") << "plain.txt/report.pdf";
     QTest::newRow("folder in place of the file") << "folder";
 }
 
@@ -317,13 +302,10 @@ void TestReportGenerator::unwritableTargetLeavesNoFile()
 {
     QFETCH(QString, target);
     QTemporaryDir dir;
-    QFile plain(dir.filePath("plain.txt"));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    ReportGenerator report(0, configForRow(0), QString(), dir.filePath(target));
+    ReportGenerator report(0, defaultConfigFor(0), QString(), dir.filePath(target));
     QVERIFY(!report.generate());
     QVERIFY(!report.errorString().isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
