@@ -23,7 +23,8 @@ class QTextFrame;
 // The document is built almost entirely out of tables through one cursor:
 // invisible layout tables place things side by side, framed grey boxes hold
 // data tables with the values. Needs a QGuiApplication (fonts, pictures,
-// PDF output) but no widgets. Built, generated once and thrown away.
+// PDF output) but no widgets. Built, generated once and thrown away; it
+// reads `config` by reference, which must outlive it.
 class ReportGenerator
 {
 public:
