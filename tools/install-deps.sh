@@ -4,9 +4,11 @@
 # otherwise; does nothing when everything is present.
 set -e
 
-# desktop-file-utils checks the menu entry in the tests; dpkg-dev finds the
-# package's dependencies for `make package`.
-PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core desktop-file-utils dpkg-dev"
+# fonts-liberation: the report asks for Arial, whose metrics Liberation Sans has;
+# poppler-utils: the report tests read the PDF back; desktop-file-utils checks
+# the menu entry in the tests; dpkg-dev finds the package's dependencies for
+# `make package`.
+PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils dpkg-dev"
 
 missing=""
 for pkg in $PACKAGES; do

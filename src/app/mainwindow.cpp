@@ -12,6 +12,7 @@
 #include "config/porttable.h"
 #include "qos/dialog8021p.h"
 #include "qos/dialogdscp.h"
+#include "report/reportexport.h"
 #include "ui_mainwindow.h"
 
 #include <QKeySequence>
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_selection = std::make_unique<PortSelection>(ui, m_state.config, *m_portLabels, *m_panel,
                                                   *m_gating, *m_portTable, this);
     m_generalFields = std::make_unique<GeneralFields>(ui, m_state);
+    m_reportExport = std::make_unique<ReportExport>(ui, m_state, this);
 
     centreOnScreen();
     applyWindowStyle();
@@ -94,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     // The editors refer to the form; they go before it.
+    m_reportExport.reset();
     m_selection.reset();
     m_panel.reset();
     m_gating.reset();
@@ -530,13 +533,17 @@ void MainWindow::on_pushButton_qosDscpMapping_clicked()
     dialog.exec();
 }
 
-// File commands and the report arrive with their own subsystems; until then
-// these actions do nothing.
+void MainWindow::exportReport()
+{
+    m_reportExport->exportReport();
+}
+
+// File commands arrive with their own subsystem; until then these actions
+// do nothing.
 void MainWindow::open() { }
 void MainWindow::save() { }
 void MainWindow::saveAs() { }
 void MainWindow::saveToUsb() { }
-void MainWindow::exportReport() { }
 
 // The help menu and the PoE user limit's "..." button.
 void MainWindow::engLan()

@@ -12,6 +12,7 @@
 //               GeneralFields - "General Information" and "Global Parameters"
 //   qos/        the 802.1p and DSCP mapping dialogs
 //   app/        HelpCommands - help pages, language, web site, about box
+//   report/     ReportExport - "&Export": asks for a name, writes the PDF report
 //
 // A click on a port label goes through a signal mapper to label_singleclick,
 // which selects the port and shows it in the panel. A change in a panel
@@ -40,6 +41,7 @@ class PortLabels;
 class PortPanel;
 class PortSelection;
 class PortTable;
+class ReportExport;
 
 class MainWindow : public QMainWindow
 {
@@ -131,6 +133,7 @@ private:
     std::unique_ptr<PortSelection> m_selection;
     std::unique_ptr<GeneralFields> m_generalFields;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<ReportExport> m_reportExport;
 
     QAction *newAct = nullptr;
     QAction *openAct = nullptr;

@@ -1,3 +1,4 @@
+#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 
 #include <QtTest>
@@ -12,17 +13,6 @@ QString kindLetters(const ProductRecord &row, const SwitchConfig &config, int fi
     for (int p = first; p <= last; ++p)
         letters += QLatin1Char("-CPGQFH"[portKindOf(row, config, p)]);
     return letters;
-}
-
-SwitchConfig configFor(const ProductRecord &row)
-{
-    SwitchConfig config;
-    config.configId = row.configId;
-    config.portKindMask = row.portKindMask;
-    config.portSpeedMask = row.portSpeedMask;
-    config.portCount = row.portCount;
-    config.nonTpPortCount = row.nonTpPortCount;
-    return config;
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QTextCharFormat>
+
+#include <initializer_list>
+
+// Formats and texts shared by the pages of the report.
+
+// The grey of heads, boxes and group bars.
+const QColor kReportGrey(217, 217, 217, 255);
+
+// A character format of the report's font at `points` and `weight`.
+QTextCharFormat reportCharFormat(qreal points, int weight = QFont::Normal);
+
+// "On" for 1, "Off" for anything else.
+QString onOffText(quint8 value);
+
+// The text listed for an encoded `value`, the first text standing for
+// `first`; a value outside the list gives an empty cell.
+QString listedText(int value, int first, std::initializer_list<const char *> texts);

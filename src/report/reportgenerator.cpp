@@ -1,0 +1,404 @@
+#include "report/reportgenerator.h"
+
+#include "app/appresources.h"
+#include "catalogue/productcatalogue.h"
+#include "config/textfields.h"
+#include "report/reportformats.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+
+namespace {
+
+// One centimetre in points: the document's margin.
+constexpr qreal kDocumentMargin = 72 / 2.54;
+// Steps and bound of the enlargement that fits a body onto its page.
+constexpr qreal kZoomStep = 1.05;
+constexpr qreal kMaxZoom = 1.6;
+// The longest contact or location text one line of the page holds.
+constexpr int kTextLineLength = 20;
+// Thin rule under the header: this many underscores at 2 pt span the page.
+constexpr int kRuleLength = 372;
+
+QVector<QTextLength> percentages(std::initializer_list<qreal> widths)
+{
+    QVector<QTextLength> lengths;
+    for (qreal width : widths)
+        lengths << QTextLength(QTextLength::PercentageLength, width);
+    return lengths;
+}
+
+// A first column followed by `count` columns of one width.
+QVector<QTextLength> labelAndColumns(qreal labelWidth, int count, qreal columnWidth)
+{
+    QVector<QTextLength> lengths = percentages({labelWidth});
+    lengths.insert(lengths.size(), count, QTextLength(QTextLength::PercentageLength, columnWidth));
+    return lengths;
+}
+
+} // namespace
+
+ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
+                                 const QString &serialPrefix, const QString &reportFileName,
+                                 const QDate &reportDate)
+    : config(config)
+    , serialPrefix(serialPrefix)
+    , reportDate(reportDate)
+    , titleFormat(reportCharFormat(14, QFont::Bold))
+    , headingFormat(reportCharFormat(11, QFont::Bold))
+    , modelNameFormat(reportCharFormat(11))
+    , smallFormat(reportCharFormat(8))
+    , labelFormat(reportCharFormat(9, QFont::Bold))
+    , valueFormat(reportCharFormat(8))
+    , spacerFormat(reportCharFormat(6))
+    , modelPortCount(catalogueRow(modelIndex).portCount)
+    , reportFileName(reportFileName)
+    , modelIndex(modelIndex)
+{
+    ensureResourcesLoaded();
+    greyCellFormat.setBackground(QBrush(kReportGrey, Qt::SolidPattern));
+    whiteCellFormat.setBackground(QBrush(Qt::white, Qt::SolidPattern));
+    centerBlock.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    rightBlock.setAlignment(Qt::AlignRight);
+}
+
+ReportGenerator::~ReportGenerator() = default;
+
+int ReportGenerator::pageCount(int portCount)
+{
+    return portCount > 16 ? 3 : 2;
+}
+
+bool ReportGenerator::generate()
+{
+    // Printing into the target directly cannot tell a failure; the PDF is
+    // printed to a temporary file and then saved in one step.
+    QSaveFile target(reportFileName);
+    if (!target.open(QIODevice::WriteOnly)) {
+        errorText = target.errorString();
+        return false;
+    }
+    QTemporaryFile printed(QDir::tempPath() + QStringLiteral("/mestrel-report-XXXXXX.pdf"));
+    if (!printed.open()) {
+        errorText = printed.errorString();
+        return false;
+    }
+    printed.close();
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setColorMode(QPrinter::Color);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(20, 10, 20, 10), QPageLayout::Millimeter);
+    printer.setResolution(120);
+    printer.setFullPage(true);
+    printer.setOutputFileName(printed.fileName());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size();
+    document = std::make_unique<QTextDocument>();
+    // Text that no format sizes (the empty cells and lines between tables)
+    // takes the report's font too, whatever the application's font is.
+    document->setDefaultFont(reportCharFormat(8).font());
+    document->setPageSize(paper);
+    rootFrame = document->rootFrame();
+    document->setDocumentMargin(kDocumentMargin);
+
+    pageNumber = 1;
+    cursor = std::make_unique<QTextCursor>(document.get());
+    const int pages = pageCount(modelPortCount);
+    for (int page = 1; page <= pages; ++page)
+        insertPage();
+    fitBodiesToPages(paper, pages);
+
+    document->print(&printer);
+
+    if (!printed.open() || printed.size() == 0) {
+        errorText = QStringLiteral("The PDF could not be produced");
+        return false;
+    }
+    if (target.write(printed.readAll()) != printed.size() || !target.commit()) {
+        errorText = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
+{
+    // Qt measures text at 96 dpi on a page measured in points, so text is a
+    // third larger than its point size and a body can run over its page.
+    // Then the page is laid out larger, in small steps, until every body
+    // fits; printing shrinks it back onto the paper, 1 cm margin included.
+    // Each header starts a page, so one page more means a body ran over.
+    qreal zoom = 1;
+    while (document->pageCount() > pages && zoom < kMaxZoom) {
+        zoom *= kZoomStep;
+        document->setPageSize(paper * zoom);
+        document->setDocumentMargin(kDocumentMargin * zoom);
+    }
+}
+
+void ReportGenerator::insertPage()
+{
+    moveToEnd();
+    insertHeader();
+    moveToEnd();
+    if (pageNumber == 1) {
+        insertGeneralInformation();
+        moveToEnd();
+        insertGlobalParameters();
+    } else {
+        insertPortPage();
+    }
+    moveToEnd();
+    insertFooter();
+}
+
+void ReportGenerator::insertHeader()
+{
+    // Every page after the first starts on a new sheet, so a short body
+    // never pulls the next page's header up onto it.
+    tableFormat.setPageBreakPolicy(pageNumber > 1 ? QTextFormat::PageBreak_AlwaysBefore
+                                                  : QTextFormat::PageBreak_Auto);
+    QTextTable *header = insertLayoutTable(1, 3, {25, 45, 25});
+    tableFormat.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    insertCellText(header, 0, 0,
+                   QStringLiteral("Date:") + reportDate.toString(QStringLiteral("dd.MM.yyyy")),
+                   smallFormat);
+    enterCell(header, 0, 1, centerBlock);
+    cursor->insertText(QStringLiteral("Switch Configuration Report\n"), titleFormat);
+    cursor->insertText(catalogueRow(modelIndex).modelName, modelNameFormat);
+    enterCell(header, 0, 2, rightBlock);
+    insertPicture(QStringLiteral(":/Image/report_logo.png"), 200);
+
+    moveToEnd();
+    QTextTable *rule = insertLayoutTable(1, 1, {95});
+    enterCell(rule, 0, 0, centerBlock);
+    cursor->insertText(QString(kRuleLength, QLatin1Char('_')), reportCharFormat(2));
+    moveToEnd();
+}
+
+void ReportGenerator::insertFooter()
+{
+    QTextTable *footer = insertLayoutTable(1, 1, {95});
+    insertCellText(footer, 0, 0,
+                   QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount(modelPortCount)),
+                   smallFormat, centerBlock);
+    ++pageNumber;
+}
+
+void ReportGenerator::insertGeneralInformation()
+{
+    QTextTable *table = insertLayoutTable(11, 7, {15, 12, 2, 27, 12, 2, 27});
+    for (int row : {0, 1, 2, 10})
+        table->mergeCells(row, 0, 1, 7);
+    table->mergeCells(3, 0, 7, 1);
+    setCellFormat(table, 0, 0, reportCharFormat(1));
+    setCellFormat(table, 2, 0, spacerFormat);
+    setCellFormat(table, 10, 0, spacerFormat);
+
+    insertCellText(table, 1, 0, QStringLiteral("General Information"), headingFormat, centerBlock);
+    enterCell(table, 3, 0, centerBlock);
+    insertPicture(catalogueRow(modelIndex).imagePath, 125);
+
+    const QString contact = readText(config.contactName);
+    const QString location = readText(config.location);
+    const QString colon = QStringLiteral(":");
+    const struct
+    {
+        int row;
+        int column;
+        QString text;
+    } cells[] = {
+        {3, 1, QStringLiteral("Serial Number")},
+        {3, 2, colon},
+        {3, 3, serialPrefix},
+        {3, 4, QStringLiteral("Contact Person")},
+        {3, 5, colon},
+        {3, 6, contact.left(kTextLineLength)},
+        {4, 6, contact.mid(kTextLineLength)},
+        {5, 4, QStringLiteral("Location")},
+        {5, 5, colon},
+        {5, 6, location.left(kTextLineLength)},
+        {6, 6, location.mid(kTextLineLength)},
+        {7, 3, readText(config.fileRelease)},
+    };
+    for (const auto &cell : cells) {
+        if (!cell.text.isEmpty())
+            insertCellText(table, cell.row, cell.column, cell.text, labelFormat);
+    }
+}
+
+void ReportGenerator::insertGlobalParameters()
+{
+    QTextTable *table = insertLayoutTable(2, 1, {95});
+    setCellFormat(table, 1, 0, spacerFormat);
+    insertCellText(table, 0, 0, QStringLiteral("Global Parameters"), headingFormat, centerBlock);
+    moveToEnd();
+    insertTrustAndDot1pTables();
+    moveToEnd();
+    insertDscpTables();
+}
+
+void ReportGenerator::insertTrustAndDot1pTables()
+{
+    QTextTable *layout = insertLayoutTable(4, 4, {50, 2, 38, 5});
+    for (int row : {1, 3}) {
+        layout->mergeCells(row, 0, 1, 4);
+        setCellFormat(layout, row, 0, spacerFormat);
+    }
+    insertCellText(layout, 0, 0, QStringLiteral("Alarm PSU / Aging Time / QoS Trust Mode"),
+                   labelFormat);
+    insertCellText(layout, 0, 2, QStringLiteral("QoS 802.1p Mapping"), labelFormat);
+
+    // Box A: power-supply alarms, aging time and trust mode.
+    enterCell(layout, 2, 0);
+    insertFramedBox(Qt::AlignLeft, 100);
+    QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
+    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
+                             QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
+                             QStringLiteral("QoS Trust Mode")};
+    const QString values[] = {
+        QStringLiteral("Value"), onOffText(config.psuAlarm1), onOffText(config.psuAlarm2),
+        QString::number(config.agingTime),
+        listedText(config.qosTrustMode, 0, {"Untrusted", "TrustDot1p", "TrustIpDscp"})};
+    insertCellText(global, 0, 0, heads[0], labelFormat);
+    insertCellText(global, 1, 0, values[0], labelFormat);
+    for (int column = 1; column < 5; ++column) {
+        setCellFormat(global, 1, column, whiteCellFormat);
+        insertCellText(global, 0, column, heads[column], labelFormat, centerBlock);
+        insertCellText(global, 1, column, values[column], valueFormat, centerBlock);
+    }
+
+    // Box B: the 802.1p priority to traffic class table.
+    enterCell(layout, 2, 2);
+    insertFramedBox(Qt::AlignLeft, 100);
+    QTextTable *dot1p = insertDataTable(2, 9, labelAndColumns(36, 8, 8));
+    insertCellText(dot1p, 0, 0, QStringLiteral("VLAN Priority"), labelFormat);
+    insertCellText(dot1p, 1, 0, QStringLiteral("Traffic Class"), labelFormat);
+    for (int priority = 0; priority < 8; ++priority) {
+        const int column = priority + 1;
+        setCellFormat(dot1p, 1, column, whiteCellFormat);
+        insertCellText(dot1p, 0, column, QString::number(priority), labelFormat, centerBlock);
+        insertCellText(dot1p, 1, column, QString::number(config.dot1pTrafficClass[priority]),
+                       valueFormat, centerBlock);
+    }
+}
+
+void ReportGenerator::insertDscpTables()
+{
+    QTextTable *layout = insertLayoutTable(8, 2, {90, 5});
+    for (int row : {1, 3, 5, 7}) {
+        layout->mergeCells(row, 0, 1, 2);
+        setCellFormat(layout, row, 0, row == 7 ? reportCharFormat(12) : spacerFormat);
+    }
+    insertCellText(layout, 0, 0, QStringLiteral("QoS DSCP Mapping"), labelFormat);
+
+    enterCell(layout, 2, 0);
+    insertFramedBox(Qt::AlignHCenter | Qt::AlignVCenter, 100);
+    insertDscpBox(0, 24, labelAndColumns(13.6, 24, 3.6));
+    enterCell(layout, 4, 0);
+    insertFramedBox(Qt::AlignHCenter | Qt::AlignVCenter, 100);
+    insertDscpBox(24, 24, labelAndColumns(13.6, 24, 3.6));
+    // The last box is narrower; its wider percentages keep the columns in
+    // line with the boxes above (19.04 % and 5.06 % of 71.2 %).
+    enterCell(layout, 6, 0);
+    insertFramedBox(Qt::AlignLeft, 71.2);
+    insertDscpBox(48, 16, labelAndColumns(19.04, 16, 5.06));
+}
+
+void ReportGenerator::insertDscpBox(int firstDscp, int dscpCount,
+                                    const QVector<QTextLength> &widths)
+{
+    QTextTable *table = insertDataTable(2, dscpCount + 1, widths);
+    insertCellText(table, 0, 0, QStringLiteral("DSCP Value"), labelFormat);
+    insertCellText(table, 1, 0, QStringLiteral("Traffic Class"), labelFormat);
+    for (int column = 1; column <= dscpCount; ++column) {
+        const int dscp = firstDscp + column - 1;
+        setCellFormat(table, 1, column, whiteCellFormat);
+        insertCellText(table, 0, column, QString::number(dscp), labelFormat, centerBlock);
+        insertCellText(table, 1, column, QString::number(config.dscpTrafficClass[dscp]),
+                       valueFormat, centerBlock);
+    }
+}
+
+QTextTable *ReportGenerator::insertLayoutTable(int rows, int columns,
+                                               std::initializer_list<qreal> widths)
+{
+    tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    tableFormat.setBorder(1);
+    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    tableFormat.setCellPadding(0);
+    tableFormat.setCellSpacing(-1);
+    tableFormat.setColumnWidthConstraints(percentages(widths));
+    return cursor->insertTable(rows, columns, tableFormat);
+}
+
+QTextTable *ReportGenerator::insertFramedBox(Qt::Alignment alignment, qreal width)
+{
+    tableFormat.setAlignment(alignment);
+    tableFormat.setBorder(1.25);
+    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    tableFormat.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
+    tableFormat.setCellPadding(1);
+    tableFormat.setCellSpacing(-1);
+    tableFormat.setColumnWidthConstraints(percentages({width}));
+    QTextTable *box = cursor->insertTable(1, 1, tableFormat);
+    setCellFormat(box, 0, 0, greyCellFormat);
+    enterCell(box, 0, 0);
+    return box;
+}
+
+QTextTable *ReportGenerator::insertDataTable(int rows, int columns,
+                                             const QVector<QTextLength> &widths)
+{
+    tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    tableFormat.setBorder(0);
+    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    tableFormat.setCellPadding(1);
+    tableFormat.setCellSpacing(-1);
+    tableFormat.setColumnWidthConstraints(widths);
+    return cursor->insertTable(rows, columns, tableFormat);
+}
+
+void ReportGenerator::moveToEnd()
+{
+    *cursor = rootFrame->lastCursorPosition();
+}
+
+void ReportGenerator::setCellFormat(QTextTable *table, int row, int column,
+                                    const QTextCharFormat &format)
+{
+    scratchCell = table->cellAt(row, column);
+    scratchCell.setFormat(format);
+}
+
+void ReportGenerator::enterCell(QTextTable *table, int row, int column,
+                                const QTextBlockFormat &block)
+{
+    *cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor->setBlockFormat(block);
+}
+
+void ReportGenerator::insertCellText(QTextTable *table, int row, int column, const QString &text,
+                                     const QTextCharFormat &format, const QTextBlockFormat &block)
+{
+    enterCell(table, row, column, block);
+    cursor->insertText(text, format);
+}
+
+void ReportGenerator::insertPicture(const QString &path, int boxSize)
+{
+    const QImage picture(path);
+    if (picture.isNull())
+        return; // the cell stays empty
+    cursor->insertImage(
+        picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation));
+}

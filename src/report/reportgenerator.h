@@ -1,0 +1,105 @@
+#pragma once
+
+#include "config/switchconfig.h"
+
+#include <QDate>
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextTable>
+#include <QTextTableFormat>
+
+#include <initializer_list>
+#include <memory>
+
+class QTextCursor;
+class QTextDocument;
+class QTextFrame;
+
+// Writes the "Switch Configuration Report" of one configuration as a
+// landscape A4 PDF: page 1 with the general information and the global
+// parameters, then one page of port parameters per 16 ports.
+//
+// The document is built almost entirely out of tables through one cursor:
+// invisible layout tables place things side by side, framed grey boxes hold
+// data tables with the values. Needs a QGuiApplication (fonts, pictures,
+// PDF output) but no widgets. Built, generated once and thrown away; it
+// reads `config` by reference, which must outlive it.
+class ReportGenerator
+{
+public:
+    ReportGenerator(int modelIndex, const SwitchConfig &config, const QString &serialPrefix,
+                    const QString &reportFileName, const QDate &reportDate = QDate::currentDate());
+    ~ReportGenerator();
+
+    ReportGenerator(const ReportGenerator &) = delete;
+    ReportGenerator &operator=(const ReportGenerator &) = delete;
+
+    // Builds the document and writes the PDF. The file appears complete or
+    // not at all: on failure nothing is left behind, an existing file of the
+    // name is kept, and errorString() tells why.
+    bool generate();
+    QString errorString() const { return errorText; }
+
+    // Pages of the report: 3 for models with more than 16 ports, else 2.
+    static int pageCount(int portCount);
+
+private:
+    void fitBodiesToPages(const QSizeF &paper, int pages);
+    void insertPage();
+    void insertHeader();
+    void insertFooter();
+    void insertGeneralInformation();
+    void insertGlobalParameters();
+    void insertTrustAndDot1pTables();
+    void insertDscpTables();
+    void insertDscpBox(int firstDscp, int dscpCount, const QVector<QTextLength> &widths);
+    void insertPortPage();
+    void insertPortTable();
+
+    // The three kinds of table; each sets every property it needs on the
+    // shared tableFormat, inserts the table at the cursor and returns it.
+    // Widths are percentages of the surrounding cell or page.
+    QTextTable *insertLayoutTable(int rows, int columns, std::initializer_list<qreal> widths);
+    // A 1 x 1 grey box with a black frame; leaves the cursor in its cell.
+    QTextTable *insertFramedBox(Qt::Alignment alignment, qreal width);
+    QTextTable *insertDataTable(int rows, int columns, const QVector<QTextLength> &widths);
+
+    void moveToEnd();
+    void setCellFormat(QTextTable *table, int row, int column, const QTextCharFormat &format);
+    // Puts the cursor at the start of the cell with the given alignment.
+    void enterCell(QTextTable *table, int row, int column,
+                   const QTextBlockFormat &block = QTextBlockFormat());
+    void insertCellText(QTextTable *table, int row, int column, const QString &text,
+                        const QTextCharFormat &format,
+                        const QTextBlockFormat &block = QTextBlockFormat());
+    void insertPicture(const QString &path, int boxSize);
+
+    const SwitchConfig &config;
+    const QString serialPrefix;
+    const QDate reportDate;
+    QString errorText;
+
+    // The document outlives the cursor that writes into it.
+    std::unique_ptr<QTextDocument> document;
+    std::unique_ptr<QTextCursor> cursor;
+    QTextFrame *rootFrame = nullptr;
+
+    QTextCharFormat titleFormat;
+    QTextCharFormat headingFormat;
+    QTextCharFormat modelNameFormat;
+    QTextCharFormat smallFormat;
+    QTextCharFormat labelFormat;
+    QTextCharFormat valueFormat;
+    QTextCharFormat spacerFormat;
+    QTextTableFormat tableFormat;
+    QTextTableCell scratchCell;
+    QTextCharFormat greyCellFormat;
+    QTextCharFormat whiteCellFormat;
+    QTextBlockFormat centerBlock;
+    QTextBlockFormat rightBlock;
+    quint8 modelPortCount = 0;
+    quint8 pageNumber = 1;
+    QString reportFileName;
+    int modelIndex = 0;
+};

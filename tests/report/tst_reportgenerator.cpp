@@ -1,0 +1,316 @@
+// The report as a reader sees it: each case writes a PDF with the generator
+// alone (no window) and reads its text back with the poppler tools.
+#include "../modelconfig.h"
+#include "catalogue/productcatalogue.h"
+#include "config/textfields.h"
+#include "pdftext.h"
+#include "report/reportgenerator.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+using ConfigEdit = std::function<void(SwitchConfig &)>;
+
+const QDate kReportDate(2026, 12, 5);
+
+// The tallest content the editor lets a user make: the longest texts in
+// the widest letters, two-line speed and class cells, the largest numbers.
+void tallestContent(SwitchConfig &config)
+{
+    storeText(config.contactName, QString(40, QLatin1Char('W')));
+    storeText(config.location, QStringLiteral("WWWWWWWWWWWWWWWWWWWW (WWWWWWWWWWWWWWWWW)"));
+    storeText(config.fileRelease, QStringLiteral("12345"));
+    config.agingTime = 1048575;
+    for (PortConfig &port : config.ports) {
+        port.speed = 2;
+        port.poePriority = 3;
+        port.broadcastStormThreshold = port.multicastStormThreshold = 100;
+        port.allowedPoEOverride = 13;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ConfigEdit)
+
+class TestReportGenerator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyModelGetsOnePagePerBody_data();
+    void everyModelGetsOnePagePerBody();
+    void generalInformation_data();
+    void generalInformation();
+    void globalParameters_data();
+    void globalParameters();
+    void portGrid_data();
+    void portGrid();
+    void unwritableTargetLeavesNoFile_data();
+    void unwritableTargetLeavesNoFile();
+
+private:
+    // Writes the report of `config` for catalogue row `row`; the pages' text.
+    QStringList writeReport(int row, const SwitchConfig &config,
+                            const QString &serialPrefix = QString());
+
+    QTemporaryDir m_dir;
+    QString m_lastFile;
+};
+
+void TestReportGenerator::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QStringList TestReportGenerator::writeReport(int row, const SwitchConfig &config,
+                                             const QString &serialPrefix)
+{
+    m_lastFile = m_dir.filePath(QStringLiteral("report.pdf"));
+    ReportGenerator report(row, config, serialPrefix, m_lastFile, kReportDate);
+    if (!report.generate())
+        qWarning("report not written: %s", qPrintable(report.errorString()));
+    return pdfPages(m_lastFile);
+}
+
+void TestReportGenerator::everyModelGetsOnePagePerBody_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("pages");
+    for (int row = 0; row < kCatalogueSize; ++row) {
+        QTest::addRow("%d %s", row + 1, qPrintable(catalogueRow(row).modelName))
+            << row << (catalogueRow(row).portCount > 16 ? 3 : 2);
+    }
+}
+
+// Each body with its header and page line fills exactly one sheet, however
+// tall its content, and the report's font is the Arial-metric one that the
+// 16-port grid was measured for.
+void TestReportGenerator::everyModelGetsOnePagePerBody()
+{
+    QFETCH(int, row);
+    QFETCH(int, pages);
+    SwitchConfig config = defaultConfigFor(row);
+    tallestContent(config);
+    const QStringList text = writeReport(row, config);
+
+    QCOMPARE(pdfPageCount(m_lastFile), pages);
+    QCOMPARE(text.size(), pages);
+    for (int page = 0; page < pages; ++page) {
+        const QStringList lines = pageLines(text.at(page));
+        QCOMPARE(lines.first(), QStringLiteral("Date:05.12.2026"));
+        QCOMPARE(lines.last(), QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+        QVERIFY(lines.contains(QStringLiteral("Switch Configuration Report")));
+        QVERIFY(lines.contains(catalogueRow(row).modelName));
+    }
+    QVERIFY(text.at(0).contains(QLatin1String("Global Parameters")));
+    QVERIFY(text.at(1).contains(QLatin1String("Port Parameters")));
+
+    const QStringList fonts = pdfFontNames(m_lastFile);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString &font : fonts)
+        QVERIFY2(font.startsWith(QLatin1String("LiberationSans")), qPrintable(font));
+}
+
+void TestReportGenerator::generalInformation_data()
+{
+    QTest::addColumn<QString>("contact");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<QString>("fileRelease");
+
+    QTest::newRow("contact of 20 fills one line") << "Anna Maria Schneider"
+                                                  << "Hall 3"
+                                                  << "";
+    QTest::newRow("21st character alone on the next line") << "Anna Maria Schneiders"
+                                                           << "Hall 3"
+                                                           << "";
+    QTest::newRow("60 character location: 20 and 40")
+        << "Anna"
+        << "Building 12 North (E/Plant 4 Line 7/Cabinet 9 Rack 2 Slot 1)"
+        << "";
+    QTest::newRow("file release as raw digits") << ""
+                                                << ""
+                                                << "1234";
+}
+
+void TestReportGenerator::generalInformation()
+{
+    QFETCH(QString, contact);
+    QFETCH(QString, location);
+    QFETCH(QString, fileRelease);
+    SwitchConfig config = defaultConfigFor(0);
+    storeText(config.contactName, contact);
+    storeText(config.location, location);
+    storeText(config.fileRelease, fileRelease);
+    const QStringList lines = pageLines(writeReport(0, config, "613807101-42").first());
+
+    const int contactLine = lines.indexOf(QRegularExpression("^Serial Number.*Contact Person.*"));
+    const int locationLine = lines.indexOf(QRegularExpression("^Location.*"));
+    const int globalLine = lines.indexOf("Global Parameters");
+    QVERIFY(contactLine >= 0 && contactLine < locationLine && locationLine < globalLine);
+    QVERIFY(lines.at(contactLine).contains(": 613807101-42 "));
+
+    // The first 20 characters stand beside the label, the rest below it.
+    const auto below = [&](int from, int to) {
+        return QStringList(lines.mid(from + 1, to - from - 1)).join(QLatin1Char(' '));
+    };
+    QVERIFY(lines.at(contactLine).endsWith(contact.left(20).trimmed()));
+    QCOMPARE(below(contactLine, locationLine), contact.mid(20).trimmed());
+    QVERIFY(lines.at(locationLine).endsWith(location.left(20).trimmed()));
+    QCOMPARE(below(locationLine, globalLine),
+             QString(location.mid(20) + " " + fileRelease).trimmed());
+}
+
+void TestReportGenerator::globalParameters_data()
+{
+    QTest::addColumn<ConfigEdit>("edit");
+    QTest::addColumn<QString>("valueLine");
+    QTest::addColumn<QStringList>("trafficClassLines");
+
+    const QStringList defaults {
+        "1 0 0 1 2 2 3 3", "1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+        "1 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2", "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3"};
+    QTest::newRow("after New") << ConfigEdit([](SwitchConfig &) {}) << "Value On On 300 TrustDot1p"
+                               << defaults;
+    QTest::newRow("untrusted, alarms off") << ConfigEdit([](SwitchConfig &c) {
+        c.qosTrustMode = 0;
+        c.psuAlarm1 = 0;
+        c.psuAlarm2 = 2;
+        c.agingTime = 0;
+    }) << "Value Off Off 0 Untrusted" << defaults;
+    QTest::newRow("unknown trust mode is empty")
+        << ConfigEdit([](SwitchConfig &c) { c.qosTrustMode = 3; }) << "Value On On 300" << defaults;
+    QTest::newRow("IP DSCP, edited mappings")
+        << ConfigEdit([](SwitchConfig &c) {
+               c.qosTrustMode = 2;
+               c.dot1pTrafficClass = {3, 2, 1, 0, 0, 1, 2, 3};
+               c.dscpTrafficClass[0] = 3;
+               c.dscpTrafficClass[23] = 2;
+               c.dscpTrafficClass[24] = 0;
+               c.dscpTrafficClass[63] = 1;
+           })
+        << "Value On On 300 TrustIpDscp"
+        << QStringList {"3 2 1 0 0 1 2 3", "3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
+                        "0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
+                        "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
+}
+
+void TestReportGenerator::globalParameters()
+{
+    QFETCH(ConfigEdit, edit);
+    QFETCH(QString, valueLine);
+    QFETCH(QStringList, trafficClassLines);
+    SwitchConfig config = defaultConfigFor(4);
+    edit(config);
+    const QStringList lines = pageLines(writeReport(4, config).first());
+
+    QVERIFY2(lines.contains(valueLine), qPrintable(lines.join('\n')));
+    // The 802.1p row shares its line with the box beside it; the three DSCP
+    // rows stand alone.
+    QStringList classes;
+    for (const QString &line : lines) {
+        const int at = line.indexOf(QLatin1String("Traffic Class "));
+        if (at >= 0)
+            classes << line.mid(at + 14);
+    }
+    QCOMPARE(classes, trafficClassLines);
+}
+
+void TestReportGenerator::portGrid_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<ConfigEdit>("edit");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("expectedLines");
+
+    QTest::newRow("speeds; no PoE but the user limit")
+        << 0 << ConfigEdit([](SwitchConfig &c) {
+               c.ports[0].speed = 1;
+               c.ports[1].speed = 2;
+               c.ports[3].speed = 0;
+               c.ports[0].allowedPoEOverride = 13;
+               c.ports[2].duplexMode = 1;
+               c.ports[4].mdiState = 1;
+               c.ports[1].adminState = 0;
+               c.ports[4].portPriority = 7;
+               c.ports[3].portPriority = 8;
+           })
+        << 1
+        << QStringList {"Port 1 2 3 4 5",
+                        "Port State On Off On On On",
+                        "Speed [Mbit/s] 10 100 - -",
+                        "Mbps Mbps",
+                        "Duplex Mode FDX FDX HDX FDX FDX",
+                        "MDI State MDIX MDIX MDIX MDIX MDI",
+                        "Port Priority 0 0 0 7",
+                        "PoE Admin State - - - - -",
+                        "PoE Priority - - - - -",
+                        "Allowed PoE classes - - - - -",
+                        "PoE User Set Limit 13 - - - -"};
+    QTest::newRow("PoE classes and priorities")
+        << 17 << ConfigEdit([](SwitchConfig &c) {
+               c.ports[2].allowedPoEClasses = {1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+               c.ports[3].allowedPoEClasses.fill(0xFF);
+               c.ports[1].poePriority = 2;
+               c.ports[2].poePriority = 3;
+               c.ports[3].poePriority = 0;
+           })
+        << 1
+        << QStringList {"PoE Admin State Off On On On On On On On",
+                        "PoE Priority Low High Critical Low Low Low Low",
+                        "Allowed PoE classes 0,1,2, 0,1,2, 1,3 0,1,2, 0,1,2, 0,1,2, 0,1,2,",
+                        "3,4 3,4 3,4 3,4 3,4 3,4", "PoE User Set Limit - - - - - - - -"};
+    const ConfigEdit numberedPorts = [](SwitchConfig &c) {
+        for (int p = 0; p < 26; ++p)
+            c.ports[p].broadcastStormThreshold = p + 1;
+    };
+    QTest::newRow("26 ports: page 2") << 13 << numberedPorts << 1
+                                      << QStringList {"Port 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16",
+                                                      "Broadcast Storm Thld. [%] 1 2 3 4 5 6 7 8 9 "
+                                                      "10 11 12 13 14 15 16"};
+    QTest::newRow("26 ports: page 3")
+        << 13 << numberedPorts << 2
+        << QStringList {"Port 17 18 19 20 21 22 23 24 25 26",
+                        "Broadcast Storm Thld. [%] 17 18 19 20 21 22 23 24 25 26"};
+}
+
+void TestReportGenerator::portGrid()
+{
+    QFETCH(int, row);
+    QFETCH(ConfigEdit, edit);
+    QFETCH(int, page);
+    QFETCH(QStringList, expectedLines);
+    SwitchConfig config = defaultConfigFor(row);
+    edit(config);
+    const QStringList lines = pageLines(writeReport(row, config).value(page));
+    for (const QString &expected : expectedLines)
+        QVERIFY2(lines.contains(expected), qPrintable(expected + "\nnot in\n" + lines.join('\n')));
+}
+
+void TestReportGenerator::unwritableTargetLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("missing folder") << "missing/report.pdf";
+    QTest::newRow("folder in place of the file") << "folder";
+}
+
+void TestReportGenerator::unwritableTargetLeavesNoFile()
+{
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    ReportGenerator report(0, defaultConfigFor(0), QString(), dir.filePath(target));
+    QVERIFY(!report.generate());
+    QVERIFY(!report.errorString().isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QVERIFY(QDir(dir.filePath("folder")).isEmpty());
+}
+
+QTEST_MAIN(TestReportGenerator)
+#include "tst_reportgenerator.moc"
