@@ -9,6 +9,7 @@
 #include "config/porttablemodel.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
@@ -247,8 +248,12 @@ void MainWindow::setActive()
 
 void MainWindow::label_singleclick(int port)
 {
-    // Takes the focus from an editor open in the table.
-    setFocus();
+    // An editor open in the table closes when the focus leaves it. Only
+    // then does the window take the focus: a window gaining or losing the
+    // focus repaints as a whole.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && m_ui->tableView_portSettings->isAncestorOf(focused))
+        setFocus();
     m_editor->clickPort(port);
 }
 
