@@ -6,6 +6,8 @@
 #include "app/mainwindow.h"
 #include "catalogue/clickqlabel.h"
 #include "catalogue/portlabels.h"
+#include "config/configeditor.h"
+#include "config/porttablemodel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -13,7 +15,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QtTest>
 
@@ -64,7 +65,7 @@ public:
     }
     QComboBox *combo(const char *name) const { return find<QComboBox>(name); }
 
-    SwitchConfig &config() const { return window->state().config; }
+    const SwitchConfig &config() const { return window->state().config; }
     const PortConfig &port(int index) const { return config().ports[index]; }
 
     // Picks a model in "Device Type" with the keyboard, as a user would.
@@ -133,7 +134,7 @@ public:
     }
 
     QTableView *table() const { return find<QTableView>("tableView_portSettings"); }
-    QStandardItemModel *cells() const { return window->portSettingsModel(); }
+    PortTableModel *cells() const { return window->portSettingsModel(); }
     QString cell(int row, int column) const
     {
         return cells()->index(row, column).data(Qt::DisplayRole).toString();

@@ -2,29 +2,24 @@
 
 // The main window and how its parts meet.
 //
-// The window owns the configuration being edited (EditorState) and the
-// objects that edit it, each in the folder of its subsystem:
-//   catalogue/  PortLabels  - the product picture and its clickable port labels
-//   config/     PortPanel   - the "Port Parameters" widgets and their handlers
-//               PortGating  - which panel widgets a kind of port may use
-//               PortSelection - clicks, Ctrl-clicks, Select All / Deselect All
-//               PortTable   - the port settings table and its delegates
-//               GeneralFields - "General Information" and "Global Parameters"
-//   qos/        the 802.1p and DSCP mapping dialogs
-//   app/        HelpCommands - help pages, language, web site, about box
-//   report/     ReportExport - "&Export": asks for a name, writes the PDF report
-//
-// A click on a port label goes through a signal mapper to label_singleclick,
-// which selects the port and shows it in the panel. A change in a panel
-// widget reaches its by-name slot here, which hands it to PortPanel: the
-// value is written into the target ports of the record, their table cells
-// are rewritten and the gating re-applied. A table edit sets the panel
-// widget, so both views obey the same rules.
-
-#include "config/editorstate.h"
+// ConfigEditor (config/) holds everything being edited: the record, the
+// selected ports and what the port panel shows. The rules live beside it in
+// the core, without widgets: panelgating (which parameters a port may use),
+// portediting (what a change writes into which ports), portselection
+// (clicks, Ctrl-clicks, Select All). The widgets are views of it:
+//   GeneralFields  - "General Information" and "Global Parameters"
+//   PortPanel      - "Port Parameters"
+//   PortTable      - the port settings table (PortTableModel over the record)
+//   PortLabels     - the product picture and its clickable port labels
+// and the commands beside them: HelpCommands (app/: help pages, language,
+// web site, about box) and ReportExport (report/: "&Export").
+// A user's change goes from a widget to a ConfigEditor method; the editor
+// applies the rules and says what changed (stateReset, selectionChanged,
+// portsChanged, generalChanged); the window redraws the views concerned.
+// Nothing writes the record as a side effect of showing it.
 
 #include <QMainWindow>
-#include <QModelIndex>
+#include <QScopedPointer>
 
 #include <memory>
 
@@ -33,15 +28,13 @@ class MainWindow;
 }
 class QAction;
 class QMenu;
-class QStandardItemModel;
-class GeneralFields;
+class ConfigEditor;
 class HelpCommands;
-class PortGating;
 class PortLabels;
-class PortPanel;
-class PortSelection;
 class PortTable;
+class PortTableModel;
 class ReportExport;
+struct EditorState;
 
 class MainWindow : public QMainWindow
 {
@@ -51,19 +44,16 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    EditorState &state() { return m_state; }
-    const EditorState &state() const { return m_state; }
+    ConfigEditor *editor() const { return m_editor; }
+    const EditorState &state() const;
     PortLabels *portLabels() const { return m_portLabels; }
+    PortTableModel *portSettingsModel() const;
     HelpCommands &helpCommands() const { return *m_help; }
-    QStandardItemModel *portSettingsModel() const;
 
 public slots:
-    void modelselection(int index);
     void label_singleclick(int port);
     void label_controlclick(int port);
     void setActive();
-    void on_pushButton_qosDscpMapping_clicked();
-    void on_pushButton_qosPMapping_clicked();
     void on_toolButton_allowedPoEOverride_info_clicked();
     void newFile();
     void open();
@@ -77,42 +67,8 @@ public slots:
     void onlineHelp();
     void webSite();
     void about();
-
-    void on_comboBox_adminState_currentIndexChanged(int index);
-    void on_comboBox_alarmLink_currentIndexChanged(int index);
-    void on_comboBox_speed_currentIndexChanged(int index);
-    void on_comboBox_autoNeg_currentIndexChanged(int index);
-    void on_comboBox_autoCrossing_currentIndexChanged(int index);
-    void on_comboBox_duplexMode_currentIndexChanged(int index);
-    void on_comboBox_mdiState_currentIndexChanged(int index);
-    void on_comboBox_flowControl_currentIndexChanged(int index);
-    void on_comboBox_broadcastStormProtection_currentIndexChanged(int index);
-    void on_comboBox_multicastStormProtection_currentIndexChanged(int index);
-    void on_comboBox_jumboFrames_currentIndexChanged(int index);
-    void on_comboBox_eee_currentIndexChanged(int index);
-    void on_comboBox_poeAdminState_currentIndexChanged(int index);
-    void on_comboBox_poePriority_currentIndexChanged(int index);
-    void on_comboBox_portpriority_currentIndexChanged(int index);
-    void on_comboBox_qosTrustMode_currentIndexChanged(int index);
-    void on_spinBox_broadcastStormThreshold_valueChanged(int value);
-    void on_spinBox_multicastStormThreshold_valueChanged(int value);
-    void on_spinBox_allowedPoEOverride_valueChanged(int value);
-    void on_lineEdit_allowedPoEClasses_textChanged(const QString &text);
-
-    void currentIndexChangedfromTable(const QString &text);
-    void on_tableView_portSettings_clicked(const QModelIndex &index);
-    void currentCellSelected(const QModelIndex &index);
     void on_radioButton_selectAll_clicked(bool checked);
     void on_radioButton_deselectAll_clicked(bool checked);
-
-    void on_lineEdit_fileRelease_textEdited(const QString &text);
-    void on_lineEdit_contactName_textEdited(const QString &text);
-    void on_lineEdit_location_textEdited(const QString &text);
-    void on_lineEdit_componentId_textEdited(const QString &text);
-    void on_lineEdit_serialNumber_textEdited(const QString &text);
-    void on_lineEdit_agingTime_textChanged(const QString &text);
-    void on_comboBox_psuAlarm1_currentIndexChanged(int index);
-    void on_comboBox_psuAlarm2_currentIndexChanged(int index);
 
 private:
     void centreOnScreen();
@@ -120,18 +76,19 @@ private:
     void createActions();
     void createMenus();
     void showLogo();
-    void fillProductList();
-    void connectActivatedSignals();
+    void connectViews();
 
-    Ui::MainWindow *ui;
-    EditorState m_state;
+    // Redrawing the views after the editor's changes.
+    void showEverything();
+    void showSelection();
+    void showPorts();
+    void showGeneralFields();
 
+    const QScopedPointer<Ui::MainWindow> m_ui;
+    ConfigEditor *m_editor;
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
-    std::unique_ptr<PortGating> m_gating;
-    std::unique_ptr<PortPanel> m_panel;
-    std::unique_ptr<PortSelection> m_selection;
-    std::unique_ptr<GeneralFields> m_generalFields;
+    int m_shownModel = -1;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ReportExport> m_reportExport;
 

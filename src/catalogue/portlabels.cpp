@@ -1,12 +1,12 @@
 #include "catalogue/portlabels.h"
 
 #include "catalogue/clickqlabel.h"
+#include "config/editorstate.h"
 
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
-#include <QSignalMapper>
 #include <QStyle>
 
 const QString PortLabels::selectedLabelStyle =
@@ -25,11 +25,9 @@ void setStyleIfChanged(QWidget *widget, const QString &style)
 
 } // namespace
 
-PortLabels::PortLabels(QLabel *productImage, QObject *owner)
-    : QObject(owner)
+PortLabels::PortLabels(QLabel *productImage, QObject *parent)
+    : QObject(parent)
     , m_productImage(productImage)
-    , m_singleClickMapper(new QSignalMapper(owner))
-    , m_controlClickMapper(new QSignalMapper(owner))
 {
     const QFont font(QStringLiteral("Arial Narrow"), 8, 75, false);
     for (int i = 0; i < kMaxPorts; ++i) {
@@ -43,12 +41,9 @@ PortLabels::PortLabels(QLabel *productImage, QObject *owner)
         label->setGeometry(0, 0, 20, 20);
         m_labels[i] = label;
 
-        connect(label, &clickQlabel::leftbuttonclick, m_singleClickMapper,
-                qOverload<>(&QSignalMapper::map));
-        m_singleClickMapper->setMapping(label, i);
-        connect(label, &clickQlabel::leftcontrolbuttonclick, m_controlClickMapper,
-                qOverload<>(&QSignalMapper::map));
-        m_controlClickMapper->setMapping(label, i);
+        connect(label, &clickQlabel::leftbuttonclick, this, [this, i] { emit portClicked(i); });
+        connect(label, &clickQlabel::leftcontrolbuttonclick, this,
+                [this, i] { emit portControlClicked(i); });
     }
     productImage->installEventFilter(this);
 }
@@ -94,49 +89,11 @@ bool PortLabels::isSelected(int index) const
         m_labels[index]->styleSheet().contains(QLatin1String("2px"));
 }
 
-void PortLabels::setSelected(int index, bool selected)
-{
-    if (index < 0 || index >= kMaxPorts)
-        return;
-    setStyleIfChanged(m_labels[index], selected ? selectedLabelStyle : unselectedLabelStyle);
-}
-
-void PortLabels::toggle(int index)
-{
-    setSelected(index, !isSelected(index));
-}
-
-void PortLabels::clearSelection()
+void PortLabels::showSelection(const PortSelection &selection)
 {
     for (int i = 0; i < kMaxPorts; ++i)
-        setSelected(i, false);
-}
-
-int PortLabels::highestSelected() const
-{
-    for (int i = kMaxPorts - 1; i >= 0; --i) {
-        if (isSelected(i))
-            return i;
-    }
-    return -1;
-}
-
-bool PortLabels::anySelected(int first, int last) const
-{
-    for (int i = qMax(first, 0); i <= last && i < kMaxPorts; ++i) {
-        if (isSelected(i))
-            return true;
-    }
-    return false;
-}
-
-bool PortLabels::allSelected(int first, int last) const
-{
-    for (int i = qMax(first, 0); i <= last && i < kMaxPorts; ++i) {
-        if (!isSelected(i))
-            return false;
-    }
-    return true;
+        setStyleIfChanged(m_labels[i],
+                          selection.contains(i) ? selectedLabelStyle : unselectedLabelStyle);
 }
 
 bool PortLabels::eventFilter(QObject *watched, QEvent *event)

@@ -8,11 +8,11 @@
 #include <array>
 
 class QLabel;
-class QSignalMapper;
 class clickQlabel;
+struct PortSelection;
 
 // The 32 clickable port labels over the product picture. They are children
-// of the picture label and carry the selection in their style sheets: a
+// of the picture label and draw the selection with their style sheets: a
 // selected label has a red 2px border, an unselected one a black 1px border.
 class PortLabels : public QObject
 {
@@ -22,12 +22,9 @@ public:
     static const QString selectedLabelStyle;
     static const QString unselectedLabelStyle;
 
-    // Creates the labels and the two mappers that turn their clicks into
-    // port indexes; `owner` is the parent of the mappers.
-    PortLabels(QLabel *productImage, QObject *owner);
+    // Creates the labels on the picture label.
+    PortLabels(QLabel *productImage, QObject *parent);
 
-    QSignalMapper *singleClickMapper() const { return m_singleClickMapper; }
-    QSignalMapper *controlClickMapper() const { return m_controlClickMapper; }
     clickQlabel *label(int index) const;
 
     // Hides every label, then shows one unselected label per port of `row`
@@ -36,14 +33,14 @@ public:
     // Shows the picture of `row`, scaled to fit 600 x 300.
     void showProductPicture(const ProductRecord &row);
 
+    // Gives each label the style of its port's selection.
+    void showSelection(const PortSelection &selection);
     bool isSelected(int index) const;
-    void setSelected(int index, bool selected);
-    void toggle(int index);
-    void clearSelection();
-    // The selected label with the highest index, -1 when none is.
-    int highestSelected() const;
-    bool anySelected(int first, int last) const;
-    bool allSelected(int first, int last) const;
+
+signals:
+    // A plain left click, and one with exactly Ctrl held, on port `index`.
+    void portClicked(int index);
+    void portControlClicked(int index);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,6 +55,4 @@ private:
     std::array<clickQlabel *, kMaxPorts> m_labels {};
     std::array<QRect, kMaxPorts> m_rects {};
     int m_shownCount = 0;
-    QSignalMapper *m_singleClickMapper;
-    QSignalMapper *m_controlClickMapper;
 };

@@ -194,6 +194,23 @@ int rowCountWithConfigId(int configId)
     return count;
 }
 
+void setModelIdentity(SwitchConfig &config, const ProductRecord &row)
+{
+    config.configId = row.configId;
+    config.portKindMask = row.portKindMask;
+    config.portSpeedMask = row.portSpeedMask;
+    config.portCount = row.portCount;
+    config.nonTpPortCount = row.nonTpPortCount;
+}
+
+SwitchConfig defaultConfiguration(int index)
+{
+    SwitchConfig config;
+    setModelIdentity(config, catalogueRow(index));
+    resetToDefaults(config);
+    return config;
+}
+
 PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex)
 {
     const int portCount = row.portCount;

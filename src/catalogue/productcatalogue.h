@@ -52,6 +52,11 @@ int firstRowWithConfigId(int configId);
 // How many rows share the configId of that first row (0 if none).
 int rowCountWithConfigId(int configId);
 
+// Copies the model's identity and capabilities from `row` into the record.
+void setModelIdentity(SwitchConfig &config, const ProductRecord &row);
+// The record of catalogue row `index` with every default.
+SwitchConfig defaultConfiguration(int index);
+
 // The kind of port `portIndex` (0-based): port count and fibre ports come from
 // `row`, the kind and speed masks and the configId from `config`.
 PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex);

@@ -1,12 +1,15 @@
 #include "config/generalfields.h"
 
-#include "catalogue/productcatalogue.h"
-#include "config/editorstate.h"
+#include "app/prompts.h"
+#include "config/configeditor.h"
 #include "config/textfields.h"
-#include "ui_mainwindow.h"
+#include "qos/dialog8021p.h"
+#include "qos/dialogdscp.h"
+#include "ui_generalfields.h"
 
 #include <QIntValidator>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -41,12 +44,38 @@ void setPattern(QLineEdit *edit, const char *pattern)
     edit->setValidator(new QRegExpValidator(QRegExp(QLatin1String(pattern)), edit));
 }
 
+// Program changes keep the cursor where it is while the user types.
+void setTextIfChanged(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void setIndexQuietly(QComboBox *combo, int index)
+{
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index);
+}
+
 } // namespace
 
-GeneralFields::GeneralFields(Ui::MainWindow *ui, EditorState &state)
-    : m_ui(ui)
-    , m_state(state)
-{ }
+GeneralFields::GeneralFields(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::GeneralFields)
+{
+    m_ui->setupUi(this);
+    for (const ProductRecord &row : ProductCatalogue)
+        m_ui->comboBox_productSelection->addItem(row.modelName);
+    m_ui->lineEdit_serialFix->setEnabled(false);
+    m_ui->label_componentId->hide();
+    m_ui->lineEdit_componentId->hide();
+    m_ui->label_fileRelease->hide();
+    m_ui->lineEdit_fileRelease->hide();
+    installValidators();
+    installToolTips();
+}
+
+GeneralFields::~GeneralFields() = default;
 
 void GeneralFields::installValidators()
 {
@@ -56,95 +85,104 @@ void GeneralFields::installValidators()
     setPattern(m_ui->lineEdit_location, "[0-9A-Za-z ()/-]{0,40}");
     setPattern(m_ui->lineEdit_componentId, "[A-Za-z0-9]{0,9}");
     m_ui->lineEdit_agingTime->setValidator(new AgingTimeValidator(m_ui->lineEdit_agingTime));
-
-    setPattern(m_ui->lineEdit_allowedPoEClasses, "[0-4,-]{0,9}");
-    m_ui->spinBox_broadcastStormThreshold->setRange(0, 100);
-    m_ui->spinBox_multicastStormThreshold->setRange(0, 100);
-    m_ui->spinBox_allowedPoEOverride->setRange(0, 13);
 }
 
 void GeneralFields::installToolTips()
 {
-    m_ui->lineEdit_serialFix->setToolTip(QObject::tr("Fixed serial number"));
-    m_ui->lineEdit_serialNumber->setToolTip(QObject::tr("9 digit numeric"));
-    m_ui->lineEdit_fileRelease->setToolTip(
-        QObject::tr("Numeric and special character (.). Format xx.x.xx"));
+    m_ui->lineEdit_serialFix->setToolTip(tr("Fixed serial number"));
+    m_ui->lineEdit_serialNumber->setToolTip(tr("9 digit numeric"));
+    m_ui->lineEdit_fileRelease->setToolTip(tr("Numeric and special character (.). Format xx.x.xx"));
     m_ui->lineEdit_contactName->setToolTip(
-        QObject::tr("Upper and lower case english alphabets and special character (space only)"));
+        tr("Upper and lower case english alphabets and special character (space only)"));
     m_ui->lineEdit_location->setToolTip(
-        QObject::tr("Upper and lower case english alphabets, numeric and special characters "
-                    "(space - / ( ) )"));
-    m_ui->lineEdit_componentId->setToolTip(QObject::tr("Maximum 9 character alpha-numeric"));
-    m_ui->comboBox_productSelection->setToolTip(QObject::tr("Select product"));
-    m_ui->lineEdit_agingTime->setToolTip(
-        QObject::tr("Only numerical value with maximum value 1048575"));
-
-    m_ui->spinBox_broadcastStormThreshold->setToolTip(QObject::tr("% value"));
-    m_ui->spinBox_multicastStormThreshold->setToolTip(QObject::tr("% value"));
-    m_ui->lineEdit_allowedPoEClasses->setToolTip(
-        QObject::tr("Numeric(0 to 4) and special character (,)"));
-    m_ui->spinBox_allowedPoEOverride->setToolTip(
-        QObject::tr("Numeric(0 to 13, 0 will be displayed as '-')"));
+        tr("Upper and lower case english alphabets, numeric and special characters "
+           "(space - / ( ) )"));
+    m_ui->lineEdit_componentId->setToolTip(tr("Maximum 9 character alpha-numeric"));
+    m_ui->comboBox_productSelection->setToolTip(tr("Select product"));
+    m_ui->lineEdit_agingTime->setToolTip(tr("Only numerical value with maximum value 1048575"));
 }
 
-void GeneralFields::serialNumberEdited(const QString &text)
+void GeneralFields::setEditor(ConfigEditor *editor)
 {
-    m_state.serialPrefix = m_ui->lineEdit_serialFix->text() + QLatin1Char('-') + text;
+    m_editor = editor;
+    connectFields();
 }
 
-void GeneralFields::fileReleaseEdited(const QString &text)
+void GeneralFields::connectFields()
 {
-    applyFileReleaseEdit(m_state.config.fileRelease, text);
+    Ui::GeneralFields *ui = m_ui.data();
+    ConfigEditor *editor = m_editor;
+    connect(ui->comboBox_productSelection, qOverload<int>(&QComboBox::activated), this,
+            [editor](int index) {
+                // Picking the model already shown changes nothing.
+                if (index != editor->state().modelIndex)
+                    editor->selectModel(index);
+            });
+    // The texts react to the user's typing only.
+    const std::pair<QLineEdit *, void (ConfigEditor::*)(const QString &)> texts[] = {
+        {ui->lineEdit_serialNumber, &ConfigEditor::setSerialNumber},
+        {ui->lineEdit_contactName, &ConfigEditor::setContactName},
+        {ui->lineEdit_location, &ConfigEditor::setLocation},
+        {ui->lineEdit_componentId, &ConfigEditor::setComponentId},
+        {ui->lineEdit_fileRelease, &ConfigEditor::setFileRelease},
+        {ui->lineEdit_agingTime, &ConfigEditor::setAgingTime},
+    };
+    for (const auto &[edit, setter] : texts)
+        connect(edit, &QLineEdit::textEdited, editor, setter);
+    connect(ui->comboBox_psuAlarm1, qOverload<int>(&QComboBox::activated), editor,
+            [editor](int index) { editor->setPsuAlarm(1, index); });
+    connect(ui->comboBox_psuAlarm2, qOverload<int>(&QComboBox::activated), editor,
+            [editor](int index) { editor->setPsuAlarm(2, index); });
+    connect(ui->comboBox_qosTrustMode, qOverload<int>(&QComboBox::activated), editor,
+            &ConfigEditor::editTrustMode);
+    connect(ui->pushButton_qosPMapping, &QPushButton::clicked, this,
+            &GeneralFields::openDot1pDialog);
+    connect(ui->pushButton_qosDscpMapping, &QPushButton::clicked, this,
+            &GeneralFields::openDscpDialog);
 }
 
-void GeneralFields::contactNameEdited(const QString &text)
+void GeneralFields::showState(const EditorState &state)
 {
-    storeText(m_state.config.contactName, text);
+    const SwitchConfig &config = state.config;
+    Ui::GeneralFields *ui = m_ui.data();
+    setIndexQuietly(ui->comboBox_productSelection, state.modelIndex);
+    setTextIfChanged(ui->lineEdit_serialFix, articleNumber(state.modelIndex));
+    setTextIfChanged(ui->lineEdit_serialNumber, state.serialNumber);
+    setTextIfChanged(ui->lineEdit_contactName, readText(config.contactName));
+    setTextIfChanged(ui->lineEdit_location, readText(config.location));
+    setTextIfChanged(ui->lineEdit_fileRelease, fileReleaseText(config.fileRelease));
+    setTextIfChanged(ui->lineEdit_componentId, readText(config.componentId));
+    // Leading zeros go at once: typing 0, 3, 0, 0 ends as 300.
+    setTextIfChanged(ui->lineEdit_agingTime, QString::number(config.agingTime));
+
+    setIndexQuietly(ui->comboBox_psuAlarm1, config.psuAlarm1);
+    setIndexQuietly(ui->comboBox_psuAlarm2, config.psuAlarm2);
+    const QList<QWidget *> alarms = {ui->label_psuAlarm1, ui->label_psuAlarm2,
+                                     ui->comboBox_psuAlarm1, ui->comboBox_psuAlarm2};
+    for (QWidget *alarm : alarms)
+        alarm->setEnabled(state.gating.psuAlarms);
+
+    setIndexQuietly(ui->comboBox_qosTrustMode, state.panel.values.portQosTrustMode);
+    const bool trustEditable = state.gating.isEditable(PortColumn::QosTrustMode);
+    ui->label_qosThrustMode->setEnabled(trustEditable);
+    ui->comboBox_qosTrustMode->setEnabled(trustEditable);
 }
 
-void GeneralFields::locationEdited(const QString &text)
+void GeneralFields::openDot1pDialog()
 {
-    storeText(m_state.config.location, text);
+    // The dialog edits a copy; its OK writes the copy's table.
+    SwitchConfig tables = m_editor->state().config;
+    Dialog8021p dialog(tables);
+    dialog.setModal(true);
+    Prompts::exec(dialog);
+    m_editor->setQosTables(tables);
 }
 
-void GeneralFields::componentIdEdited(const QString &text)
+void GeneralFields::openDscpDialog()
 {
-    storeText(m_state.config.componentId, text);
-}
-
-void GeneralFields::agingTimeChanged(const QString &text)
-{
-    m_state.config.agingTime = agingTimeFromText(text);
-    // Setting the normalised text runs this slot once more; the comparison
-    // ends it there.
-    const QString shown = QString::number(m_state.config.agingTime);
-    if (m_ui->lineEdit_agingTime->text() != shown)
-        m_ui->lineEdit_agingTime->setText(shown);
-}
-
-void GeneralFields::psuAlarmChanged(int supply, int index)
-{
-    if (index < 0)
-        return; // an emptied combo box, not a choice
-    quint8 &alarm = supply == 2 ? m_state.config.psuAlarm2 : m_state.config.psuAlarm1;
-    alarm = quint8(index);
-}
-
-void GeneralFields::refresh()
-{
-    const SwitchConfig &config = m_state.config;
-    m_ui->lineEdit_contactName->setText(readText(config.contactName));
-    m_state.fileReleaseText = fileReleaseText(config.fileRelease);
-    m_ui->lineEdit_fileRelease->setText(m_state.fileReleaseText);
-    m_ui->lineEdit_location->setText(readText(config.location));
-    m_ui->lineEdit_serialFix->setText(
-        articleNumber(m_ui->comboBox_productSelection->currentIndex()));
-    m_ui->comboBox_psuAlarm1->setCurrentIndex(config.psuAlarm1);
-    m_ui->comboBox_psuAlarm2->setCurrentIndex(config.psuAlarm2);
-    m_ui->lineEdit_agingTime->setText(QString::number(config.agingTime));
-}
-
-void GeneralFields::rebuildSerialPrefix()
-{
-    serialNumberEdited(m_ui->lineEdit_serialNumber->text());
+    SwitchConfig tables = m_editor->state().config;
+    DialogDSCP dialog(tables);
+    dialog.setModal(true);
+    Prompts::exec(dialog);
+    m_editor->setQosTables(tables);
 }

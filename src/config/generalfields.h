@@ -1,40 +1,37 @@
 #pragma once
 
-#include <QString>
+#include <QScopedPointer>
+#include <QWidget>
 
 namespace Ui {
-class MainWindow;
+class GeneralFields;
 }
+class ConfigEditor;
 struct EditorState;
 
-// The "General Information" and "Global Parameters" boxes of the main window:
-// their input rules, and the way their edits reach the record and the record
-// gets back into them. The window forwards its by-name slots here.
-class GeneralFields
+// The "General Information" and "Global Parameters" boxes: the model, the
+// serial number, contact and location, the aging time, the power-supply
+// alarms, the trust mode and the buttons of the two QoS mapping dialogs.
+// Input is constrained while it is typed, never marked invalid; every edit
+// goes to the editor, and the fields are redrawn from its state.
+class GeneralFields : public QWidget
 {
+    Q_OBJECT
+
 public:
-    GeneralFields(Ui::MainWindow *ui, EditorState &state);
+    explicit GeneralFields(QWidget *parent = nullptr);
+    ~GeneralFields() override;
 
-    // Validators of the text fields and the ranges of the port panel's spin
-    // boxes; input is constrained while typed, never marked invalid.
-    void installValidators();
-    void installToolTips();
-
-    void serialNumberEdited(const QString &text);
-    void fileReleaseEdited(const QString &text);
-    void contactNameEdited(const QString &text);
-    void locationEdited(const QString &text);
-    void componentIdEdited(const QString &text);
-    // Runs for program changes too; normalises the field to the stored value.
-    void agingTimeChanged(const QString &text);
-    void psuAlarmChanged(int supply, int index); // supply 1 or 2
-
-    // Refills the widgets from the record; the component id and the typed
-    // serial digits are left as they are.
-    void refresh();
-    void rebuildSerialPrefix();
+    void setEditor(ConfigEditor *editor);
+    void showState(const EditorState &state);
 
 private:
-    Ui::MainWindow *m_ui;
-    EditorState &m_state;
+    void installValidators();
+    void installToolTips();
+    void connectFields();
+    void openDot1pDialog();
+    void openDscpDialog();
+
+    const QScopedPointer<Ui::GeneralFields> m_ui;
+    ConfigEditor *m_editor = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxClassesTextLength = 9; // "0,1,2,3,4"
@@ -51,6 +53,32 @@ ClassesEdit normalizeClassesText(const QString &text, const QString &lastAccepte
     if (last == QLatin1Char(',') && n > 1 && n % 2 == 1)
         return {ClassesEdit::Accept, text};
     return replaceWith(text.left(n - 1));
+}
+
+ClassesEdit settleClassesText(const QString &typed, const QString &lastAccepted)
+{
+    // Each replacement is shorter than the text it replaces or is the last
+    // accepted text, which the rules accept: a few rounds always settle.
+    ClassesEdit edit {ClassesEdit::Accept, typed};
+    for (int round = 0; round < 4; ++round) {
+        const ClassesEdit next = normalizeClassesText(edit.text, lastAccepted);
+        if (next.outcome != ClassesEdit::Replace)
+            return {next.outcome, edit.text};
+        if (next.text == edit.text)
+            break;
+        edit.text = next.text;
+    }
+    return edit;
+}
+
+bool allClassesAllowed(const std::array<quint8, 8> &classes)
+{
+    bool marked[5] = {};
+    for (int i = 0; i < 5; ++i) {
+        if (classes[i] <= 4)
+            marked[classes[i]] = true;
+    }
+    return std::all_of(std::begin(marked), std::end(marked), [](bool m) { return m; });
 }
 
 QString sortedClassesText(const std::array<quint8, 8> &classes)

@@ -21,6 +21,15 @@ struct ClassesEdit
 // the field last accepted.
 ClassesEdit normalizeClassesText(const QString &text, const QString &lastAccepted);
 
+// Applies the typing rules until the text settles: a replacement that the
+// rules would change again (a digit typed straight after a digit becomes
+// "d,d" and is then accepted) is followed through. The outcome is Accept or
+// Ignore, with the text the field shows in the end.
+ClassesEdit settleClassesText(const QString &typed, const QString &lastAccepted);
+
+// Whether all five classes are allowed, whatever their order.
+bool allClassesAllowed(const std::array<quint8, 8> &classes);
+
 // The classes marked in entries 0..4, ascending and distinct ("1,3").
 QString sortedClassesText(const std::array<quint8, 8> &classes);
 

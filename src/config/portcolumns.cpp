@@ -220,3 +220,67 @@ void setPortFieldValue(PortConfig &port, int column, int value)
     if (quint8 *field = byteField(port, column))
         *field = quint8(value);
 }
+
+namespace {
+
+// Combo boxes whose item index is the stored value minus one.
+bool countsFromOne(int column)
+{
+    return column == PortColumn::Speed || column == PortColumn::DuplexMode ||
+        column == PortColumn::PoePriority;
+}
+
+bool isNumberColumn(int column)
+{
+    return column == PortColumn::BroadcastStormThreshold ||
+        column == PortColumn::MulticastStormThreshold || column == PortColumn::AllowedPoEOverride;
+}
+
+} // namespace
+
+int storedFromPanelIndex(int column, int index)
+{
+    return countsFromOne(column) ? index + 1 : index;
+}
+
+int panelIndexFromStored(int column, int value)
+{
+    switch (column) {
+    case PortColumn::Speed:
+    case PortColumn::PoePriority:
+        return value - 1;
+    case PortColumn::DuplexMode:
+        return value == 2 ? 1 : 0;
+    case PortColumn::AutoNeg:
+    case PortColumn::AutoCrossing:
+    case PortColumn::BroadcastStormProtection:
+    case PortColumn::MulticastStormProtection:
+    case PortColumn::JumboFrames:
+    case PortColumn::Eee:
+    case PortColumn::PoeAdminState:
+        return value == 1 ? 1 : 0;
+    default:
+        return value;
+    }
+}
+
+std::optional<int> storedFromCellText(int column, const QString &text)
+{
+    if (isNumberColumn(column)) {
+        if (text == QLatin1String("-"))
+            return 0;
+        bool ok = false;
+        const int value = text.trimmed().toInt(&ok);
+        return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
+    }
+    // The cell texts are the record's values as the table shows them; the
+    // value whose cell reads `text` is the one to store.
+    SwitchConfig probe;
+    for (int value = 0; value <= 7; ++value) {
+        setPortFieldValue(probe.ports[0], column, value);
+        const std::optional<QVariant> cell = portCellValue(probe, 0, column);
+        if (cell && cell->toString() == text)
+            return value;
+    }
+    return std::nullopt;
+}

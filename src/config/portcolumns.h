@@ -50,6 +50,15 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
 // The user limit as the table shows it: "-" for 0.
 QString poeLimitCellText(int watts);
 
+// The value stored for the item `index` of the column's panel widget (its
+// combo-box index, or the spin-box value), and back.
+int storedFromPanelIndex(int column, int index);
+int panelIndexFromStored(int column, int value);
+
+// The value stored for a cell text chosen in the table ("100Mbps" gives 2,
+// "MDI" 1, "12" 12); nothing for a text the column does not know.
+std::optional<int> storedFromCellText(int column, const QString &text);
+
 // The field a column shows, in its stored (file) encoding. Columns without
 // a single numeric field (the PoE classes) read as 0 and are not written.
 int portFieldValue(const PortConfig &port, int column);

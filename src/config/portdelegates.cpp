@@ -11,14 +11,9 @@
 
 namespace {
 
-constexpr int kClassesMaxLength = 9;
+constexpr int kClassesMaxLength = 9; // "0,1,2,3,4"
 
 } // namespace
-
-PortCellDelegate::PortCellDelegate(TableEditState &state, QObject *parent)
-    : QStyledItemDelegate(parent)
-    , m_state(state)
-{ }
 
 void PortCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                             const QModelIndex &) const
@@ -26,61 +21,42 @@ void PortCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionV
     editor->setGeometry(option.rect);
 }
 
-bool PortCellDelegate::takeCellClick() const
+void PortCellDelegate::commitSender()
 {
-    const bool armed = m_state.cellClicked;
-    m_state.cellClicked = false;
-    return armed;
+    if (auto *editor = qobject_cast<QWidget *>(sender()))
+        emit commitData(editor);
 }
-
-ComboBoxDelegate::ComboBoxDelegate(TableEditState &state, QObject *parent)
-    : PortCellDelegate(state, parent)
-{ }
 
 QWidget *ComboBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                         const QModelIndex &index) const
 {
     auto *editor = new QComboBox(parent);
     editor->addItems(portColumnEditorItems(index.column()));
-
-    // Open on the cell's value, quietly: nothing has been picked yet. The
-    // items are matched by text because their order can differ from the
-    // panel's.
-    const QString value =
-        m_state.cellClicked ? m_state.clickedCellValue : index.data(Qt::DisplayRole).toString();
-    m_state.cellClicked = false;
-    const int item = editor->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item >= 0)
-        editor->setCurrentIndex(item);
-
-    connect(editor, &QComboBox::currentTextChanged, this, &ComboBoxDelegate::onCurrentIndexChanged,
-            Qt::UniqueConnection);
+    connect(editor, &QComboBox::textActivated, this, &ComboBoxDelegate::onCurrentIndexChanged);
     return editor;
 }
 
-void ComboBoxDelegate::setEditorData(QWidget *, const QModelIndex &) const
+void ComboBoxDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    // createEditor has chosen the item; later cell writes come from the panel.
+    // Opens on the cell's value, quietly: nothing has been picked yet.
+    auto *combo = static_cast<QComboBox *>(editor);
+    const int item = combo->findText(index.data(Qt::DisplayRole).toString(),
+                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(item);
 }
 
 void ComboBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const
 {
-    // Normally the panel handler rewrites the cell; only an armed click
-    // writes the editor's text here.
-    if (!takeCellClick())
-        return;
     model->setData(index, static_cast<QComboBox *>(editor)->currentText(), Qt::EditRole);
 }
 
 void ComboBoxDelegate::onCurrentIndexChanged(const QString &text)
 {
     emit currentValueofCombo(text);
+    commitSender();
 }
-
-SpinBoxDelegate::SpinBoxDelegate(TableEditState &state, QObject *parent)
-    : PortCellDelegate(state, parent)
-{ }
 
 QWidget *SpinBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                        const QModelIndex &index) const
@@ -90,45 +66,38 @@ QWidget *SpinBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     auto *self = const_cast<SpinBoxDelegate *>(this);
     connect(editor, qOverload<int>(&QSpinBox::valueChanged), self,
             [self](int value) { self->valueChanged(QString::number(value)); });
-    m_state.cellClicked = false;
     return editor;
 }
 
 void SpinBoxDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     // "-" (no user limit) reads as 0.
-    static_cast<QSpinBox *>(editor)->setValue(index.data(Qt::EditRole).toInt());
+    auto *spin = static_cast<QSpinBox *>(editor);
+    const QSignalBlocker quiet(spin);
+    spin->setValue(index.data(Qt::EditRole).toInt());
 }
 
 void SpinBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                    const QModelIndex &index) const
 {
-    if (!takeCellClick())
-        return;
     auto *spin = static_cast<QSpinBox *>(editor);
     spin->interpretText();
-    model->setData(index, spin->value(), Qt::EditRole);
+    model->setData(index, QString::number(spin->value()), Qt::EditRole);
 }
 
 void SpinBoxDelegate::valueChanged(const QString &text)
 {
     emit currentValueChanged(text);
+    commitSender();
 }
 
-LineEditDelegate::LineEditDelegate(TableEditState &state, QObject *parent)
-    : PortCellDelegate(state, parent)
-{ }
-
 QWidget *LineEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                                        const QModelIndex &index) const
+                                        const QModelIndex &) const
 {
     auto *editor = new QLineEdit(parent);
-    if (index.column() == PortColumn::AllowedPoEClasses) {
-        editor->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
-        editor->setMaxLength(kClassesMaxLength);
-    }
-    connect(editor, &QLineEdit::textChanged, this, &LineEditDelegate::valueChanged);
-    m_state.cellClicked = false;
+    editor->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
+    editor->setMaxLength(kClassesMaxLength);
+    connect(editor, &QLineEdit::textEdited, this, &LineEditDelegate::valueChanged);
     return editor;
 }
 
@@ -145,24 +114,19 @@ void LineEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 void LineEditDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const
 {
-    if (!takeCellClick())
-        return;
     model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
 }
 
-void LineEditDelegate::valueChanged(const QString &text)
+void LineEditDelegate::valueChanged(const QString &typed)
 {
-    const ClassesEdit edit = normalizeClassesText(text, m_lastAcceptedClasses);
-    if (edit.outcome == ClassesEdit::Replace) {
-        if (auto *lineEdit = qobject_cast<QLineEdit *>(sender())) {
-            if (lineEdit->text() != edit.text) {
-                // Setting the text comes back here with the normalised list.
-                lineEdit->setText(edit.text);
-                return;
-            }
-        }
-    }
-    if (edit.outcome != ClassesEdit::Ignore)
-        m_lastAcceptedClasses = edit.text;
-    emit currentValueChanged(edit.text);
+    auto *lineEdit = qobject_cast<QLineEdit *>(sender());
+    const ClassesEdit edit = settleClassesText(typed, m_lastAcceptedClasses);
+    const QString &text = edit.text;
+    if (lineEdit && lineEdit->text() != text)
+        lineEdit->setText(text);
+    if (edit.outcome == ClassesEdit::Ignore)
+        return; // an emptied cell keeps the classes, as the panel does
+    m_lastAcceptedClasses = text;
+    emit currentValueChanged(text);
+    commitSender();
 }

@@ -2,41 +2,33 @@
 
 #include <QStyledItemDelegate>
 
-// What the port table and its three delegates share: a cell click arms the
-// next editor to open on the clicked cell's value.
-struct TableEditState
-{
-    bool cellClicked = false;
-    QString clickedCellValue;
-};
-
-// What the three delegates share: the editor fills its cell, and a model
-// write from the editor happens only while a cell click is armed.
+// The editors of the port settings table. Each change in an open editor is
+// committed at once, so the record, the panel and the other views follow
+// while the user is still choosing; the model applies it with the panel's
+// rules for the edited port.
 class PortCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
-    PortCellDelegate(TableEditState &state, QObject *parent);
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
 protected:
-    // Consumes the armed click; true if there was one.
-    bool takeCellClick() const;
-
-    TableEditState &m_state;
+    // Commits the editor that sent the current signal.
+    void commitSender();
 };
 
-// Combo-box editor for the Off/On and list columns. Every pick is passed on
-// as text; the window matches it to the panel's item by text.
+// Combo-box editor for the Off/On and list columns. The items are matched
+// to the cell by text, so their order may differ from the panel's.
 class ComboBoxDelegate : public PortCellDelegate
 {
     Q_OBJECT
 
 public:
-    ComboBoxDelegate(TableEditState &state, QObject *parent = nullptr);
+    using PortCellDelegate::PortCellDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -57,7 +49,7 @@ class SpinBoxDelegate : public PortCellDelegate
     Q_OBJECT
 
 public:
-    SpinBoxDelegate(TableEditState &state, QObject *parent = nullptr);
+    using PortCellDelegate::PortCellDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -79,7 +71,7 @@ class LineEditDelegate : public PortCellDelegate
     Q_OBJECT
 
 public:
-    LineEditDelegate(TableEditState &state, QObject *parent = nullptr);
+    using PortCellDelegate::PortCellDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

@@ -1,159 +1,60 @@
 #include "config/portselection.h"
 
-#include "catalogue/portlabels.h"
-#include "config/portgating.h"
-#include "config/portpanel.h"
-#include "config/porttable.h"
-#include "ui_mainwindow.h"
-
-namespace {
-
-void setCheckedQuietly(QRadioButton *button, bool checked)
+void selectSinglePort(EditorState &state, int port)
 {
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(true);
-}
-
-} // namespace
-
-PortSelection::PortSelection(Ui::MainWindow *ui, SwitchConfig &config, PortLabels &labels,
-                             PortPanel &panel, PortGating &gating, PortTable &table,
-                             QWidget *window)
-    : ui(ui)
-    , m_config(config)
-    , m_labels(labels)
-    , m_panel(panel)
-    , m_gating(gating)
-    , m_table(table)
-    , m_window(window)
-{ }
-
-PortKind PortSelection::kindOf(int port) const
-{
-    return portKindOf(catalogueRow(ui->comboBox_productSelection->currentIndex()), m_config, port);
-}
-
-void PortSelection::setSelectAllChecked(bool checked)
-{
-    setCheckedQuietly(ui->radioButton_selectAll, checked);
-}
-
-void PortSelection::setDeselectAllChecked(bool checked)
-{
-    setCheckedQuietly(ui->radioButton_deselectAll, checked);
-}
-
-void PortSelection::clearPortSelection()
-{
-    m_labels.clearSelection();
-}
-
-void PortSelection::selectSinglePort(int port)
-{
-    clearPortSelection();
-    m_labels.setSelected(port, true);
-    m_panel.showPort(port);
-    m_gating.apply(kindOf(port));
-    setSelectAllChecked(false);
-    setDeselectAllChecked(false);
-}
-
-void PortSelection::singleClick(int port)
-{
-    // Takes the focus from an editor open in the table.
-    m_window->setFocus();
-    if (port >= m_config.portCount)
+    if (port < 0 || port >= kMaxPorts)
         return;
-    if (!m_labels.isSelected(port)) {
-        selectSinglePort(port);
+    state.selection = {};
+    state.selection.set(port, true);
+    showPort(state, port);
+    regate(state);
+}
+
+void clickPort(EditorState &state, int port)
+{
+    if (port < 0 || port >= state.config.portCount)
+        return;
+    if (!state.selection.contains(port) || state.selection.selectAllMode) {
+        selectSinglePort(state, port);
         return;
     }
-
-    // A click on a selected port clears the selection...
-    clearPortSelection();
-    setDeselectAllChecked(true);
-    m_gating.apply(NoPort);
-    // ...unless everything was selected: then it narrows to that port.
-    if (ui->radioButton_selectAll->isChecked()) {
-        setDeselectAllChecked(false);
-        setSelectAllChecked(false);
-        singleClick(port);
-    }
+    deselectAllPorts(state);
 }
 
-void PortSelection::controlClick(int port)
+void controlClickPort(EditorState &state, int port)
 {
-    if (port >= m_config.portCount)
+    if (port < 0 || port >= state.config.portCount)
         return;
-    const int highest = m_labels.highestSelected();
-    const PortKind selectedKind = highest < 0 ? NoPort : kindOf(highest);
-    const PortKind kind = kindOf(port);
-    if (selectedKind == NoPort) {
-        m_gating.apply(kind);
-        m_labels.toggle(port);
-    } else if (selectedKind == kind) {
-        m_labels.toggle(port);
-    }
+    PortSelection &selection = state.selection;
+    const int highest = selection.highest();
+    const PortKind selectedKind = highest < 0 ? NoPort : state.kindOf(highest);
+    if (selectedKind == NoPort || selectedKind == state.kindOf(port))
+        selection.set(port, !selection.contains(port));
 
-    const int twistedPair = m_config.twistedPairCount();
-    setSelectAllChecked(twistedPair <= 0 || m_labels.allSelected(0, twistedPair - 1));
-    if (m_labels.anySelected(0, m_config.portCount - 1)) {
-        setDeselectAllChecked(false);
-    } else {
-        setDeselectAllChecked(true);
-        m_gating.apply(NoPort);
-    }
+    const int twistedPair = state.config.twistedPairCount();
+    const quint32 allTwistedPair = twistedPair >= 32 ? ~0u : (1u << qMax(twistedPair, 0)) - 1;
+    selection.selectAllMode = (selection.ports & allTwistedPair) == allTwistedPair;
+    regate(state);
 }
 
-void PortSelection::selectAllClicked(bool checked)
+void selectAllPorts(EditorState &state)
 {
-    if (!checked)
-        return;
-    clearPortSelection();
-
-    // Showing each port runs the gating, whose placeholder values the
-    // handlers would write into every port in select-all mode; the copy
-    // undoes that.
-    const SwitchConfig saved = m_config;
-    const int twistedPair = m_config.twistedPairCount();
-    for (int i = 0; i < twistedPair; ++i) {
-        if (i == 0 && m_config.configId == kConfigIdPoEModel)
+    PortSelection &selection = state.selection;
+    selection = {};
+    selection.selectAllMode = true;
+    const int twistedPair = state.config.twistedPairCount();
+    for (int port = 0; port < twistedPair; ++port) {
+        if (port == 0 && state.config.configId == kConfigIdPoEModel)
             continue; // port 1 of that model has no PoE
-        m_panel.showPort(i);
-        m_labels.setSelected(i, true);
-        m_gating.apply(kindOf(i));
+        selection.set(port, true);
     }
-    m_config = saved;
-    m_table.refresh();
-    setDeselectAllChecked(false);
+    if (twistedPair > 0)
+        showPort(state, twistedPair - 1);
+    regate(state);
 }
 
-void PortSelection::deselectAllClicked(bool checked)
+void deselectAllPorts(EditorState &state)
 {
-    if (!checked)
-        return;
-    setSelectAllChecked(false);
-    clearPortSelection();
-    m_gating.apply(NoPort);
-}
-
-void PortSelection::tableClicked(const QModelIndex &index)
-{
-    const int row = index.row();
-    if (row > kMaxPorts - 1 || row < 0)
-        return;
-    clearPortSelection();
-    m_labels.setSelected(row, true);
-    m_panel.showPort(row);
-    m_gating.apply(kindOf(row));
-}
-
-void PortSelection::followTableEdit(int row)
-{
-    const int highest = m_labels.highestSelected();
-    if ((highest < 0 ? 0 : highest) != row)
-        singleClick(row);
-    setSelectAllChecked(false);
-    setDeselectAllChecked(false);
+    state.selection = {};
+    regate(state);
 }

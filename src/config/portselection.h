@@ -1,49 +1,25 @@
 #pragma once
 
-#include "catalogue/productcatalogue.h"
+#include "config/editorstate.h"
 
-namespace Ui {
-class MainWindow;
-}
-class QModelIndex;
-class QWidget;
-class PortGating;
-class PortLabels;
-class PortPanel;
-class PortTable;
+// How the user chooses the ports the panel edits: clicks on the port labels,
+// a row of the port table, "Select All" and "Deselect All". The selection
+// stays homogeneous: Ctrl-click only adds ports of the kind already
+// selected, so that one gating fits every selected port. None of these
+// writes the record.
 
-// Which ports the panel edits: chosen by clicks on the port labels, by a
-// row of the table, or with "Select All" / "Deselect All". Ctrl-click only
-// adds ports of the kind already selected, so one gating fits them all.
-class PortSelection
-{
-public:
-    PortSelection(Ui::MainWindow *ui, SwitchConfig &config, PortLabels &labels, PortPanel &panel,
-                  PortGating &gating, PortTable &table, QWidget *window);
-
-    void singleClick(int port); // label_singleclick
-    void controlClick(int port); // label_controlclick
-    void selectAllClicked(bool checked);
-    void deselectAllClicked(bool checked);
-    void tableClicked(const QModelIndex &index);
-    // Before a table edit: the edited row becomes the selected port.
-    void followTableEdit(int row);
-
-    void clearPortSelection();
-    void selectSinglePort(int port);
-    // Set a radio button without its group unchecking the other one and
-    // without a click signal.
-    void setSelectAllChecked(bool checked);
-    void setDeselectAllChecked(bool checked);
-
-private:
-    PortKind kindOf(int port) const;
-
-    Ui::MainWindow *ui;
-    SwitchConfig &m_config;
-    PortLabels &m_labels;
-    PortPanel &m_panel;
-    PortGating &m_gating;
-    PortTable &m_table;
-    QWidget *m_window;
-};
+// A plain click: an unselected port becomes the only selected port and is
+// shown; a click on a selected port clears the selection, or, in select-all
+// mode, narrows it to that port.
+void clickPort(EditorState &state, int port);
+// A click with Ctrl: adds or removes one port of the selected kind; the
+// panel keeps showing what it showed. Completing the twisted-pair ports
+// turns select-all mode on.
+void controlClickPort(EditorState &state, int port);
+// Selects every twisted-pair port (but port 1 of the model whose port 1 has
+// no PoE) in select-all mode and shows the last one.
+void selectAllPorts(EditorState &state);
+void deselectAllPorts(EditorState &state);
+// A click on a row of the port table, and the start of a table edit: the
+// row becomes the only selected port and is shown.
+void selectSinglePort(EditorState &state, int port);

@@ -1,9 +1,11 @@
 #include "config/porttable.h"
 
+#include "config/configeditor.h"
 #include "config/portcolumns.h"
+#include "config/portdelegates.h"
+#include "config/porttablemodel.h"
 
 #include <QHeaderView>
-#include <QStandardItemModel>
 #include <QTableView>
 
 namespace {
@@ -13,52 +15,22 @@ constexpr int kRowHeaderWidth = 60;
 
 } // namespace
 
-PortTable::PortTable(QTableView *view, const SwitchConfig &config, QObject *parent)
+PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
     : QObject(parent)
     , m_view(view)
-    , m_config(config)
-{ }
-
-void PortTable::build(int portCount)
+    , m_model(new PortTableModel(editor, this))
 {
-    if (portCount >= kMaxPorts)
-        return;
+    view->setModel(m_model);
+    view->setFocusPolicy(Qt::ClickFocus);
+    view->setDragEnabled(false);
+    view->setAutoScroll(false);
+    view->setTabKeyNavigation(false);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->verticalHeader()->setFixedWidth(kRowHeaderWidth);
 
-    m_view->setDragEnabled(false);
-    m_view->setTabKeyNavigation(false);
-    m_view->clearFocus();
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    QStandardItemModel *previous = m_model;
-    const QList<QObject *> previousDelegates = m_delegates;
-    m_delegates.clear();
-
-    m_model = new QStandardItemModel(portCount, PortColumn::Count - 1, this);
-    m_view->setModel(m_model);
-    for (int column = 0; column < PortColumn::Count - 1; ++column)
-        m_view->setColumnWidth(column, kColumnWidth);
-
-    QStringList rowLabels;
-    for (int port = 1; port <= portCount; ++port)
-        rowLabels << QStringLiteral("Port ") + QString::number(port);
-    m_model->setVerticalHeaderLabels(rowLabels);
-    QStringList headers;
-    for (int column = 0; column < PortColumn::Count; ++column)
-        headers << portColumnHeader(column);
-    m_model->setHorizontalHeaderLabels(headers);
-    m_view->verticalHeader()->setFixedWidth(kRowHeaderWidth);
-
-    auto *combo = new ComboBoxDelegate(m_editState, this);
-    auto *spin = new SpinBoxDelegate(m_editState, this);
-    auto *line = new LineEditDelegate(m_editState, this);
-    connect(combo, &ComboBoxDelegate::currentValueofCombo, this, &PortTable::cellValueEdited,
-            Qt::UniqueConnection);
-    connect(spin, &SpinBoxDelegate::currentValueChanged, this, &PortTable::cellValueEdited,
-            Qt::UniqueConnection);
-    connect(line, &LineEditDelegate::currentValueChanged, this, &PortTable::cellValueEdited,
-            Qt::UniqueConnection);
-    m_delegates = {combo, spin, line};
-
+    auto *combo = new ComboBoxDelegate(this);
+    auto *spin = new SpinBoxDelegate(this);
+    auto *line = new LineEditDelegate(this);
     for (int column = 0; column < PortColumn::Count; ++column) {
         QAbstractItemDelegate *delegate = combo;
         if (column == PortColumn::BroadcastStormThreshold ||
@@ -67,50 +39,24 @@ void PortTable::build(int portCount)
             delegate = spin;
         else if (column == PortColumn::AllowedPoEClasses)
             delegate = line;
-        m_view->setItemDelegateForColumn(column, delegate);
+        view->setItemDelegateForColumn(column, delegate);
     }
+    applyColumnWidths();
 
-    // The view no longer refers to the old model and delegates.
-    delete previous;
-    qDeleteAll(previousDelegates);
+    connect(view, &QTableView::clicked, editor,
+            [editor](const QModelIndex &index) { editor->selectTableRow(index.row()); });
+    connect(editor, &ConfigEditor::portsChanged, m_model, &PortTableModel::portsChanged);
 }
 
-void PortTable::refresh()
+void PortTable::reload()
 {
-    if (!m_model)
-        return;
-    const int rows = qMin<int>(m_config.portCount, m_model->rowCount());
-    for (int port = 0; port < rows; ++port)
-        refreshRow(port);
+    m_model->reload();
+    // A reset of the model resets the header's section sizes too.
+    applyColumnWidths();
 }
 
-void PortTable::refreshRow(int portIndex)
+void PortTable::applyColumnWidths()
 {
-    UpdateGuard guard(*this);
-    for (int column = 0; column < PortColumn::Count; ++column) {
-        if (const auto value = portCellValue(m_config, portIndex, column))
-            setCell(portIndex, column, *value);
-    }
-}
-
-void PortTable::setCell(int row, int column, const QVariant &value)
-{
-    if (!m_model)
-        return;
-    const QModelIndex index = m_model->index(row, column);
-    if (!index.isValid())
-        return;
-    // Handlers rewrite the same cells over and over; unchanged ones are
-    // skipped so a Select All on a large model stays quick.
-    const QVariant current = index.data(Qt::EditRole);
-    if (current.userType() == value.userType() && current == value)
-        return;
-    m_model->setData(index, value, Qt::EditRole);
-}
-
-void PortTable::cellSelected(const QModelIndex &index)
-{
-    m_editState.cellClicked = true;
-    refresh();
-    m_editState.clickedCellValue = index.data(Qt::DisplayRole).toString();
+    for (int column = 0; column < PortColumn::Count; ++column)
+        m_view->setColumnWidth(column, kColumnWidth);
 }

@@ -102,8 +102,11 @@ void resetToDefaults(SwitchConfig &config)
         PortConfig &port = config.ports[i];
         port = d.port;
         port.speed = d.port.speed + 1;
-        if (config.configId == kConfigIdPoEModel && i == 0)
+        if (config.configId == kConfigIdPoEModel && i == 0) {
+            // Port 1 of that model has no PoE: off, and no class allowed.
             port.poeAdminState = 0;
+            port.allowedPoEClasses.fill(kNoPoEClass);
+        }
     }
     config.qosTrustMode = d.qosTrustMode;
 }

@@ -1,9 +1,8 @@
 #include "report/reportexport.h"
 
 #include "app/prompts.h"
-#include "config/editorstate.h"
+#include "config/configeditor.h"
 #include "report/reportgenerator.h"
-#include "ui_mainwindow.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -27,9 +26,8 @@ QString tr(const char *text)
 
 } // namespace
 
-ReportExport::ReportExport(Ui::MainWindow *ui, const EditorState &state, QWidget *parent)
-    : m_ui(ui)
-    , m_state(state)
+ReportExport::ReportExport(const ConfigEditor *editor, QWidget *parent)
+    : m_editor(editor)
     , m_parent(parent)
 { }
 
@@ -41,14 +39,16 @@ QString ReportExport::withPdfSuffix(const QString &fileName)
 
 void ReportExport::exportReport()
 {
-    const QString proposed = m_ui->lineEdit_serialFix->text() + m_ui->lineEdit_serialNumber->text();
+    const EditorState &state = m_editor->state();
+    // The article number and the typed digits, without the "-" between.
+    const QString proposed = articleNumber(state.modelIndex) + state.serialNumber;
     const QString chosen =
         Prompts::saveFileName(m_parent, tr("Save File"), proposed, tr("PDF Document (*.pdf)"));
     if (chosen.isEmpty())
         return;
 
-    ReportGenerator report(m_ui->comboBox_productSelection->currentIndex(), m_state.config,
-                           m_state.serialPrefix, withPdfSuffix(chosen));
+    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix,
+                           withPdfSuffix(chosen));
     bool written = false;
     {
         BusyCursor busy;

@@ -2,11 +2,8 @@
 
 #include <QString>
 
+class ConfigEditor;
 class QWidget;
-namespace Ui {
-class MainWindow;
-}
-struct EditorState;
 
 // The "&Export" command: asks for a PDF file name, proposing the article
 // number followed by the typed serial number, and writes the report of the
@@ -14,7 +11,7 @@ struct EditorState;
 class ReportExport
 {
 public:
-    ReportExport(Ui::MainWindow *ui, const EditorState &state, QWidget *parent);
+    ReportExport(const ConfigEditor *editor, QWidget *parent);
 
     void exportReport();
 
@@ -22,7 +19,6 @@ public:
     static QString withPdfSuffix(const QString &fileName);
 
 private:
-    Ui::MainWindow *m_ui;
-    const EditorState &m_state;
+    const ConfigEditor *m_editor;
     QWidget *m_parent;
 };

@@ -1,18 +1,11 @@
 #include "../windowdriver.h"
+#include "config/portcolumns.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-
-namespace {
-
-QString shortcutText(QKeySequence::StandardKey key)
-{
-    return QKeySequence(key).toString();
-}
-
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -21,13 +14,12 @@ class TestMainWindow : public QObject
 private slots:
     void windowFrame();
     void menus();
-    void actions_data();
-    void actions();
-    void formActionsDoNothing();
     void startState();
     void hiddenFieldsStayHidden();
     void pickRunsHandlerOnceForTheShownItem();
-    void everyComboHasOneConnectionPerSignal();
+    void changesReachTheViews();
+    void tableEditReachesThePanel();
+    void tableModelIsSound();
     void newFileResetsButKeepsTheModel();
     void exitClosesTheWindow();
 };
@@ -71,96 +63,6 @@ void TestMainWindow::menus()
     QMenu *help = barActions[2]->menu();
     QCOMPARE(texts(help), (QStringList {"&Language", "&Online Help", "Webs&ite", "&About"}));
     QCOMPARE(texts(help->actions().first()->menu()), (QStringList {"&English", "&German"}));
-}
-
-void TestMainWindow::actions_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("statusTip");
-    QTest::addColumn<bool>("inAMenu");
-
-    QTest::newRow("new") << "&New" << shortcutText(QKeySequence::New) << "Create a new file"
-                         << true;
-    QTest::newRow("open") << "&Open" << shortcutText(QKeySequence::Open) << "Open an existing file"
-                          << true;
-    QTest::newRow("save") << "&Save" << shortcutText(QKeySequence::Save)
-                          << "Save the document to disk" << true;
-    QTest::newRow("save as") << "&SaveAs" << shortcutText(QKeySequence::SaveAs)
-                             << "SaveAs the document" << true;
-    QTest::newRow("save to usb") << "&Save to USB" << shortcutText(QKeySequence::SaveAs)
-                                 << "Save to USb the document" << false;
-    QTest::newRow("exit") << "E&xit" << shortcutText(QKeySequence::Quit) << "Exit the application"
-                          << true;
-    QTest::newRow("export") << "&Export"
-                            << ""
-                            << "Export" << true;
-    QTest::newRow("english") << "&English"
-                             << ""
-                             << "" << true;
-    QTest::newRow("german") << "&German"
-                            << ""
-                            << "" << true;
-    QTest::newRow("help") << "&Online Help" << shortcutText(QKeySequence::HelpContents)
-                          << "Online Help" << true;
-    QTest::newRow("website") << "Webs&ite"
-                             << ""
-                             << "Open website" << true;
-    QTest::newRow("about") << "&About"
-                           << ""
-                           << "Show the application's About box" << true;
-}
-
-void TestMainWindow::actions()
-{
-    QFETCH(QString, text);
-    WindowDriver d;
-    QAction *found = nullptr;
-    int count = 0;
-    for (QAction *a : d.window->findChildren<QAction *>()) {
-        if (a->text() == text) {
-            found = a;
-            ++count;
-        }
-    }
-    QVERIFY(found);
-    QCOMPARE(count, 1);
-    QTEST(found->shortcut().toString(), "shortcut");
-    QTEST(found->statusTip(), "statusTip");
-    QTEST(!found->associatedWidgets().isEmpty(), "inAMenu");
-    if (text == QLatin1String("&English") || text == QLatin1String("&German")) {
-        QVERIFY(found->isCheckable());
-        QCOMPARE(found->isChecked(), text == QLatin1String("&English"));
-    }
-}
-
-void TestMainWindow::formActionsDoNothing()
-{
-    WindowDriver d;
-    const char *names[] = {"actionNew",
-                           "actionLoad",
-                           "actionSave",
-                           "actionSave_As",
-                           "actionSave_to_USB",
-                           "actionExit",
-                           "actionExport",
-                           "actionOnline_Help",
-                           "actionZerlow_Website",
-                           "actionAbout",
-                           "actionText_Fields",
-                           "actionExit_Secure_Mode",
-                           "actionExit_Secure_Mode_2",
-                           "actionExit_Secure_Mode_3"};
-    d.clickPort(2);
-    const SwitchConfig before = d.config();
-    for (const char *name : names) {
-        QAction *action = d.find<QAction>(name);
-        QVERIFY(action->associatedWidgets().isEmpty());
-        action->trigger();
-    }
-    QVERIFY(d.window->isVisible());
-    QVERIFY(d.config() == before);
-    QVERIFY(d.isSelected(2));
 }
 
 void TestMainWindow::startState()
@@ -224,49 +126,6 @@ void TestMainWindow::pickRunsHandlerOnceForTheShownItem()
     QCOMPARE(int(d.port(1).flowControl), 1);
 }
 
-namespace {
-// Reads the number of connections of a signal, which QObject keeps protected.
-struct ConnectionCount : QObject
-{
-    static int of(QObject *object, const char *signal)
-    {
-        return static_cast<ConnectionCount *>(object)->receivers(signal);
-    }
-};
-} // namespace
-
-void TestMainWindow::everyComboHasOneConnectionPerSignal()
-{
-    // One run through currentIndexChanged and one through activated: a
-    // pick that changes the index runs the handler exactly twice.
-    WindowDriver d;
-    const char *combos[] = {"comboBox_adminState",
-                            "comboBox_alarmLink",
-                            "comboBox_speed",
-                            "comboBox_autoNeg",
-                            "comboBox_autoCrossing",
-                            "comboBox_duplexMode",
-                            "comboBox_mdiState",
-                            "comboBox_flowControl",
-                            "comboBox_broadcastStormProtection",
-                            "comboBox_multicastStormProtection",
-                            "comboBox_jumboFrames",
-                            "comboBox_qosTrustMode",
-                            "comboBox_portpriority",
-                            "comboBox_eee",
-                            "comboBox_poeAdminState",
-                            "comboBox_poePriority"};
-    for (const char *name : combos) {
-        QComboBox *box = d.combo(name);
-        QCOMPARE(ConnectionCount::of(box, SIGNAL(activated(int))), 1);
-        QCOMPARE(ConnectionCount::of(box, SIGNAL(currentIndexChanged(int))), 1);
-    }
-    // The model list runs model selection on a change only.
-    QComboBox *models = d.combo("comboBox_productSelection");
-    QCOMPARE(ConnectionCount::of(models, SIGNAL(activated(int))), 0);
-    QCOMPARE(ConnectionCount::of(models, SIGNAL(currentIndexChanged(int))), 1);
-}
-
 void TestMainWindow::newFileResetsButKeepsTheModel()
 {
     WindowDriver d;
@@ -290,6 +149,69 @@ void TestMainWindow::newFileResetsButKeepsTheModel()
     QVERIFY(d.find<QLineEdit>("lineEdit_contactName")->text().isEmpty());
     QCOMPARE(d.window->state().serialPrefix, QStringLiteral("613821001-"));
     QCOMPARE(d.combo("comboBox_autoNeg")->currentIndex(), 1); // port 1 shown
+}
+
+void TestMainWindow::changesReachTheViews()
+{
+    // A click reaches the selection, a panel change the table and the labels.
+    WindowDriver d;
+    d.selectModel(13);
+    d.clickPort(4);
+    d.ctrlClickPort(6);
+    QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
+    QVERIFY(!d.radioChecked("radioButton_deselectAll"));
+    QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
+    QCOMPARE(d.cell(4, PortColumn::Speed), QStringLiteral("100Mbps"));
+    QCOMPARE(d.cell(6, PortColumn::AutoNeg), QStringLiteral("Off"));
+    QCOMPARE(d.cell(5, PortColumn::AutoNeg), QStringLiteral("On"));
+    QVERIFY(d.combo("comboBox_speed")->isEnabled());
+    d.clickRadio("radioButton_selectAll");
+    QVERIFY(d.isSelected(23) && !d.isSelected(24));
+    QVERIFY(d.radioChecked("radioButton_selectAll"));
+    QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On")); // port 24
+}
+
+void TestMainWindow::tableEditReachesThePanel()
+{
+    WindowDriver d;
+    d.selectModel(17);
+    auto *editor = d.openEditor<QLineEdit>(5, PortColumn::AllowedPoEClasses);
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("0,1,2,3,4"));
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, QStringLiteral("13"));
+    QCOMPARE(editor->text(), QStringLiteral("1,3"));
+    QCOMPARE(d.cell(5, PortColumn::AllowedPoEClasses), QStringLiteral("1,3"));
+    QCOMPARE(d.find<QLineEdit>("lineEdit_allowedPoEClasses")->text(), QStringLiteral("1,3"));
+    QCOMPARE(d.selection(), QStringLiteral(".....x.."));
+
+    // An editor opens on the cell's value; a cell the panel would refuse
+    // opens none.
+    auto *mdi = d.openEditor<QComboBox>(1, PortColumn::MdiState);
+    QVERIFY(!mdi);
+    QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
+    mdi = d.openEditor<QComboBox>(1, PortColumn::AutoNeg);
+    QVERIFY(mdi);
+    QCOMPARE(mdi->currentText(), QStringLiteral("Off"));
+    QTest::keyClick(mdi, Qt::Key_Down);
+    QCOMPARE(d.cell(1, PortColumn::AutoNeg), QStringLiteral("On"));
+    QCOMPARE(d.cell(1, PortColumn::Speed), QStringLiteral("-"));
+    QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On"));
+}
+
+void TestMainWindow::tableModelIsSound()
+{
+    WindowDriver d;
+    QAbstractItemModelTester tester(d.cells(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    d.selectModel(13);
+    d.clickPort(2);
+    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
+    d.selectModel(0);
+    QCOMPARE(d.cells()->rowCount(), 5);
+    QCOMPARE(d.cells()->columnCount(), PortColumn::Count);
+    QCOMPARE(d.table()->columnWidth(PortColumn::Count - 1), 80);
 }
 
 void TestMainWindow::exitClosesTheWindow()

@@ -1,7 +1,6 @@
 // Times writing the report of the 26-port model, the longest one (three
 // pages). A benchmark, not a test: run it by hand on a Release build
 // (QT_QPA_PLATFORM=offscreen ./build/tests/bench_report).
-#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
 
@@ -19,7 +18,7 @@ private slots:
 void BenchReport::report26Ports()
 {
     constexpr int kRow = 13;
-    const SwitchConfig config = defaultConfigFor(kRow);
+    const SwitchConfig config = defaultConfiguration(kRow);
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("report.pdf"));

@@ -1,4 +1,3 @@
-#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 
 #include <QtTest>
@@ -122,7 +121,8 @@ void TestProductCatalogue::portKinds()
 {
     QFETCH(int, index);
     const ProductRecord &row = catalogueRow(index);
-    const SwitchConfig config = configFor(row);
+    SwitchConfig config;
+    setModelIdentity(config, row);
     QTEST(kindLetters(row, config, 0, row.portCount), "kinds");
     // Far past the model, and a negative index that counts as fibre.
     QCOMPARE(portKindOf(row, config, 31), NoPort);
@@ -163,7 +163,9 @@ void TestProductCatalogue::syntheticPoEModels()
     row.portSpeedMask = quint8(speedMask);
     row.portCount = quint8(ports);
     row.nonTpPortCount = quint8(fibre);
-    QTEST(kindLetters(row, configFor(row), 0, ports - 1), "kinds");
+    SwitchConfig config;
+    setModelIdentity(config, row);
+    QTEST(kindLetters(row, config, 0, ports - 1), "kinds");
 }
 
 void TestProductCatalogue::configIdLookup_data()

@@ -7,12 +7,7 @@ namespace {
 
 void selectRow(SwitchConfig &config, int index)
 {
-    const ProductRecord &row = catalogueRow(index);
-    config.configId = row.configId;
-    config.portKindMask = row.portKindMask;
-    config.portSpeedMask = row.portSpeedMask;
-    config.portCount = row.portCount;
-    config.nonTpPortCount = row.nonTpPortCount;
+    setModelIdentity(config, catalogueRow(index));
 }
 
 // A record with every byte of it scribbled over.
@@ -92,6 +87,7 @@ void TestSwitchConfig::resetRefillsEveryPort()
     resetToDefaults(config);
 
     const std::array<quint8, 8> allClasses = {0, 1, 2, 3, 4, 0xFF, 0xFF, 0xFF};
+    const std::array<quint8, 8> noClasses = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     QString states;
     for (int i = 0; i < config.portCount; ++i) {
         const PortConfig &p = config.ports[i];
@@ -111,7 +107,9 @@ void TestSwitchConfig::resetRefillsEveryPort()
         QCOMPARE(int(p.mdiState), 0);
         QCOMPARE(int(p.eee), 0);
         QCOMPARE(int(p.poePriority), 1);
-        QCOMPARE(p.allowedPoEClasses, allClasses);
+        // Port 1 of the PoE model has no PoE and so no class.
+        QCOMPARE(p.allowedPoEClasses,
+                 poeStates.at(i) == QLatin1Char('0') && config.hasPoE() ? noClasses : allClasses);
         QCOMPARE(int(p.vlanId), 1);
         QCOMPARE(int(p.portPriority), 0);
         QCOMPARE(int(p.allowedPoEOverride), 0);

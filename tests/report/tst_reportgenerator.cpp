@@ -1,6 +1,5 @@
 // The report as a reader sees it: each case writes a PDF with the generator
 // alone (no window) and reads its text back with the poppler tools.
-#include "../modelconfig.h"
 #include "catalogue/productcatalogue.h"
 #include "config/textfields.h"
 #include "pdftext.h"
@@ -94,7 +93,7 @@ void TestReportGenerator::everyModelGetsOnePagePerBody()
 {
     QFETCH(int, row);
     QFETCH(int, pages);
-    SwitchConfig config = defaultConfigFor(row);
+    SwitchConfig config = defaultConfiguration(row);
     tallestContent(config);
     const QStringList text = writeReport(row, config);
 
@@ -142,7 +141,7 @@ void TestReportGenerator::generalInformation()
     QFETCH(QString, contact);
     QFETCH(QString, location);
     QFETCH(QString, fileRelease);
-    SwitchConfig config = defaultConfigFor(0);
+    SwitchConfig config = defaultConfiguration(0);
     storeText(config.contactName, contact);
     storeText(config.location, location);
     storeText(config.fileRelease, fileRelease);
@@ -204,7 +203,7 @@ void TestReportGenerator::globalParameters()
     QFETCH(ConfigEdit, edit);
     QFETCH(QString, valueLine);
     QFETCH(QStringList, trafficClassLines);
-    SwitchConfig config = defaultConfigFor(4);
+    SwitchConfig config = defaultConfiguration(4);
     edit(config);
     const QStringList lines = pageLines(writeReport(4, config).first());
 
@@ -262,8 +261,8 @@ void TestReportGenerator::portGrid_data()
         << 1
         << QStringList {"PoE Admin State Off On On On On On On On",
                         "PoE Priority Low High Critical Low Low Low Low",
-                        "Allowed PoE classes 0,1,2, 0,1,2, 1,3 0,1,2, 0,1,2, 0,1,2, 0,1,2,",
-                        "3,4 3,4 3,4 3,4 3,4 3,4", "PoE User Set Limit - - - - - - - -"};
+                        "Allowed PoE classes 0,1,2, 1,3 0,1,2, 0,1,2, 0,1,2, 0,1,2,",
+                        "3,4 3,4 3,4 3,4 3,4", "PoE User Set Limit - - - - - - - -"};
     const ConfigEdit numberedPorts = [](SwitchConfig &c) {
         for (int p = 0; p < 26; ++p)
             c.ports[p].broadcastStormThreshold = p + 1;
@@ -284,7 +283,7 @@ void TestReportGenerator::portGrid()
     QFETCH(ConfigEdit, edit);
     QFETCH(int, page);
     QFETCH(QStringList, expectedLines);
-    SwitchConfig config = defaultConfigFor(row);
+    SwitchConfig config = defaultConfiguration(row);
     edit(config);
     const QStringList lines = pageLines(writeReport(row, config).value(page));
     for (const QString &expected : expectedLines)
@@ -305,7 +304,7 @@ void TestReportGenerator::unwritableTargetLeavesNoFile()
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    ReportGenerator report(0, defaultConfigFor(0), QString(), dir.filePath(target));
+    ReportGenerator report(0, defaultConfiguration(0), QString(), dir.filePath(target));
     QVERIFY(!report.generate());
     QVERIFY(!report.errorString().isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "config/editorstate.h"
+#include "config/portediting.h"
+
+#include <QObject>
+
+// The configuration being edited and every change the user can make to it.
+// The window's widgets call these methods with the user's intent and redraw
+// themselves from state() when a signal says what changed; nothing else
+// writes the editor state.
+class ConfigEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ConfigEditor(QObject *parent = nullptr);
+
+    const EditorState &state() const { return m_state; }
+    // Replaces the whole state (a loaded file, a step of the history).
+    void setState(const EditorState &state);
+
+    // The model and the configuration as a whole.
+    void selectModel(int index);
+    void newConfiguration();
+
+    // Port selection.
+    void clickPort(int port);
+    void controlClickPort(int port);
+    void selectAllPorts();
+    void deselectAllPorts();
+    void selectTableRow(int row);
+
+    // Port parameters: the panel's widgets and the table's cells.
+    void editPort(int column, int value);
+    void editTrustMode(int mode);
+    QString editClasses(const QString &typed); // returns the text to show
+    bool editTableCell(int row, int column, const QString &text);
+
+    // General information and global parameters.
+    void setSerialNumber(const QString &digits);
+    void setContactName(const QString &text);
+    void setLocation(const QString &text);
+    void setComponentId(const QString &text);
+    void setFileRelease(const QString &text);
+    void setAgingTime(const QString &text);
+    void setPsuAlarm(int supply, int index); // supply 1 or 2
+    void setQosTables(const SwitchConfig &tables); // the 802.1p and DSCP tables
+
+signals:
+    // Anything may have changed: the model, every port, the texts.
+    void stateReset();
+    // The selection changed, and with it the panel and its gating.
+    void selectionChanged();
+    // The record of these ports changed; the panel and its gating may too.
+    void portsChanged(PortSet ports);
+    // The general information or the global parameters changed.
+    void generalChanged();
+
+private:
+    EditorState m_state;
+};

@@ -1,0 +1,78 @@
+#include "config/porttablemodel.h"
+
+#include "config/configeditor.h"
+#include "config/portcolumns.h"
+
+PortTableModel::PortTableModel(ConfigEditor *editor, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_editor(editor)
+    , m_rows(editor->state().config.portCount)
+{ }
+
+bool PortTableModel::isCell(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && index.row() < m_rows &&
+        index.column() < PortColumn::Count;
+}
+
+int PortTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int PortTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : PortColumn::Count;
+}
+
+QVariant PortTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!isCell(index) || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QVariant();
+    return portCellValue(m_editor->state().config, index.row(), index.column())
+        .value_or(QVariant());
+}
+
+QVariant PortTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Horizontal)
+        return portColumnHeader(section);
+    return QStringLiteral("Port ") + QString::number(section + 1);
+}
+
+Qt::ItemFlags PortTableModel::flags(const QModelIndex &index) const
+{
+    if (!isCell(index))
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The trust mode belongs to the whole switch: it is changed in the panel.
+    const int column = index.column();
+    if (column != PortColumn::QosTrustMode &&
+        gatingForPort(m_editor->state(), index.row()).isEditable(column))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool PortTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!isCell(index) || role != Qt::EditRole)
+        return false;
+    return m_editor->editTableCell(index.row(), index.column(), value.toString());
+}
+
+void PortTableModel::reload()
+{
+    beginResetModel();
+    m_rows = m_editor->state().config.portCount;
+    endResetModel();
+}
+
+void PortTableModel::portsChanged(PortSet ports)
+{
+    for (int row = 0; row < m_rows; ++row) {
+        if ((ports >> row) & 1u)
+            emit dataChanged(index(row, 0), index(row, PortColumn::Count - 1));
+    }
+}
