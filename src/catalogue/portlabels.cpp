@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyle>
 
 const QString PortLabels::selectedLabelStyle =
@@ -71,9 +72,16 @@ void PortLabels::placeForModel(const ProductRecord &row)
 
 void PortLabels::showProductPicture(const ProductRecord &row)
 {
-    const QPixmap picture(row.imagePath);
-    m_productImage->setPixmap(
-        picture.scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation));
+    // Decoding a picture costs more than the rest of a model change; each
+    // is decoded and scaled once.
+    const QString key = QStringLiteral("product:") + row.imagePath;
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture =
+            QPixmap(row.imagePath).scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation);
+        QPixmapCache::insert(key, picture);
+    }
+    m_productImage->setPixmap(picture);
     // Restyling the picture restyles all 32 labels on it; only the first
     // model needs it.
     setStyleIfChanged(m_productImage,

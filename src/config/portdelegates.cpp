@@ -3,8 +3,10 @@
 #include "config/poeclasses.h"
 #include "config/portcolumns.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRegExpValidator>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -14,6 +16,40 @@ namespace {
 constexpr int kClassesMaxLength = 9; // "0,1,2,3,4"
 
 } // namespace
+
+void PortCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const
+{
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QWidget *view = cell.widget;
+    QStyle *style = view ? view->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    if (text.isEmpty())
+        return;
+
+    auto cached = m_texts.find(text);
+    if (cached == m_texts.end()) {
+        cached = m_texts.insert(text, QStaticText(text));
+        cached->setTextFormat(Qt::PlainText);
+        cached->prepare(QTransform(), cell.font);
+    }
+    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view);
+    const QSizeF size = cached->size();
+    const QPalette::ColorGroup group =
+        cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QPalette::ColorRole role =
+        cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    painter->save();
+    painter->setClipRect(area);
+    painter->setFont(cell.font);
+    painter->setPen(cell.palette.color(group, role));
+    painter->drawStaticText(
+        QPointF(area.left() + 2, area.top() + (area.height() - size.height()) / 2), *cached);
+    painter->restore();
+}
 
 void PortCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                             const QModelIndex &) const

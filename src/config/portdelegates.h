@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 // The editors of the port settings table. Each change in an open editor is
@@ -13,12 +15,20 @@ class PortCellDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Draws the cell's text from a layout kept for each of the few texts the
+    // table shows, so that repainting the table does not lay out every
+    // cell's text again.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
 protected:
     // Commits the editor that sent the current signal.
     void commitSender();
+
+private:
+    mutable QHash<QString, QStaticText> m_texts;
 };
 
 // Combo-box editor for the Off/On and list columns. The items are matched

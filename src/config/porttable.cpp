@@ -40,8 +40,8 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
         else if (column == PortColumn::AllowedPoEClasses)
             delegate = line;
         view->setItemDelegateForColumn(column, delegate);
+        view->setColumnWidth(column, kColumnWidth);
     }
-    applyColumnWidths();
 
     connect(view, &QTableView::clicked, editor,
             [editor](const QModelIndex &index) { editor->selectTableRow(index.row()); });
@@ -51,12 +51,4 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
 void PortTable::reload()
 {
     m_model->reload();
-    // A reset of the model resets the header's section sizes too.
-    applyColumnWidths();
-}
-
-void PortTable::applyColumnWidths()
-{
-    for (int column = 0; column < PortColumn::Count; ++column)
-        m_view->setColumnWidth(column, kColumnWidth);
 }

@@ -21,8 +21,6 @@ public:
     void reload();
 
 private:
-    void applyColumnWidths();
-
     QTableView *m_view;
     PortTableModel *m_model;
 };

@@ -64,9 +64,20 @@ bool PortTableModel::setData(const QModelIndex &index, const QVariant &value, in
 
 void PortTableModel::reload()
 {
-    beginResetModel();
-    m_rows = m_editor->state().config.portCount;
-    endResetModel();
+    // Rows come and go rather than the model being reset: a reset would
+    // make the view rebuild and repaint its column header as well.
+    const int rows = m_editor->state().config.portCount;
+    if (rows < m_rows) {
+        beginRemoveRows(QModelIndex(), rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
+    } else if (rows > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    }
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, PortColumn::Count - 1));
 }
 
 void PortTableModel::portsChanged(PortSet ports)

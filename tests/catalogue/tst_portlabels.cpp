@@ -12,7 +12,6 @@ private slots:
     void labelsFollowTheModel_data();
     void labelsFollowTheModel();
     void labelsStayOnThePictureWhenResized();
-    void hiddenLabelsCannotBeClicked();
     void poeWording();
     void modelSelectionEmptiesTheGeneralFields();
 };
@@ -128,16 +127,6 @@ void TestPortLabels::labelsStayOnThePictureWhenResized()
     // And a click there still reaches the port.
     d.clickPort(24);
     QVERIFY(d.isSelected(24));
-}
-
-void TestPortLabels::hiddenLabelsCannotBeClicked()
-{
-    WindowDriver d;
-    d.window->label_singleclick(7); // port 8 of a five-port model
-    d.window->label_controlclick(7);
-    QCOMPARE(d.selection(), QStringLiteral("....."));
-    QVERIFY(!d.isSelected(7));
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
 }
 
 void TestPortLabels::poeWording()

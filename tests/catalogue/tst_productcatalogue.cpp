@@ -21,8 +21,6 @@ class TestProductCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    void rows_data();
-    void rows();
     void portKinds_data();
     void portKinds();
     void syntheticPoEModels_data();
@@ -31,73 +29,7 @@ private slots:
     void configIdLookup();
     void outOfRangeRows();
     void portRectanglesFitThePicture();
-    void givenPortRectangles();
 };
-
-void TestProductCatalogue::rows_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("article");
-    QTest::addColumn<int>("configId");
-    QTest::addColumn<int>("kindMask");
-    QTest::addColumn<int>("speedMask");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<int>("ports");
-    QTest::addColumn<int>("fibre");
-    QTest::addColumn<int>("jumbo");
-
-    struct R
-    {
-        const char *name, *article;
-        int id, kind, speed;
-        const char *picture;
-        int ports, fibre, jumbo;
-    };
-    const R rows[] = {
-        {"TAVRIN-KX-21-05C4000000", "613807101", 16, 0x02, 0x01, "Model16.png", 5, 0, 1},
-        {"TAVRIN-KX-21-08C4000000", "613807102", 17, 0x02, 0x01, "Model17.png", 8, 0, 1},
-        {"TAVRIN-KX-21-16C4000000", "613807103", 18, 0x02, 0x01, "Model21.png", 16, 0, 1},
-        {"TAVRIN-KX-61-05C4000000", "613807104", 19, 0x02, 0x02, "Model19.png", 5, 0, 1},
-        {"TAVRIN-KX-61-08C4000000", "613807105", 20, 0x02, 0x02, "Model20.png", 8, 0, 1},
-        {"TAVRIN-KX-21-04C4F30000", "613807106", 24, 0x02, 0x01, "Model24.png", 5, 1, 1},
-        {"TAVRIN-KX-21-04C4F50000", "613807107", 24, 0x02, 0x01, "Model25.png", 5, 1, 1},
-        {"TAVRIN-KX-21-04C4H30000", "613807108", 24, 0x02, 0x01, "Model26.png", 5, 1, 1},
-        {"TAVRIN-KX-21-06C4R7R7R7", "613807109", 27, 0x02, 0x01, "Model27.png", 9, 3, 0},
-        {"TAVRIN-KX-21-08C4F30000", "613807110", 28, 0x02, 0x01, "Model28.png", 9, 1, 1},
-        {"TAVRIN-KX-21-08C4H30000", "613807111", 28, 0x02, 0x01, "Model29.png", 9, 1, 1},
-        {"TAVRIN-KX-21-07C4F3F300", "613807112", 30, 0x02, 0x01, "Model30.png", 9, 2, 0},
-        {"TAVRIN-KX-21-07C4H3H300", "613807113", 30, 0x02, 0x01, "Model31.png", 9, 2, 0},
-        {"TAVRIN KX-21-24C4R7R700", "613807114", 32, 0x02, 0x01, "Model32.png", 26, 2, 1},
-        {"TAVRIN KX-41-24C4G7G700", "613807999", 32, 0x03, 0x01, "Model32.png", 26, 2, 1},
-        {"TAVRIN-KX-61-04C4G70000", "613807116", 34, 0x02, 0x02, "Model34.png", 5, 1, 1},
-        {"MERANTE 8CX-LVD", "613820001", 100, 0x0A, 0x01, "Model100.png", 8, 0, 1},
-        {"MERANTE 8CX PoE-LVD", "613821001", 101, 0x0E, 0x01, "Model101.png", 8, 0, 1},
-    };
-    QCOMPARE(int(std::size(rows)), kCatalogueSize);
-    for (int i = 0; i < kCatalogueSize; ++i) {
-        const R &r = rows[i];
-        QTest::addRow("row %d", i + 1)
-            << i << QString::fromLatin1(r.name) << QString::fromLatin1(r.article) << r.id << r.kind
-            << r.speed << QStringLiteral(":/ProductImage/") + r.picture << r.ports << r.fibre
-            << r.jumbo;
-    }
-}
-
-void TestProductCatalogue::rows()
-{
-    QFETCH(int, index);
-    const ProductRecord &row = catalogueRow(index);
-    QTEST(row.modelName, "name");
-    QTEST(articleNumber(index), "article");
-    QTEST(int(row.configId), "configId");
-    QTEST(int(row.portKindMask), "kindMask");
-    QTEST(int(row.portSpeedMask), "speedMask");
-    QTEST(row.imagePath, "picture");
-    QTEST(int(row.portCount), "ports");
-    QTEST(int(row.nonTpPortCount), "fibre");
-    QTEST(int(row.jumboFrameSupport), "jumbo");
-}
 
 void TestProductCatalogue::portKinds_data()
 {
@@ -218,27 +150,6 @@ void TestProductCatalogue::portRectanglesFitThePicture()
                         QStringLiteral("row %1 ports %2/%3").arg(index + 1).arg(j + 1).arg(i + 1)));
         }
     }
-}
-
-void TestProductCatalogue::givenPortRectangles()
-{
-    const ProductRecord &five = catalogueRow(0);
-    QCOMPARE(five.portRect[3], QRect(94, 152, 24, 32));
-    QCOMPARE(five.portRect[4], QRect(94, 222, 24, 31));
-
-    const ProductRecord &large = catalogueRow(13);
-    QCOMPARE(large.portRect[0], QRect(53, 45, 22, 24));
-    QCOMPARE(large.portRect[15], QRect(76, 226, 22, 25));
-    QCOMPARE(large.portRect[16], QRect(114, 224, 22, 25));
-    QCOMPARE(large.portRect[19], QRect(137, 199, 22, 24));
-    QCOMPARE(large.portRect[23], QRect(137, 147, 22, 25));
-    QCOMPARE(large.portRect[24], QRect(117, 86, 17, 25));
-    QCOMPARE(large.portRect[25], QRect(117, 43, 17, 25));
-    QCOMPARE(catalogueRow(14).portRect, large.portRect);
-
-    const ProductRecord &eight = catalogueRow(16);
-    QCOMPARE(eight.portRect[0], QRect(74, 27, 20, 20));
-    QCOMPARE(eight.portRect[7], QRect(119, 147, 20, 20));
 }
 
 QTEST_GUILESS_MAIN(TestProductCatalogue)
