@@ -9,6 +9,7 @@
 #include "config/portpanel.h"
 #include "config/portselection.h"
 #include "config/porttable.h"
+#include "file/filecommands.h"
 #include "qos/dialog8021p.h"
 #include "qos/dialogdscp.h"
 #include "ui_mainwindow.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_selection = std::make_unique<PortSelection>(ui, m_state.config, *m_portLabels, *m_panel,
                                                   *m_gating, *m_portTable, this);
     m_generalFields = std::make_unique<GeneralFields>(ui, m_state);
+    m_fileCommands = std::make_unique<FileCommands>(*this, ui, m_state);
 
     centreOnScreen();
     applyWindowStyle();
@@ -94,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     // The editors refer to the form; they go before it.
+    m_fileCommands.reset();
     m_selection.reset();
     m_panel.reset();
     m_gating.reset();
@@ -302,7 +305,7 @@ void MainWindow::modelselection(int index)
 
 void MainWindow::newFile()
 {
-    currentFileName.clear();
+    m_fileCommands->clearCurrentFileName();
     ui->label_productImage->setToolTip(QString());
     ui->lineEdit_serialNumber->clear();
     m_selection->clearPortSelection();
@@ -530,12 +533,48 @@ void MainWindow::on_pushButton_qosDscpMapping_clicked()
     dialog.exec();
 }
 
-// File commands, the report and the help pages arrive with their own
-// subsystems; until then these actions do nothing.
-void MainWindow::open() { }
-void MainWindow::save() { }
-void MainWindow::saveAs() { }
-void MainWindow::saveToUsb() { }
+void MainWindow::open()
+{
+    m_fileCommands->open();
+}
+
+void MainWindow::save()
+{
+    m_fileCommands->save();
+}
+
+void MainWindow::saveAs()
+{
+    m_fileCommands->saveAs();
+}
+
+void MainWindow::saveToUsb()
+{
+    m_fileCommands->saveToUsb();
+}
+
+void MainWindow::refreshAfterLoad()
+{
+    // Program changes: the textEdited slots do not run.
+    ui->lineEdit_contactName->setText(QString());
+    ui->lineEdit_location->setText(QString());
+    ui->lineEdit_fileRelease->setText(QString());
+    ui->lineEdit_componentId->setText(QString());
+    ui->lineEdit_serialNumber->setText(QString());
+    m_generalFields->rebuildSerialPrefix();
+    m_selection->clearPortSelection();
+    m_portTable->build(m_state.config.portCount);
+    m_selection->setSelectAllChecked(false);
+    m_selection->setDeselectAllChecked(true);
+    m_gating->apply(NoPort);
+    m_panel->showPort(0);
+    // Contact and location come back from the record.
+    m_generalFields->refresh();
+    m_portTable->refresh();
+}
+
+// The report and the help pages arrive with their own subsystems; until
+// then these actions do nothing.
 void MainWindow::exportReport() { }
 void MainWindow::engLan() { }
 void MainWindow::gerLan() { }

@@ -10,6 +10,7 @@
 //               PortSelection - clicks, Ctrl-clicks, Select All / Deselect All
 //               PortTable   - the port settings table and its delegates
 //               GeneralFields - "General Information" and "Global Parameters"
+//   file/       FileCommands - Save, Save As, Save to USB and Open
 //   qos/        the 802.1p and DSCP mapping dialogs
 //
 // A click on a port label goes through a signal mapper to label_singleclick,
@@ -38,6 +39,7 @@ class PortLabels;
 class PortPanel;
 class PortSelection;
 class PortTable;
+class FileCommands;
 
 class MainWindow : public QMainWindow
 {
@@ -50,6 +52,11 @@ public:
     EditorState &state() { return m_state; }
     const EditorState &state() const { return m_state; }
     PortLabels *portLabels() const { return m_portLabels; }
+    FileCommands &fileCommands() const { return *m_fileCommands; }
+
+    // After a file is loaded: empties the text fields, clears the selection,
+    // rebuilds the table and fills every widget from the loaded record.
+    void refreshAfterLoad();
     QStandardItemModel *portSettingsModel() const;
 
 public slots:
@@ -127,6 +134,7 @@ private:
     std::unique_ptr<PortPanel> m_panel;
     std::unique_ptr<PortSelection> m_selection;
     std::unique_ptr<GeneralFields> m_generalFields;
+    std::unique_ptr<FileCommands> m_fileCommands;
 
     QAction *newAct = nullptr;
     QAction *openAct = nullptr;
@@ -147,5 +155,4 @@ private:
 
     QString helpPage;
     int helpGerman = 0;
-    QString currentFileName;
 };

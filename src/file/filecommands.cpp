@@ -1,0 +1,193 @@
+#include "file/filecommands.h"
+
+#include "app/busycursor.h"
+#include "app/mainwindow.h"
+#include "app/prompts.h"
+#include "catalogue/productcatalogue.h"
+#include "config/editorstate.h"
+#include "file/configwriter.h"
+#include "file/dialogconfigid.h"
+#include "file/dialogerrorlog.h"
+#include "ui_mainwindow.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kUnableToOpen = QStringLiteral("Unable to open file");
+const QString kErrorLogName = QStringLiteral("errorLog.txt");
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+FileCommands::FileCommands(MainWindow &window, Ui::MainWindow *ui, EditorState &state)
+    : m_window(window)
+    , ui(ui)
+    , m_state(state)
+{ }
+
+QString FileCommands::defaultFileName() const
+{
+    return QStringLiteral("switch_config_%1.csv").arg(m_state.config.configId);
+}
+
+bool FileCommands::anyPortEnabled() const
+{
+    const SwitchConfig &config = m_state.config;
+    for (int p = 0; p < config.portCount && p < kMaxPorts; ++p) {
+        if (config.ports[p].adminState == 1)
+            return true;
+    }
+    return false;
+}
+
+QString FileCommands::openDialogFolder() const
+{
+    return m_lastFolder.isEmpty() ? desktopFolder() : m_lastFolder;
+}
+
+void FileCommands::save()
+{
+    if (m_currentFileName.isEmpty())
+        saveAs();
+    else
+        writeConfigFile(m_currentFileName);
+}
+
+void FileCommands::saveAs()
+{
+    if (!anyPortEnabled()) {
+        Prompts::information(&m_window, QObject::tr("Information"),
+                             QObject::tr("Cannot Save File. All the ports are disabled"));
+        return;
+    }
+    saveThroughDialog(QObject::tr("Save As"),
+                      desktopFolder() + QLatin1Char('/') + defaultFileName());
+}
+
+void FileCommands::saveToUsb()
+{
+    // No check of the ports: a stick may carry a switch with every port off.
+    saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
+}
+
+void FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
+{
+    const QString chosen = Prompts::saveFileName(&m_window, title, startPath,
+                                                 QObject::tr("Comma Separated Values (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    writeConfigFile(chosen);
+    m_currentFileName = chosen; // as chosen, also when the write failed
+}
+
+bool FileCommands::writeConfigFile(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    QString path = fileName;
+    if (!path.contains(QLatin1String(".csv")))
+        path += QLatin1String(".csv");
+
+    BusyCursor busy;
+    const ConfigFileTexts texts {ui->lineEdit_contactName->text(), ui->lineEdit_location->text()};
+    // The target is replaced only by a complete file.
+    QSaveFile file(path);
+    QString error;
+    const bool written = file.open(QIODevice::WriteOnly) &&
+        writeConfigTo(file, m_state.config, texts, QDate::currentDate(), &error) && file.commit();
+    busy.release();
+    if (!written) {
+        Prompts::information(&m_window, kUnableToOpen,
+                             error.isEmpty() ? file.errorString() : error);
+        return false;
+    }
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void FileCommands::open()
+{
+    const QString chosen = Prompts::openFileName(
+        &m_window, QObject::tr("Open File"), openDialogFolder(),
+        QObject::tr("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)"));
+    if (chosen.isEmpty()) {
+        m_currentFileName.clear();
+        return;
+    }
+    // A file that could not be loaded changes nothing, its name neither.
+    if (loadConfigFile(chosen) != LoadOutcome::Loaded)
+        return;
+    m_currentFileName = chosen;
+    m_window.refreshAfterLoad();
+}
+
+FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
+{
+    BusyCursor busy;
+    // Read once: both passes work on the same bytes, so a file that changes
+    // or vanishes while the model is chosen cannot mix two versions.
+    QFile file(path);
+    QString error;
+    std::optional<QByteArray> bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = readConfigDevice(file, &error);
+    else
+        error = file.errorString();
+    if (!bytes) {
+        busy.release();
+        Prompts::information(&m_window, kUnableToOpen, error);
+        return LoadOutcome::Unreadable;
+    }
+    m_lastFolder = QFileInfo(path).absolutePath();
+
+    const QVector<int> configIds = configIdsNamed(*bytes);
+    busy.release();
+    if (configIds.isEmpty()) {
+        Prompts::information(
+            &m_window, QObject::tr("Open File"),
+            QObject::tr("The file is not a configuration file of a supported switch model."));
+        return LoadOutcome::NoSupportedModel;
+    }
+    // A file names one model; a second "file.configID" line is not asked about.
+    DialogConfigID choose(configIds.first());
+    choose.setModal(true);
+    Prompts::exec(choose);
+
+    BusyCursor loading;
+    // Through the model list, so a different model is selected as the user
+    // would: identity, labels, picture and table.
+    ui->comboBox_productSelection->setCurrentIndex(firstRowWithConfigId(configIds.first()) +
+                                                   choose.choice());
+    const ConfigLoadResult result = applyConfigBytes(*bytes, m_state.config);
+    m_state.lineCounter = result.lineCount;
+    m_state.loadHadErrors = !result.rejected.isEmpty();
+    loading.release();
+    if (m_state.loadHadErrors)
+        showRejectedLines(result.rejected);
+    return LoadOutcome::Loaded;
+}
+
+void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
+{
+    BusyCursor busy;
+    // Written once per load, whatever the number of refused lines.
+    QFile log(kErrorLogName);
+    const QByteArray text = errorLogText(rejected);
+    const bool logged =
+        log.open(QIODevice::WriteOnly | QIODevice::Truncate) && log.write(text) == text.size();
+    DialogErrorLog dialog(rejected);
+    dialog.setModal(true);
+    busy.release();
+    if (!logged)
+        Prompts::information(&m_window, kUnableToOpen, log.errorString());
+    Prompts::exec(dialog);
+}
