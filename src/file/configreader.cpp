@@ -381,8 +381,9 @@ void ConfigReader::applyTrustModeToAllPorts(quint8 mode)
 {
     m_trustModeApplied = true;
     m_config.qosTrustMode = mode;
-    for (PortConfig &port : m_config.ports)
-        port.portQosTrustMode = mode;
+    // The model's ports, as the panel's trust mode sets them.
+    for (int p = 0; p < m_config.portCount && p < kMaxPorts; ++p)
+        m_config.ports[p].portQosTrustMode = mode;
 }
 
 QByteArray errorLogText(const QVector<RejectedLine> &rejected)

@@ -117,9 +117,16 @@ bool writeConfigTo(QIODevice &device, const SwitchConfig &config, const ConfigFi
                    const QDate &date, QString *error)
 {
     const QByteArray bytes = configFileBytes(config, texts, date);
-    if (device.write(bytes) == bytes.size())
-        return true;
-    if (error)
-        *error = device.errorString();
-    return false;
+    // A file that fills the disk takes part of a write without complaint;
+    // only the next write says why it stopped.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            if (error)
+                *error = device.errorString();
+            return false;
+        }
+        done += written;
+    }
+    return true;
 }

@@ -99,10 +99,11 @@ bool FileCommands::writeConfigFile(const QString &fileName)
 
     BusyCursor busy;
     const ConfigFileTexts texts {ui->lineEdit_contactName->text(), ui->lineEdit_location->text()};
-    // The target is replaced only by a complete file.
+    // The target is replaced only by a complete file. Unbuffered, so that a
+    // short write is seen here: a buffered one would be lost at commit.
     QSaveFile file(path);
     QString error;
-    const bool written = file.open(QIODevice::WriteOnly) &&
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
         writeConfigTo(file, m_state.config, texts, QDate::currentDate(), &error) && file.commit();
     busy.release();
     if (!written) {

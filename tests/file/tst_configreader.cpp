@@ -28,7 +28,9 @@ QString randomText(QRandomGenerator &random, const char *alphabet)
 SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
 {
     QRandomGenerator random(seed);
-    auto pick = [&](int lowest, int highest) { return quint8(random.bounded(lowest, highest + 1)); };
+    auto pick = [&](int lowest, int highest) {
+        return quint8(random.bounded(lowest, highest + 1));
+    };
     SwitchConfig config = modelConfig(row);
 
     texts.contactName = randomText(random, "ABCxyz ");
@@ -39,8 +41,6 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
     config.psuAlarm2 = pick(0, 1);
     config.agingTime = random.bounded(quint32(kMaxAgingTime) + 1);
     config.qosTrustMode = pick(0, 2);
-    for (PortConfig &port : config.ports)
-        port.portQosTrustMode = config.qosTrustMode;
     for (quint8 &trafficClass : config.dot1pTrafficClass)
         trafficClass = pick(0, 3);
     for (quint8 &trafficClass : config.dscpTrafficClass)
@@ -56,6 +56,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         port.broadcastStormThreshold = pick(0, 100);
         port.multicastStormProtection = pick(0, 1);
         port.multicastStormThreshold = pick(0, 100);
+        port.portQosTrustMode = config.qosTrustMode;
         port.alarmLink = pick(0, 1);
         port.autoNeg = pick(0, 1);
         port.speed = port.autoNeg ? 3 : pick(1, 2);
@@ -139,27 +140,30 @@ void TestConfigReader::refusedLines_data()
         << 0 << QByteArray("\n# comment\nport.speed,1,7\n") << QByteArray("2,port.speed,1,7,5\n");
     QTest::newRow("unknown key") << 0 << QByteArray("Port.speed,1,1\n")
                                  << QByteArray("0,Port.speed,1,1,1\n");
-    QTest::newRow("PoE key without PoE ports")
-        << 0 << QByteArray("port.poe.admin-state,1,1\n")
-        << QByteArray("0,port.poe.admin-state,1,1,2\n");
-    QTest::newRow("EEE on a 10/100 model") << 0 << QByteArray("port.eee,1,0\n")
-                                           << QByteArray("0,port.eee,1,0,3\n");
+    QTest::newRow("PoE key without PoE ports") << 0 << QByteArray("port.poe.admin-state,1,1\n")
+                                               << QByteArray("0,port.poe.admin-state,1,1,2\n");
+    QTest::newRow("EEE on a 10/100 model")
+        << 0 << QByteArray("port.eee,1,0\n") << QByteArray("0,port.eee,1,0,3\n");
     QTest::newRow("port indexes")
-        << 0 << QByteArray("port.jumbo,6,1\nport.jumbo,0,1\nport.jumbo,00,1\nport.jumbo,001,1\n"
-                           "port.jumbo,,1\nport.jumbo,1,\nport.jumbo,x,1\nport.jumbo,-1,1\n")
+        << 0
+        << QByteArray("port.jumbo,6,1\nport.jumbo,0,1\nport.jumbo,00,1\nport.jumbo,001,1\n"
+                      "port.jumbo,,1\nport.jumbo,1,\nport.jumbo,x,1\nport.jumbo,-1,1\n")
         << QByteArray("0,port.jumbo,6,1,4\n1,port.jumbo,0,1,4\n2,port.jumbo,00,1,4\n"
                       "3,port.jumbo,001,1,4\n4,port.jumbo,,1,4\n5,port.jumbo,1,,4\n"
                       "6,port.jumbo,x,1,4\n7,port.jumbo,-1,1,4\n");
     QTest::newRow("thresholds")
-        << 0 << QByteArray("port.bc-storm.threshold,1,100\nport.bc-storm.threshold,1,300\n"
-                           "port.bc-storm.threshold,1,1000\n")
+        << 0
+        << QByteArray("port.bc-storm.threshold,1,100\nport.bc-storm.threshold,1,300\n"
+                      "port.bc-storm.threshold,1,1000\n")
         << QByteArray("1,port.bc-storm.threshold,1,300,5\n2,port.bc-storm.threshold,1,1000,5\n");
-    QTest::newRow("aging time")
-        << 0 << QByteArray("switch.aging-time,0,1048575\nswitch.aging-time,0,1048576\n")
-        << QByteArray("1,switch.aging-time,0,1048576,5\n");
-    QTest::newRow("VLAN")
-        << 0 << QByteArray("port.vlan.id,2,4096\nport.vlan.id,2,0\nport.vlan.id,2,4097\n")
-        << QByteArray("1,port.vlan.id,2,0,5\n2,port.vlan.id,2,4097,5\n");
+    QTest::newRow("aging time") << 0
+                                << QByteArray(
+                                       "switch.aging-time,0,1048575\nswitch.aging-time,0,1048576\n")
+                                << QByteArray("1,switch.aging-time,0,1048576,5\n");
+    QTest::newRow("VLAN") << 0
+                          << QByteArray(
+                                 "port.vlan.id,2,4096\nport.vlan.id,2,0\nport.vlan.id,2,4097\n")
+                          << QByteArray("1,port.vlan.id,2,0,5\n2,port.vlan.id,2,4097,5\n");
     QTest::newRow("numbers that are none")
         << 0
         << raw("switch.aging-time,0,99999999999999999999999999\nport.mdi,1,-1\n"

@@ -106,8 +106,8 @@ void TestConfigWriter::fileEncodings()
     SwitchConfig config = modelConfig(17);
     config.ports[1].speed = 1;
     config.ports[2].speed = 3;
-    config.ports[1].allowedPoEClasses = {0, 2, kNoPoEClass, kNoPoEClass, kNoPoEClass,
-                                         kNoPoEClass, kNoPoEClass, kNoPoEClass};
+    config.ports[1].allowedPoEClasses = {0,           2,           kNoPoEClass, kNoPoEClass,
+                                         kNoPoEClass, kNoPoEClass, kNoPoEClass, kNoPoEClass};
     config.ports[2].allowedPoEClasses.fill(kNoPoEClass);
     config.ports[8].flowControl = 1; // beyond the 8 ports: never written
     config.agingTime = 1048575;
