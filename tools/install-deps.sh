@@ -2,9 +2,14 @@
 # Installs the Debian packages that building, running and testing Mestrel need,
 # but only those that are missing. Runs apt-get directly as root, through sudo
 # otherwise; does nothing when everything is present.
+#   install-deps.sh        what "make", "make run" and "make test" need
+#   install-deps.sh fuzz   that, and clang with libFuzzer for "make fuzz"
 set -e
 
 PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core"
+if [ "$1" = "fuzz" ]; then
+    PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+fi
 
 missing=""
 for pkg in $PACKAGES; do
