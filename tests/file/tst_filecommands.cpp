@@ -8,7 +8,6 @@
 
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -58,11 +57,11 @@ struct Answers
             return chooseModel(*chooser);
         if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
             logTitle = log->windowTitle();
-            auto *table = log->findChild<QTableWidget *>();
+            const QAbstractItemModel *table = log->findChild<QTableView *>()->model();
             for (int r = 0; r < table->rowCount(); ++r) {
                 QStringList row;
                 for (int c = 0; c < table->columnCount(); ++c)
-                    row << table->item(r, c)->text();
+                    row << table->index(r, c).data().toString();
                 logRows << row;
             }
         }
