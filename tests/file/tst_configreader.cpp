@@ -174,9 +174,9 @@ void TestConfigReader::refusedLines_data()
         << 17
         << QByteArray("port.poe.allowed-classes,2,31\nport.poe.allowed-classes,2,\n"
                       "port.poe.allowed-classes,2,5\nport.poe.allowed-classes,2,012345\n"
-                      "port.poe.allowed-classes,9,0\n")
+                      "port.poe.allowed-classes,2,000000\nport.poe.allowed-classes,9,0\n")
         << QByteArray("2,port.poe.allowed-classes,2,5,5\n3,port.poe.allowed-classes,2,012345,5\n"
-                      "4,port.poe.allowed-classes,9,0,4\n");
+                      "4,port.poe.allowed-classes,2,000000,5\n5,port.poe.allowed-classes,9,0,4\n");
     QTest::newRow("text keys")
         << 0
         << QByteArray("file.version,x,anything\nfile.command,1,reboot\n"
