@@ -183,8 +183,10 @@ void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
     // Written once per load, whatever the number of refused lines.
     QFile log(kErrorLogName);
     const QByteArray text = errorLogText(rejected);
-    const bool logged =
-        log.open(QIODevice::WriteOnly | QIODevice::Truncate) && log.write(text) == text.size();
+    // Complete on disk before the dialog shows, not when the dialog closes.
+    const bool logged = log.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        log.write(text) == text.size() && log.flush();
+    log.close();
     DialogErrorLog dialog(rejected);
     dialog.setModal(true);
     busy.release();
