@@ -49,23 +49,17 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
     const bool gigabit = config.portSpeedMask & 0x2;
     for (int p = 0; p < config.portCount; ++p) {
         PortConfig &port = config.ports[p];
-        port.flowControl = pick(0, 1);
-        port.adminState = pick(0, 1);
-        port.jumboFrames = pick(0, 1);
-        port.broadcastStormProtection = pick(0, 1);
+        for (quint8 *offOn : {&port.flowControl, &port.adminState, &port.jumboFrames,
+                              &port.broadcastStormProtection, &port.multicastStormProtection,
+                              &port.alarmLink, &port.autoNeg, &port.autoCrossing, &port.mdiState})
+            *offOn = pick(0, 1);
         port.broadcastStormThreshold = pick(0, 100);
-        port.multicastStormProtection = pick(0, 1);
         port.multicastStormThreshold = pick(0, 100);
         port.portQosTrustMode = config.qosTrustMode;
-        port.alarmLink = pick(0, 1);
-        port.autoNeg = pick(0, 1);
         port.speed = port.autoNeg ? 3 : pick(1, 2);
         port.duplexMode = pick(1, 2);
-        port.autoCrossing = pick(0, 1);
-        port.mdiState = pick(0, 1);
         port.portPriority = pick(0, 7);
-        if (gigabit)
-            port.eee = pick(0, 1);
+        port.eee = gigabit ? pick(0, 1) : 0;
         if (config.hasPoE()) {
             port.poeAdminState = pick(0, 1);
             port.poePriority = pick(1, 3);
