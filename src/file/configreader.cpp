@@ -17,6 +17,9 @@ constexpr std::string_view kConfigIdKey = "file.configID";
 constexpr qint64 kNumberCeiling = Q_INT64_C(1) << 50;
 // A cell of the error log shows at most this much of a field.
 constexpr int kMaxCellLength = 200;
+// A configuration file has some kilobytes; far larger files are refused.
+constexpr int kMaxConfigFileSize = 64 * 1024 * 1024;
+constexpr qint64 kReadChunk = 1024 * 1024;
 
 bool isSpace(char c)
 {
@@ -184,7 +187,18 @@ size_t maxValueLength(qint64 maxValue)
 
 std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error)
 {
-    QByteArray bytes = device.readAll();
+    // In chunks and up to a bound: a device without end (a pipe, /dev/zero)
+    // must not fill the memory.
+    QByteArray bytes;
+    for (QByteArray chunk = device.read(kReadChunk); !chunk.isEmpty();
+         chunk = device.read(kReadChunk)) {
+        bytes += chunk;
+        if (bytes.size() > kMaxConfigFileSize) {
+            if (error)
+                *error = QObject::tr("The file is too large for a configuration file.");
+            return std::nullopt;
+        }
+    }
     const auto *file = qobject_cast<const QFileDevice *>(&device);
     if (file && file->error() != QFileDevice::NoError) {
         if (error)

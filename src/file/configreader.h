@@ -36,8 +36,8 @@ struct ConfigLoadResult
     int lineCount = 0;
 };
 
-// The whole content of an open device; nullopt, with the device's error text
-// in `error`, when reading failed.
+// The whole content of an open device; nullopt, with the reason in `error`,
+// when reading failed or the device holds more than any configuration file.
 std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error = nullptr);
 
 // Pass 1: the configuration IDs of the "file.configID" lines that name a

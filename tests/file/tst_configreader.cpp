@@ -279,6 +279,22 @@ void TestConfigReader::hugeInput()
     QCOMPARE(result.rejected.size(), 1);
     QCOMPARE(result.rejected.first().line.size(), longValue.size());
     QVERIFY(errorLogRow(result.rejected.first()).value.size() < 300);
+
+    // A device without end is refused, not read until the memory runs out.
+    struct Endless : QIODevice
+    {
+        bool isSequential() const override { return true; }
+        qint64 readData(char *data, qint64 size) override
+        {
+            std::fill(data, data + size, ',');
+            return size;
+        }
+        qint64 writeData(const char *, qint64) override { return -1; }
+    } endless;
+    endless.open(QIODevice::ReadOnly);
+    QString error;
+    QVERIFY(!readConfigDevice(endless, &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestConfigReader)
