@@ -4,6 +4,7 @@
 // at a time under /usr/bin/time -v for the peak memory of a load.
 #include "../windowdriver.h"
 #include "app/prompts.h"
+#include "file/configwriter.h"
 #include "file/filecommands.h"
 
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@ class BenchConfigFile : public QObject
 
 private slots:
     void initTestCase();
+    void fileBytesOf26Ports();
     void save26Ports();
     void load26PortsWithRefresh();
     void load100000BadLines();
@@ -31,6 +33,17 @@ void BenchConfigFile::initTestCase()
     Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
 }
 
+// The format alone, without the disk: what saving costs besides the I/O.
+void BenchConfigFile::fileBytesOf26Ports()
+{
+    WindowDriver d;
+    d.selectModel(13);
+    QBENCHMARK {
+        configFileBytes(d.config(), {}, QDate::currentDate());
+    }
+}
+
+// Through a temporary file that is synced and renamed over the target.
 void BenchConfigFile::save26Ports()
 {
     WindowDriver d;
