@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test install package format artwork clean
+.PHONY: all deps configure build run test install package fuzz format artwork clean
 
 all: build
 
@@ -34,6 +34,24 @@ install: build
 # A Debian package in $(BUILD_DIR), installed under /usr.
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Fuzzes the configuration file reader for FUZZ_SECONDS in its own clang
+# build. New inputs go to build-fuzz/corpus; a crashing input is saved as
+# build-fuzz/crash-* (add it to tests/fuzz/corpus/configfile once fixed).
+FUZZ_SECONDS ?= 60
+FUZZ_DIR ?= build-fuzz
+
+fuzz:
+	@sh tools/install-deps.sh fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMESTREL_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target fuzz_configfile -j $(JOBS)
+	mkdir -p $(FUZZ_DIR)/corpus
+	@./$(FUZZ_DIR)/tests/fuzz_configfile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus tests/fuzz/corpus/configfile \
+		> $(FUZZ_DIR)/fuzz.log 2>&1; status=$$?; \
+		grep -v '^#' $(FUZZ_DIR)/fuzz.log | tail -n 60; \
+		grep -h 'stat::number_of_executed_units' $(FUZZ_DIR)/fuzz.log | sed 's/.*: */Executions: /'; \
+		exit $$status
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

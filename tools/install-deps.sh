@@ -2,6 +2,8 @@
 # Installs the Debian packages that building, running and testing Mestrel need,
 # but only those that are missing. Runs apt-get directly as root, through sudo
 # otherwise; does nothing when everything is present.
+#   install-deps.sh        what "make", "make run" and "make test" need
+#   install-deps.sh fuzz   that, and clang with libFuzzer for "make fuzz"
 set -e
 
 # fonts-liberation: the report asks for Arial, whose metrics Liberation Sans has;
@@ -9,6 +11,9 @@ set -e
 # the menu entry in the tests; dpkg-dev finds the package's dependencies for
 # `make package`.
 PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils dpkg-dev"
+if [ "$1" = "fuzz" ]; then
+    PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+fi
 
 missing=""
 for pkg in $PACKAGES; do

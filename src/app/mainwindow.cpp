@@ -8,6 +8,7 @@
 #include "config/portpanel.h"
 #include "config/porttable.h"
 #include "config/porttablemodel.h"
+#include "file/filecommands.h"
 #include "report/reportexport.h"
 #include "ui_mainwindow.h"
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     applyWindowStyle();
     createActions();
     createMenus();
+    m_fileCommands = std::make_unique<FileCommands>(m_editor, this);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     m_reportExport = std::make_unique<ReportExport>(m_editor, this);
     showLogo();
@@ -231,7 +233,7 @@ void MainWindow::showLogo()
 
 void MainWindow::newFile()
 {
-    currentFileName.clear();
+    m_fileCommands->clearCurrentFileName();
     m_ui->label_productImage->setToolTip(QString());
     // The model stays; only its configuration returns to the defaults.
     m_editor->newConfiguration();
@@ -280,12 +282,25 @@ void MainWindow::exportReport()
     m_reportExport->exportReport();
 }
 
-// File commands arrive with their own subsystem; until then these actions
-// do nothing.
-void MainWindow::open() { }
-void MainWindow::save() { }
-void MainWindow::saveAs() { }
-void MainWindow::saveToUsb() { }
+void MainWindow::open()
+{
+    m_fileCommands->open();
+}
+
+void MainWindow::save()
+{
+    m_fileCommands->save();
+}
+
+void MainWindow::saveAs()
+{
+    m_fileCommands->saveAs();
+}
+
+void MainWindow::saveToUsb()
+{
+    m_fileCommands->saveToUsb();
+}
 
 // The help menu and the PoE user limit's "..." button.
 void MainWindow::engLan()

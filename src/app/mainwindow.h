@@ -11,8 +11,9 @@
 //   PortPanel      - "Port Parameters"
 //   PortTable      - the port settings table (PortTableModel over the record)
 //   PortLabels     - the product picture and its clickable port labels
-// and the commands beside them: HelpCommands (app/: help pages, language,
-// web site, about box) and ReportExport (report/: "&Export").
+// and the commands beside them: FileCommands (file/: Save, Save As, Save to
+// USB, Open), ReportExport (report/: "&Export") and HelpCommands (app/: help
+// pages, language, web site, about box).
 // A user's change goes from a widget to a ConfigEditor method; the editor
 // applies the rules and says what changed (stateReset, selectionChanged,
 // portsChanged, generalChanged); the window redraws the views concerned.
@@ -29,6 +30,7 @@ class MainWindow;
 class QAction;
 class QMenu;
 class ConfigEditor;
+class FileCommands;
 class HelpCommands;
 class PortLabels;
 class PortTable;
@@ -49,6 +51,7 @@ public:
     PortLabels *portLabels() const { return m_portLabels; }
     PortTableModel *portSettingsModel() const;
     HelpCommands &helpCommands() const { return *m_help; }
+    FileCommands &fileCommands() const { return *m_fileCommands; }
 
 public slots:
     void label_singleclick(int port);
@@ -89,6 +92,7 @@ private:
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
     int m_shownModel = -1;
+    std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ReportExport> m_reportExport;
 
@@ -108,6 +112,4 @@ private:
     QMenu *documentationMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QMenu *languageMenu = nullptr;
-
-    QString currentFileName;
 };

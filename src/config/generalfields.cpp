@@ -81,8 +81,8 @@ void GeneralFields::installValidators()
 {
     setPattern(m_ui->lineEdit_serialNumber, "[0-9]{0,9}");
     setPattern(m_ui->lineEdit_fileRelease, "[0-9]{1,2}\\.[0-9]{1,1}\\.[0-9]{1,2}");
-    setPattern(m_ui->lineEdit_contactName, "[A-Za-z ]{0,40}");
-    setPattern(m_ui->lineEdit_location, "[0-9A-Za-z ()/-]{0,40}");
+    setPattern(m_ui->lineEdit_contactName, kContactNamePattern);
+    setPattern(m_ui->lineEdit_location, kLocationPattern);
     setPattern(m_ui->lineEdit_componentId, "[A-Za-z0-9]{0,9}");
     m_ui->lineEdit_agingTime->setValidator(new AgingTimeValidator(m_ui->lineEdit_agingTime));
 }

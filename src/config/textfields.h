@@ -9,6 +9,11 @@
 // edited text goes into the record's fixed byte buffers and how the widgets
 // get it back.
 
+// What the "Contact" and "Location" fields admit while typed; a loaded file
+// is held to the same rules.
+inline constexpr char kContactNamePattern[] = "[A-Za-z ]{0,40}";
+inline constexpr char kLocationPattern[] = "[0-9A-Za-z ()/-]{0,40}";
+
 // The largest aging time the switch (and the loader) accepts, in seconds.
 constexpr quint32 kMaxAgingTime = 1048575;
 

@@ -1,23 +1,13 @@
 #include "report/reportexport.h"
 
+#include "app/busycursor.h"
 #include "app/prompts.h"
 #include "config/configeditor.h"
 #include "report/reportgenerator.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace {
-
-// Shows the busy cursor while it lives, on every way out.
-class BusyCursor
-{
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 QString tr(const char *text)
 {

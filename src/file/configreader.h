@@ -1,0 +1,104 @@
+#pragma once
+
+#include "config/switchconfig.h"
+#include "file/configwriter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+#include <string_view>
+
+class QIODevice;
+
+// Reading a configuration file back. Every byte of it is untrusted: a line
+// is checked against the key table before anything is stored, and a line
+// that fails is kept with the reason instead.
+//
+// A file is read in two passes: the first finds the configuration IDs it
+// names (which choose the model), the second resets the record to that
+// model's defaults and applies the lines one by one.
+
+// A line the reader refused.
+struct RejectedLine
+{
+    int lineNumber = 0; // 0 for the first line of the file
+    QByteArray line; // as read, without its line terminator
+    int reason = 0; // RejectReason
+};
+
+struct ConfigLoadResult
+{
+    QVector<RejectedLine> rejected;
+    // The texts the file restored (empty where it has none that passed).
+    ConfigFileTexts texts;
+    int lineCount = 0;
+};
+
+// The whole content of an open device; nullopt, with the reason in `error`,
+// when reading failed or the device holds more than any configuration file.
+std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error = nullptr);
+
+// Pass 1: the configuration IDs of the "file.configID" lines that name a
+// catalogue model, in file order.
+QVector<int> configIdsNamed(const QByteArray &bytes);
+
+// Pass 2 on a record set up for its model: resets it to the model's
+// defaults, then applies every line that passes.
+ConfigLoadResult applyConfigBytes(const QByteArray &bytes, SwitchConfig &config);
+
+// Reads a file into `config` as a file for catalogue row `catalogueRow`: the
+// record takes that row's model, its defaults and then the file's lines.
+ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config);
+
+// Whether a line may be applied to `config`'s model: RejectReason::None, or
+// the reason it is refused. `value` is the third field, or for text keys
+// everything after the second comma; never with the line terminator.
+int validateConfigLine(const SwitchConfig &config, std::string_view key, std::string_view index,
+                       std::string_view value);
+
+// Applies the lines of one file, one at a time, to a record.
+class ConfigReader
+{
+public:
+    explicit ConfigReader(SwitchConfig &config);
+
+    // One line as read, with its line terminator if it had one. A line with
+    // fewer than two commas is skipped silently; every line is counted.
+    void processConfigLine(std::string_view line);
+    // Stores an accepted line into the record.
+    void applyConfigLine(std::string_view key, std::string_view index, std::string_view value);
+
+    const ConfigLoadResult &result() const { return m_result; }
+    ConfigLoadResult takeResult() { return std::move(m_result); }
+
+private:
+    void applyTrustModeToAllPorts(quint8 mode);
+
+    SwitchConfig &m_config;
+    ConfigLoadResult m_result;
+    // The first trust-mode line sets every port; later per-port lines only
+    // their own port.
+    bool m_trustModeApplied = false;
+};
+
+// "errorLog.txt": per rejected line its number, ",", the line, ",", the
+// reason code and a line feed.
+QByteArray errorLogText(const QVector<RejectedLine> &rejected);
+
+// What the error log shows for a reason code.
+QString rejectReasonText(int reason);
+
+// A rejected line as the error log lists it: everything between the index
+// and the end of the line is the value, so a value with commas in it still
+// leaves the key, index and reason where they belong.
+struct ErrorLogRow
+{
+    QString lineNumber;
+    QString key;
+    QString index;
+    QString value;
+    QString reason;
+};
+ErrorLogRow errorLogRow(const RejectedLine &rejected);

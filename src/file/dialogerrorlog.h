@@ -1,0 +1,26 @@
+#pragma once
+
+#include "file/configreader.h"
+
+#include <QDialog>
+#include <QScopedPointer>
+
+namespace Ui {
+class DialogErrorLog;
+}
+
+// Lists the lines of a loaded file that were refused, with the reason.
+class DialogErrorLog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
+    ~DialogErrorLog() override;
+
+private slots:
+    void on_pushButton_clicked();
+
+private:
+    const QScopedPointer<Ui::DialogErrorLog> m_ui;
+};

@@ -1,0 +1,197 @@
+#include "file/filecommands.h"
+
+#include "app/busycursor.h"
+#include "app/prompts.h"
+#include "catalogue/productcatalogue.h"
+#include "config/configeditor.h"
+#include "config/textfields.h"
+#include "file/configwriter.h"
+#include "file/dialogconfigid.h"
+#include "file/dialogerrorlog.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kUnableToOpen = QStringLiteral("Unable to open file");
+const QString kErrorLogName = QStringLiteral("errorLog.txt");
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+FileCommands::FileCommands(ConfigEditor *editor, QWidget *window)
+    : m_editor(editor)
+    , m_window(window)
+{ }
+
+QString FileCommands::defaultFileName() const
+{
+    return QStringLiteral("switch_config_%1.csv").arg(m_editor->state().config.configId);
+}
+
+bool FileCommands::anyPortEnabled() const
+{
+    const SwitchConfig &config = m_editor->state().config;
+    for (int p = 0; p < config.portCount && p < kMaxPorts; ++p) {
+        if (config.ports[p].adminState == 1)
+            return true;
+    }
+    return false;
+}
+
+QString FileCommands::openDialogFolder() const
+{
+    return m_lastFolder.isEmpty() ? desktopFolder() : m_lastFolder;
+}
+
+void FileCommands::save()
+{
+    if (m_currentFileName.isEmpty())
+        saveAs();
+    else
+        writeConfigFile(m_currentFileName);
+}
+
+void FileCommands::saveAs()
+{
+    if (!anyPortEnabled()) {
+        Prompts::information(m_window, QObject::tr("Information"),
+                             QObject::tr("Cannot Save File. All the ports are disabled"));
+        return;
+    }
+    saveThroughDialog(QObject::tr("Save As"),
+                      desktopFolder() + QLatin1Char('/') + defaultFileName());
+}
+
+void FileCommands::saveToUsb()
+{
+    // No check of the ports: a stick may carry a switch with every port off.
+    saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
+}
+
+void FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
+{
+    const QString chosen = Prompts::saveFileName(m_window, title, startPath,
+                                                 QObject::tr("Comma Separated Values (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    writeConfigFile(chosen);
+    m_currentFileName = chosen; // as chosen, also when the write failed
+}
+
+bool FileCommands::writeConfigFile(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    QString path = fileName;
+    if (!path.contains(QLatin1String(".csv")))
+        path += QLatin1String(".csv");
+
+    BusyCursor busy;
+    const SwitchConfig &config = m_editor->state().config;
+    // The texts the "Contact" and "Location" fields show.
+    const ConfigFileTexts texts {readText(config.contactName), readText(config.location)};
+    // The target is replaced only by a complete file. Unbuffered, so that a
+    // short write is seen here: a buffered one would be lost at commit.
+    QSaveFile file(path);
+    QString error;
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        writeConfigTo(file, config, texts, QDate::currentDate(), &error) && file.commit();
+    busy.release();
+    if (!written) {
+        Prompts::information(m_window, kUnableToOpen,
+                             error.isEmpty() ? file.errorString() : error);
+        return false;
+    }
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void FileCommands::open()
+{
+    const QString chosen = Prompts::openFileName(
+        m_window, QObject::tr("Open File"), openDialogFolder(),
+        QObject::tr("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)"));
+    if (chosen.isEmpty()) {
+        m_currentFileName.clear();
+        return;
+    }
+    // A file that could not be loaded changes nothing, its name neither.
+    if (loadConfigFile(chosen) != LoadOutcome::Loaded)
+        return;
+    m_currentFileName = chosen;
+}
+
+FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
+{
+    BusyCursor busy;
+    // Read once: both passes work on the same bytes, so a file that changes
+    // or vanishes while the model is chosen cannot mix two versions.
+    QFile file(path);
+    QString error;
+    std::optional<QByteArray> bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = readConfigDevice(file, &error);
+    else
+        error = file.errorString();
+    if (!bytes) {
+        busy.release();
+        Prompts::information(m_window, kUnableToOpen, error);
+        return LoadOutcome::Unreadable;
+    }
+    m_lastFolder = QFileInfo(path).absolutePath();
+
+    const QVector<int> configIds = configIdsNamed(*bytes);
+    busy.release();
+    if (configIds.isEmpty()) {
+        Prompts::information(
+            m_window, QObject::tr("Open File"),
+            QObject::tr("The file is not a configuration file of a supported switch model."));
+        return LoadOutcome::NoSupportedModel;
+    }
+    // A file names one model; a second "file.configID" line is not asked about.
+    DialogConfigID choose(configIds.first());
+    choose.setModal(true);
+    Prompts::exec(choose);
+
+    BusyCursor loading;
+    // The chosen model with its defaults, then the file's lines; the
+    // window shows the result in one step.
+    EditorState loaded = m_editor->state();
+    selectModel(loaded, firstRowWithConfigId(configIds.first()) + choose.choice());
+    const ConfigLoadResult result = applyConfigBytes(*bytes, loaded.config);
+    configurationLoaded(loaded);
+    loaded.lineCounter = result.lineCount;
+    loaded.loadHadErrors = !result.rejected.isEmpty();
+    m_editor->setState(loaded);
+    loading.release();
+    if (loaded.loadHadErrors)
+        showRejectedLines(result.rejected);
+    return LoadOutcome::Loaded;
+}
+
+void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
+{
+    BusyCursor busy;
+    // Written once per load, whatever the number of refused lines.
+    QFile log(kErrorLogName);
+    const QByteArray text = errorLogText(rejected);
+    // Complete on disk before the dialog shows, not when the dialog closes.
+    const bool logged = log.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        log.write(text) == text.size() && log.flush();
+    log.close();
+    DialogErrorLog dialog(rejected);
+    dialog.setModal(true);
+    busy.release();
+    if (!logged)
+        Prompts::information(m_window, kUnableToOpen, log.errorString());
+    Prompts::exec(dialog);
+}

@@ -1,0 +1,357 @@
+#include "../windowdriver.h"
+#include "app/prompts.h"
+#include "config/textfields.h"
+#include "file/configwriter.h"
+#include "file/dialogconfigid.h"
+#include "file/dialogerrorlog.h"
+#include "file/filecommands.h"
+
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString desktopPath(const QString &name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') +
+        name;
+}
+
+// Answers every dialog the window asks and remembers what it was shown.
+struct Answers
+{
+    QStringList messages; // "title: text" of each message box
+    QStringList modelChoices; // the choices of the configuration-ID dialog
+    int checkedChoice = -1;
+    int choose = 0; // the choice to click before OK
+    QList<QStringList> logRows; // the error log's table
+    QByteArray logFile; // "errorLog.txt" while the error log shows
+    bool busyDuringDialog = false;
+
+    int answer(QDialog &dialog)
+    {
+        busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr;
+        if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
+            messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+            return QMessageBox::Ok;
+        }
+        if (auto *chooser = qobject_cast<DialogConfigID *>(&dialog))
+            return chooseModel(*chooser);
+        if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
+            logFile = contents(QStringLiteral("errorLog.txt"));
+            const QAbstractItemModel *table = log->findChild<QTableView *>()->model();
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList row;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    row << table->index(r, c).data().toString();
+                logRows << row;
+            }
+        }
+        return QDialog::Accepted;
+    }
+
+    int chooseModel(DialogConfigID &chooser)
+    {
+        chooser.show();
+        modelChoices.clear();
+        const QList<QRadioButton *> buttons = chooser.findChildren<QRadioButton *>();
+        for (int i = 0; i < buttons.size(); ++i) {
+            if (buttons[i]->isVisible())
+                modelChoices << buttons[i]->text();
+            if (buttons[i]->isChecked())
+                checkedChoice = i;
+        }
+        QTest::mouseClick(buttons[choose], Qt::LeftButton);
+        chooser.accept();
+        return chooser.result();
+    }
+};
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void saveAsAppendsCsvOnlyWhenMissing_data();
+    void saveAsAppendsCsvOnlyWhenMissing();
+    void allPortsDisabledRefusesSaveAsOnly();
+    void failedSaveKeepsThePreviousFile();
+    void savedFileLoadsBackUnchanged();
+    void loadThatCannotGoAheadChangesNothing_data();
+    void loadThatCannotGoAheadChangesNothing();
+    void modelChoiceStartsFreshAtEachLoad();
+    void refusedLinesAreLoggedOnce();
+
+private:
+    FileCommands &files() { return d->window->fileCommands(); }
+    QString path(const QString &name) const { return m_folder->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<WindowDriver> d;
+    Answers m_answers;
+};
+
+void TestFileCommands::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(m_folder->path()); // where "errorLog.txt" goes
+    Prompts::reset();
+    Prompts::setScripted(true);
+    m_answers = Answers();
+    Prompts::setDialogHandler([this](QDialog &dialog) { return m_answers.answer(dialog); });
+    d = std::make_unique<WindowDriver>();
+}
+
+void TestFileCommands::cleanup()
+{
+    d.reset();
+    QCOMPARE(Prompts::unansweredDialogs(), 0);
+    QVERIFY(!m_answers.busyDuringDialog);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    Prompts::reset();
+}
+
+void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "mine"
+                                  << "mine.csv";
+    QTest::newRow("upper case") << "mine.CSV"
+                                << "mine.CSV.csv";
+    QTest::newRow(".csv inside") << "mine.csv.bak"
+                                 << "mine.csv.bak";
+}
+
+void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    Prompts::queueFileNames({path(chosen)});
+    d->window->saveAs();
+    const Prompts::FileRequest request = Prompts::lastFileRequest();
+    QCOMPARE(request.caption, QStringLiteral("Save As"));
+    QCOMPARE(request.startPath, desktopPath("switch_config_16.csv"));
+    QCOMPARE(request.filter, QStringLiteral("Comma Separated Values (*.csv)"));
+    QCOMPARE(contents(path(written)), configFileBytes(d->config(), {}, QDate::currentDate()));
+    QCOMPARE(files().currentFileName(), path(chosen));
+
+    // Save writes the remembered name again, without asking.
+    d->clickPort(1);
+    QVERIFY(d->pick("comboBox_flowControl", 1));
+    d->window->save();
+    QVERIFY(contents(path(written)).contains("port.flow-control,2,1\n"));
+}
+
+void TestFileCommands::allPortsDisabledRefusesSaveAsOnly()
+{
+    d->clickRadio("radioButton_selectAll");
+    QVERIFY(d->pick("comboBox_adminState", 0));
+    d->window->saveAs();
+    QCOMPARE(m_answers.messages,
+             QStringList("Information: Cannot Save File. All the ports are disabled"));
+    QVERIFY(files().currentFileName().isEmpty());
+
+    Prompts::queueFileNames({path("usb")});
+    d->window->saveToUsb();
+    QCOMPARE(Prompts::lastFileRequest().caption, QStringLiteral("Save to USB"));
+    QCOMPARE(Prompts::lastFileRequest().startPath, QStringLiteral("switch_config_16.csv"));
+    QVERIFY(contents(path("usb.csv")).contains("port.admin-state,5,0\n"));
+
+    // With a remembered name Save writes as well.
+    QFile::remove(path("usb.csv"));
+    d->window->save();
+    QVERIFY(QFile::exists(path("usb.csv")));
+    QCOMPARE(m_answers.messages.size(), 1);
+}
+
+void TestFileCommands::failedSaveKeepsThePreviousFile()
+{
+    // A folder that cannot be written; root may write anywhere but /proc.
+    QString folder = path("locked");
+    QDir().mkdir(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (geteuid() == 0)
+        folder = QStringLiteral("/proc");
+    Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
+    d->window->saveToUsb();
+    QCOMPARE(m_answers.messages.size(), 1);
+    QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
+    QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
+
+    // A disk that fills up part-way: the old file stays as it was.
+    writeFile(path("old.csv"), "previous");
+    struct rlimit before;
+    getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 1000;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = files().writeConfigFile(path("old.csv"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!written);
+    QCOMPARE(m_answers.messages.size(), 2);
+    QVERIFY(m_answers.messages.last().startsWith("Unable to open file: "));
+    QCOMPARE(contents(path("old.csv")), QByteArray("previous"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList("old.csv"));
+}
+
+void TestFileCommands::savedFileLoadsBackUnchanged()
+{
+    // Open starts on the desktop until a file was saved or opened.
+    Prompts::queueFileNames({QString()}); // cancelled
+    d->window->open();
+    const Prompts::FileRequest request = Prompts::lastFileRequest();
+    QCOMPARE(request.caption, QStringLiteral("Open File"));
+    QCOMPARE(request.startPath, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    QCOMPARE(request.filter,
+             QStringLiteral("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)"));
+
+    d->selectModel(17);
+    d->type("lineEdit_contactName", QStringLiteral("Ann Smith"));
+    d->type("lineEdit_location", QStringLiteral("Hall 3"));
+    QVERIFY(d->pick("comboBox_qosTrustMode", 0)); // untrusted
+    d->clickPort(0); // no PoE: its classes are emptied
+    QVERIFY(d->pick("comboBox_autoNeg", 0));
+    d->clickPort(2);
+    QVERIFY(d->pick("comboBox_portpriority", 5));
+    const SwitchConfig saved = d->config();
+    Prompts::queueFileNames({path("mine.csv")});
+    d->window->saveAs();
+    QVERIFY(contents(path("mine.csv")).contains("port.poe.allowed-classes,1,\n"));
+
+    d->window->newFile();
+    QVERIFY(d->config() != saved);
+    Prompts::queueFileNames({path("mine.csv")});
+    d->window->open();
+    QCOMPARE(Prompts::lastFileRequest().startPath, m_folder->path());
+    QVERIFY(d->config() == saved);
+    QVERIFY(m_answers.logRows.isEmpty());
+    QVERIFY(!d->window->state().loadHadErrors);
+    QCOMPARE(files().currentFileName(), path("mine.csv"));
+    QCOMPARE(d->find<QLineEdit>("lineEdit_contactName")->text(), QStringLiteral("Ann Smith"));
+    QCOMPARE(d->find<QLineEdit>("lineEdit_location")->text(), QStringLiteral("Hall 3"));
+    QCOMPARE(d->combo("comboBox_qosTrustMode")->currentText(), QStringLiteral("untrusted"));
+    QCOMPARE(d->combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off")); // port 1
+    QCOMPARE(d->selection(), QStringLiteral("........"));
+    QCOMPARE(d->cell(2, 14), QStringLiteral("5"));
+    d->clickPort(2);
+    QVERIFY(d->combo("comboBox_portpriority")->isEnabled());
+}
+
+void TestFileCommands::loadThatCannotGoAheadChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "missing.csv"
+                             << "Unable to open file: No such file or directory";
+    QTest::newRow("folder") << "folder.csv"
+                            << "Unable to open file: file to open is a directory";
+    QTest::newRow("no supported model")
+        << "other.csv"
+        << "Open File: The file is not a configuration file of a supported switch model.";
+}
+
+void TestFileCommands::loadThatCannotGoAheadChangesNothing()
+{
+    QFETCH(QString, name);
+    QDir().mkdir(path("folder.csv"));
+    writeFile(path("other.csv"), "file.configID,0,99\nport.admin-state,1,0\n");
+    d->selectModel(3);
+    d->type("lineEdit_contactName", QStringLiteral("Ann"));
+    d->clickPort(1);
+    QVERIFY(d->pick("comboBox_flowControl", 1));
+    Prompts::queueFileNames({path("kept")});
+    d->window->saveToUsb();
+    const SwitchConfig before = d->config();
+
+    Prompts::queueFileNames({path(name)});
+    d->window->open();
+    QTEST(m_answers.messages.join(QLatin1Char('|')), "message");
+    QVERIFY(d->config() == before);
+    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 3);
+    QCOMPARE(d->find<QLineEdit>("lineEdit_contactName")->text(), QStringLiteral("Ann"));
+    QCOMPARE(d->selection(), QStringLiteral(".x..."));
+    QCOMPARE(files().currentFileName(), path("kept"));
+}
+
+void TestFileCommands::modelChoiceStartsFreshAtEachLoad()
+{
+    writeFile(path("row5.csv"), "file.configID,0,24\nport.jumbo,5,1\n");
+    m_answers.choose = 2;
+    Prompts::queueFileNames({path("row5.csv")});
+    d->window->open();
+    QCOMPARE(m_answers.modelChoices,
+             QStringList({"TAVRIN-KX-21-04C4F30000", "TAVRIN-KX-21-04C4F50000",
+                          "TAVRIN-KX-21-04C4H30000"}));
+    QCOMPARE(m_answers.checkedChoice, 0);
+    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 7);
+    QCOMPARE(int(d->port(4).jumboFrames), 1);
+
+    m_answers.choose = 0;
+    m_answers.checkedChoice = -1;
+    Prompts::queueFileNames({path("row5.csv")});
+    d->window->open();
+    QCOMPARE(m_answers.checkedChoice, 0);
+    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 5);
+
+    // One row with the ID: asked all the same, with the one choice.
+    writeFile(path("row0.csv"), "file.configID,0,16\n");
+    Prompts::queueFileNames({path("row0.csv")});
+    d->window->open();
+    QCOMPARE(m_answers.modelChoices, QStringList("TAVRIN-KX-21-05C4000000"));
+    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 0);
+    QVERIFY(m_answers.messages.isEmpty());
+}
+
+void TestFileCommands::refusedLinesAreLoggedOnce()
+{
+    writeFile(path("bad.csv"),
+              "file.configID,0,16\nport.mdi,9,1\r\nport.eee,1,1\n"
+              "port.mdi,1,7,x,2\nport.speed,1,2");
+    Prompts::queueFileNames({path("bad.csv")});
+    d->window->open();
+    const QByteArray log = "1,port.mdi,9,1,4\n2,port.eee,1,1,3\n3,port.mdi,1,7,x,2,5\n";
+    QCOMPARE(m_answers.logFile, log);
+    QCOMPARE(m_answers.logRows.size(), 3);
+    QCOMPARE(m_answers.logRows[0], QStringList({"1", "port.mdi", "9", "1", "Not valid index"}));
+    QCOMPARE(m_answers.logRows[2], QStringList({"3", "port.mdi", "1", "7,x,2", "Not valid value"}));
+    QVERIFY(d->window->state().loadHadErrors);
+    QCOMPARE(d->window->state().lineCounter, 5);
+
+    // A log that cannot be written is reported once per load.
+    QFile::remove(path("errorLog.txt"));
+    QDir().mkdir(path("errorLog.txt"));
+    m_answers.logRows.clear();
+    Prompts::queueFileNames({path("bad.csv")});
+    d->window->open();
+    QCOMPARE(m_answers.messages.size(), 1);
+    QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
+    QCOMPARE(m_answers.logRows.size(), 3);
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
