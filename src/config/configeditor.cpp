@@ -1,12 +1,54 @@
 #include "config/configeditor.h"
 
+#include "config/portcolumns.h"
 #include "config/portselection.h"
 #include "config/textfields.h"
+
+// One step of the user's: reports it when it leaves the document changed.
+class ConfigEditor::Step
+{
+public:
+    Step(ConfigEditor *editor, QString name, QString mergeKey = QString())
+        : m_editor(editor)
+        , m_name(std::move(name))
+        , m_mergeKey(std::move(mergeKey))
+        , m_before(editor->m_state)
+    { }
+    ~Step()
+    {
+        if (!sameDocument(m_before, m_editor->m_state))
+            emit m_editor->stepFinished(m_name, m_before, m_mergeKey);
+    }
+    Step(const Step &) = delete;
+    Step &operator=(const Step &) = delete;
+
+private:
+    ConfigEditor *m_editor;
+    QString m_name;
+    QString m_mergeKey;
+    EditorState m_before;
+};
+
+namespace {
+
+// A parameter's name as the port table heads its column.
+QString parameterName(int column)
+{
+    return portColumnHeader(column).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+} // namespace
 
 ConfigEditor::ConfigEditor(QObject *parent)
     : QObject(parent)
 {
     ::selectModel(m_state, 0);
+}
+
+void ConfigEditor::loadState(const EditorState &state, const QString &stepName)
+{
+    Step step(this, stepName);
+    setState(state);
 }
 
 void ConfigEditor::setState(const EditorState &state)
@@ -17,12 +59,14 @@ void ConfigEditor::setState(const EditorState &state)
 
 void ConfigEditor::selectModel(int index)
 {
+    Step step(this, tr("Device Type"));
     ::selectModel(m_state, index);
     emit stateReset();
 }
 
 void ConfigEditor::newConfiguration()
 {
+    Step step(this, tr("New"));
     resetConfiguration(m_state);
     emit stateReset();
 }
@@ -59,16 +103,20 @@ void ConfigEditor::selectTableRow(int row)
 
 void ConfigEditor::editPort(int column, int value)
 {
+    Step step(this, parameterName(column));
     emit portsChanged(::editPort(m_state, column, value));
 }
 
 void ConfigEditor::editTrustMode(int mode)
 {
+    Step step(this, tr("QoS Trust Mode"));
     emit portsChanged(::editTrustMode(m_state, mode));
 }
 
 QString ConfigEditor::editClasses(const QString &typed)
 {
+    Step step(this, parameterName(PortColumn::AllowedPoEClasses),
+              QStringLiteral("allowedPoEClasses"));
     const ClassesEditResult result = ::editClasses(m_state, typed);
     emit portsChanged(result.changed);
     return result.shownText;
@@ -76,6 +124,7 @@ QString ConfigEditor::editClasses(const QString &typed)
 
 bool ConfigEditor::editTableCell(int row, int column, const QString &text)
 {
+    Step step(this, parameterName(column));
     PortSet changed = 0;
     const bool accepted = ::editTableCell(m_state, row, column, text, &changed);
     // The row is selected either way.
@@ -87,36 +136,42 @@ bool ConfigEditor::editTableCell(int row, int column, const QString &text)
 
 void ConfigEditor::setSerialNumber(const QString &digits)
 {
+    Step step(this, tr("Serial Number"), QStringLiteral("serialNumber"));
     ::setSerialNumber(m_state, digits);
     emit generalChanged();
 }
 
 void ConfigEditor::setContactName(const QString &text)
 {
+    Step step(this, tr("Contact"), QStringLiteral("contactName"));
     storeText(m_state.config.contactName, text);
     emit generalChanged();
 }
 
 void ConfigEditor::setLocation(const QString &text)
 {
+    Step step(this, tr("Location"), QStringLiteral("location"));
     storeText(m_state.config.location, text);
     emit generalChanged();
 }
 
 void ConfigEditor::setComponentId(const QString &text)
 {
+    Step step(this, tr("Component Id"), QStringLiteral("componentId"));
     storeText(m_state.config.componentId, text);
     emit generalChanged();
 }
 
 void ConfigEditor::setFileRelease(const QString &text)
 {
+    Step step(this, tr("File Release"), QStringLiteral("fileRelease"));
     applyFileReleaseEdit(m_state.config.fileRelease, text);
     emit generalChanged();
 }
 
 void ConfigEditor::setAgingTime(const QString &text)
 {
+    Step step(this, tr("Aging Time"), QStringLiteral("agingTime"));
     m_state.config.agingTime = agingTimeFromText(text);
     emit generalChanged();
 }
@@ -125,6 +180,7 @@ void ConfigEditor::setPsuAlarm(int supply, int index)
 {
     if (index < 0)
         return; // an emptied combo box, not a choice
+    Step step(this, supply == 2 ? tr("Power Supply 2 Alarm") : tr("Power Supply 1 Alarm"));
     quint8 &alarm = supply == 2 ? m_state.config.psuAlarm2 : m_state.config.psuAlarm1;
     alarm = quint8(index);
     emit generalChanged();
@@ -132,6 +188,7 @@ void ConfigEditor::setPsuAlarm(int supply, int index)
 
 void ConfigEditor::setQosTables(const SwitchConfig &tables)
 {
+    Step step(this, tr("QoS Mapping"));
     m_state.config.dot1pTrafficClass = tables.dot1pTrafficClass;
     m_state.config.dscpTrafficClass = tables.dscpTrafficClass;
     emit generalChanged();

@@ -8,7 +8,9 @@
 // The configuration being edited and every change the user can make to it.
 // The window's widgets call these methods with the user's intent and redraw
 // themselves from state() when a signal says what changed; nothing else
-// writes the editor state.
+// writes the editor state. Each method is one step of the user's; a step
+// that changed the document is reported with the state before it
+// (stepFinished), which is what the undo history keeps.
 class ConfigEditor : public QObject
 {
     Q_OBJECT
@@ -17,7 +19,10 @@ public:
     explicit ConfigEditor(QObject *parent = nullptr);
 
     const EditorState &state() const { return m_state; }
-    // Replaces the whole state (a loaded file, a step of the history).
+    // Replaces the whole state as a step of the user's (a loaded file).
+    void loadState(const EditorState &state, const QString &stepName);
+    // Replaces the whole state without making it a step (the history going
+    // back or forth).
     void setState(const EditorState &state);
 
     // The model and the configuration as a whole.
@@ -57,6 +62,12 @@ signals:
     // The general information or the global parameters changed.
     void generalChanged();
 
+    // A step of the user's changed the document; `before` is the state it
+    // started from. Steps with the same non-empty `mergeKey` that follow
+    // each other are typing in one field.
+    void stepFinished(const QString &name, const EditorState &before, const QString &mergeKey);
+
 private:
+    class Step;
     EditorState m_state;
 };

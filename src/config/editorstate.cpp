@@ -21,14 +21,20 @@ int PortSelection::highest() const
     return -1;
 }
 
-namespace {
-
 void clearSelectionAndShowFirstPort(EditorState &state)
 {
     state.selection = {};
     showPort(state, 0);
     regate(state);
 }
+
+bool sameDocument(const EditorState &a, const EditorState &b)
+{
+    return a.modelIndex == b.modelIndex && a.serialNumber == b.serialNumber &&
+        a.config == b.config;
+}
+
+namespace {
 
 GatingInput gatingInput(PortKind kind, PortKind shownKind, const PortConfig &values,
                         bool allFiveClasses)

@@ -60,6 +60,11 @@ void resetConfiguration(EditorState &state);
 void configurationLoaded(EditorState &state);
 
 void setSerialNumber(EditorState &state, const QString &digits);
+// Nothing selected and port 1 in the panel, as after a load.
+void clearSelectionAndShowFirstPort(EditorState &state);
+// Whether two states hold the same document: the model, the record and the
+// typed serial number. The selection and the panel do not count.
+bool sameDocument(const EditorState &a, const EditorState &b);
 
 // Fills the panel from one port. Never writes the record.
 void showPort(EditorState &state, int port);

@@ -171,7 +171,7 @@ FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
     configurationLoaded(loaded);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
-    m_editor->setState(loaded);
+    m_editor->loadState(loaded, QObject::tr("Open"));
     loading.release();
     if (loaded.loadHadErrors)
         showRejectedLines(result.rejected);
