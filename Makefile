@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test install package fuzz format artwork clean
+.PHONY: all deps configure build run test test-sanitize install package fuzz format artwork clean
 
 all: build
 
@@ -27,6 +27,22 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite, the fuzz corpus replay included, built with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer in its own build folder.
+# Any sanitizer report fails the test that made it.
+SANITIZE_DIR ?= build-sanitize
+SANITIZER_ENV = QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+
+test-sanitize:
+	@sh tools/install-deps.sh sanitize
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DMESTREL_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"

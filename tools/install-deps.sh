@@ -4,6 +4,8 @@
 # otherwise; does nothing when everything is present.
 #   install-deps.sh        what "make", "make run" and "make test" need
 #   install-deps.sh fuzz   that, and clang with libFuzzer for "make fuzz"
+#   install-deps.sh sanitize  that, and clang with its sanitizers for
+#                             "make test-sanitize"
 set -e
 
 # fonts-liberation: the report asks for Arial, whose metrics Liberation Sans has;
@@ -11,9 +13,9 @@ set -e
 # the menu entry in the tests; dpkg-dev finds the package's dependencies for
 # `make package`.
 PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils dpkg-dev"
-if [ "$1" = "fuzz" ]; then
-    PACKAGES="$PACKAGES clang libclang-rt-14-dev"
-fi
+case "$1" in
+fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
+esac
 
 missing=""
 for pkg in $PACKAGES; do

@@ -54,7 +54,12 @@ MainWindow::MainWindow(QWidget *parent)
     setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // An editor still open in the table commits its value when the closing
+    // window takes its focus; the views are half gone by then.
+    m_editor->blockSignals(true);
+}
 
 const EditorState &MainWindow::state() const
 {
