@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize install package fuzz format artwork clean
+.PHONY: all deps configure build run test test-sanitize bench install package fuzz format artwork clean
 
 all: build
 
@@ -27,6 +27,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every benchmark on a Release build, as one table (tools/bench.sh). Uses
+# valgrind's callgrind for instruction counts where it is installed.
+bench:
+	$(MAKE) build BUILD_TYPE=Release
+	sh tools/bench.sh $(BUILD_DIR)
 
 # The whole test suite, the fuzz corpus replay included, built with clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer in its own build folder.

@@ -1,10 +1,8 @@
-// Times saving and loading configuration files through the window, with
-// every dialog answered. A benchmark, not a test: run it by hand
-// (QT_QPA_PLATFORM=offscreen ./build/tests/bench_configfile), one function
-// at a time under /usr/bin/time -v for the peak memory of a load.
+// Saving and loading configuration files through the window, with every
+// dialog answered. Run through "make bench".
 #include "../windowdriver.h"
 #include "app/prompts.h"
-#include "file/configwriter.h"
+#include "benchmark.h"
 #include "file/filecommands.h"
 
 #include <QTemporaryDir>
@@ -15,9 +13,8 @@ class BenchConfigFile : public QObject
 
 private slots:
     void initTestCase();
-    void fileBytesOf26Ports();
     void save26Ports();
-    void load26PortsWithRefresh();
+    void load26Ports();
     void load100000BadLines();
 
 private:
@@ -33,35 +30,23 @@ void BenchConfigFile::initTestCase()
     Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
 }
 
-// The format alone, without the disk: what saving costs besides the I/O.
-void BenchConfigFile::fileBytesOf26Ports()
-{
-    WindowDriver d;
-    d.selectModel(13);
-    QBENCHMARK {
-        configFileBytes(d.config(), {}, QDate::currentDate());
-    }
-}
-
 // Through a temporary file that is synced and renamed over the target.
 void BenchConfigFile::save26Ports()
 {
     WindowDriver d;
     d.selectModel(13);
-    QBENCHMARK {
-        d.window->fileCommands().writeConfigFile(path("ports26.csv"));
-    }
+    Bench::measure("Save, 26 ports", 5,
+                   [&] { d.window->fileCommands().writeConfigFile(path("ports26.csv")); });
 }
 
-void BenchConfigFile::load26PortsWithRefresh()
+void BenchConfigFile::load26Ports()
 {
     WindowDriver d;
     d.selectModel(13);
     d.window->fileCommands().writeConfigFile(path("ports26.csv"));
-    QBENCHMARK {
-        Prompts::queueFileNames({path("ports26.csv")});
-        d.window->open();
-    }
+    Bench::measure(
+        "Open a 26-port file, dialogs answered", 50,
+        [&] { Prompts::queueFileNames({path("ports26.csv")}); }, [&] { d.window->open(); });
 }
 
 void BenchConfigFile::load100000BadLines()
@@ -74,10 +59,9 @@ void BenchConfigFile::load100000BadLines()
     file.close();
 
     WindowDriver d;
-    QBENCHMARK_ONCE {
-        Prompts::queueFileNames({path("bad.csv")});
-        d.window->open();
-    }
+    Bench::measure(
+        "Open 100,000 bad lines, error log included", 2000,
+        [&] { Prompts::queueFileNames({path("bad.csv")}); }, [&] { d.window->open(); }, 3);
 }
 
 QTEST_MAIN(BenchConfigFile)

@@ -1,10 +1,8 @@
-// Times the user actions that touch the most ports: Select All, a model
-// change to the 26-port model and back, a port click and a panel change in
-// select-all mode, each from the user's input until the event queue is
-// empty again. A benchmark, not a test: run it by hand
-// (QT_QPA_PLATFORM=offscreen ./build/tests/bench_portediting, add
-// -callgrind under valgrind for instruction counts).
+// The window's interactive actions, each from the user's input until the
+// event queue is empty again. Run through "make bench".
 #include "../windowdriver.h"
+#include "benchmark.h"
+#include "config/portcolumns.h"
 
 namespace {
 
@@ -16,21 +14,7 @@ void pickItem(QComboBox *combo, int index)
     emit combo->activated(index);
 }
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-// Runs the action once untimed (the first run paints the whole window),
-// then times it.
-template<typename Action> Q_NEVER_INLINE void measure(Action action)
-{
-    action();
-    QBENCHMARK {
-        action();
-    }
-}
+constexpr int k26Ports = 13;
 
 } // namespace
 
@@ -39,49 +23,55 @@ class BenchPortEditing : public QObject
     Q_OBJECT
 
 private slots:
-    void selectAllOn26Ports();
-    void changeTo26PortModelAndBack();
-    void clickPortOn26Ports();
+    void windowShown();
+    void modelChange();
+    void selectAll();
+    void portClick();
     void autoNegotiationInSelectAllMode();
+    void tableEdit();
 };
 
-void BenchPortEditing::selectAllOn26Ports()
+void BenchPortEditing::windowShown()
 {
-    WindowDriver d;
-    d.selectModel(13);
-    auto *selectAll = d.find<QRadioButton>("radioButton_selectAll");
-    auto *deselectAll = d.find<QRadioButton>("radioButton_deselectAll");
-    measure([&] {
-        // Leaves select-all mode, so that the next click counts; the pointer
-        // stays on the button, as the user's does.
-        deselectAll->setChecked(true);
-        emit deselectAll->clicked(true);
-        settle();
-        QTest::mouseClick(selectAll, Qt::LeftButton, {}, selectAll->rect().center());
-        settle();
-    });
+    quietOffscreenNotices();
+    std::unique_ptr<MainWindow> window;
+    Bench::measure(
+        "Main window constructed and shown", 150, [&] { window.reset(); },
+        [&] {
+            window = std::make_unique<MainWindow>();
+            window->show();
+        });
 }
 
-void BenchPortEditing::changeTo26PortModelAndBack()
+void BenchPortEditing::modelChange()
 {
     WindowDriver d;
     QComboBox *models = d.combo("comboBox_productSelection");
-    measure([&] {
-        pickItem(models, 13);
-        settle();
-        pickItem(models, 0);
-        settle();
+    int next = k26Ports;
+    Bench::measure("Model change, 5 and 26 ports in turn", 8, [&] {
+        pickItem(models, next);
+        next = next == k26Ports ? 0 : k26Ports;
     });
 }
 
-void BenchPortEditing::clickPortOn26Ports()
+void BenchPortEditing::selectAll()
 {
     WindowDriver d;
-    d.selectModel(13);
+    d.selectModel(k26Ports);
+    auto *selectAll = d.find<QRadioButton>("radioButton_selectAll");
+    // The pointer rests on the button, as the user's does.
+    Bench::measure(
+        "Select All, 26 ports", 8, [&] { d.window->editor()->deselectAllPorts(); },
+        [&] { QTest::mouseClick(selectAll, Qt::LeftButton, {}, selectAll->rect().center()); });
+}
+
+void BenchPortEditing::portClick()
+{
+    WindowDriver d;
+    d.selectModel(k26Ports);
     int port = 0;
-    measure([&] {
+    Bench::measure("Port click, 26 ports", 8, [&] {
         d.clickPort(port);
-        settle();
         port = (port + 1) % 26;
     });
 }
@@ -89,14 +79,25 @@ void BenchPortEditing::clickPortOn26Ports()
 void BenchPortEditing::autoNegotiationInSelectAllMode()
 {
     WindowDriver d;
-    d.selectModel(13);
+    d.selectModel(k26Ports);
     d.clickRadio("radioButton_selectAll");
     QComboBox *autoNeg = d.combo("comboBox_autoNeg");
-    measure([&] {
-        pickItem(autoNeg, 0);
-        settle();
-        pickItem(autoNeg, 1);
-        settle();
+    Bench::measure(
+        "Auto Negotiation Off in select-all mode, 26 ports", 8,
+        [&] { d.window->editor()->editPort(PortColumn::AutoNeg, 1); },
+        [&] { pickItem(autoNeg, 0); });
+}
+
+void BenchPortEditing::tableEdit()
+{
+    WindowDriver d;
+    d.selectModel(k26Ports);
+    bool on = false;
+    // What the cell editor commits when the user picks an item.
+    Bench::measure("Table edit, 26 ports", 8, [&] {
+        on = !on;
+        d.cells()->setData(d.cells()->index(20, PortColumn::FlowControl),
+                           on ? QStringLiteral("On") : QStringLiteral("Off"));
     });
 }
 

@@ -1,11 +1,10 @@
-// Times writing the report of the 26-port model, the longest one (three
-// pages). A benchmark, not a test: run it by hand on a Release build
-// (QT_QPA_PLATFORM=offscreen ./build/tests/bench_report).
+// Writing the report of the 26-port model, the longest one (three pages).
+// Run through "make bench".
+#include "benchmark.h"
 #include "catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 
 class BenchReport : public QObject
 {
@@ -19,13 +18,15 @@ void BenchReport::report26Ports()
 {
     constexpr int kRow = 13;
     const SwitchConfig config = defaultConfiguration(kRow);
-
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("report.pdf"));
-    QBENCHMARK {
-        ReportGenerator report(kRow, config, articleNumber(kRow) + QStringLiteral("-"), file);
-        QVERIFY(report.generate());
-    }
+    Bench::measure(
+        "PDF report, 3 pages", 500,
+        [&] {
+            ReportGenerator report(kRow, config, articleNumber(kRow) + QStringLiteral("-"), file);
+            QVERIFY(report.generate());
+        },
+        5);
 }
 
 QTEST_MAIN(BenchReport)

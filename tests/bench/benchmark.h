@@ -1,0 +1,88 @@
+#pragma once
+
+// The benchmark harness behind "make bench". A case prepares what it needs
+// (untimed), runs its action once to warm up, then times it run by run,
+// each run from the action's start until the event queue is empty again,
+// and prints one line the table is made of:
+//
+//   BENCH <case>|<target ms>|<median ms>|<min ms>|<max ms>|<peak kB>
+//
+// Under callgrind (MESTREL_BENCH_CALLGRIND=1, started with
+// --collect-atstart=no) it runs the action once with instruction counting
+// switched on instead: a stable figure on a noisy machine.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#endif
+
+namespace Bench {
+
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// The process's peak resident memory so far, in kB.
+inline long peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// Times `action` after `prepare` (untimed) `runs` times; `targetMs` is the
+// figure the case must stay within.
+template<typename Prepare, typename Action>
+void measure(const char *name, double targetMs, Prepare prepare, Action action, int runs = 15)
+{
+    prepare();
+    action();
+    settle();
+    if (qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND")) {
+        prepare();
+        CALLGRIND_TOGGLE_COLLECT;
+        action();
+        settle();
+        CALLGRIND_TOGGLE_COLLECT;
+        return;
+    }
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        settle();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("BENCH %s|%g|%.3f|%.3f|%.3f|%ld\n", name, targetMs, times[times.size() / 2],
+                times.front(), times.back(), peakMemoryKb());
+    std::fflush(stdout);
+}
+
+template<typename Action>
+void measure(const char *name, double targetMs, Action action, int runs = 15)
+{
+    measure(
+        name, targetMs, [] {}, action, runs);
+}
+
+} // namespace Bench
