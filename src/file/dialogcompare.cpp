@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 
 DialogCompare::DialogCompare(const QVector<ConfigDifference> &differences, const QString &modelLine,
                              const QVector<RejectedLine> &rejected, QWidget *parent)
@@ -26,9 +27,13 @@ DialogCompare::DialogCompare(const QVector<ConfigDifference> &differences, const
         for (int column = 0; column < 4; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    // Rows of one text line: the list may run to hundreds of rows.
+    const int rowHeight = fontMetrics().height() + 6;
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
     table->resizeColumnsToContents();
     m_ui->pushButton_copy->setEnabled(!differences.isEmpty());
 
+    m_ui->tableView_rejectedLines->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_ui->tableView_rejectedLines->setModel(new ErrorLogModel(rejected, this));
     m_ui->tableView_rejectedLines->resizeColumnsToContents();
     m_ui->label_rejectedLines->setVisible(!rejected.isEmpty());
