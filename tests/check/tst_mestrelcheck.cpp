@@ -76,6 +76,7 @@ void TestMestrelCheck::initTestCase()
     write("bad.csv", fivePorts + "\nport.jumbo,9,1");
     write("edited.csv", configFileBytes(longerAging, {}, date));
     write("big.csv", configFileBytes(defaultConfiguration(13), {}, date));
+    write("sibling.csv", configFileBytes(defaultConfiguration(5), {}, date));
     write("notes.txt", "hello\n");
 }
 
@@ -121,27 +122,31 @@ void TestMestrelCheck::checkFiles()
 
 void TestMestrelCheck::diff_data()
 {
-    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("identical") << "good.csv" << 0
+    QTest::newRow("identical") << QStringList {"--diff", "good.csv", "good.csv"} << 0
                                << QStringList {"The configurations are identical"};
-    QTest::newRow("one setting") << "edited.csv" << 1
+    QTest::newRow("one setting") << QStringList {"--diff", "good.csv", "edited.csv"} << 1
                                  << QStringList {"1 setting differs",
                                                  "Setting\tPort\tgood.csv\tedited.csv",
                                                  "Aging Time [s]\t\t300\t600"};
     QTest::newRow("another model")
-        << "big.csv" << 0
+        << QStringList {"--diff", "good.csv", "big.csv"} << 0
         << QStringList {"The configurations are identical",
                         "good.csv is for TAVRIN-KX-21-05C4000000; big.csv is for TAVRIN "
                         "KX-21-24C4R7R700."};
+    // The second file names the ID of the first one's row: it is read for that row.
+    QTest::newRow("a row sharing the ID")
+        << QStringList {"--model", "8", "--diff", "good.csv", "sibling.csv"} << 0
+        << QStringList {"The configurations are identical"};
 }
 
 void TestMestrelCheck::diff()
 {
-    QFETCH(QString, second);
-    const Run result = run({"--diff", "good.csv", second});
+    QFETCH(QStringList, arguments);
+    const Run result = run(arguments);
     QTEST(result.status, "status");
     QTEST(result.lines, "lines");
 }

@@ -137,6 +137,7 @@ void TestToolCommands::toolsMenuStandsBeforeHelp()
 
 void TestToolCommands::compareWithFile_data()
 {
+    QTest::addColumn<int>("savedOn");
     QTest::addColumn<int>("model"); // chosen after saving
     QTest::addColumn<bool>("edit");
     QTest::addColumn<QByteArray>("appended");
@@ -146,13 +147,17 @@ void TestToolCommands::compareWithFile_data()
     QTest::addColumn<QStringList>("rejected");
 
     QTest::newRow("saved and edited")
-        << 0 << true << QByteArray() << "2 settings differ"
+        << 0 << 0 << true << QByteArray() << "2 settings differ"
         << "" << QStringList {"Aging Time [s]||600|300", "Flow Control|2|On|Off"} << QStringList();
     QTest::newRow("a rejected line")
-        << 0 << false << QByteArray("\nport.speed,3,7") << "The configurations are identical"
+        << 0 << 0 << false << QByteArray("\nport.speed,3,7") << "The configurations are identical"
         << "" << QStringList() << QStringList {"155|port.speed|3|7|Not valid value"};
+    // The third of three rows sharing one ID: the file is read for it.
+    QTest::newRow("a row sharing the ID")
+        << 7 << 7 << false << QByteArray() << "The configurations are identical"
+        << "" << QStringList() << QStringList();
     QTest::newRow("another model")
-        << 13 << false << QByteArray() << "The configurations are identical"
+        << 0 << 13 << false << QByteArray() << "The configurations are identical"
         << "The file is for TAVRIN-KX-21-05C4000000; the current configuration is for "
            "TAVRIN KX-21-24C4R7R700."
         << QStringList() << QStringList();
@@ -160,16 +165,18 @@ void TestToolCommands::compareWithFile_data()
 
 void TestToolCommands::compareWithFile()
 {
+    QFETCH(int, savedOn);
     QFETCH(int, model);
     QFETCH(bool, edit);
     QFETCH(QByteArray, appended);
 
+    ConfigEditor *editor = d->window->editor();
+    editor->selectModel(savedOn);
     QVERIFY(d->window->fileCommands().writeConfigFile(path("saved.csv")));
     QFile saved(path("saved.csv"));
     QVERIFY(saved.open(QIODevice::Append));
     saved.write(appended);
     saved.close();
-    ConfigEditor *editor = d->window->editor();
     editor->selectModel(model);
     if (edit) {
         editor->setAgingTime(QStringLiteral("600"));
