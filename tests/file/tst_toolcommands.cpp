@@ -81,7 +81,6 @@ class TestToolCommands : public QObject
 private slots:
     void init();
     void cleanup();
-    void toolsMenuStandsBeforeHelp();
     void compareWithFile_data();
     void compareWithFile();
     void applyFileToCurrentModel_data();
@@ -123,16 +122,6 @@ void TestToolCommands::triggerTool(int item)
             return menu->menu()->actions().at(item)->trigger();
     }
     QFAIL("no Tools menu");
-}
-
-void TestToolCommands::toolsMenuStandsBeforeHelp()
-{
-    QStringList menus;
-    for (QAction *menu : d->window->menuBar()->actions())
-        menus << menu->text();
-    const int tools = menus.indexOf(QStringLiteral("&Tools"));
-    QCOMPARE(menus.indexOf(QStringLiteral("&Documentation")), tools - 1);
-    QCOMPARE(menus.indexOf(QStringLiteral("&Help")), tools + 1);
 }
 
 void TestToolCommands::compareWithFile_data()
