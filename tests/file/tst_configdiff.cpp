@@ -25,8 +25,6 @@ class TestConfigDiff : public QObject
 private slots:
     void differences_data();
     void differences();
-    void rowForFile_data();
-    void rowForFile();
 };
 
 void TestConfigDiff::differences_data()
@@ -82,24 +80,6 @@ void TestConfigDiff::differences()
     QFETCH(SwitchConfig, first);
     QFETCH(SwitchConfig, second);
     QTEST(listed(configDifferences(first, second)), "expected");
-}
-
-void TestConfigDiff::rowForFile_data()
-{
-    QTest::addColumn<int>("configId");
-    QTest::addColumn<int>("preferredRow");
-    QTest::addColumn<int>("row");
-
-    QTest::newRow("the preferred row has the ID") << 24 << 7 << 7;
-    QTest::newRow("another model's row") << 24 << 0 << 5;
-    QTest::newRow("no row has the ID") << 99 << 0 << -1;
-}
-
-void TestConfigDiff::rowForFile()
-{
-    QFETCH(int, configId);
-    QFETCH(int, preferredRow);
-    QTEST(rowForConfigId(configId, preferredRow), "row");
 }
 
 QTEST_GUILESS_MAIN(TestConfigDiff)
