@@ -9,6 +9,7 @@
 #include "config/porttable.h"
 #include "config/porttablemodel.h"
 #include "file/filecommands.h"
+#include "file/toolcommands.h"
 #include "report/reportexport.h"
 #include "ui_mainwindow.h"
 
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_fileCommands = std::make_unique<FileCommands>(m_editor, this);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     m_reportExport = std::make_unique<ReportExport>(m_editor, this);
+    m_toolCommands = std::make_unique<ToolCommands>(m_editor, m_fileCommands.get(), this);
     showLogo();
     connectViews();
     showEverything();
@@ -182,6 +184,12 @@ void MainWindow::createActions()
          &MainWindow::saveToUsb},
         {&exitAct, "E&xit", QKeySequence::Quit, "Exit the application", &MainWindow::exit},
         {&exportAct, "&Export", QKeySequence::UnknownKey, "Export", &MainWindow::exportReport},
+        {&compareAct, "&Compare with File…", QKeySequence::UnknownKey,
+         "List the settings in which a file differs from this configuration",
+         &MainWindow::compareWithFile},
+        {&applyFileAct, "&Apply File to Current Model…", QKeySequence::UnknownKey,
+         "Load the settings of a file of any model into the current model",
+         &MainWindow::applyFileToCurrentModel},
         {&englishAct, "&English", QKeySequence::UnknownKey, "", &MainWindow::engLan},
         {&germanAct, "&German", QKeySequence::UnknownKey, "", &MainWindow::gerLan},
         {&onlineHelpAct, "&Online Help", QKeySequence::HelpContents, "Online Help",
@@ -217,6 +225,10 @@ void MainWindow::createMenus()
 
     documentationMenu = menuBar()->addMenu(tr("&Documentation"));
     documentationMenu->addAction(exportAct);
+
+    toolsMenu = menuBar()->addMenu(tr("&Tools"));
+    toolsMenu->addAction(compareAct);
+    toolsMenu->addAction(applyFileAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     languageMenu = helpMenu->addMenu(tr("&Language"));
@@ -285,6 +297,16 @@ void MainWindow::on_radioButton_deselectAll_clicked(bool checked)
 void MainWindow::exportReport()
 {
     m_reportExport->exportReport();
+}
+
+void MainWindow::compareWithFile()
+{
+    m_toolCommands->compareWithFile();
+}
+
+void MainWindow::applyFileToCurrentModel()
+{
+    m_toolCommands->applyFileToCurrentModel();
 }
 
 void MainWindow::open()

@@ -12,8 +12,9 @@
 //   PortTable      - the port settings table (PortTableModel over the record)
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
-// USB, Open), ReportExport (report/: "&Export") and HelpCommands (app/: help
-// pages, language, web site, about box).
+// USB, Open), ToolCommands (file/: compare with a file, apply a file to the
+// current model), ReportExport (report/: "&Export") and HelpCommands (app/:
+// help pages, language, web site, about box).
 // A user's change goes from a widget to a ConfigEditor method; the editor
 // applies the rules and says what changed (stateReset, selectionChanged,
 // portsChanged, generalChanged); the window redraws the views concerned.
@@ -36,6 +37,7 @@ class PortLabels;
 class PortTable;
 class PortTableModel;
 class ReportExport;
+class ToolCommands;
 struct EditorState;
 
 class MainWindow : public QMainWindow
@@ -65,6 +67,8 @@ public slots:
     void saveToUsb();
     void exit();
     void exportReport();
+    void compareWithFile();
+    void applyFileToCurrentModel();
     void engLan();
     void gerLan();
     void onlineHelp();
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ReportExport> m_reportExport;
+    std::unique_ptr<ToolCommands> m_toolCommands;
 
     QAction *newAct = nullptr;
     QAction *openAct = nullptr;
@@ -103,6 +108,8 @@ private:
     QAction *saveToUsbAct = nullptr;
     QAction *exitAct = nullptr;
     QAction *exportAct = nullptr;
+    QAction *compareAct = nullptr;
+    QAction *applyFileAct = nullptr;
     QAction *englishAct = nullptr;
     QAction *germanAct = nullptr;
     QAction *onlineHelpAct = nullptr;
@@ -110,6 +117,7 @@ private:
     QAction *aboutAct = nullptr;
     QMenu *fileMenu = nullptr;
     QMenu *documentationMenu = nullptr;
+    QMenu *toolsMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QMenu *languageMenu = nullptr;
 };

@@ -29,16 +29,6 @@ private:
     EditorState m_before;
 };
 
-namespace {
-
-// A parameter's name as the port table heads its column.
-QString parameterName(int column)
-{
-    return portColumnHeader(column).replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
-} // namespace
-
 ConfigEditor::ConfigEditor(QObject *parent)
     : QObject(parent)
 {
@@ -103,7 +93,7 @@ void ConfigEditor::selectTableRow(int row)
 
 void ConfigEditor::editPort(int column, int value)
 {
-    Step step(this, parameterName(column));
+    Step step(this, portParameterName(column));
     emit portsChanged(::editPort(m_state, column, value));
 }
 
@@ -115,7 +105,7 @@ void ConfigEditor::editTrustMode(int mode)
 
 QString ConfigEditor::editClasses(const QString &typed)
 {
-    Step step(this, parameterName(PortColumn::AllowedPoEClasses),
+    Step step(this, portParameterName(PortColumn::AllowedPoEClasses),
               QStringLiteral("allowedPoEClasses"));
     const ClassesEditResult result = ::editClasses(m_state, typed);
     emit portsChanged(result.changed);
@@ -124,7 +114,7 @@ QString ConfigEditor::editClasses(const QString &typed)
 
 bool ConfigEditor::editTableCell(int row, int column, const QString &text)
 {
-    Step step(this, parameterName(column));
+    Step step(this, portParameterName(column));
     PortSet changed = 0;
     const bool accepted = ::editTableCell(m_state, row, column, text, &changed);
     // The row is selected either way.

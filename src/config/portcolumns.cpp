@@ -32,6 +32,11 @@ QString portColumnHeader(int column)
     return QString::fromLatin1(headers[column]);
 }
 
+QString portParameterName(int column)
+{
+    return portColumnHeader(column).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 QStringList portColumnEditorItems(int column)
 {
     switch (column) {
@@ -61,6 +66,20 @@ QStringList portColumnEditorItems(int column)
         return offOn;
     default:
         return {};
+    }
+}
+
+QString qosTrustModeText(int mode)
+{
+    switch (mode) {
+    case 0:
+        return QStringLiteral("untrusted");
+    case 1:
+        return QStringLiteral("trustDot1p");
+    case 2:
+        return QStringLiteral("trustIpDscp");
+    default:
+        return QString();
     }
 }
 
@@ -115,16 +134,9 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
     case PortColumn::JumboFrames:
         return QVariant(onOff(p.jumboFrames));
     case PortColumn::QosTrustMode:
-        switch (p.portQosTrustMode) {
-        case 0:
-            return QVariant(QStringLiteral("untrusted"));
-        case 1:
-            return QVariant(QStringLiteral("trustDot1p"));
-        case 2:
-            return QVariant(QStringLiteral("trustIpDscp"));
-        default:
-            return std::nullopt;
-        }
+        if (const QString text = qosTrustModeText(p.portQosTrustMode); !text.isEmpty())
+            return QVariant(text);
+        return std::nullopt;
     case PortColumn::PortPriority:
         if (p.portPriority > 7)
             return std::nullopt;

@@ -37,6 +37,8 @@ enum : int {
 
 // The header text of a column (with its line breaks).
 QString portColumnHeader(int column);
+// The parameter's name on one line: "Duplex Mode".
+QString portParameterName(int column);
 
 // The items the column's table editor offers; the table matches them to the
 // panel's items by text, so their order may differ from the panel's.
@@ -46,6 +48,10 @@ QStringList portColumnEditorItems(int column);
 // where a value has no text (for example a speed of 0), so the cell keeps
 // what it showed.
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column);
+
+// A trust mode as the table and the trust-mode box show it ("trustDot1p");
+// empty for a value without a name.
+QString qosTrustModeText(int mode);
 
 // The user limit as the table shows it: "-" for 0.
 QString poeLimitCellText(int watts);

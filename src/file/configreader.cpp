@@ -5,7 +5,7 @@
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 
-#include <QFileDevice>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <cstring>
@@ -206,6 +206,17 @@ std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error)
         return std::nullopt;
     }
     return bytes;
+}
+
+std::optional<QByteArray> readConfigFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return readConfigDevice(file, error);
 }
 
 QVector<int> configIdsNamed(const QByteArray &bytes)

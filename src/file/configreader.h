@@ -40,6 +40,10 @@ struct ConfigLoadResult
 // when reading failed or the device holds more than any configuration file.
 std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error = nullptr);
 
+// The content of the file at `path`, read as readConfigDevice reads it;
+// nullopt, with the system's reason in `error`, when it cannot be read.
+std::optional<QByteArray> readConfigFile(const QString &path, QString *error = nullptr);
+
 // Pass 1: the configuration IDs of the "file.configID" lines that name a
 // catalogue model, in file order.
 QVector<int> configIdsNamed(const QByteArray &bytes);

@@ -107,19 +107,22 @@ bool FileCommands::writeConfigFile(const QString &fileName)
         writeConfigTo(file, config, texts, QDate::currentDate(), &error) && file.commit();
     busy.release();
     if (!written) {
-        Prompts::information(m_window, kUnableToOpen,
-                             error.isEmpty() ? file.errorString() : error);
+        Prompts::information(m_window, kUnableToOpen, error.isEmpty() ? file.errorString() : error);
         return false;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
     return true;
 }
 
+QString FileCommands::configFileFilter()
+{
+    return QObject::tr("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)");
+}
+
 void FileCommands::open()
 {
-    const QString chosen = Prompts::openFileName(
-        m_window, QObject::tr("Open File"), openDialogFolder(),
-        QObject::tr("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)"));
+    const QString chosen = Prompts::openFileName(m_window, QObject::tr("Open File"),
+                                                 openDialogFolder(), configFileFilter());
     if (chosen.isEmpty()) {
         m_currentFileName.clear();
         return;
@@ -130,52 +133,61 @@ void FileCommands::open()
     m_currentFileName = chosen;
 }
 
-FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
+std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QString &path,
+                                                                     const QString &title)
 {
     BusyCursor busy;
-    // Read once: both passes work on the same bytes, so a file that changes
+    // Read once: every pass works on the same bytes, so a file that changes
     // or vanishes while the model is chosen cannot mix two versions.
-    QFile file(path);
     QString error;
-    std::optional<QByteArray> bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = readConfigDevice(file, &error);
-    else
-        error = file.errorString();
+    std::optional<QByteArray> bytes = readConfigFile(path, &error);
     if (!bytes) {
         busy.release();
         Prompts::information(m_window, kUnableToOpen, error);
-        return LoadOutcome::Unreadable;
+        return std::nullopt;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
 
+    // A file names one model; a second "file.configID" line does not count.
     const QVector<int> configIds = configIdsNamed(*bytes);
     busy.release();
     if (configIds.isEmpty()) {
         Prompts::information(
-            m_window, QObject::tr("Open File"),
+            m_window, title,
             QObject::tr("The file is not a configuration file of a supported switch model."));
-        return LoadOutcome::NoSupportedModel;
+        return std::nullopt;
     }
-    // A file names one model; a second "file.configID" line is not asked about.
-    DialogConfigID choose(configIds.first());
+    return ChosenFile {std::move(*bytes), configIds.first()};
+}
+
+FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
+{
+    const std::optional<ChosenFile> file = readChosenFile(path, QObject::tr("Open File"));
+    if (!file)
+        return LoadOutcome::NotLoaded;
+    DialogConfigID choose(file->configId);
     choose.setModal(true);
     Prompts::exec(choose);
+    applyToEditor(file->bytes, firstRowWithConfigId(file->configId) + choose.choice(),
+                  QObject::tr("Open"));
+    return LoadOutcome::Loaded;
+}
 
+void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString &stepName)
+{
     BusyCursor loading;
-    // The chosen model with its defaults, then the file's lines; the
-    // window shows the result in one step.
+    // The model with its defaults, then the file's lines; the window shows
+    // the result in one step.
     EditorState loaded = m_editor->state();
-    selectModel(loaded, firstRowWithConfigId(configIds.first()) + choose.choice());
-    const ConfigLoadResult result = applyConfigBytes(*bytes, loaded.config);
+    selectModel(loaded, row);
+    const ConfigLoadResult result = applyConfigBytes(bytes, loaded.config);
     configurationLoaded(loaded);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
-    m_editor->loadState(loaded, QObject::tr("Open"));
+    m_editor->loadState(loaded, stepName);
     loading.release();
     if (loaded.loadHadErrors)
         showRejectedLines(result.rejected);
-    return LoadOutcome::Loaded;
 }
 
 void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)

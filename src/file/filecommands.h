@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class ConfigEditor;
 class QWidget;
 
@@ -26,12 +28,27 @@ public:
 
     enum class LoadOutcome {
         Loaded,
-        Unreadable, // reported; nothing changed
-        NoSupportedModel, // reported; nothing changed
+        NotLoaded, // unreadable or no supported model: reported, nothing changed
     };
     // Reads the file: the model it names (asking which row where rows share
     // the ID), the defaults, then its lines; shows the refused lines.
     LoadOutcome loadConfigFile(const QString &path);
+
+    // A configuration file the user chose: its content and the
+    // configuration ID it names. A file that cannot be read or names no
+    // supported model is reported under `title`, and gives nullopt.
+    struct ChosenFile
+    {
+        QByteArray bytes;
+        int configId = 0;
+    };
+    std::optional<ChosenFile> readChosenFile(const QString &path, const QString &title);
+    // Reads `bytes` into the configuration of catalogue row `row`, from that
+    // model's defaults, and hands the result to the editor as one step;
+    // shows the lines that were refused.
+    void applyToEditor(const QByteArray &bytes, int row, const QString &stepName);
+    // What the open dialogs offer.
+    static QString configFileFilter();
 
     QString currentFileName() const { return m_currentFileName; }
     void clearCurrentFileName() { m_currentFileName.clear(); }

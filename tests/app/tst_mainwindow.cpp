@@ -40,7 +40,7 @@ void TestMainWindow::menus()
     const QList<QAction *> barActions = d.window->menuBar()->actions();
     for (QAction *a : barActions)
         titles << a->text();
-    QCOMPARE(titles, (QStringList {"&File", "&Documentation", "&Help"}));
+    QCOMPARE(titles, (QStringList {"&File", "&Documentation", "&Tools", "&Help"}));
 
     auto texts = [](QMenu *menu) {
         QStringList list;
@@ -51,7 +51,7 @@ void TestMainWindow::menus()
     QCOMPARE(texts(barActions[0]->menu()),
              (QStringList {"&New", "&Open", "&Save", "&SaveAs", "E&xit"}));
     QCOMPARE(texts(barActions[1]->menu()), (QStringList {"&Export"}));
-    QMenu *help = barActions[2]->menu();
+    QMenu *help = barActions[3]->menu();
     QCOMPARE(texts(help), (QStringList {"&Language", "&Online Help", "Webs&ite", "&About"}));
     QCOMPARE(texts(help->actions().first()->menu()), (QStringList {"&English", "&German"}));
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "check/filecheck.h"
+#include "file/configdiff.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+
+// What the command-line checker prints: plain lines for people and grep,
+// or JSON for other tools.
+
+// Per rejected line "FILE:LINE: KEY,INDEX,VALUE: REASON" and a line feed,
+// the line as read and its 0-based number.
+QByteArray rejectedLinesText(const CheckedFile &file);
+
+// "FILE: OK (MODEL)", "FILE: 3 rejected lines (MODEL)", "FILE: cannot be
+// read: REASON" or "FILE: names no supported switch model".
+QByteArray summaryLine(const CheckedFile &file);
+
+QJsonObject fileJson(const CheckedFile &file);
+
+// The catalogue, one row per line: number, configuration ID, ports, model
+// name and article number under a head line.
+QByteArray modelListText();
+QJsonArray modelListJson();
+
+// The differences of two files: the summary line, the models when they
+// differ, the list as tab-separated text, then the lines either file had
+// rejected.
+QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second,
+                             const QVector<ConfigDifference> &differences);
+QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
+                            const QVector<ConfigDifference> &differences);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "file/configreader.h"
+
+#include <QString>
+
+// One configuration file read for a catalogue row, as the command-line
+// checker reports it.
+struct CheckedFile
+{
+    enum Status {
+        Passed, // no line was rejected
+        Rejected, // some lines were rejected
+        Unreadable,
+        NoSupportedModel, // no "file.configID" line names a catalogue model
+    };
+
+    QString path;
+    Status status = Unreadable;
+    QString error; // why an unreadable file could not be read
+    int row = -1; // the catalogue row it was read for
+    SwitchConfig config;
+    ConfigLoadResult result;
+};
+
+// 0 for a file that passed, 1 for rejected lines, 2 for a file that could
+// not be checked.
+int exitCodeOf(CheckedFile::Status status);
+
+// Checks a file against catalogue row `row`, or with -1 against every row
+// sharing the configuration ID the file names: the first row that rejects
+// nothing, else the row that rejects the fewest lines.
+CheckedFile checkFile(const QString &path, int row = -1);
+
+// Reads a file for one row: `row` when it is not -1, else the row
+// rowForConfigId picks for the file's ID and `preferredRow`.
+CheckedFile readFileForRow(const QString &path, int row, int preferredRow = -1);
+
+// The catalogue row a user names: "1" to "18", or a model name in any case;
+// -1 for anything else.
+int catalogueRowNamed(const QString &text);

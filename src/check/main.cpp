@@ -1,0 +1,221 @@
+// mestrel-check: checks configuration files without a window, for scripts
+// and production lines. Exit status: 0 when every file passes, 1 when a
+// file has rejected lines (or two files differ), 2 when a file cannot be
+// read or names no supported model, or the command line is wrong; with
+// several files the highest.
+
+#include "check/checkoutput.h"
+#include "check/filecheck.h"
+#include "report/reportgenerator.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int kCannotCheck = 2;
+
+void print(const QByteArray &text, FILE *stream = stdout)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+}
+
+void printJson(const QJsonObject &json)
+{
+    print(QJsonDocument(json).toJson(QJsonDocument::Indented));
+}
+
+int usageError(const QString &message)
+{
+    print(QStringLiteral("mestrel-check: %1\nTry 'mestrel-check --help'.\n")
+              .arg(message)
+              .toLocal8Bit(),
+          stderr);
+    return kCannotCheck;
+}
+
+// The report needs fonts and a PDF printer, so a GUI application; without
+// a display it runs on the offscreen platform.
+bool wantsReport(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--report") == 0 || std::strncmp(argv[i], "--report=", 9) == 0)
+            return true;
+    }
+    return false;
+}
+
+struct Options
+{
+    bool json = false;
+    int row = -1; // --model, or -1 for the file's own model
+};
+
+int checkFiles(const QStringList &paths, const Options &options)
+{
+    int status = 0;
+    QByteArray summaries;
+    QJsonArray files;
+    for (const QString &path : paths) {
+        const CheckedFile file = checkFile(path, options.row);
+        status = qMax(status, exitCodeOf(file.status));
+        if (options.json) {
+            files.append(fileJson(file));
+        } else {
+            print(rejectedLinesText(file));
+            summaries += summaryLine(file);
+        }
+    }
+    if (options.json)
+        printJson({{"files", files}, {"exitStatus", status}});
+    else
+        print(summaries);
+    return status;
+}
+
+int diffFiles(const QString &firstPath, const QString &secondPath, const Options &options)
+{
+    // The second file is read for the first one's row when it names the
+    // same model, as the window compares a file with what it edits.
+    const CheckedFile first = readFileForRow(firstPath, options.row);
+    const CheckedFile second = readFileForRow(secondPath, -1, first.row);
+    const int failed = qMax(exitCodeOf(first.status), exitCodeOf(second.status));
+    if (failed == kCannotCheck) {
+        if (options.json)
+            printJson({{"first", fileJson(first)}, {"second", fileJson(second)}});
+        else
+            print(summaryLine(first) + summaryLine(second));
+        return kCannotCheck;
+    }
+    const QVector<ConfigDifference> differences = configDifferences(first.config, second.config);
+    if (options.json)
+        printJson(differencesJson(first, second, differences));
+    else
+        print(differencesReport(first, second, differences));
+    return differences.isEmpty() ? 0 : 1;
+}
+
+int writeReport(const QString &path, const QString &output, const Options &options)
+{
+    // As "Export" right after opening the file: its model's first row
+    // unless one is named, and a serial number of the article number and
+    // "-" alone.
+    const CheckedFile file = readFileForRow(path, options.row);
+    int status = exitCodeOf(file.status);
+    QJsonObject json {{"file", fileJson(file)}, {"output", output}};
+    QByteArray text = rejectedLinesText(file) + summaryLine(file);
+    if (status != kCannotCheck) {
+        ReportGenerator report(file.row, file.config, articleNumber(file.row) + QLatin1Char('-'),
+                               output);
+        const bool written = report.generate();
+        const int pages = ReportGenerator::pageCount(file.config.portCount);
+        json.insert("written", written);
+        if (written) {
+            json.insert("pages", pages);
+            text += QFile::encodeName(output) +
+                QStringLiteral(": report of %1 pages written\n").arg(pages).toLocal8Bit();
+        } else {
+            json.insert("error", report.errorString());
+            text += QFile::encodeName(output) +
+                ": cannot be written: " + report.errorString().toLocal8Bit() + '\n';
+            status = kCannotCheck;
+        }
+    }
+    json.insert("exitStatus", status);
+    if (options.json)
+        printJson(json);
+    else
+        print(text);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool report = wantsReport(argc, argv);
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (report)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("mestrel-check"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MESTREL_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Checks switch configuration files against the models they are for.\n"
+                       "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
+                       "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
+                       "supported model; with several files the highest."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"),
+        QStringLiteral("Check against catalogue row ROW (1 to 18) or the model of that name, "
+                       "instead of the model a file names."),
+        QStringLiteral("ROW"));
+    const QCommandLineOption listOption(QStringLiteral("list-models"),
+                                        QStringLiteral("List the catalogue."));
+    const QCommandLineOption diffOption(
+        QStringLiteral("diff"), QStringLiteral("Print the settings in which two files differ."));
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"),
+        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+                                          QStringLiteral("The PDF file --report writes."),
+                                          QStringLiteral("PDF"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                        QStringLiteral("Print the results as JSON."));
+    parser.addOptions(
+        {modelOption, listOption, diffOption, reportOption, outputOption, jsonOption});
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("Configuration files to check."),
+                                 QStringLiteral("[FILE...]"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption))
+        parser.showHelp(0);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+
+    Options options;
+    options.json = parser.isSet(jsonOption);
+    if (parser.isSet(modelOption)) {
+        options.row = catalogueRowNamed(parser.value(modelOption));
+        if (options.row < 0)
+            return usageError(QStringLiteral("no catalogue row or model '%1' (see --list-models)")
+                                  .arg(parser.value(modelOption)));
+    }
+    const QStringList files = parser.positionalArguments();
+
+    if (parser.isSet(listOption)) {
+        if (options.json)
+            printJson({{"models", modelListJson()}});
+        else
+            print(modelListText());
+        return 0;
+    }
+    if (parser.isSet(reportOption)) {
+        if (!parser.isSet(outputOption))
+            return usageError(QStringLiteral("--report needs --output PDF"));
+        return writeReport(parser.value(reportOption), parser.value(outputOption), options);
+    }
+    if (parser.isSet(diffOption)) {
+        if (files.size() != 2)
+            return usageError(QStringLiteral("--diff takes two files"));
+        return diffFiles(files.at(0), files.at(1), options);
+    }
+    if (files.isEmpty())
+        return usageError(QStringLiteral("no file given"));
+    return checkFiles(files, options);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+class ConfigEditor;
+class FileCommands;
+class QString;
+class QWidget;
+
+// The "Tools" menu: comparing the configuration with a file, and applying a
+// file of any model to the model being edited.
+class ToolCommands
+{
+public:
+    ToolCommands(ConfigEditor *editor, FileCommands *files, QWidget *window);
+
+    // Reads a file into a record of its own, for the current catalogue row
+    // when the file names the current model's ID, and shows what differs.
+    // The configuration being edited stays as it is.
+    void compareWithFile();
+    // Resets the configuration to the current model's defaults and applies
+    // the file's lines to it with the loader's rules, as one step; the lines
+    // that do not fit the model are listed.
+    void applyFileToCurrentModel();
+
+private:
+    QString chooseFile(const QString &title) const;
+
+    ConfigEditor *m_editor;
+    FileCommands *m_files;
+    QWidget *m_window;
+};
