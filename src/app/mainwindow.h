@@ -12,8 +12,9 @@
 //   PortTable      - the port settings table (PortTableModel over the record)
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
-// USB, Open), ReportExport (report/: "&Export") and HelpCommands (app/: help
-// pages, language, web site, about box).
+// USB, Open), ReportExport (report/: "&Export"), HelpCommands (app/: help
+// pages, language, web site, about box) and UndoHistory (app/: "&Undo",
+// "&Redo", the modified marker and the question before closing).
 // A user's change goes from a widget to a ConfigEditor method; the editor
 // applies the rules and says what changed (stateReset, selectionChanged,
 // portsChanged, generalChanged); the window redraws the views concerned.
@@ -36,6 +37,7 @@ class PortLabels;
 class PortTable;
 class PortTableModel;
 class ReportExport;
+class UndoHistory;
 struct EditorState;
 
 class MainWindow : public QMainWindow
@@ -52,6 +54,7 @@ public:
     PortTableModel *portSettingsModel() const;
     HelpCommands &helpCommands() const { return *m_help; }
     FileCommands &fileCommands() const { return *m_fileCommands; }
+    UndoHistory &undoHistory() const { return *m_history; }
 
 public slots:
     void label_singleclick(int port);
@@ -73,6 +76,9 @@ public slots:
     void on_radioButton_selectAll_clicked(bool checked);
     void on_radioButton_deselectAll_clicked(bool checked);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void centreOnScreen();
     void applyWindowStyle();
@@ -89,6 +95,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
+    UndoHistory *m_history;
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
     int m_shownModel = -1;
@@ -109,6 +116,7 @@ private:
     QAction *webSiteAct = nullptr;
     QAction *aboutAct = nullptr;
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *documentationMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QMenu *languageMenu = nullptr;

@@ -31,10 +31,26 @@ private:
 
 namespace {
 
-// A parameter's name as the port table heads its column.
+// A parameter's name as the port table heads its column, without its unit:
+// "Undo PoE User Set Limit".
 QString parameterName(int column)
 {
-    return portColumnHeader(column).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return portColumnHeader(column)
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .section(QLatin1String(" ["), 0, 0);
+}
+
+// The panel's spin boxes are typed into: changes of one of them on the same
+// ports follow each other as one step.
+QString spinBoxMergeKey(int column, const PortSelection &selection)
+{
+    if (column != PortColumn::BroadcastStormThreshold &&
+        column != PortColumn::MulticastStormThreshold && column != PortColumn::AllowedPoEOverride)
+        return QString();
+    return QStringLiteral("port %1 %2 %3")
+        .arg(column)
+        .arg(selection.ports)
+        .arg(int(selection.selectAllMode));
 }
 
 } // namespace
@@ -66,7 +82,7 @@ void ConfigEditor::selectModel(int index)
 
 void ConfigEditor::newConfiguration()
 {
-    Step step(this, tr("New"));
+    Step step(this, tr("New Configuration"));
     resetConfiguration(m_state);
     emit stateReset();
 }
@@ -103,7 +119,7 @@ void ConfigEditor::selectTableRow(int row)
 
 void ConfigEditor::editPort(int column, int value)
 {
-    Step step(this, parameterName(column));
+    Step step(this, parameterName(column), spinBoxMergeKey(column, m_state.selection));
     emit portsChanged(::editPort(m_state, column, value));
 }
 
@@ -186,10 +202,16 @@ void ConfigEditor::setPsuAlarm(int supply, int index)
     emit generalChanged();
 }
 
-void ConfigEditor::setQosTables(const SwitchConfig &tables)
+void ConfigEditor::setDot1pMapping(const SwitchConfig &edited)
 {
-    Step step(this, tr("QoS Mapping"));
-    m_state.config.dot1pTrafficClass = tables.dot1pTrafficClass;
-    m_state.config.dscpTrafficClass = tables.dscpTrafficClass;
+    Step step(this, tr("QoS 802.1 D/p Mapping"));
+    m_state.config.dot1pTrafficClass = edited.dot1pTrafficClass;
+    emit generalChanged();
+}
+
+void ConfigEditor::setDscpMapping(const SwitchConfig &edited)
+{
+    Step step(this, tr("IP DSCP Mapping"));
+    m_state.config.dscpTrafficClass = edited.dscpTrafficClass;
     emit generalChanged();
 }

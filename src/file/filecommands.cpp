@@ -52,39 +52,39 @@ QString FileCommands::openDialogFolder() const
     return m_lastFolder.isEmpty() ? desktopFolder() : m_lastFolder;
 }
 
-void FileCommands::save()
+bool FileCommands::save()
 {
     if (m_currentFileName.isEmpty())
-        saveAs();
-    else
-        writeConfigFile(m_currentFileName);
+        return saveAs();
+    return writeConfigFile(m_currentFileName);
 }
 
-void FileCommands::saveAs()
+bool FileCommands::saveAs()
 {
     if (!anyPortEnabled()) {
         Prompts::information(m_window, QObject::tr("Information"),
                              QObject::tr("Cannot Save File. All the ports are disabled"));
-        return;
+        return false;
     }
-    saveThroughDialog(QObject::tr("Save As"),
-                      desktopFolder() + QLatin1Char('/') + defaultFileName());
+    return saveThroughDialog(QObject::tr("Save As"),
+                             desktopFolder() + QLatin1Char('/') + defaultFileName());
 }
 
-void FileCommands::saveToUsb()
+bool FileCommands::saveToUsb()
 {
     // No check of the ports: a stick may carry a switch with every port off.
-    saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
+    return saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
 }
 
-void FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
+bool FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
 {
     const QString chosen = Prompts::saveFileName(m_window, title, startPath,
                                                  QObject::tr("Comma Separated Values (*.csv)"));
     if (chosen.isEmpty())
-        return;
-    writeConfigFile(chosen);
+        return false;
+    const bool written = writeConfigFile(chosen);
     m_currentFileName = chosen; // as chosen, also when the write failed
+    return written;
 }
 
 bool FileCommands::writeConfigFile(const QString &fileName)
@@ -107,11 +107,11 @@ bool FileCommands::writeConfigFile(const QString &fileName)
         writeConfigTo(file, config, texts, QDate::currentDate(), &error) && file.commit();
     busy.release();
     if (!written) {
-        Prompts::information(m_window, kUnableToOpen,
-                             error.isEmpty() ? file.errorString() : error);
+        Prompts::information(m_window, kUnableToOpen, error.isEmpty() ? file.errorString() : error);
         return false;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
+    emit fileWritten(path);
     return true;
 }
 
@@ -171,7 +171,7 @@ FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
     configurationLoaded(loaded);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
-    m_editor->loadState(loaded, QObject::tr("Open"));
+    m_editor->loadState(loaded, QObject::tr("Open File"));
     loading.release();
     if (loaded.loadHadErrors)
         showRejectedLines(result.rejected);
