@@ -1,10 +1,15 @@
 // Times the user actions that touch the most ports: Select All, a model
-// change to the 26-port model and back, a port click and a panel change in
-// select-all mode, each from the user's input until the event queue is
-// empty again. A benchmark, not a test: run it by hand
+// change to the 26-port model and back, a port click, a panel change in
+// select-all mode and the undo and redo of such a change, each from the
+// user's input until the event queue is empty again. A benchmark, not a test: run it by hand
 // (QT_QPA_PLATFORM=offscreen ./build/tests/bench_portediting, add
 // -callgrind under valgrind for instruction counts).
 #include "../windowdriver.h"
+#include "app/undohistory.h"
+#include "config/portcolumns.h"
+
+#include <QAction>
+#include <QUndoStack>
 
 namespace {
 
@@ -43,6 +48,8 @@ private slots:
     void changeTo26PortModelAndBack();
     void clickPortOn26Ports();
     void autoNegotiationInSelectAllMode();
+    void undoOn26Ports();
+    void redoOn26Ports();
 };
 
 void BenchPortEditing::selectAllOn26Ports()
@@ -96,6 +103,49 @@ void BenchPortEditing::autoNegotiationInSelectAllMode()
         pickItem(autoNeg, 0);
         settle();
         pickItem(autoNeg, 1);
+        settle();
+    });
+}
+
+// A long history on the 26-port model: auto negotiation switched off and
+// on again in select-all mode, every step rewriting 24 rows of the table.
+// Each iteration of a measurement takes one step back or forth, so the
+// history holds more steps than the 100 a user keeps.
+void fillHistoryOn26Ports(WindowDriver &d)
+{
+    d.selectModel(13);
+    d.clickRadio("radioButton_selectAll");
+    QUndoStack &stack = d.window->undoHistory().stack();
+    stack.clear();
+    stack.setUndoLimit(0);
+    for (int step = 0; step < 2000; ++step)
+        d.window->editor()->editPort(PortColumn::AutoNeg, step % 2);
+    settle();
+}
+
+void BenchPortEditing::undoOn26Ports()
+{
+    WindowDriver d;
+    fillHistoryOn26Ports(d);
+    UndoHistory &history = d.window->undoHistory();
+    measure([&] {
+        QVERIFY(history.stack().canUndo());
+        history.undoAction()->trigger();
+        settle();
+    });
+}
+
+void BenchPortEditing::redoOn26Ports()
+{
+    WindowDriver d;
+    fillHistoryOn26Ports(d);
+    UndoHistory &history = d.window->undoHistory();
+    while (history.stack().canUndo())
+        history.stack().undo();
+    settle();
+    measure([&] {
+        QVERIFY(history.stack().canRedo());
+        history.redoAction()->trigger();
         settle();
     });
 }
