@@ -37,10 +37,10 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ui(new Ui::MainWindow)
     , m_editor(new ConfigEditor(this))
-    , m_history(new UndoHistory(m_editor, this))
 {
     ensureResourcesLoaded();
     m_ui->setupUi(this);
+    m_history = new UndoHistory(m_editor, this);
     m_portLabels = new PortLabels(m_ui->label_productImage, this);
     m_portTable = new PortTable(m_ui->tableView_portSettings, m_editor, this);
 

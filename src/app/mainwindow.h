@@ -95,7 +95,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
-    UndoHistory *m_history;
+    UndoHistory *m_history = nullptr;
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
     int m_shownModel = -1;

@@ -4,6 +4,8 @@
 #include "config/configeditor.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QWidget>
@@ -78,6 +80,9 @@ UndoHistory::UndoHistory(ConfigEditor *editor, QWidget *window)
     connect(editor, &ConfigEditor::stepFinished, this, &UndoHistory::record);
     connect(m_stack, &QUndoStack::cleanChanged, window,
             [window](bool clean) { window->setWindowModified(!clean); });
+    const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
+    for (QLineEdit *field : fields)
+        field->installEventFilter(this);
 }
 
 UndoHistory::~UndoHistory() = default;
@@ -86,6 +91,19 @@ void UndoHistory::record(const QString &name, const EditorState &before, const Q
 {
     ++m_recorded;
     m_stack->push(new SnapshotCommand(m_editor, name, before, mergeKey));
+}
+
+bool UndoHistory::eventFilter(QObject *watched, QEvent *event)
+{
+    // A focused text field takes the undo keys for its own undo even with
+    // nothing of its own to undo. Left unaccepted, they reach "&Undo" and
+    // "&Redo", whose typing steps undo the field's text as well.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool UndoHistory::isModified() const

@@ -22,7 +22,8 @@ class UndoHistory : public QObject
 public:
     static constexpr int kMaxSteps = 100;
 
-    // `window` gets the modified marker and parents the closing question.
+    // `window` gets the modified marker and parents the closing question;
+    // its text fields, there by now, leave the undo keys to the history.
     UndoHistory(ConfigEditor *editor, QWidget *window);
     ~UndoHistory() override;
 
@@ -45,6 +46,9 @@ public:
 public slots:
     // A file now holds the document as it is.
     void markSaved();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void record(const QString &name, const EditorState &before, const QString &mergeKey);
