@@ -40,12 +40,13 @@ QString parameterName(int column)
         .section(QLatin1String(" ["), 0, 0);
 }
 
-// The panel's spin boxes are typed into: changes of one of them on the same
-// ports follow each other as one step.
-QString spinBoxMergeKey(int column, const PortSelection &selection)
+// The port fields that are typed into: the spin boxes and the classes.
+// Changes of one of them on the same ports follow each other as one step.
+QString typedFieldMergeKey(int column, const PortSelection &selection)
 {
     if (column != PortColumn::BroadcastStormThreshold &&
-        column != PortColumn::MulticastStormThreshold && column != PortColumn::AllowedPoEOverride)
+        column != PortColumn::MulticastStormThreshold && column != PortColumn::AllowedPoEOverride &&
+        column != PortColumn::AllowedPoEClasses)
         return QString();
     return QStringLiteral("port %1 %2 %3")
         .arg(column)
@@ -119,7 +120,7 @@ void ConfigEditor::selectTableRow(int row)
 
 void ConfigEditor::editPort(int column, int value)
 {
-    Step step(this, parameterName(column), spinBoxMergeKey(column, m_state.selection));
+    Step step(this, parameterName(column), typedFieldMergeKey(column, m_state.selection));
     emit portsChanged(::editPort(m_state, column, value));
 }
 
@@ -132,7 +133,7 @@ void ConfigEditor::editTrustMode(int mode)
 QString ConfigEditor::editClasses(const QString &typed)
 {
     Step step(this, parameterName(PortColumn::AllowedPoEClasses),
-              QStringLiteral("allowedPoEClasses"));
+              typedFieldMergeKey(PortColumn::AllowedPoEClasses, m_state.selection));
     const ClassesEditResult result = ::editClasses(m_state, typed);
     emit portsChanged(result.changed);
     return result.shownText;
