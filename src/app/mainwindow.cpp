@@ -2,6 +2,7 @@
 
 #include "app/appresources.h"
 #include "app/helpcommands.h"
+#include "app/undohistory.h"
 #include "catalogue/portlabels.h"
 #include "config/configeditor.h"
 #include "config/generalfields.h"
@@ -14,6 +15,7 @@
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
@@ -39,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ensureResourcesLoaded();
     m_ui->setupUi(this);
+    m_history = new UndoHistory(m_editor, this);
     m_portLabels = new PortLabels(m_ui->label_productImage, this);
     m_portTable = new PortTable(m_ui->tableView_portSettings, m_editor, this);
 
@@ -47,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
     createActions();
     createMenus();
     m_fileCommands = std::make_unique<FileCommands>(m_editor, this);
+    connect(m_fileCommands.get(), &FileCommands::fileWritten, m_history, &UndoHistory::markSaved);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     m_reportExport = std::make_unique<ReportExport>(m_editor, this);
     m_toolCommands = std::make_unique<ToolCommands>(m_editor, m_fileCommands.get(), this);
@@ -148,7 +152,7 @@ void MainWindow::applyWindowStyle()
 {
     setWindowIcon(
         QIcon(QPixmap(QStringLiteral(":/Image/icon.png")).scaled(20, 20, Qt::IgnoreAspectRatio)));
-    setWindowTitle(QStringLiteral("Mestrel"));
+    setWindowTitle(QStringLiteral("Mestrel[*]"));
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::Window, QBrush(kWindowColour, Qt::SolidPattern));
     setPalette(colours);
@@ -223,6 +227,10 @@ void MainWindow::createMenus()
     // "Save to USB" has the Save As key and stays out of the menus, so the
     // key always reaches Save As.
 
+    editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->addAction(m_history->undoAction());
+    editMenu->addAction(m_history->redoAction());
+
     documentationMenu = menuBar()->addMenu(tr("&Documentation"));
     documentationMenu->addAction(exportAct);
 
@@ -253,12 +261,18 @@ void MainWindow::newFile()
     m_fileCommands->clearCurrentFileName();
     m_ui->label_productImage->setToolTip(QString());
     // The model stays; only its configuration returns to the defaults.
-    m_editor->newConfiguration();
+    m_history->replaceDocument([this] { m_editor->newConfiguration(); });
 }
 
 void MainWindow::exit()
 {
     close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_history->confirmClose([this] { return m_fileCommands->save(); }))
+        event->ignore();
 }
 
 void MainWindow::setActive()
@@ -311,7 +325,7 @@ void MainWindow::applyFileToCurrentModel()
 
 void MainWindow::open()
 {
-    m_fileCommands->open();
+    m_history->replaceDocument([this] { m_fileCommands->open(); });
 }
 
 void MainWindow::save()

@@ -13,8 +13,9 @@
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
-// current model), ReportExport (report/: "&Export") and HelpCommands (app/:
-// help pages, language, web site, about box).
+// current model), ReportExport (report/: "&Export"), HelpCommands (app/: help
+// pages, language, web site, about box) and UndoHistory (app/: "&Undo",
+// "&Redo", the modified marker and the question before closing).
 // A user's change goes from a widget to a ConfigEditor method; the editor
 // applies the rules and says what changed (stateReset, selectionChanged,
 // portsChanged, generalChanged); the window redraws the views concerned.
@@ -38,6 +39,7 @@ class PortTable;
 class PortTableModel;
 class ReportExport;
 class ToolCommands;
+class UndoHistory;
 struct EditorState;
 
 class MainWindow : public QMainWindow
@@ -54,6 +56,7 @@ public:
     PortTableModel *portSettingsModel() const;
     HelpCommands &helpCommands() const { return *m_help; }
     FileCommands &fileCommands() const { return *m_fileCommands; }
+    UndoHistory &undoHistory() const { return *m_history; }
 
 public slots:
     void label_singleclick(int port);
@@ -77,6 +80,9 @@ public slots:
     void on_radioButton_selectAll_clicked(bool checked);
     void on_radioButton_deselectAll_clicked(bool checked);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void centreOnScreen();
     void applyWindowStyle();
@@ -93,6 +99,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
+    UndoHistory *m_history = nullptr;
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
     int m_shownModel = -1;
@@ -116,6 +123,7 @@ private:
     QAction *webSiteAct = nullptr;
     QAction *aboutAct = nullptr;
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *documentationMenu = nullptr;
     QMenu *toolsMenu = nullptr;
     QMenu *helpMenu = nullptr;

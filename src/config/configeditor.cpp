@@ -29,6 +29,31 @@ private:
     EditorState m_before;
 };
 
+namespace {
+
+// A parameter's name as the port table heads its column, without its unit:
+// "Undo PoE User Set Limit".
+QString parameterName(int column)
+{
+    return portParameterName(column).section(QLatin1String(" ["), 0, 0);
+}
+
+// The port fields that are typed into: the spin boxes and the classes.
+// Changes of one of them on the same ports follow each other as one step.
+QString typedFieldMergeKey(int column, const PortSelection &selection)
+{
+    if (column != PortColumn::BroadcastStormThreshold &&
+        column != PortColumn::MulticastStormThreshold && column != PortColumn::AllowedPoEOverride &&
+        column != PortColumn::AllowedPoEClasses)
+        return QString();
+    return QStringLiteral("port %1 %2 %3")
+        .arg(column)
+        .arg(selection.ports)
+        .arg(int(selection.selectAllMode));
+}
+
+} // namespace
+
 ConfigEditor::ConfigEditor(QObject *parent)
     : QObject(parent)
 {
@@ -56,7 +81,7 @@ void ConfigEditor::selectModel(int index)
 
 void ConfigEditor::newConfiguration()
 {
-    Step step(this, tr("New"));
+    Step step(this, tr("New Configuration"));
     resetConfiguration(m_state);
     emit stateReset();
 }
@@ -93,7 +118,7 @@ void ConfigEditor::selectTableRow(int row)
 
 void ConfigEditor::editPort(int column, int value)
 {
-    Step step(this, portParameterName(column));
+    Step step(this, parameterName(column), typedFieldMergeKey(column, m_state.selection));
     emit portsChanged(::editPort(m_state, column, value));
 }
 
@@ -105,8 +130,8 @@ void ConfigEditor::editTrustMode(int mode)
 
 QString ConfigEditor::editClasses(const QString &typed)
 {
-    Step step(this, portParameterName(PortColumn::AllowedPoEClasses),
-              QStringLiteral("allowedPoEClasses"));
+    Step step(this, parameterName(PortColumn::AllowedPoEClasses),
+              typedFieldMergeKey(PortColumn::AllowedPoEClasses, m_state.selection));
     const ClassesEditResult result = ::editClasses(m_state, typed);
     emit portsChanged(result.changed);
     return result.shownText;
@@ -176,10 +201,16 @@ void ConfigEditor::setPsuAlarm(int supply, int index)
     emit generalChanged();
 }
 
-void ConfigEditor::setQosTables(const SwitchConfig &tables)
+void ConfigEditor::setDot1pMapping(const SwitchConfig &edited)
 {
-    Step step(this, tr("QoS Mapping"));
-    m_state.config.dot1pTrafficClass = tables.dot1pTrafficClass;
-    m_state.config.dscpTrafficClass = tables.dscpTrafficClass;
+    Step step(this, tr("QoS 802.1 D/p Mapping"));
+    m_state.config.dot1pTrafficClass = edited.dot1pTrafficClass;
+    emit generalChanged();
+}
+
+void ConfigEditor::setDscpMapping(const SwitchConfig &edited)
+{
+    Step step(this, tr("IP DSCP Mapping"));
+    m_state.config.dscpTrafficClass = edited.dscpTrafficClass;
     emit generalChanged();
 }

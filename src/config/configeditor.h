@@ -50,7 +50,9 @@ public:
     void setFileRelease(const QString &text);
     void setAgingTime(const QString &text);
     void setPsuAlarm(int supply, int index); // supply 1 or 2
-    void setQosTables(const SwitchConfig &tables); // the 802.1p and DSCP tables
+    // The table of one QoS mapping dialog, taken from the record it edited.
+    void setDot1pMapping(const SwitchConfig &edited);
+    void setDscpMapping(const SwitchConfig &edited);
 
 signals:
     // Anything may have changed: the model, every port, the texts.

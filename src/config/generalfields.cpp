@@ -175,7 +175,7 @@ void GeneralFields::openDot1pDialog()
     Dialog8021p dialog(tables);
     dialog.setModal(true);
     Prompts::exec(dialog);
-    m_editor->setQosTables(tables);
+    m_editor->setDot1pMapping(tables);
 }
 
 void GeneralFields::openDscpDialog()
@@ -184,5 +184,5 @@ void GeneralFields::openDscpDialog()
     DialogDSCP dialog(tables);
     dialog.setModal(true);
     Prompts::exec(dialog);
-    m_editor->setQosTables(tables);
+    m_editor->setDscpMapping(tables);
 }

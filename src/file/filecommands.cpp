@@ -52,39 +52,39 @@ QString FileCommands::openDialogFolder() const
     return m_lastFolder.isEmpty() ? desktopFolder() : m_lastFolder;
 }
 
-void FileCommands::save()
+bool FileCommands::save()
 {
     if (m_currentFileName.isEmpty())
-        saveAs();
-    else
-        writeConfigFile(m_currentFileName);
+        return saveAs();
+    return writeConfigFile(m_currentFileName);
 }
 
-void FileCommands::saveAs()
+bool FileCommands::saveAs()
 {
     if (!anyPortEnabled()) {
         Prompts::information(m_window, QObject::tr("Information"),
                              QObject::tr("Cannot Save File. All the ports are disabled"));
-        return;
+        return false;
     }
-    saveThroughDialog(QObject::tr("Save As"),
-                      desktopFolder() + QLatin1Char('/') + defaultFileName());
+    return saveThroughDialog(QObject::tr("Save As"),
+                             desktopFolder() + QLatin1Char('/') + defaultFileName());
 }
 
-void FileCommands::saveToUsb()
+bool FileCommands::saveToUsb()
 {
     // No check of the ports: a stick may carry a switch with every port off.
-    saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
+    return saveThroughDialog(QObject::tr("Save to USB"), defaultFileName());
 }
 
-void FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
+bool FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
 {
     const QString chosen = Prompts::saveFileName(m_window, title, startPath,
                                                  QObject::tr("Comma Separated Values (*.csv)"));
     if (chosen.isEmpty())
-        return;
-    writeConfigFile(chosen);
+        return false;
+    const bool written = writeConfigFile(chosen);
     m_currentFileName = chosen; // as chosen, also when the write failed
+    return written;
 }
 
 bool FileCommands::writeConfigFile(const QString &fileName)
@@ -111,6 +111,7 @@ bool FileCommands::writeConfigFile(const QString &fileName)
         return false;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
+    emit fileWritten(path);
     return true;
 }
 
@@ -169,7 +170,7 @@ FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
     choose.setModal(true);
     Prompts::exec(choose);
     applyToEditor(file->bytes, firstRowWithConfigId(file->configId) + choose.choice(),
-                  QObject::tr("Open"));
+                  QObject::tr("Open File"));
     return LoadOutcome::Loaded;
 }
 

@@ -2,6 +2,7 @@
 
 #include "file/configreader.h"
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -11,14 +12,18 @@ class QWidget;
 
 // Save, Save As, Save to USB and Open: the dialogs, messages and the
 // window's refresh around the file format of the core.
-class FileCommands
+class FileCommands : public QObject
 {
+    Q_OBJECT
+
 public:
     FileCommands(ConfigEditor *editor, QWidget *window);
 
-    void save();
-    void saveAs();
-    void saveToUsb();
+    // Each save says whether it wrote the file (not when refused, cancelled
+    // or failed).
+    bool save();
+    bool saveAs();
+    bool saveToUsb();
     void open();
 
     // Writes the configuration to `fileName`, ".csv" appended when the name
@@ -56,10 +61,14 @@ public:
     // saved, else the desktop.
     QString openDialogFolder() const;
 
+signals:
+    // The configuration as it is now is in a file.
+    void fileWritten(const QString &path);
+
 private:
     QString defaultFileName() const;
     bool anyPortEnabled() const;
-    void saveThroughDialog(const QString &title, const QString &startPath);
+    bool saveThroughDialog(const QString &title, const QString &startPath);
     void showRejectedLines(const QVector<RejectedLine> &rejected);
 
     ConfigEditor *m_editor;

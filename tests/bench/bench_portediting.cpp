@@ -2,7 +2,11 @@
 // event queue is empty again. Run through "make bench".
 #include "../windowdriver.h"
 #include "benchmark.h"
+#include "app/undohistory.h"
 #include "config/portcolumns.h"
+
+#include <QAction>
+#include <QUndoStack>
 
 namespace {
 
@@ -29,6 +33,8 @@ private slots:
     void portClick();
     void autoNegotiationInSelectAllMode();
     void tableEdit();
+    void undo();
+    void redo();
 };
 
 void BenchPortEditing::windowShown()
@@ -99,6 +105,41 @@ void BenchPortEditing::tableEdit()
         d.cells()->setData(d.cells()->index(20, PortColumn::FlowControl),
                            on ? QStringLiteral("On") : QStringLiteral("Off"));
     });
+}
+
+namespace {
+
+// A full history of auto-negotiation changes in select-all mode on the
+// 26-port model: each step restores every port.
+void fillHistory(WindowDriver &d)
+{
+    d.selectModel(k26Ports);
+    d.clickRadio("radioButton_selectAll");
+    d.window->undoHistory().stack().clear();
+    for (int step = 0; step < 100; ++step)
+        d.window->editor()->editPort(PortColumn::AutoNeg, step % 2);
+    Bench::settle();
+}
+
+} // namespace
+
+void BenchPortEditing::undo()
+{
+    WindowDriver d;
+    fillHistory(d);
+    QAction *undo = d.window->undoHistory().undoAction();
+    Bench::measure("Undo, 26 ports", 8, [&] { undo->trigger(); });
+}
+
+void BenchPortEditing::redo()
+{
+    WindowDriver d;
+    fillHistory(d);
+    QUndoStack &stack = d.window->undoHistory().stack();
+    while (stack.canUndo())
+        stack.undo();
+    QAction *redo = d.window->undoHistory().redoAction();
+    Bench::measure("Redo, 26 ports", 8, [&] { redo->trigger(); });
 }
 
 QTEST_MAIN(BenchPortEditing)
