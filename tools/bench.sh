@@ -23,6 +23,8 @@ for exe in "$build"/tests/bench_*; do
             MESTREL_BENCH_CALLGRIND=1 valgrind --tool=callgrind --collect-atstart=no \
                 --callgrind-out-file="$out/cg" "$exe" "$case" >/dev/null 2>&1 || true
             instructions=$(sed -n 's/^summary: *//p; s/^totals: *//p' "$out/cg" | head -n 1)
+            # A case that runs a program of its own counts nothing here.
+            [ "$instructions" = 0 ] && instructions=-
             rm -f "$out/cg"
         fi
         echo "$line|${instructions:--}" >> "$out/results"
@@ -36,7 +38,6 @@ BEGIN {
 }
 {
     met = ($3 <= $2) ? "ok" : "MISSED"
-    if ($7 != "-") misses += 0
     printf "%-52s %7.2fms %7.2fms %7.2fms %14s %9.1f %7gms  %s\n", $1, $3, $4, $5,
            $7, $6 / 1024, $2, met
     if (met != "ok") missed++

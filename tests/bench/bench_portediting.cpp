@@ -1,8 +1,8 @@
 // The window's interactive actions, each from the user's input until the
 // event queue is empty again. Run through "make bench".
 #include "../windowdriver.h"
-#include "benchmark.h"
 #include "app/undohistory.h"
+#include "benchmark.h"
 #include "config/portcolumns.h"
 
 #include <QAction>
