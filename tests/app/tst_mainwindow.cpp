@@ -1,97 +1,130 @@
+// The window's wiring: what a user does reaches the editor, and what the
+// editor holds reaches the labels, the panel, the fields and the table. The
+// rules themselves are tested in the core.
 #include "../windowdriver.h"
+#include "app/prompts.h"
 #include "config/portcolumns.h"
+#include "config/textfields.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+using namespace PortColumn;
+
+namespace {
+
+void triggerAction(const WindowDriver &d, const QString &text)
+{
+    for (QAction *action : d.window->findChildren<QAction *>()) {
+        if (action->text() == text)
+            action->trigger();
+    }
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void windowFrame();
-    void menus();
+    void init() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::reset(); }
     void startState();
-    void hiddenFieldsStayHidden();
+    void clicksOnPortLabels_data();
+    void clicksOnPortLabels();
+    void labelsStayOnThePicture();
     void pickRunsHandlerOnceForTheShownItem();
     void changesReachTheViews();
     void tableEditReachesThePanel();
     void tableModelIsSound();
-    void newFileResetsButKeepsTheModel();
-    void exitClosesTheWindow();
+    void newAndModelChangeReset_data();
+    void newAndModelChangeReset();
+    void typingReachesTheRecord_data();
+    void typingReachesTheRecord();
+    void modelCapabilitiesReachTheWindow();
+    void qosDialogs_data();
+    void qosDialogs();
 };
-
-void TestMainWindow::windowFrame()
-{
-    WindowDriver d;
-    QCOMPARE(d.window->windowTitle(), QStringLiteral("Mestrel"));
-    QCOMPARE(d.combo("comboBox_productSelection")->count(), kCatalogueSize);
-    QVERIFY(!d.find<QLineEdit>("lineEdit_serialFix")->isEnabled());
-    QVERIFY(d.find<QWidget>("groupBox_productOutline")->isHidden());
-}
-
-void TestMainWindow::menus()
-{
-    WindowDriver d;
-    QStringList titles;
-    const QList<QAction *> barActions = d.window->menuBar()->actions();
-    for (QAction *a : barActions)
-        titles << a->text();
-    QCOMPARE(titles, (QStringList {"&File", "&Documentation", "&Help"}));
-
-    auto texts = [](QMenu *menu) {
-        QStringList list;
-        for (QAction *a : menu->actions())
-            list << a->text();
-        return list;
-    };
-    QCOMPARE(texts(barActions[0]->menu()),
-             (QStringList {"&New", "&Open", "&Save", "&SaveAs", "E&xit"}));
-    QCOMPARE(texts(barActions[1]->menu()), (QStringList {"&Export"}));
-    QMenu *help = barActions[2]->menu();
-    QCOMPARE(texts(help), (QStringList {"&Language", "&Online Help", "Webs&ite", "&About"}));
-    QCOMPARE(texts(help->actions().first()->menu()), (QStringList {"&English", "&German"}));
-}
 
 void TestMainWindow::startState()
 {
     WindowDriver d;
-    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), 0);
-    QCOMPARE(int(d.config().configId), 16);
-    QCOMPARE(int(d.config().portCount), 5);
-    QCOMPARE(d.selection(), QStringLiteral("....."));
     for (int i = 0; i < kMaxPorts; ++i)
         QCOMPARE(d.portLabel(i)->isVisible(), i < 5);
+    QCOMPARE(d.selection(), QStringLiteral("....."));
     QVERIFY(d.radioChecked("radioButton_deselectAll"));
-    QVERIFY(!d.radioChecked("radioButton_selectAll"));
     QVERIFY(!d.find<QLabel>("label_productImage")->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(d.find<QLineEdit>("lineEdit_serialFix")->text(), QStringLiteral("613807101"));
-    QCOMPARE(d.window->state().serialPrefix, QStringLiteral("613807101-"));
-    // Nothing selected: the port widgets are off.
-    QVERIFY(!d.combo("comboBox_adminState")->isEnabled());
-    QVERIFY(!d.combo("comboBox_flowControl")->isEnabled());
+    QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(0));
+    QVERIFY(!d.find("lineEdit_serialFix")->isEnabled());
+    for (const char *hidden : {"lineEdit_componentId", "label_fileRelease", "lineEdit_fileRelease"})
+        QVERIFY2(!d.find(hidden)->isVisible(), hidden);
+    QVERIFY(!d.combo("comboBox_flowControl")->isEnabled()); // nothing selected
     QCOMPARE(d.cells()->rowCount(), 5);
+    d.window->exit();
+    QVERIFY(!d.window->isVisible());
 }
 
-void TestMainWindow::hiddenFieldsStayHidden()
+void TestMainWindow::clicksOnPortLabels_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<QString>("selection"); // after port 1, then this on port 3
+    const auto row = [](const char *name, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                        bool doubleClick, const char *selection) {
+        QTest::newRow(name) << int(button) << int(modifiers) << doubleClick << QString(selection);
+    };
+    row("click", Qt::LeftButton, Qt::NoModifier, false, "..x..");
+    row("ctrl adds", Qt::LeftButton, Qt::ControlModifier, false, "x.x..");
+    row("ctrl+shift is a click", Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, false,
+        "..x..");
+    row("right button", Qt::RightButton, Qt::NoModifier, false, "x....");
+    row("double click is one click", Qt::LeftButton, Qt::NoModifier, true, "..x..");
+}
+
+void TestMainWindow::clicksOnPortLabels()
+{
+    QFETCH(int, button);
+    QFETCH(int, modifiers);
+    QFETCH(bool, doubleClick);
+    WindowDriver d;
+    d.clickPort(0);
+    const auto b = Qt::MouseButton(button);
+    const auto m = Qt::KeyboardModifiers(modifiers);
+    QWidget *label = d.portLabel(2);
+    QTest::mouseClick(label, b, m);
+    if (doubleClick) { // what the system delivers after the first click
+        QTest::mouseDClick(label, b, m);
+        QTest::mouseRelease(label, b, m);
+    }
+    QTEST(d.selection(), "selection");
+}
+
+void TestMainWindow::labelsStayOnThePicture()
 {
     WindowDriver d;
-    const char *hidden[] = {"label_componentId", "lineEdit_componentId", "label_fileRelease",
-                            "lineEdit_fileRelease"};
-    auto check = [&] {
-        for (const char *name : hidden)
-            QVERIFY2(!d.find<QWidget>(name)->isVisible(), name);
+    d.selectModel(13);
+    QLabel *picture = d.find<QLabel>("label_productImage");
+    const auto offset = [&](int port) {
+        const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, picture->alignment(),
+                                                QSize(212, 300), picture->contentsRect());
+        return d.portLabel(port)->geometry().translated(-drawn.topLeft());
     };
-    check();
-    d.selectModel(17);
-    check();
-    d.window->newFile();
-    check();
-    d.clickRadio("radioButton_selectAll");
-    check();
+    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
+    const QSize before = picture->size();
+    d.window->resize(1400, 1000);
+    QTRY_VERIFY(picture->size() != before);
+    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
+    d.clickPort(24);
+    QCOMPARE(d.selection().mid(23), QStringLiteral(".x."));
+
+    d.selectModel(0);
+    QCOMPARE(d.selection(), QStringLiteral("....."));
+    QVERIFY(!d.portLabel(5)->isVisible());
+    QCOMPARE(d.cells()->rowCount(), 5);
 }
 
 void TestMainWindow::pickRunsHandlerOnceForTheShownItem()
@@ -102,44 +135,15 @@ void TestMainWindow::pickRunsHandlerOnceForTheShownItem()
     d.clickPort(1);
     QVERIFY(d.pick("comboBox_flowControl", 1));
     d.clickPort(0);
-    d.ctrlClickPort(1);
-    QCOMPARE(d.selection(), QStringLiteral("xx..."));
+    d.clickPort(1, Qt::ControlModifier);
     QCOMPARE(d.combo("comboBox_flowControl")->currentIndex(), 0);
-    QCOMPARE(int(d.port(1).flowControl), 1);
-
     QVERIFY(d.pick("comboBox_flowControl", 0));
     QCOMPARE(int(d.port(1).flowControl), 0);
-    QCOMPARE(d.cell(1, 7), QStringLiteral("Off"));
-
+    QCOMPARE(d.cell(1, FlowControl), QStringLiteral("Off"));
     // A pick that changes the item writes both as well.
     QVERIFY(d.pick("comboBox_flowControl", 1));
     QCOMPARE(int(d.port(0).flowControl), 1);
     QCOMPARE(int(d.port(1).flowControl), 1);
-}
-
-void TestMainWindow::newFileResetsButKeepsTheModel()
-{
-    WindowDriver d;
-    d.selectModel(17);
-    d.type("lineEdit_contactName", QStringLiteral("Ann Smith"));
-    d.type("lineEdit_serialNumber", QStringLiteral("42"));
-    d.clickPort(3);
-    QVERIFY(d.pick("comboBox_autoNeg", 0));
-    QVERIFY(d.pick("comboBox_poeAdminState", 0));
-    QCOMPARE(int(d.port(3).poeAdminState), 0);
-
-    d.window->newFile();
-    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), 17);
-    QCOMPARE(int(d.config().configId), 101);
-    QCOMPARE(d.selection(), QStringLiteral("........"));
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
-    QCOMPARE(int(d.port(3).autoNeg), 1);
-    QCOMPARE(int(d.port(3).poeAdminState), 1);
-    QCOMPARE(d.cell(3, 2), QStringLiteral("On"));
-    QCOMPARE(d.cell(3, 16), QStringLiteral("On"));
-    QVERIFY(d.find<QLineEdit>("lineEdit_contactName")->text().isEmpty());
-    QCOMPARE(d.window->state().serialPrefix, QStringLiteral("613821001-"));
-    QCOMPARE(d.combo("comboBox_autoNeg")->currentIndex(), 1); // port 1 shown
 }
 
 void TestMainWindow::changesReachTheViews()
@@ -148,46 +152,47 @@ void TestMainWindow::changesReachTheViews()
     WindowDriver d;
     d.selectModel(13);
     d.clickPort(4);
-    d.ctrlClickPort(6);
+    d.clickPort(6, Qt::ControlModifier);
     QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
     QVERIFY(!d.radioChecked("radioButton_deselectAll"));
     QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
-    QCOMPARE(d.cell(4, PortColumn::Speed), QStringLiteral("100Mbps"));
-    QCOMPARE(d.cell(6, PortColumn::AutoNeg), QStringLiteral("Off"));
-    QCOMPARE(d.cell(5, PortColumn::AutoNeg), QStringLiteral("On"));
+    QCOMPARE(d.cell(4, Speed), QStringLiteral("100Mbps"));
+    QCOMPARE(d.cell(6, AutoNeg), QStringLiteral("Off"));
+    QCOMPARE(d.cell(5, AutoNeg), QStringLiteral("On"));
     QVERIFY(d.combo("comboBox_speed")->isEnabled());
     d.clickRadio("radioButton_selectAll");
-    QVERIFY(d.isSelected(23) && !d.isSelected(24));
+    QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
     QVERIFY(d.radioChecked("radioButton_selectAll"));
     QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On")); // port 24
+    d.clickRadio("radioButton_deselectAll");
+    QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
 }
 
 void TestMainWindow::tableEditReachesThePanel()
 {
     WindowDriver d;
     d.selectModel(17);
-    auto *editor = d.openEditor<QLineEdit>(5, PortColumn::AllowedPoEClasses);
+    auto *editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
     QVERIFY(editor);
     QCOMPARE(editor->text(), QStringLiteral("0,1,2,3,4"));
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, QStringLiteral("13"));
     QCOMPARE(editor->text(), QStringLiteral("1,3"));
-    QCOMPARE(d.cell(5, PortColumn::AllowedPoEClasses), QStringLiteral("1,3"));
-    QCOMPARE(d.find<QLineEdit>("lineEdit_allowedPoEClasses")->text(), QStringLiteral("1,3"));
+    QCOMPARE(d.cell(5, AllowedPoEClasses), QStringLiteral("1,3"));
+    QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("1,3"));
     QCOMPARE(d.selection(), QStringLiteral(".....x.."));
 
     // An editor opens on the cell's value; a cell the panel would refuse
     // opens none.
-    auto *mdi = d.openEditor<QComboBox>(1, PortColumn::MdiState);
-    QVERIFY(!mdi);
+    QVERIFY(!d.openEditor<QComboBox>(1, MdiState));
     QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
-    mdi = d.openEditor<QComboBox>(1, PortColumn::AutoNeg);
-    QVERIFY(mdi);
-    QCOMPARE(mdi->currentText(), QStringLiteral("Off"));
-    QTest::keyClick(mdi, Qt::Key_Down);
-    QCOMPARE(d.cell(1, PortColumn::AutoNeg), QStringLiteral("On"));
-    QCOMPARE(d.cell(1, PortColumn::Speed), QStringLiteral("-"));
+    auto *autoNeg = d.openEditor<QComboBox>(1, AutoNeg);
+    QVERIFY(autoNeg);
+    QCOMPARE(autoNeg->currentText(), QStringLiteral("Off"));
+    QTest::keyClick(autoNeg, Qt::Key_Down);
+    QCOMPARE(d.cell(1, AutoNeg), QStringLiteral("On"));
+    QCOMPARE(d.cell(1, Speed), QStringLiteral("-"));
     QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On"));
 }
 
@@ -201,16 +206,162 @@ void TestMainWindow::tableModelIsSound()
     QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
     d.selectModel(0);
     QCOMPARE(d.cells()->rowCount(), 5);
-    QCOMPARE(d.cells()->columnCount(), PortColumn::Count);
-    QCOMPARE(d.table()->columnWidth(PortColumn::Count - 1), 80);
+    QCOMPARE(d.cells()->columnCount(), int(Count));
+    QCOMPARE(d.table()->columnWidth(Count - 1), 80);
 }
 
-void TestMainWindow::exitClosesTheWindow()
+void TestMainWindow::newAndModelChangeReset_data()
+{
+    QTest::addColumn<bool>("newFile");
+    QTest::addColumn<int>("row"); // the model afterwards
+    QTest::newRow("New keeps the model") << true << 17;
+    QTest::newRow("another model") << false << 5;
+}
+
+void TestMainWindow::newAndModelChangeReset()
+{
+    QFETCH(bool, newFile);
+    QFETCH(int, row);
+    WindowDriver d;
+    d.selectModel(17);
+    d.type("lineEdit_contactName", QStringLiteral("Ann Smith"));
+    d.type("lineEdit_serialNumber", QStringLiteral("42"));
+    d.type("lineEdit_agingTime", QStringLiteral("5"));
+    d.clickPort(3);
+    QVERIFY(d.pick("comboBox_autoNeg", 0));
+    if (newFile)
+        triggerAction(d, QStringLiteral("&New"));
+    else
+        d.selectModel(row);
+
+    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), row);
+    QCOMPARE(d.selection(), QString(d.config().portCount, QLatin1Char('.')));
+    QVERIFY(d.radioChecked("radioButton_deselectAll"));
+    QCOMPARE(d.cell(3, AutoNeg), QStringLiteral("On"));
+    QCOMPARE(d.combo("comboBox_autoNeg")->currentIndex(), 1); // port 1 shown
+    QCOMPARE(d.text("lineEdit_contactName"), QString());
+    QCOMPARE(d.text("lineEdit_serialNumber"), QString());
+    QCOMPARE(d.text("lineEdit_agingTime"), QStringLiteral("300"));
+    QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(row));
+    QCOMPARE(d.window->state().serialPrefix, articleNumber(row) + QLatin1Char('-'));
+    QCOMPARE(readText(d.config().contactName), QString());
+}
+
+void TestMainWindow::typingReachesTheRecord_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("contact refuses accents and digits")
+        << "lineEdit_contactName" << QString("J") + QChar(0xF6) + "rg 2nd"
+        << "Jrg nd"
+        << "Jrg nd";
+    QTest::newRow("location") << "lineEdit_location"
+                              << "Hall 3 (North)/A-1"
+                              << "Hall 3 (North)/A-1"
+                              << "Hall 3 (North)/A-1";
+    QTest::newRow("serial digits") << "lineEdit_serialNumber"
+                                   << "12a3456789"
+                                   << "123456789"
+                                   << "613807101-123456789";
+    QTest::newRow("aging time drops leading zeros") << "lineEdit_agingTime"
+                                                    << "0300"
+                                                    << "300"
+                                                    << "300";
+    QTest::newRow("aging time above the maximum") << "lineEdit_agingTime"
+                                                  << "1048576"
+                                                  << "104857"
+                                                  << "104857";
+}
+
+void TestMainWindow::typingReachesTheRecord()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    WindowDriver d;
+    auto *edit = d.find<QLineEdit>(qPrintable(name));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    for (QChar c : typed) // keyClicks() takes ASCII only
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), {});
+    QTEST(edit->text(), "shown");
+    const EditorState &s = d.window->state();
+    const QStringList stored = {readText(s.config.contactName), readText(s.config.location),
+                                s.serialPrefix, QString::number(s.config.agingTime)};
+    QTEST(stored.at(QStringList({"lineEdit_contactName", "lineEdit_location",
+                                 "lineEdit_serialNumber", "lineEdit_agingTime"})
+                        .indexOf(name)),
+          "stored");
+}
+
+void TestMainWindow::modelCapabilitiesReachTheWindow()
 {
     WindowDriver d;
-    QVERIFY(d.window->isVisible());
-    d.window->exit();
-    QVERIFY(!d.window->isVisible());
+    QVERIFY(d.pick("comboBox_psuAlarm1", QStringLiteral("Disable")));
+    QCOMPARE(int(d.config().psuAlarm1), 0);
+    QCOMPARE(int(d.config().psuAlarm2), 1);
+    QLabel *selectAll = d.find<QLabel>("label_selectAll");
+    QWidget *info = d.find("toolButton_allowedPoEOverride_info");
+    QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
+
+    d.selectModel(17); // PoE, no alarm contacts
+    QVERIFY(selectAll->text().contains(QLatin1String("PoE Ports")));
+    QVERIFY(d.find<QLabel>("label_deselectAll")->text().contains(QLatin1String("PoE Ports")));
+    QVERIFY(info->isVisible() && info->isEnabled());
+    QVERIFY(!d.combo("comboBox_psuAlarm1")->isEnabled());
+    QVERIFY(!d.find("label_psuAlarm2")->isEnabled());
+
+    d.selectModel(16);
+    QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
+    QVERIFY(!info->isVisible());
+}
+
+void TestMainWindow::qosDialogs_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("802.1p OK") << "pushButton_qosPMapping"
+                               << "comboBox_tcVlan5" << 5 << true;
+    QTest::newRow("802.1p Cancel") << "pushButton_qosPMapping"
+                                   << "comboBox_tcVlan5" << 5 << false;
+    QTest::newRow("DSCP OK") << "pushButton_qosDscpMapping"
+                             << "comboBox_tc46" << 46 << true;
+    QTest::newRow("DSCP Cancel") << "pushButton_qosDscpMapping"
+                                 << "comboBox_tc46" << 46 << false;
+}
+
+void TestMainWindow::qosDialogs()
+{
+    // The dialog opens on the record's table; OK writes it back with the
+    // user's change, Cancel writes nothing.
+    QFETCH(QString, button);
+    QFETCH(QString, combo);
+    QFETCH(int, entry);
+    QFETCH(bool, accept);
+    WindowDriver d;
+    const bool dot1p = button == QLatin1String("pushButton_qosPMapping");
+    const auto table = [&] {
+        const SwitchConfig &c = d.config();
+        return dot1p ? QVector<quint8>(c.dot1pTrafficClass.begin(), c.dot1pTrafficClass.end())
+                     : QVector<quint8>(c.dscpTrafficClass.begin(), c.dscpTrafficClass.end());
+    };
+    QVector<quint8> expected = table();
+    const quint8 chosen = (expected[entry] + 1) % 4;
+    if (accept)
+        expected[entry] = chosen;
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(combo)->setCurrentIndex(chosen);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return dialog.result();
+    });
+    QTest::mouseClick(d.find<QPushButton>(qPrintable(button)), Qt::LeftButton);
+    QCOMPARE(table(), expected);
+    QCOMPARE(Prompts::unansweredDialogs(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
