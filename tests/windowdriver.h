@@ -10,6 +10,7 @@
 #include "config/porttablemodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -37,6 +38,15 @@ public:
         return widget;
     }
     QComboBox *combo(const char *name) const { return find<QComboBox>(name); }
+    // The action of a menu entry.
+    QAction *action(const QString &text) const
+    {
+        for (QAction *a : window->findChildren<QAction *>()) {
+            if (a->text() == text && !a->associatedWidgets().isEmpty())
+                return a;
+        }
+        qFatal("no action %s", qPrintable(text));
+    }
     QString text(const char *lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
 
     const SwitchConfig &config() const { return window->state().config; }

@@ -4,7 +4,6 @@
 #include "app/prompts.h"
 #include "pdftext.h"
 
-#include <QAction>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -51,10 +50,7 @@ void TestReportExport::exportsUnderTheChosenName()
 
     WindowDriver d;
     d.type("lineEdit_serialNumber", QStringLiteral("4711"));
-    for (QAction *action : d.window->findChildren<QAction *>()) {
-        if (action->text() == QLatin1String("&Export"))
-            action->trigger();
-    }
+    d.action(QStringLiteral("&Export"))->trigger();
     QDir::setCurrent(started);
     // The article number and the typed digits, without the "-" between.
     QCOMPARE(Prompts::lastFileRequest().startPath, articleNumber(0) + "4711");
