@@ -8,8 +8,6 @@
 
 using namespace PortColumn;
 
-Q_DECLARE_METATYPE(ClassesEdit::Outcome)
-
 namespace {
 
 // The panel's widgets by letter, in column order.
@@ -95,8 +93,6 @@ private slots:
     void editsReachTheTargetPorts();
     void autoNegotiationSpeedRule_data();
     void autoNegotiationSpeedRule();
-    void classesRules_data();
-    void classesRules();
     void classesTyping_data();
     void classesTyping();
     void classesTexts();
@@ -279,51 +275,27 @@ void TestPortRules::autoNegotiationSpeedRule()
     QCOMPARE(s.gating.isEditable(Speed), autoNeg == 0);
 }
 
-void TestPortRules::classesRules_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("lastAccepted");
-    QTest::addColumn<ClassesEdit::Outcome>("outcome");
-    QTest::addColumn<QString>("result");
-    const auto row = [](const char *text, const char *last, ClassesEdit::Outcome outcome,
-                        const char *result) {
-        QTest::newRow(text) << QString(text) << QString(last) << outcome << QString(result);
-    };
-    row("", "0,1", ClassesEdit::Ignore, ""); // the stored classes stay
-    row("3", "", ClassesEdit::Accept, "3");
-    row("01", "0", ClassesEdit::Replace, "0,1"); // a comma between digits
-    row("00", "0", ClassesEdit::Replace, "0"); // a class listed twice
-    row("0,12", "0,1", ClassesEdit::Replace, "0,1,2");
-    row("0,11", "0,1", ClassesEdit::Replace, "0,1");
-    row("0,", "0", ClassesEdit::Replace, "0");
-    row("0,1,", "0,1", ClassesEdit::Replace, "0,1");
-    row(",", "", ClassesEdit::Replace, "");
-    row("123", "0,4", ClassesEdit::Replace, "0,4"); // pasted digits
-    row("0,5", "0", ClassesEdit::Replace, "0,");
-    row("0,1,2,3,4", "0,1,2,3", ClassesEdit::Accept, "0,1,2,3,4");
-    row("0,1,2,3,4,", "0,1,2,3,4", ClassesEdit::Replace, "0,1,2,3,4");
-    row("4,2,0", "4,2", ClassesEdit::Accept, "4,2,0");
-}
-
-void TestPortRules::classesRules()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, lastAccepted);
-    const ClassesEdit edit = normalizeClassesText(text, lastAccepted);
-    QTEST(edit.outcome, "outcome");
-    if (edit.outcome != ClassesEdit::Ignore)
-        QTEST(edit.text, "result");
-}
-
 void TestPortRules::classesTyping_data()
 {
     QTest::addColumn<QString>("typed"); // successive texts of the field, then
     QTest::addColumn<QString>("shown"); // what it shows after each
     QTest::addColumn<QString>("stored");
-    QTest::newRow("digits become a list") << "0|00|01" << QString("0|0|0,1") << "0,1";
-    QTest::newRow("pasted digits fall back") << "42|123" << QString("4,2|4,2") << "4,2";
-    QTest::newRow("cleared at once keeps the classes") << "1,3|" << QString("1,3|") << "1,3";
-    QTest::newRow("deleting stores each shorter list") << "0,1|0,|0" << QString("0,1|0|0") << "0";
+    const auto row = [](const char *typed, const char *shown, const char *stored) {
+        QTest::newRow(typed) << QString(typed) << QString(shown) << QString(stored);
+    };
+    row("3", "3", "3");
+    row("0|01", "0|0,1", "0,1"); // a digit after a digit gets a comma
+    row("0|00", "0|0", "0"); // a class listed twice
+    row("0,1|0,12", "0,1|0,1,2", "0,1,2");
+    row("0,1|0,11", "0,1|0,1", "0,1");
+    row("0|0,|0,1|0,1,", "0|0|0,1|0,1", "0,1"); // commas go where digits belong
+    row(",", "", "0,1,2,3,4");
+    row("0,4|123", "0,4|0,4", "0,4"); // pasted digits fall back
+    row("0|0,5", "0|0", "0");
+    row("4,2,0", "4,2,0", "4,2,0");
+    row("0,1,2,3,4|0,1,2,3,4,", "0,1,2,3,4|0,1,2,3,4", "0,1,2,3,4");
+    row("1,3|", "1,3|", "1,3"); // cleared at once: the classes stay
+    row("0,1|0,|0", "0,1|0|0", "0"); // deleting stores each shorter list
 }
 
 void TestPortRules::classesTyping()

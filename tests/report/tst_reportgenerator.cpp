@@ -44,10 +44,8 @@ private slots:
     void everyModelGetsOnePagePerBody();
     void generalInformation_data();
     void generalInformation();
-    void globalParameters_data();
-    void globalParameters();
-    void portGrid_data();
-    void portGrid();
+    void pageValues_data();
+    void pageValues();
     void unwritableTargetLeavesNoFile_data();
     void unwritableTargetLeavesNoFile();
 
@@ -150,26 +148,30 @@ void TestReportGenerator::generalInformation()
              QString(location.mid(20) + " " + fileRelease).trimmed());
 }
 
-void TestReportGenerator::globalParameters_data()
+void TestReportGenerator::pageValues_data()
 {
+    QTest::addColumn<int>("row");
     QTest::addColumn<ConfigEdit>("edit");
-    QTest::addColumn<QString>("valueLine");
-    QTest::addColumn<QStringList>("trafficClassLines");
-    const QStringList defaults {
-        "1 0 0 1 2 2 3 3", "1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-        "1 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2", "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3"};
-    QTest::newRow("after New") << ConfigEdit([](SwitchConfig &) {}) << "Value On On 300 TrustDot1p"
-                               << defaults;
-    QTest::newRow("untrusted, alarms off") << ConfigEdit([](SwitchConfig &c) {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("lineEnds"); // each ends a line of the page
+    const ConfigEdit none = [](SwitchConfig &) {};
+    QTest::newRow("global parameters after New")
+        << 4 << none << 0
+        << QStringList {"Value On On 300 TrustDot1p", "Traffic Class 1 0 0 1 2 2 3 3",
+                        "Traffic Class 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+                        "Traffic Class 1 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
+                        "Traffic Class 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3"};
+    QTest::newRow("untrusted, alarms off") << 4 << ConfigEdit([](SwitchConfig &c) {
         c.qosTrustMode = 0;
         c.psuAlarm1 = 0;
         c.psuAlarm2 = 2;
         c.agingTime = 0;
-    }) << "Value Off Off 0 Untrusted" << defaults;
+    }) << 0 << QStringList {"Value Off Off 0 Untrusted"};
     QTest::newRow("unknown trust mode is empty")
-        << ConfigEdit([](SwitchConfig &c) { c.qosTrustMode = 3; }) << "Value On On 300" << defaults;
+        << 4 << ConfigEdit([](SwitchConfig &c) { c.qosTrustMode = 3; }) << 0
+        << QStringList {"Value On On 300"};
     QTest::newRow("IP DSCP, edited mappings")
-        << ConfigEdit([](SwitchConfig &c) {
+        << 4 << ConfigEdit([](SwitchConfig &c) {
                c.qosTrustMode = 2;
                c.dot1pTrafficClass = {3, 2, 1, 0, 0, 1, 2, 3};
                c.dscpTrafficClass[0] = 3;
@@ -177,35 +179,11 @@ void TestReportGenerator::globalParameters_data()
                c.dscpTrafficClass[24] = 0;
                c.dscpTrafficClass[63] = 1;
            })
-        << "Value On On 300 TrustIpDscp"
-        << QStringList {"3 2 1 0 0 1 2 3", "3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
-                        "0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
-                        "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
-}
-
-void TestReportGenerator::globalParameters()
-{
-    QFETCH(ConfigEdit, edit);
-    QFETCH(QString, valueLine);
-    const QStringList lines = writeReport(4, edit).first();
-    QVERIFY2(lines.contains(valueLine), qPrintable(lines.join('\n')));
-    // The 802.1p row shares its line with the box beside it; the three DSCP
-    // rows stand alone.
-    QStringList classes;
-    for (const QString &line : lines) {
-        const int at = line.indexOf(QLatin1String("Traffic Class "));
-        if (at >= 0)
-            classes << line.mid(at + 14);
-    }
-    QTEST(classes, "trafficClassLines");
-}
-
-void TestReportGenerator::portGrid_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<ConfigEdit>("edit");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("expectedLines");
+        << 0
+        << QStringList {"Value On On 300 TrustIpDscp", "Traffic Class 3 2 1 0 0 1 2 3",
+                        "Traffic Class 3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
+                        "Traffic Class 0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
+                        "Traffic Class 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
     QTest::newRow("speeds; no PoE but the user limit")
         << 0 << ConfigEdit([](SwitchConfig &c) {
                c.ports[0].speed = 1;
@@ -257,15 +235,18 @@ void TestReportGenerator::portGrid_data()
                         "Broadcast Storm Thld. [%] 17 18 19 20 21 22 23 24 25 26"};
 }
 
-void TestReportGenerator::portGrid()
+void TestReportGenerator::pageValues()
 {
     QFETCH(int, row);
     QFETCH(ConfigEdit, edit);
     QFETCH(int, page);
-    QFETCH(QStringList, expectedLines);
+    QFETCH(QStringList, lineEnds);
     const QStringList lines = writeReport(row, edit).value(page);
-    for (const QString &expected : expectedLines)
-        QVERIFY2(lines.contains(expected), qPrintable(expected + "\nnot in\n" + lines.join('\n')));
+    for (const QString &end : lineEnds) {
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString &line) { return line.endsWith(end); }),
+                 qPrintable(end + "\nnot in\n" + lines.join('\n')));
+    }
 }
 
 void TestReportGenerator::unwritableTargetLeavesNoFile_data()
