@@ -1,5 +1,6 @@
-// Save, Save As, Save to USB and Open in the window, every dialog answered
-// through the prompts seam.
+// Save, Save As, Save to USB, Open and the report's Export in the window,
+// every dialog answered through the prompts seam.
+#include "../report/pdftext.h"
 #include "../windowdriver.h"
 #include "app/prompts.h"
 #include "file/configwriter.h"
@@ -95,6 +96,8 @@ private slots:
     void loadThatCannotGoAheadChangesNothing();
     void modelChoiceStartsFreshAtEachLoad();
     void refusedLinesAreLoggedOnce();
+    void exportWritesTheChosenPdf_data();
+    void exportWritesTheChosenPdf();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -325,6 +328,43 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QCOMPARE(m_answers.logRows.size(), 3);
+}
+
+void TestFileCommands::exportWritesTheChosenPdf_data()
+{
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("written");
+    const auto row = [](const char *chosen, const char *written) {
+        QTest::newRow(chosen) << QString(chosen) << QString(written);
+    };
+    row("report", "report.pdf");
+    row("report.pdf", "report.pdf");
+    row("report.PDF", "report.PDF.pdf"); // the suffix is lower case
+    row("", "");
+    row("missing/report", "");
+}
+
+void TestFileCommands::exportWritesTheChosenPdf()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    d->type("lineEdit_serialNumber", QStringLiteral("4711"));
+    Prompts::queueFileNames({chosen.isEmpty() ? chosen : path(chosen)});
+    d->action(QStringLiteral("&Export"))->trigger();
+    // The article number and the typed digits, without the "-" between.
+    QCOMPARE(Prompts::lastFileRequest().startPath, articleNumber(0) + "4711");
+    // Nothing else appears, not even under the proposed name in the working folder.
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
+             written.isEmpty() ? QStringList() : QStringList(written));
+    if (!written.isEmpty()) {
+        QCOMPARE(pdfPageLines(path(written)).value(0).value(0),
+                 "Date:" + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    }
+    // A folder that is not there: the system's reason.
+    if (chosen.startsWith("missing"))
+        QVERIFY(m_answers.messages.value(0).startsWith("Unable to open file: "));
+    else
+        QVERIFY(m_answers.messages.isEmpty());
 }
 
 QTEST_MAIN(TestFileCommands)
