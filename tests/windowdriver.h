@@ -100,12 +100,16 @@ public:
         return pick(name, combo(name)->findText(text));
     }
 
-    // Types into a line edit, key by key, after what it holds.
-    void type(const char *name, const QString &text)
+    // Types over the text of a line edit, key by key; the edit's validator
+    // sees each key. (keyClicks() takes ASCII only.)
+    QString type(const char *name, const QString &text)
     {
         QLineEdit *edit = find<QLineEdit>(name);
         edit->setFocus();
-        QTest::keyClicks(edit, text);
+        edit->selectAll();
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), {});
+        return edit->text();
     }
 
     QTableView *table() const { return find<QTableView>("tableView_portSettings"); }
