@@ -47,25 +47,6 @@ const QStringList kPages {"HelpEn/Mestrel.html", "HelpEn/Editingportparameters.h
                           "HelpDe/Mestrel.html", "HelpDe/Editingportparameters.html",
                           "HelpEn/Mestrel.html", "Licenses/licensetext.html"};
 
-// A fresh working folder holding the given (empty) pages, current while it
-// lives.
-struct WorkingFolder
-{
-    explicit WorkingFolder(const QStringList &pages)
-    {
-        for (const QString &page : pages) {
-            QDir(dir.path()).mkpath(QFileInfo(dir.filePath(page)).path());
-            QFile(dir.filePath(page)).open(QIODevice::WriteOnly);
-        }
-        QDir::setCurrent(dir.path());
-    }
-    ~WorkingFolder() { QDir::setCurrent(previous); }
-    QUrl url(const QString &page) const { return QUrl::fromLocalFile(dir.filePath(page)); }
-
-    const QString previous = QDir::currentPath();
-    QTemporaryDir dir;
-};
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -87,9 +68,8 @@ private slots:
     void modelCapabilitiesReachTheWindow();
     void qosDialogs_data();
     void qosDialogs();
-    void pagesComeFromTheWorkingFolderOrTheProgram_data();
-    void pagesComeFromTheWorkingFolderOrTheProgram();
-    void aboutBox();
+    void helpPages_data();
+    void helpPages();
 };
 
 void TestMainWindow::startState()
@@ -339,30 +319,49 @@ void TestMainWindow::qosDialogs()
     QCOMPARE(Prompts::unansweredDialogs(), 0);
 }
 
-void TestMainWindow::pagesComeFromTheWorkingFolderOrTheProgram_data()
+void TestMainWindow::helpPages_data()
 {
-    QTest::addColumn<QStringList>("inWorkingFolder");
-    QTest::addColumn<bool>("programHasPages");
-    QTest::addColumn<bool>("fromProgram");
-    QTest::newRow("working folder first") << kPages << true << false;
-    QTest::newRow("started elsewhere") << QStringList {} << true << true;
+    QTest::addColumn<bool>("inWorkingFolder");
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::newRow("working folder first") << true << true;
+    QTest::newRow("started elsewhere") << false << true;
     // Found nowhere: the working folder's path, as without the program's pages.
-    QTest::newRow("nowhere") << QStringList {} << false << false;
+    QTest::newRow("nowhere") << false << false;
 }
 
-void TestMainWindow::pagesComeFromTheWorkingFolderOrTheProgram()
+void TestMainWindow::helpPages()
 {
-    QFETCH(QStringList, inWorkingFolder);
-    QFETCH(bool, programHasPages);
-    QFETCH(bool, fromProgram);
-    const WorkingFolder working(inWorkingFolder);
+    QFETCH(bool, inWorkingFolder);
+    QFETCH(bool, inProgramFolder);
+    QTemporaryDir working;
+    for (const QString &page : kPages) {
+        if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
+            QFile(working.filePath(page)).open(QIODevice::WriteOnly);
+    }
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(working.path());
     WindowDriver d;
     d.window->helpCommands().setDataFolders(
-        programHasPages ? QStringList {"/nonexistent", kSourceDir} : QStringList {});
+        inProgramFolder ? QStringList {"/nonexistent", kSourceDir} : QStringList {});
     d.selectModel(17); // the PoE model shows the "..." button
     UrlCatcher browser;
     Prompts::setDialogHandler([](QDialog &dialog) {
         dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
+        [&] {
+            QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
+            QCOMPARE(dialog.windowFlags() &
+                         (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
+                     Qt::WindowCloseButtonHint);
+            QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Mestrel"));
+            QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(),
+                     QStringLiteral("Version 01.3.01"));
+            QCOMPARE(dialog.findChild<QPushButton *>("pushButton_licensetext")->text(),
+                     QStringLiteral("License \nInformation"));
+            dialog.show();
+            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        }();
         return int(QDialog::Accepted);
     });
     auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
@@ -384,44 +383,18 @@ void TestMainWindow::pagesComeFromTheWorkingFolderOrTheProgram()
     language("&English", false);
     d.action("&Online Help")->trigger();
     d.action("&About")->trigger();
+    QDir::setCurrent(started);
     QList<QUrl> expected;
-    for (const QString &page : kPages)
-        expected << (fromProgram ? QUrl::fromLocalFile(kSourceDir + '/' + page)
-                                 : working.url(page));
+    for (const QString &page : kPages) {
+        const bool fromProgram = inProgramFolder && !inWorkingFolder;
+        expected << QUrl::fromLocalFile((fromProgram ? kSourceDir : working.path()) + '/' + page);
+    }
     QCOMPARE(browser.urls, expected);
     for (const QUrl &url : qAsConst(browser.urls))
-        QVERIFY2(QFileInfo(url.toLocalFile()).isFile() == programHasPages,
+        QVERIFY2(QFileInfo(url.toLocalFile()).isFile() == inProgramFolder,
                  qPrintable(url.toString()));
-
     d.action("Webs&ite")->trigger();
     QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
-}
-
-void TestMainWindow::aboutBox()
-{
-    WindowDriver d;
-    bool shown = false;
-    Prompts::setDialogHandler([&](QDialog &dialog) {
-        shown = true;
-        [&] {
-            QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
-            QCOMPARE(dialog.windowFlags() &
-                         (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
-                     Qt::WindowCloseButtonHint);
-            QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Mestrel"));
-            QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(),
-                     QStringLiteral("Version 01.3.01"));
-            QCOMPARE(dialog.findChild<QPushButton *>("pushButton_licensetext")->text(),
-                     QStringLiteral("License \nInformation"));
-            dialog.show();
-            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-            QVERIFY(!dialog.isVisible());
-        }();
-        return int(QDialog::Accepted);
-    });
-    d.action("&About")->trigger();
-    QVERIFY(shown);
 }
 
 QTEST_MAIN(TestMainWindow)

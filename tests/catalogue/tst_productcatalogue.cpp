@@ -44,8 +44,6 @@ void TestProductCatalogue::portKinds_data()
     synthetic("QQQQGH", 40, 0x04, 0x02, 1);
     synthetic("PPPPPP", 40, 0x06, 0x01, 0);
     synthetic("CQQQ", 101, 0x06, 0x02, 0);
-    synthetic("C--", 101, 0x06, 0x00, 0);
-    synthetic("--F", 40, 0x01, 0x01, 1);
 }
 
 void TestProductCatalogue::portKinds()

@@ -254,23 +254,22 @@ void TestConfigFile::storedValues()
 
 void TestConfigFile::trustModeLines()
 {
+    // The trust mode of the switch, then those of ports 1 to 4 and 26.
+    const auto trust = [](const QByteArray &file) {
+        SwitchConfig config;
+        loadConfigBytes(file, 13, config);
+        QString modes = QString::number(config.qosTrustMode) + ':';
+        for (int port : {0, 1, 2, 3, 25})
+            modes += QString::number(config.ports[port].portQosTrustMode);
+        return modes;
+    };
     // The switch-wide line sets every port, so "untrusted" survives a reload.
-    SwitchConfig config;
-    loadConfigBytes("qos.trust-mode,0,0\n", 13, config);
-    QCOMPARE(int(config.qosTrustMode), 0);
-    QCOMPARE(int(config.ports[25].portQosTrustMode), 0);
-
+    QCOMPARE(trust("qos.trust-mode,0,0\n"), QStringLiteral("0:00000"));
     // Without it, the first per-port line sets all; later ones their port.
-    loadConfigBytes("port.qos.trust-mode,1,0\nport.qos.trust-mode,2,2\n", 13, config);
-    QCOMPARE(int(config.qosTrustMode), 0);
-    QCOMPARE(int(config.ports[0].portQosTrustMode), 0);
-    QCOMPARE(int(config.ports[1].portQosTrustMode), 2);
-    QCOMPARE(int(config.ports[25].portQosTrustMode), 0);
-
+    QCOMPARE(trust("port.qos.trust-mode,1,0\nport.qos.trust-mode,2,2\n"),
+             QStringLiteral("0:02000"));
     // After the switch-wide line a per-port line is that port's exception.
-    loadConfigBytes("qos.trust-mode,0,0\nport.qos.trust-mode,3,2\n", 13, config);
-    QCOMPARE(int(config.ports[2].portQosTrustMode), 2);
-    QCOMPARE(int(config.ports[3].portQosTrustMode), 0);
+    QCOMPARE(trust("qos.trust-mode,0,0\nport.qos.trust-mode,3,2\n"), QStringLiteral("0:00200"));
 }
 
 void TestConfigFile::configIdsOfAFile()
