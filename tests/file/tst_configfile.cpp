@@ -104,24 +104,22 @@ private slots:
 void TestConfigFile::defaultFiles_data()
 {
     QTest::addColumn<int>("row");
-    QTest::addColumn<int>("lines");
-    QTest::newRow("5 ports 10/100") << 0 << 155;
-    QTest::newRow("gigabit: EEE") << 3 << 160;
-    QTest::newRow("configId 100") << 16 << 197;
-    QTest::newRow("PoE") << 17 << 229;
+    QTest::newRow("5 ports 10/100") << 0;
+    QTest::newRow("gigabit: EEE") << 3;
+    QTest::newRow("configId 100") << 16;
+    QTest::newRow("PoE") << 17;
 }
 
 void TestConfigFile::defaultFiles()
 {
     // The exact file of a model just chosen: key-major, the keys the model
-    // knows, no line feed after "file.end".
+    // knows, "file.end" with the line count and without a line feed.
     QFETCH(int, row);
     QFile expected(QStringLiteral(MESTREL_TEST_DATA "/default-row%1.csv").arg(row));
     QVERIFY(expected.open(QIODevice::ReadOnly));
     const QByteArray file =
         configFileBytes(defaultConfiguration(row), {"Ann Smith", "Hall 3"}, kSaveDate);
     QCOMPARE(file, expected.readAll());
-    QTEST(int(file.count('\n')) + 1, "lines");
 }
 
 void TestConfigFile::writtenValues()

@@ -33,15 +33,3 @@ inline QList<QStringList> pdfPageLines(const QString &path)
     pages.removeLast(); // after the last page's form feed
     return pages;
 }
-
-// The names of the fonts the PDF embeds, without subset prefixes.
-inline QStringList pdfFontNames(const QString &path)
-{
-    QStringList names;
-    const QStringList lines = runPoppler(QStringLiteral("pdffonts"), {path}).split('\n');
-    for (const QString &line : lines.mid(2)) {
-        if (!line.isEmpty())
-            names << line.section(' ', 0, 0).section('+', -1);
-    }
-    return names;
-}
