@@ -50,7 +50,6 @@ public:
     QString text(const char *lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
 
     const SwitchConfig &config() const { return window->state().config; }
-    const PortConfig &port(int index) const { return config().ports[index]; }
 
     // Picks a model in "Device Type" with the keyboard, as a user would.
     void selectModel(int row)
@@ -80,7 +79,6 @@ public:
         QRadioButton *button = find<QRadioButton>(name);
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
-    bool radioChecked(const char *name) const { return find<QRadioButton>(name)->isChecked(); }
 
     // Picks an item of an open combo box popup, so the pick counts as the
     // user's even when the item is the one shown already.

@@ -133,7 +133,7 @@ void TestMainWindow::changesReachTheViews()
     d.clickPort(4);
     d.clickPort(6, Qt::ControlModifier);
     QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
-    QVERIFY(!d.radioChecked("radioButton_deselectAll"));
+    QVERIFY(!d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
     // Picking the item the panel shows already (port 5's "Off") still counts.
     QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("Off")));
     QCOMPARE(d.cell(6, FlowControl), QStringLiteral("Off"));
@@ -144,7 +144,7 @@ void TestMainWindow::changesReachTheViews()
     QVERIFY(d.combo("comboBox_speed")->isEnabled());
     d.clickRadio("radioButton_selectAll");
     QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
-    QVERIFY(d.radioChecked("radioButton_selectAll"));
+    QVERIFY(d.find<QRadioButton>("radioButton_selectAll")->isChecked());
     QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On")); // port 24
     d.clickRadio("radioButton_deselectAll");
     QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
@@ -214,7 +214,7 @@ void TestMainWindow::newAndModelChangeReset()
     for (int i = 0; i < kMaxPorts; ++i)
         QCOMPARE(d.portLabel(i)->isVisible(), i < ports);
     QCOMPARE(d.selection(), QString(ports, QLatin1Char('.')));
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
+    QVERIFY(d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
     QVERIFY(!d.combo("comboBox_flowControl")->isEnabled()); // nothing selected
     QCOMPARE(d.cells()->rowCount(), ports);
     QCOMPARE(d.cell(3, AutoNeg), QStringLiteral("On"));

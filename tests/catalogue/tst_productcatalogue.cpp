@@ -22,8 +22,6 @@ void TestProductCatalogue::portKinds_data()
     const auto catalogue = [](int index, const char *kinds) {
         QTest::addRow("row %d", index) << catalogueRow(index) << QString(kinds);
     };
-    catalogue(0, "CCCCC");
-    catalogue(3, "GGGGG");
     catalogue(5, "CCCCF");
     catalogue(13, "CCCCCCCCCCCCCCCCCCCCCCCCFF");
     catalogue(14, "CCCCCCCCCCCCCCCCCCCCCCCCFF"); // kind bit 0x01 changes nothing

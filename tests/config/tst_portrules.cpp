@@ -135,6 +135,7 @@ void TestPortRules::gating_data()
     row("ALNsdcmFBtUVJQpEoiwxY", "multicast on", kGigabitCopper, "c2 u=1");
     row("ALNsdcmFBtUvJQPEoiwxY", "untrusted", kGigabitCopper, "c2 q=0");
     row("ALNsdcmFBtUvJQpEoiwxY", "untrusted, then 802.1p", kGigabitCopper, "c2 q=0 q=1");
+    row("ALNsdcmFBtUvJQpEoiwxY", "IP DSCP", kGigabitCopper, "c2 q=2");
     row("alnsdcmfbtuvjQpeoiwxY", "untrusted, nothing selected", kGigabitCopper, "q=0");
     // After a change in select-all mode, the gating of the selection.
     row("ALNsdcmFBtUvJQPeoiwxY", "select all, priority", kFourCopperOneFibre, "A q=0 p=6");
@@ -186,12 +187,9 @@ void TestPortRules::selectionNeverWritesTheRecord()
     QRandomGenerator random(4711);
     for (int model = 0; model < kCatalogueSize; ++model) {
         EditorState s = run(model);
-        for (int p = 0; p < s.config.portCount; ++p) {
-            PortConfig &port = s.config.ports[p];
+        for (PortConfig &port : s.config.ports) {
             port.speed = quint8(random.bounded(1, 4));
-            port.autoNeg = quint8(random.bounded(2));
             port.allowedPoEClasses = classesFromText(QString::number(random.bounded(5)));
-            port.allowedPoEOverride = quint16(random.bounded(14));
             port.poeAdminState = quint8(random.bounded(2));
         }
         const SwitchConfig before = s.config;
