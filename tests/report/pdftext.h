@@ -23,12 +23,11 @@ inline QList<QStringList> pdfPageLines(const QString &path)
     QList<QStringList> pages;
     const QString text = runPoppler(QStringLiteral("pdftotext"), {"-layout", path, "-"});
     for (const QString &page : text.split(QLatin1Char('\f'))) {
-        QStringList lines;
+        pages << QStringList();
         for (const QString &line : page.split(QLatin1Char('\n'))) {
             if (!line.trimmed().isEmpty())
-                lines << line.simplified();
+                pages.last() << line.simplified();
         }
-        pages << lines;
     }
     pages.removeLast(); // after the last page's form feed
     return pages;
