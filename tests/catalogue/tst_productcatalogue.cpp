@@ -66,7 +66,6 @@ void TestProductCatalogue::configIdLookup()
         QCOMPARE(rowCountWithConfigId(configId), expected.second);
     }
     QCOMPARE(int(catalogueRow(kCatalogueSize).portCount), 0);
-    QVERIFY(articleNumber(-1).isEmpty());
 }
 
 void TestProductCatalogue::portRectanglesFitThePicture()
@@ -77,11 +76,9 @@ void TestProductCatalogue::portRectanglesFitThePicture()
         const ProductRecord &row = catalogueRow(index);
         for (int i = 0; i < row.portCount; ++i) {
             const QRect r = row.portRect[i];
-            const QByteArray where = QByteArray::number(index) + " port " + QByteArray::number(i);
-            QVERIFY2(QRect(0, 0, 212, 300).contains(r) && r.width() >= 16 && r.height() >= 16,
-                     where);
+            QVERIFY(QRect(0, 0, 212, 300).contains(r) && r.width() >= 16 && r.height() >= 16);
             for (int j = 0; j < i; ++j)
-                QVERIFY2(!r.intersects(row.portRect[j]), where);
+                QVERIFY2(!r.intersects(row.portRect[j]), qPrintable(row.modelName));
         }
     }
 }

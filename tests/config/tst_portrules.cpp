@@ -95,7 +95,7 @@ private slots:
     void autoNegotiationSpeedRule();
     void classesTyping_data();
     void classesTyping();
-    void classesTexts();
+    void cellTexts();
     void userLimitOnlyWithAllClasses();
     void tableEdits_data();
     void tableEdits();
@@ -306,7 +306,7 @@ void TestPortRules::classesTyping()
     QCOMPARE(classesOf(s, 5), QStringLiteral("0,1,2,3,4"));
 }
 
-void TestPortRules::classesTexts()
+void TestPortRules::cellTexts()
 {
     // The panel lists the classes sorted, the table as stored; entries 5..7
     // never count.
@@ -317,6 +317,11 @@ void TestPortRules::classesTexts()
              (std::array<quint8, 8> {0, 0, 0, 2, 0xFF, 0xFF, 0xFF, 0xFF}));
     QVERIFY(allClassesAllowed({4, 3, 2, 1, 0, 0xFF, 0xFF, 0xFF}));
     QVERIFY(!allClassesAllowed({0, 1, 2, 3, 3, 4, 0xFF, 0xFF}));
+    // A model without PoE shows no user limit, whatever the record holds.
+    SwitchConfig fast = defaultConfiguration(0);
+    fast.ports[0].allowedPoEOverride = 5;
+    QCOMPARE(portCellValue(fast, 0, AllowedPoEOverride)->toString(), QStringLiteral("-"));
+    QCOMPARE(portCellValue(fast, 0, AdminState)->toString(), QStringLiteral("On"));
 }
 
 void TestPortRules::userLimitOnlyWithAllClasses()
