@@ -10,46 +10,20 @@
 #include "config/porttablemodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
 
 #include <memory>
 
-// The offscreen platform says so whenever a combo box pops up; it is not
-// what the tests are about. The test library installs its handler for each
-// test, so the filter is put in front of it again for every window.
-inline QtMessageHandler &forwardedMessageHandler()
-{
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-
-inline void dropOffscreenNotices(QtMsgType type, const QMessageLogContext &context,
-                                 const QString &message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (QtMessageHandler forward = forwardedMessageHandler())
-        forward(type, context, message);
-}
-
-inline void quietOffscreenNotices()
-{
-    const QtMessageHandler previous = qInstallMessageHandler(dropOffscreenNotices);
-    if (previous != dropOffscreenNotices)
-        forwardedMessageHandler() = previous;
-}
-
 class WindowDriver
 {
 public:
     WindowDriver()
-        : window((quietOffscreenNotices(), std::make_unique<MainWindow>()))
+        : window(std::make_unique<MainWindow>())
     {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -64,19 +38,26 @@ public:
         return widget;
     }
     QComboBox *combo(const char *name) const { return find<QComboBox>(name); }
+    // The action of a menu entry.
+    QAction *action(const QString &text) const
+    {
+        for (QAction *a : window->findChildren<QAction *>()) {
+            if (a->text() == text && !a->associatedWidgets().isEmpty())
+                return a;
+        }
+        qFatal("no action %s", qPrintable(text));
+    }
+    QString text(const char *lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
 
     const SwitchConfig &config() const { return window->state().config; }
-    const PortConfig &port(int index) const { return config().ports[index]; }
 
     // Picks a model in "Device Type" with the keyboard, as a user would.
     void selectModel(int row)
     {
         QComboBox *models = combo("comboBox_productSelection");
         models->setFocus();
-        while (models->currentIndex() < row)
-            QTest::keyClick(models, Qt::Key_Down);
-        while (models->currentIndex() > row)
-            QTest::keyClick(models, Qt::Key_Up);
+        while (models->currentIndex() != row)
+            QTest::keyClick(models, models->currentIndex() < row ? Qt::Key_Down : Qt::Key_Up);
     }
 
     clickQlabel *portLabel(int index) const { return window->portLabels()->label(index); }
@@ -84,17 +65,12 @@ public:
     {
         QTest::mouseClick(portLabel(index), Qt::LeftButton, modifiers);
     }
-    void ctrlClickPort(int index) { clickPort(index, Qt::ControlModifier); }
-    bool isSelected(int index) const
-    {
-        return portLabel(index)->styleSheet() ==
-            QLatin1String("background-color : transparent;border: 2px solid red");
-    }
+    // The ports as their labels show them: 'x' for a red border.
     QString selection() const
     {
         QString marks;
         for (int i = 0; i < config().portCount; ++i)
-            marks += isSelected(i) ? QLatin1Char('x') : QLatin1Char('.');
+            marks += portLabel(i)->styleSheet() == PortLabels::selectedLabelStyle ? 'x' : '.';
         return marks;
     }
 
@@ -103,7 +79,6 @@ public:
         QRadioButton *button = find<QRadioButton>(name);
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
-    bool radioChecked(const char *name) const { return find<QRadioButton>(name)->isChecked(); }
 
     // Picks an item of an open combo box popup, so the pick counts as the
     // user's even when the item is the one shown already.
@@ -113,11 +88,9 @@ public:
         if (!box->isEnabled())
             return false;
         box->showPopup();
-        QAbstractItemView *list = box->view();
-        list->setCurrentIndex(box->model()->index(item, 0));
-        QTest::keyClick(list, Qt::Key_Return);
-        if (box->view()->isVisible())
-            box->hidePopup();
+        box->view()->setCurrentIndex(box->model()->index(item, 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        box->hidePopup();
         return box->currentIndex() == item;
     }
     bool pick(const char *name, const QString &text)
@@ -125,42 +98,39 @@ public:
         return pick(name, combo(name)->findText(text));
     }
 
-    // Replaces the text of a line edit by typing, key by key.
-    void type(const char *name, const QString &text)
+    // Types over the text of a line edit, key by key; the edit's validator
+    // sees each key. (keyClicks() takes ASCII only.)
+    QString type(const char *name, const QString &text)
     {
         QLineEdit *edit = find<QLineEdit>(name);
         edit->setFocus();
-        QTest::keyClicks(edit, text);
+        edit->selectAll();
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), {});
+        return edit->text();
     }
 
     QTableView *table() const { return find<QTableView>("tableView_portSettings"); }
     PortTableModel *cells() const { return window->portSettingsModel(); }
     QString cell(int row, int column) const
     {
-        return cells()->index(row, column).data(Qt::DisplayRole).toString();
+        return cells()->index(row, column).data().toString();
     }
-    QRect cellRect(int row, int column) const
+    QPoint cellCentre(int row, int column) const
     {
-        QTableView *view = table();
-        view->scrollTo(cells()->index(row, column));
-        return view->visualRect(cells()->index(row, column));
-    }
-    void clickCell(int row, int column)
-    {
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellRect(row, column).center());
+        table()->scrollTo(cells()->index(row, column));
+        return table()->visualRect(cells()->index(row, column)).center();
     }
     // Clicks a cell and double-clicks it, which opens its editor.
     template<typename Editor> Editor *openEditor(int row, int column)
     {
-        clickCell(row, column);
-        QTableView *view = table();
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cellRect(row, column).center());
-        Editor *open = nullptr;
-        for (Editor *editor : view->viewport()->findChildren<Editor *>()) {
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+        for (Editor *editor : table()->viewport()->findChildren<Editor *>()) {
             if (editor->isVisible())
-                open = editor;
+                return editor;
         }
-        return open;
+        return nullptr;
     }
 
     std::unique_ptr<MainWindow> window;

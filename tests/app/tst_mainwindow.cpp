@@ -1,218 +1,402 @@
+// The window's wiring: what a user does reaches the editor, and what the
+// editor holds reaches the labels, the panel, the fields and the table; the
+// help commands reach the browser. The rules themselves are tested in the
+// core.
 #include "../windowdriver.h"
+#include "app/aboutdialog.h"
+#include "app/helpcommands.h"
+#include "app/prompts.h"
 #include "config/portcolumns.h"
+#include "config/textfields.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
-#include <QMenu>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace PortColumn;
+
+namespace {
+
+// Takes the URLs the program hands to the desktop's browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlCatcher()
+    {
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+const QString kSourceDir = QStringLiteral(MESTREL_SOURCE_DIR);
+const QStringList kPages {"HelpEn/Mestrel.html", "HelpEn/Editingportparameters.html",
+                          "HelpDe/Mestrel.html", "HelpDe/Editingportparameters.html",
+                          "HelpEn/Mestrel.html", "Licenses/licensetext.html"};
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void windowFrame();
-    void menus();
-    void startState();
-    void hiddenFieldsStayHidden();
-    void pickRunsHandlerOnceForTheShownItem();
+    void init() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::reset(); }
+    void clicksOnPortLabels_data();
+    void clicksOnPortLabels();
     void changesReachTheViews();
     void tableEditReachesThePanel();
-    void tableModelIsSound();
-    void newFileResetsButKeepsTheModel();
-    void exitClosesTheWindow();
+    void newAndModelChangeReset_data();
+    void newAndModelChangeReset();
+    void modelCapabilitiesReachTheWindow();
+    void qosDialogs_data();
+    void qosDialogs();
+    void helpPages_data();
+    void helpPages();
+    void menus();
 };
 
-void TestMainWindow::windowFrame()
+void TestMainWindow::clicksOnPortLabels_data()
 {
-    WindowDriver d;
-    QCOMPARE(d.window->windowHandle()->title(), QStringLiteral("Mestrel"));
-    QCOMPARE(d.combo("comboBox_productSelection")->count(), kCatalogueSize);
-    QVERIFY(!d.find<QLineEdit>("lineEdit_serialFix")->isEnabled());
-    QVERIFY(d.find<QWidget>("groupBox_productOutline")->isHidden());
-}
-
-void TestMainWindow::menus()
-{
-    WindowDriver d;
-    QStringList titles;
-    const QList<QAction *> barActions = d.window->menuBar()->actions();
-    for (QAction *a : barActions)
-        titles << a->text();
-    QCOMPARE(titles, (QStringList {"&File", "&Edit", "&Documentation", "&Tools", "&Help"}));
-
-    auto texts = [](QMenu *menu) {
-        QStringList list;
-        for (QAction *a : menu->actions())
-            list << a->text();
-        return list;
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<QString>("selection"); // after port 1, then this on port 3
+    const auto row = [](const char *name, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                        bool doubleClick, const char *selection) {
+        QTest::newRow(name) << int(button) << int(modifiers) << doubleClick << QString(selection);
     };
-    QCOMPARE(texts(barActions[0]->menu()),
-             (QStringList {"&New", "&Open", "&Save", "&SaveAs", "E&xit"}));
-    QCOMPARE(texts(barActions[1]->menu()), (QStringList {"&Undo", "&Redo"}));
-    QCOMPARE(texts(barActions[2]->menu()), (QStringList {"&Export"}));
-    QMenu *help = barActions[4]->menu();
-    QCOMPARE(texts(help), (QStringList {"&Language", "&Online Help", "Webs&ite", "&About"}));
-    QCOMPARE(texts(help->actions().first()->menu()), (QStringList {"&English", "&German"}));
+    row("click", Qt::LeftButton, Qt::NoModifier, false, "..x..");
+    row("ctrl adds", Qt::LeftButton, Qt::ControlModifier, false, "x.x..");
+    row("ctrl+shift is a click", Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, false,
+        "..x..");
+    row("right button", Qt::RightButton, Qt::NoModifier, false, "x....");
+    row("double click is one click", Qt::LeftButton, Qt::NoModifier, true, "..x..");
 }
 
-void TestMainWindow::startState()
+void TestMainWindow::clicksOnPortLabels()
 {
+    QFETCH(int, button);
+    QFETCH(int, modifiers);
+    QFETCH(bool, doubleClick);
     WindowDriver d;
-    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), 0);
-    QCOMPARE(int(d.config().configId), 16);
-    QCOMPARE(int(d.config().portCount), 5);
-    QCOMPARE(d.selection(), QStringLiteral("....."));
-    for (int i = 0; i < kMaxPorts; ++i)
-        QCOMPARE(d.portLabel(i)->isVisible(), i < 5);
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
-    QVERIFY(!d.radioChecked("radioButton_selectAll"));
-    QVERIFY(!d.find<QLabel>("label_productImage")->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(d.find<QLineEdit>("lineEdit_serialFix")->text(), QStringLiteral("613807101"));
-    QCOMPARE(d.window->state().serialPrefix, QStringLiteral("613807101-"));
-    // Nothing selected: the port widgets are off.
-    QVERIFY(!d.combo("comboBox_adminState")->isEnabled());
-    QVERIFY(!d.combo("comboBox_flowControl")->isEnabled());
-    QCOMPARE(d.cells()->rowCount(), 5);
-}
-
-void TestMainWindow::hiddenFieldsStayHidden()
-{
-    WindowDriver d;
-    const char *hidden[] = {"label_componentId", "lineEdit_componentId", "label_fileRelease",
-                            "lineEdit_fileRelease"};
-    auto check = [&] {
-        for (const char *name : hidden)
-            QVERIFY2(!d.find<QWidget>(name)->isVisible(), name);
-    };
-    check();
-    d.selectModel(17);
-    check();
-    d.window->newFile();
-    check();
-    d.clickRadio("radioButton_selectAll");
-    check();
-}
-
-void TestMainWindow::pickRunsHandlerOnceForTheShownItem()
-{
-    // Port 1 is shown; port 2 joins by Ctrl-click with flow control on.
-    // Picking "Off", the item already shown, must still write both ports.
-    WindowDriver d;
-    d.clickPort(1);
-    QVERIFY(d.pick("comboBox_flowControl", 1));
     d.clickPort(0);
-    d.ctrlClickPort(1);
-    QCOMPARE(d.selection(), QStringLiteral("xx..."));
-    QCOMPARE(d.combo("comboBox_flowControl")->currentIndex(), 0);
-    QCOMPARE(int(d.port(1).flowControl), 1);
-
-    QVERIFY(d.pick("comboBox_flowControl", 0));
-    QCOMPARE(int(d.port(1).flowControl), 0);
-    QCOMPARE(d.cell(1, 7), QStringLiteral("Off"));
-
-    // A pick that changes the item writes both as well.
-    QVERIFY(d.pick("comboBox_flowControl", 1));
-    QCOMPARE(int(d.port(0).flowControl), 1);
-    QCOMPARE(int(d.port(1).flowControl), 1);
-}
-
-void TestMainWindow::newFileResetsButKeepsTheModel()
-{
-    WindowDriver d;
-    d.selectModel(17);
-    d.type("lineEdit_contactName", QStringLiteral("Ann Smith"));
-    d.type("lineEdit_serialNumber", QStringLiteral("42"));
-    d.clickPort(3);
-    QVERIFY(d.pick("comboBox_autoNeg", 0));
-    QVERIFY(d.pick("comboBox_poeAdminState", 0));
-    QCOMPARE(int(d.port(3).poeAdminState), 0);
-
-    d.window->newFile();
-    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), 17);
-    QCOMPARE(int(d.config().configId), 101);
-    QCOMPARE(d.selection(), QStringLiteral("........"));
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
-    QCOMPARE(int(d.port(3).autoNeg), 1);
-    QCOMPARE(int(d.port(3).poeAdminState), 1);
-    QCOMPARE(d.cell(3, 2), QStringLiteral("On"));
-    QCOMPARE(d.cell(3, 16), QStringLiteral("On"));
-    QVERIFY(d.find<QLineEdit>("lineEdit_contactName")->text().isEmpty());
-    QCOMPARE(d.window->state().serialPrefix, QStringLiteral("613821001-"));
-    QCOMPARE(d.combo("comboBox_autoNeg")->currentIndex(), 1); // port 1 shown
+    const auto b = Qt::MouseButton(button);
+    const auto m = Qt::KeyboardModifiers(modifiers);
+    QWidget *label = d.portLabel(2);
+    QTest::mouseClick(label, b, m);
+    if (doubleClick) { // what the system delivers after the first click
+        QTest::mouseDClick(label, b, m);
+        QTest::mouseRelease(label, b, m);
+    }
+    QTEST(d.selection(), "selection");
 }
 
 void TestMainWindow::changesReachTheViews()
 {
-    // A click reaches the selection, a panel change the table and the labels.
+    // A click reaches the selection, a panel change the table and the labels;
+    // the table model stays sound through model changes.
     WindowDriver d;
+    QAbstractItemModelTester tester(d.cells(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     d.selectModel(13);
+    // The labels stay on their ports of the picture when the window grows.
+    QLabel *picture = d.find<QLabel>("label_productImage");
+    const auto offset = [&](int port) {
+        const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, picture->alignment(),
+                                                QSize(212, 300), picture->contentsRect());
+        return d.portLabel(port)->geometry().translated(-drawn.topLeft());
+    };
+    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
+    const QSize before = picture->size();
+    d.window->resize(1400, 1000);
+    QTRY_VERIFY(picture->size() != before);
+    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
+    d.clickPort(24);
+    QCOMPARE(d.selection().mid(23), QStringLiteral(".x."));
+
+    d.clickPort(6);
+    QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("-")); // no PoE here
+    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
     d.clickPort(4);
-    d.ctrlClickPort(6);
+    d.clickPort(6, Qt::ControlModifier);
     QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
-    QVERIFY(!d.radioChecked("radioButton_deselectAll"));
+    QVERIFY(!d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
+    // Picking the item the panel shows already (port 5's "Off") still counts.
+    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("Off")));
+    QCOMPARE(d.cell(6, FlowControl), QStringLiteral("Off"));
+    QSignalSpy redrawn(d.cells(), &QAbstractItemModel::dataChanged);
     QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
-    QCOMPARE(d.cell(4, PortColumn::Speed), QStringLiteral("100Mbps"));
-    QCOMPARE(d.cell(6, PortColumn::AutoNeg), QStringLiteral("Off"));
-    QCOMPARE(d.cell(5, PortColumn::AutoNeg), QStringLiteral("On"));
-    QVERIFY(d.combo("comboBox_speed")->isEnabled());
+    QCOMPARE(d.cell(4, Speed), QStringLiteral("100Mbps"));
+    QCOMPARE(d.cell(6, AutoNeg), QStringLiteral("Off"));
+    QCOMPARE(d.cell(5, AutoNeg), QStringLiteral("On"));
+    QVERIFY(std::any_of(redrawn.begin(), redrawn.end(), [](const QList<QVariant> &rows) {
+        return rows[0].toModelIndex().row() <= 6 && rows[1].toModelIndex().row() >= 6;
+    }));
+    QCOMPARE(d.combo("comboBox_duplexMode")->currentText(), QStringLiteral("FDX"));
+    QVERIFY(d.pick("comboBox_speed", QStringLiteral("10Mbps")));
+    QCOMPARE(d.cell(6, Speed), QStringLiteral("10Mbps"));
     d.clickRadio("radioButton_selectAll");
-    QVERIFY(d.isSelected(23) && !d.isSelected(24));
-    QVERIFY(d.radioChecked("radioButton_selectAll"));
+    QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
+    QVERIFY(d.find<QRadioButton>("radioButton_selectAll")->isChecked());
     QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On")); // port 24
+    d.clickRadio("radioButton_deselectAll");
+    QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
+    d.selectModel(0);
+    QCOMPARE(d.cells()->rowCount(), 5);
+    QCOMPARE(d.table()->columnWidth(Count - 1), 80);
 }
 
 void TestMainWindow::tableEditReachesThePanel()
 {
     WindowDriver d;
     d.selectModel(17);
-    auto *editor = d.openEditor<QLineEdit>(5, PortColumn::AllowedPoEClasses);
+    auto *editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
     QVERIFY(editor);
     QCOMPARE(editor->text(), QStringLiteral("0,1,2,3,4"));
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, QStringLiteral("13"));
     QCOMPARE(editor->text(), QStringLiteral("1,3"));
-    QCOMPARE(d.cell(5, PortColumn::AllowedPoEClasses), QStringLiteral("1,3"));
-    QCOMPARE(d.find<QLineEdit>("lineEdit_allowedPoEClasses")->text(), QStringLiteral("1,3"));
+    QCOMPARE(d.cell(5, AllowedPoEClasses), QStringLiteral("1,3"));
+    QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("1,3"));
     QCOMPARE(d.selection(), QStringLiteral(".....x.."));
+    // And back: the panel's field to the table.
+    QCOMPARE(d.type("lineEdit_allowedPoEClasses", QStringLiteral("01")), QStringLiteral("0,1"));
+    QCOMPARE(d.cell(5, AllowedPoEClasses), QStringLiteral("0,1"));
 
-    // An editor opens on the cell's value; a cell the panel would refuse
-    // opens none.
-    auto *mdi = d.openEditor<QComboBox>(1, PortColumn::MdiState);
-    QVERIFY(!mdi);
-    QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
-    mdi = d.openEditor<QComboBox>(1, PortColumn::AutoNeg);
-    QVERIFY(mdi);
-    QCOMPARE(mdi->currentText(), QStringLiteral("Off"));
-    QTest::keyClick(mdi, Qt::Key_Down);
-    QCOMPARE(d.cell(1, PortColumn::AutoNeg), QStringLiteral("On"));
-    QCOMPARE(d.cell(1, PortColumn::Speed), QStringLiteral("-"));
-    QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("On"));
+    // An editor opens on the cell's value, and its typing falls back to it;
+    // a cell the panel would refuse opens none.
+    editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
+    editor->setSelection(1, 1);
+    QTest::keyClick(editor, '2');
+    QCOMPARE(editor->text(), QStringLiteral("0,1"));
+    QVERIFY(!d.openEditor<QComboBox>(1, MdiState));
+    auto *autoNeg = d.openEditor<QComboBox>(1, AutoNeg);
+    QVERIFY(autoNeg);
+    QCOMPARE(autoNeg->currentText(), QStringLiteral("On"));
+    QTest::keyClick(autoNeg, Qt::Key_Up);
+    QCOMPARE(d.cell(1, AutoNeg), QStringLiteral("Off"));
+    QCOMPARE(d.cell(1, Speed), QStringLiteral("100Mbps"));
+    QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off"));
 }
 
-void TestMainWindow::tableModelIsSound()
+void TestMainWindow::newAndModelChangeReset_data()
 {
-    WindowDriver d;
-    QAbstractItemModelTester tester(d.cells(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-    d.selectModel(13);
-    d.clickPort(2);
-    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
-    d.selectModel(0);
-    QCOMPARE(d.cells()->rowCount(), 5);
-    QCOMPARE(d.cells()->columnCount(), PortColumn::Count);
-    QCOMPARE(d.table()->columnWidth(PortColumn::Count - 1), 80);
+    QTest::addColumn<bool>("newFile");
+    QTest::addColumn<int>("row"); // the model afterwards
+    QTest::newRow("New keeps the model") << true << 17;
+    QTest::newRow("another model") << false << 5;
 }
 
-void TestMainWindow::exitClosesTheWindow()
+void TestMainWindow::newAndModelChangeReset()
 {
+    QFETCH(bool, newFile);
+    QFETCH(int, row);
     WindowDriver d;
-    QVERIFY(d.window->isVisible());
+    d.selectModel(17);
+    // Typed text reaches the record as far as the field admits it.
+    QCOMPARE(d.type("lineEdit_contactName", QString("J") + QChar(0xF6) + "rg 2nd"), "Jrg nd");
+    QCOMPARE(readText(d.config().contactName), QStringLiteral("Jrg nd"));
+    QCOMPARE(d.type("lineEdit_serialNumber", QStringLiteral("12a3456789")), "123456789");
+    QCOMPARE(d.window->state().serialPrefix, articleNumber(17) + "-123456789");
+    QCOMPARE(d.type("lineEdit_agingTime", QStringLiteral("1048576")), "104857");
+    QCOMPARE(d.config().agingTime, 104857u);
+    d.clickPort(3);
+    QVERIFY(d.pick("comboBox_autoNeg", 0));
+    if (newFile)
+        d.action(QStringLiteral("&New"))->trigger();
+    else
+        d.selectModel(row);
+
+    QCOMPARE(d.combo("comboBox_productSelection")->currentIndex(), row);
+    const int ports = catalogueRow(row).portCount;
+    for (int i = 0; i < kMaxPorts; ++i)
+        QCOMPARE(d.portLabel(i)->isVisible(), i < ports);
+    QCOMPARE(d.selection(), QString(ports, QLatin1Char('.')));
+    QVERIFY(d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
+    QVERIFY(!d.combo("comboBox_flowControl")->isEnabled()); // nothing selected
+    QCOMPARE(d.cells()->rowCount(), ports);
+    QCOMPARE(d.cell(3, AutoNeg), QStringLiteral("On"));
+    QCOMPARE(d.combo("comboBox_autoNeg")->currentIndex(), 1); // port 1 shown
+    QCOMPARE(d.text("lineEdit_contactName"), QString());
+    QCOMPARE(d.text("lineEdit_serialNumber"), QString());
+    QCOMPARE(d.text("lineEdit_agingTime"), QStringLiteral("300"));
+    QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(row));
+    QVERIFY(!d.find("lineEdit_serialFix")->isEnabled());
+    for (const char *hidden : {"lineEdit_componentId", "label_fileRelease", "lineEdit_fileRelease"})
+        QVERIFY2(!d.find(hidden)->isVisible(), hidden);
+    QCOMPARE(d.window->state().serialPrefix, articleNumber(row) + QLatin1Char('-'));
+    // The changes before are one undo away: closing asks about them.
+    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Discard); });
     d.window->exit();
     QVERIFY(!d.window->isVisible());
+}
+
+void TestMainWindow::modelCapabilitiesReachTheWindow()
+{
+    WindowDriver d;
+    QVERIFY(d.pick("comboBox_psuAlarm1", QStringLiteral("Disable")));
+    QCOMPARE(int(d.config().psuAlarm1), 0);
+    QCOMPARE(int(d.config().psuAlarm2), 1);
+    QLabel *selectAll = d.find<QLabel>("label_selectAll");
+    QWidget *info = d.find("toolButton_allowedPoEOverride_info");
+    QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
+
+    d.selectModel(17); // PoE, no alarm contacts
+    QVERIFY(selectAll->text().contains(QLatin1String("PoE Ports")));
+    QVERIFY(info->isVisible() && info->isEnabled());
+    QVERIFY(!d.combo("comboBox_psuAlarm1")->isEnabled());
+    QVERIFY(!d.find("label_psuAlarm2")->isEnabled());
+
+    d.selectModel(16);
+    QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
+    QVERIFY(!info->isVisible());
+}
+
+void TestMainWindow::qosDialogs_data()
+{
+    QTest::addColumn<bool>("dot1p");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("802.1p OK") << true << true;
+    QTest::newRow("802.1p Cancel") << true << false;
+    QTest::newRow("DSCP OK") << false << true;
+}
+
+void TestMainWindow::qosDialogs()
+{
+    // The dialog opens on the record's table; OK writes it back with the
+    // user's change, Cancel writes nothing.
+    QFETCH(bool, dot1p);
+    QFETCH(bool, accept);
+    WindowDriver d;
+    SwitchConfig expected = d.config();
+    quint8 &entry = dot1p ? expected.dot1pTrafficClass[5] : expected.dscpTrafficClass[46];
+    const int chosen = (entry + 1) % 4;
+    if (accept)
+        entry = quint8(chosen);
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(dot1p ? "comboBox_tcVlan5" : "comboBox_tc46")
+            ->setCurrentIndex(chosen);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return dialog.result();
+    });
+    d.find<QPushButton>(dot1p ? "pushButton_qosPMapping" : "pushButton_qosDscpMapping")->click();
+    QVERIFY(d.config() == expected);
+    QCOMPARE(Prompts::unansweredDialogs(), 0);
+}
+
+void TestMainWindow::helpPages_data()
+{
+    QTest::addColumn<bool>("inWorkingFolder");
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::newRow("working folder first") << true << true;
+    QTest::newRow("started elsewhere") << false << true;
+    // Found nowhere: the working folder's path, as without the program's pages.
+    QTest::newRow("nowhere") << false << false;
+}
+
+void TestMainWindow::helpPages()
+{
+    QFETCH(bool, inWorkingFolder);
+    QFETCH(bool, inProgramFolder);
+    QTemporaryDir working;
+    for (const QString &page : kPages) {
+        if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
+            QFile(working.filePath(page)).open(QIODevice::WriteOnly);
+    }
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    WindowDriver d;
+    d.window->helpCommands().setDataFolders(
+        inProgramFolder ? QStringList {"/nonexistent", kSourceDir} : QStringList {});
+    d.selectModel(17); // the PoE model shows the "..." button
+    UrlCatcher browser;
+    Prompts::setDialogHandler([](QDialog &dialog) {
+        dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
+        [&] {
+            QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
+            QCOMPARE(dialog.windowFlags() &
+                         (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
+                     Qt::WindowCloseButtonHint);
+            QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Mestrel"));
+            QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(),
+                     QStringLiteral("Version 01.3.01"));
+            QCOMPARE(dialog.findChild<QPushButton *>("pushButton_licensetext")->text(),
+                     QStringLiteral("License \nInformation"));
+            dialog.show();
+            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        }();
+        return int(QDialog::Accepted);
+    });
+    auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
+
+    // The help page and the button's page in each language; choosing the
+    // checked language keeps it checked.
+    const auto language = [&](const char *chosen, bool german) {
+        d.action(chosen)->trigger();
+        d.action(chosen)->trigger();
+        QCOMPARE(d.action("&German")->isChecked(), german);
+        QCOMPARE(d.action("&English")->isChecked(), !german);
+    };
+    language("&English", false);
+    d.action("&Online Help")->trigger();
+    QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
+    language("&German", true);
+    d.action("&Online Help")->trigger();
+    QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
+    language("&English", false);
+    d.action("&Online Help")->trigger();
+    d.action("&About")->trigger();
+    QDir::setCurrent(started);
+    QList<QUrl> expected;
+    for (const QString &page : kPages) {
+        const bool fromProgram = inProgramFolder && !inWorkingFolder;
+        expected << QUrl::fromLocalFile((fromProgram ? kSourceDir : working.path()) + '/' + page);
+    }
+    QCOMPARE(browser.urls, expected);
+    for (const QUrl &url : qAsConst(browser.urls))
+        QVERIFY2(QFileInfo(url.toLocalFile()).isFile() == inProgramFolder,
+                 qPrintable(url.toString()));
+    d.action("Webs&ite")->trigger();
+    QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
+}
+
+void TestMainWindow::menus()
+{
+    // The menus of the description keep their items and order; Edit and
+    // Tools stand between them.
+    WindowDriver d;
+    QStringList menus;
+    for (QAction *menu : d.window->menuBar()->actions()) {
+        QStringList items;
+        for (QAction *item : menu->menu()->actions())
+            items << item->text();
+        menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
+    }
+    QCOMPARE(menus,
+             (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
+                           "&Documentation:&Export",
+                           "&Tools:&Compare with File…,&Apply File to Current Model…",
+                           "&Help:&Language,&Online Help,Webs&ite,&About"}));
 }
 
 QTEST_MAIN(TestMainWindow)

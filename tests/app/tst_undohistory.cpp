@@ -271,7 +271,7 @@ void TestUndoHistory::undoInTheWindowRestoresTheViews()
     QCOMPARE(d.find<QLineEdit>("lineEdit_contactName")->text(), QStringLiteral("Ann"));
     QCOMPARE(d.selection(), QStringLiteral("....."));
     QVERIFY(!d.portLabel(5)->isVisible());
-    QVERIFY(d.radioChecked("radioButton_deselectAll"));
+    QVERIFY(d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
     QVERIFY(!d.combo("comboBox_flowControl")->isEnabled());
 
     redo->trigger();

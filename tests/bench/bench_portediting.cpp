@@ -39,7 +39,6 @@ private slots:
 
 void BenchPortEditing::windowShown()
 {
-    quietOffscreenNotices();
     std::unique_ptr<MainWindow> window;
     Bench::measure(
         "Main window constructed and shown", 150, [&] { window.reset(); },

@@ -10,73 +10,71 @@ using namespace PortColumn;
 
 namespace {
 
-// Runs user steps on a fresh state of catalogue row `model`: "c3" clicks
-// port 3, "k3" Ctrl-clicks it, "t3" clicks table row 3 (ports 1-based),
-// "A" Select All, "D" Deselect All, "u" sets the trust mode to untrusted.
+// The panel's widgets by letter, in column order.
+const QString kColumnLetters = QStringLiteral("alnsdcmfbtuvjqpeoiwx");
+
+// Runs user steps: "c3" clicks port 3, "k3" Ctrl-clicks it, "t3" clicks
+// table row 3 (ports 1-based), "A" is Select All, "D" Deselect All, and
+// "n=0" sets the panel widget of column letter n to 0 ("w=1,3" types the
+// classes).
+void apply(EditorState &s, const QString &steps)
+{
+    using Step = void (*)(EditorState &, int);
+    const Step clicks[] = {clickPort, controlClickPort, selectSinglePort,
+                           [](EditorState &s, int) { selectAllPorts(s); },
+                           [](EditorState &s, int) { deselectAllPorts(s); }};
+    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int column = kColumnLetters.indexOf(step.at(0));
+        if (step.mid(1, 1) != QLatin1String("="))
+            clicks[QStringLiteral("cktAD").indexOf(step.at(0))](s, step.mid(1).toInt() - 1);
+        else if (column == AllowedPoEClasses)
+            editClasses(s, step.mid(2));
+        else
+            editPort(s, column, step.mid(2).toInt());
+    }
+}
+
 EditorState run(int model, const QString &steps = QString())
 {
     EditorState s;
     selectModel(s, model);
-    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int port = step.mid(1).toInt() - 1;
-        switch (step.at(0).toLatin1()) {
-        case 'c':
-            clickPort(s, port);
-            break;
-        case 'k':
-            controlClickPort(s, port);
-            break;
-        case 't':
-            selectSinglePort(s, port);
-            break;
-        case 'A':
-            selectAllPorts(s);
-            break;
-        case 'D':
-            deselectAllPorts(s);
-            break;
-        case 'u':
-            editTrustMode(s, 0);
-            break;
-        }
-    }
+    apply(s, steps);
     return s;
+}
+
+// One mark per port of the model: 'x' where `marked` holds.
+template<typename Marked> QString marks(const EditorState &s, Marked marked)
+{
+    QString text;
+    for (int p = 0; p < s.config.portCount; ++p)
+        text += marked(p) ? QLatin1Char('x') : QLatin1Char('.');
+    return text;
 }
 
 QString selection(const EditorState &s)
 {
-    QString marks;
-    for (int p = 0; p < s.config.portCount; ++p)
-        marks += s.selection.contains(p) ? QLatin1Char('x') : QLatin1Char('.');
-    return marks;
+    return marks(s, [&](int p) { return s.selection.contains(p); });
 }
 
-// The editable widgets as letters in column order, then the power-supply
-// alarms; upper case where the widget is editable.
+// The editable widgets as their letters, upper case where the widget is
+// editable, then the power-supply alarms.
 QString gating(const EditorState &s)
 {
-    const char letters[] = "alnsdcmfbtuvjqpeoiwx";
     QString shown;
-    for (int column = 0; column < Count; ++column) {
-        const QChar letter = QLatin1Char(letters[column]);
-        shown += s.gating.isEditable(column) ? letter.toUpper() : letter;
-    }
+    for (int column = 0; column < Count; ++column)
+        shown += s.gating.isEditable(column) ? kColumnLetters.at(column).toUpper()
+                                             : kColumnLetters.at(column);
     return shown + (s.gating.psuAlarms ? QLatin1Char('Y') : QLatin1Char('y'));
 }
 
-std::array<quint8, 8> classes(std::initializer_list<int> list)
+// The classes a port allows, as the table shows them.
+QString classesOf(const EditorState &s, int port)
 {
-    std::array<quint8, 8> result;
-    result.fill(kNoPoEClass);
-    int i = 0;
-    for (int c : list)
-        result[i++] = quint8(c);
-    return result;
+    return storedClassesText(s.config.ports[port].allowedPoEClasses);
 }
 
 constexpr int kFourCopperOneFibre = 5;
 constexpr int kGigabitCopper = 3;
-constexpr int kTwentySixPorts = 13;
 constexpr int kPoEModel = 17;
 
 } // namespace
@@ -86,10 +84,8 @@ class TestPortRules : public QObject
     Q_OBJECT
 
 private slots:
-    void gatingByPortKind_data();
-    void gatingByPortKind();
-    void dependentGating_data();
-    void dependentGating();
+    void gating_data();
+    void gating();
     void selectionTransitions_data();
     void selectionTransitions();
     void selectionNeverWritesTheRecord();
@@ -97,134 +93,91 @@ private slots:
     void editsReachTheTargetPorts();
     void autoNegotiationSpeedRule_data();
     void autoNegotiationSpeedRule();
-    void trustModeWritesEveryPort();
     void classesTyping_data();
     void classesTyping();
+    void cellTexts();
     void userLimitOnlyWithAllClasses();
     void tableEdits_data();
     void tableEdits();
-    void tableEditReachesItsRowOnly();
-    void gatingAfterSelectAllEditIsTheSelections();
     void classesTypingStartsFromTheShownPort();
     void portOneOfThePoEModelHasNoClasses();
 };
 
-void TestPortRules::gatingByPortKind_data()
+void TestPortRules::gating_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
-    //                                                             alnsdcmfbtuvjqpeoiwx
-    QTest::newRow("nothing selected") << 0 << ""
-                                      << "alnsdcmfbtuvjQpeoiwxY";
-    QTest::newRow("fast copper") << 0 << "c1"
-                                 << "ALNsdcmFBtUvJQpeoiwxY";
-    QTest::newRow("gigabit copper: EEE") << kGigabitCopper << "c3"
-                                         << "ALNsdcmFBtUvJQpEoiwxY";
-    QTest::newRow("fast fibre") << kFourCopperOneFibre << "c5"
-                                << "ALnsDcmFBtUvJQpeoiwxY";
-    QTest::newRow("gigabit fibre") << 15 << "c5"
-                                   << "ALnsDcmFBtUvJQpeoiwxY";
-    QTest::newRow("fibre, no jumbo") << 8 << "c8"
-                                     << "ALnsDcmFBtUvjQpeoiwxY";
-    QTest::newRow("no alarms") << 16 << "c1"
-                               << "AlNsdcmFBtUvJQpeoiwxy";
-    QTest::newRow("PoE port") << kPoEModel << "c4"
-                              << "AlNsdcmFBtUvJQpeOIWXy";
-    QTest::newRow("PoE model, port 1") << kPoEModel << "c1"
-                                       << "AlNsdcmFBtUvJQpeoiwxy";
-    QTest::newRow("deselected after fibre") << kFourCopperOneFibre << "c5 c5"
-                                            << "alnsdcmfbtuvjQpeoiwxY";
-    QTest::newRow("deselected after copper") << kFourCopperOneFibre << "c1 c1"
-                                             << "alNsdcmfbtuvjQpeoiwxY";
-    QTest::newRow("ctrl-click copper while fibre is shown") << kFourCopperOneFibre << "c5 c5 k2"
-                                                            << "ALNsdcmFBtUvJQpeoiwxY";
-    QTest::newRow("select all") << kFourCopperOneFibre << "A"
-                                << "ALNsdcmFBtUvJQpeoiwxY";
+    const auto row = [](const char *expected, const char *name, int model, const char *steps) {
+        QTest::newRow(name) << model << QString(steps) << QString(expected);
+    };
+    //   alnsdcmfbtuvjqpeoiwx
+    row("alnsdcmfbtuvjQpeoiwxY", "nothing selected", 0, "");
+    row("ALNsdcmFBtUvJQpeoiwxY", "fast copper", 0, "c1");
+    row("ALNsdcmFBtUvJQpEoiwxY", "gigabit copper: EEE", kGigabitCopper, "c3");
+    row("ALnsDcmFBtUvJQpeoiwxY", "fast fibre", kFourCopperOneFibre, "c5");
+    row("ALnsDcmFBtUvJQpeoiwxY", "gigabit fibre", 15, "c5");
+    row("ALnsDcmFBtUvjQpeoiwxY", "fibre, no jumbo", 8, "c8");
+    row("AlNsdcmFBtUvJQpeoiwxy", "no alarms", 16, "c1");
+    row("AlNsdcmFBtUvJQpeOIWXy", "PoE port", kPoEModel, "c4");
+    row("AlNsdcmFBtUvJQpeOiwxy", "PoE off", kPoEModel, "c4 o=0");
+    row("AlNsdcmFBtUvJQpeOIWxy", "fewer classes", kPoEModel, "c4 w=0,1,2");
+    row("AlNsdcmFBtUvJQpeoiwxy", "PoE model, port 1", kPoEModel, "c1");
+    row("alnsdcmfbtuvjQpeoiwxY", "deselected after fibre", kFourCopperOneFibre, "c5 c5");
+    row("alNsdcmfbtuvjQpeoiwxY", "deselected after copper", kFourCopperOneFibre, "c1 c1");
+    row("ALNsdcmFBtUvJQpeoiwxY", "ctrl-click copper, fibre shown", kFourCopperOneFibre, "c5 c5 k2");
+    row("ALNsdcmFBtUvJQpeoiwxY", "select all", kFourCopperOneFibre, "A");
+    // What one parameter does to the others, on gigabit copper port 2.
+    row("ALNSDCmFBtUvJQpeoiwxY", "auto negotiation off", kGigabitCopper, "c2 n=0");
+    row("ALNSDCMFBtUvJQpeoiwxY", "then auto crossing off", kGigabitCopper, "c2 n=0 c=0");
+    row("ALNsdcmFBtUvJQpEoiwxY", "auto crossing off", kGigabitCopper, "c2 c=0");
+    row("ALNsdcmFBTUvJQpEoiwxY", "broadcast on", kGigabitCopper, "c2 b=1");
+    row("ALNsdcmFBtUVJQpEoiwxY", "multicast on", kGigabitCopper, "c2 u=1");
+    row("ALNsdcmFBtUvJQPEoiwxY", "untrusted", kGigabitCopper, "c2 q=0");
+    row("ALNsdcmFBtUvJQpEoiwxY", "untrusted, then 802.1p", kGigabitCopper, "c2 q=0 q=1");
+    row("ALNsdcmFBtUvJQpEoiwxY", "IP DSCP", kGigabitCopper, "c2 q=2");
+    row("alnsdcmfbtuvjQpeoiwxY", "untrusted, nothing selected", kGigabitCopper, "q=0");
+    // After a change in select-all mode, the gating of the selection.
+    row("ALNsdcmFBtUvJQPeoiwxY", "select all, priority", kFourCopperOneFibre, "A q=0 p=6");
 }
 
-void TestPortRules::gatingByPortKind()
+void TestPortRules::gating()
 {
     QFETCH(int, model);
     QFETCH(QString, steps);
-    QTEST(gating(run(model, steps)), "expected");
-}
-
-void TestPortRules::dependentGating_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("expected");
-    // Gigabit copper port 2 shown alone, trust mode "trustDot1p".
-    //                                                             alnsdcmfbtuvjqpeoiwx
-    QTest::newRow("auto negotiation off") << int(AutoNeg) << 0 << "ALNSDCmFBtUvJQpeoiwxY";
-    QTest::newRow("auto crossing off") << int(AutoCrossing) << 0 << "ALNsdcmFBtUvJQpEoiwxY";
-    QTest::newRow("broadcast on") << int(BroadcastStormProtection) << 1 << "ALNsdcmFBTUvJQpEoiwxY";
-    QTest::newRow("multicast on") << int(MulticastStormProtection) << 1 << "ALNsdcmFBtUVJQpEoiwxY";
-    QTest::newRow("untrusted") << int(QosTrustMode) << 0 << "ALNsdcmFBtUvJQPEoiwxY";
-}
-
-void TestPortRules::dependentGating()
-{
-    QFETCH(int, column);
-    QFETCH(int, value);
-    EditorState s = run(kGigabitCopper, QStringLiteral("c2"));
-    editPort(s, column, value);
-    QTEST(gating(s), "expected");
-    if (column == AutoNeg) {
-        // Without auto crossing MDI comes back; with auto negotiation EEE does.
-        editPort(s, AutoCrossing, 0);
-        QVERIFY(s.gating.isEditable(MdiState));
-        QVERIFY(!s.gating.isEditable(Eee));
-    }
+    QTEST(::gating(run(model, steps)), "expected");
 }
 
 void TestPortRules::selectionTransitions_data()
 {
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("selection");
-    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("selection"); // then 'A' in select-all mode
     QTest::addColumn<int>("shown"); // 1-based
-    QTest::newRow("click") << "c3"
-                           << "..x.." << false << 3;
-    QTest::newRow("click twice") << "c3 c3"
-                                 << "....." << false << 3;
-    QTest::newRow("click another") << "c3 c2"
-                                   << ".x..." << false << 2;
-    QTest::newRow("ctrl adds, panel stays") << "c1 k3"
-                                            << "x.x.." << false << 1;
-    QTest::newRow("ctrl removes") << "c1 k3 k1"
-                                  << "..x.." << false << 1;
-    QTest::newRow("ctrl the only port") << "c3 k3"
-                                        << "....." << false << 3;
-    QTest::newRow("ctrl fibre refused") << "c1 k5"
-                                        << "x...." << false << 1;
-    QTest::newRow("ctrl copper onto fibre refused") << "c5 k2"
-                                                    << "....x" << false << 5;
-    QTest::newRow("ctrl from nothing") << "k2"
-                                       << ".x..." << false << 1;
-    QTest::newRow("ctrl completes the copper ports") << "k1 k2 k3 k4"
-                                                     << "xxxx." << true << 1;
-    QTest::newRow("select all") << "A"
-                                << "xxxx." << true << 4;
-    QTest::newRow("select all, click narrows") << "A c2"
-                                               << ".x..." << false << 2;
-    QTest::newRow("select all, ctrl removes") << "A k2"
-                                              << "x.xx." << false << 4;
-    QTest::newRow("deselect all") << "c1 k2 D"
-                                  << "....." << false << 1;
-    QTest::newRow("table row") << "c1 k2 t5"
-                               << "....x" << false << 5;
-    QTest::newRow("hidden port") << "c1 c7"
-                                 << "x...." << false << 1;
+    const auto row = [](const char *steps, const char *selection, int shown) {
+        QTest::newRow(steps) << QString(steps) << QString(selection) << shown;
+    };
+    // Four copper ports and a fibre port.
+    row("c3", "..x..", 3); // a click selects and shows
+    row("c3 c3", ".....", 3); // a second click deselects
+    row("c1 k3", "x.x..", 1); // Ctrl adds, the panel stays
+    row("c1 k3 k1", "..x..", 1);
+    row("c3 k3", ".....", 3);
+    row("c1 k5", "x....", 1); // fibre does not join copper
+    row("c5 k2", "....x", 5); // nor copper fibre
+    row("k2", ".x...", 1);
+    row("k1 k2 k3 k4", "xxxx.A", 1); // all copper ports: select-all mode
+    row("A", "xxxx.A", 4);
+    row("A c2", ".x...", 2); // a click narrows select-all mode
+    row("A k2", "x.xx.", 4);
+    row("c1 k2 t5", "....x", 5); // a table row
+    row("c1 c7", "x....", 1); // no such port
 }
 
 void TestPortRules::selectionTransitions()
 {
     QFETCH(QString, steps);
     const EditorState s = run(kFourCopperOneFibre, steps);
-    QTEST(selection(s), "selection");
-    QTEST(s.selection.selectAllMode, "selectAll");
+    QTEST(selection(s) + (s.selection.selectAllMode ? "A" : ""), "selection");
     QTEST(s.panel.shownPort + 1, "shown");
 }
 
@@ -234,34 +187,15 @@ void TestPortRules::selectionNeverWritesTheRecord()
     QRandomGenerator random(4711);
     for (int model = 0; model < kCatalogueSize; ++model) {
         EditorState s = run(model);
-        for (int p = 0; p < s.config.portCount; ++p) {
-            PortConfig &port = s.config.ports[p];
+        for (PortConfig &port : s.config.ports) {
             port.speed = quint8(random.bounded(1, 4));
-            port.autoNeg = quint8(random.bounded(2));
-            port.allowedPoEClasses = classes({random.bounded(5)});
-            port.allowedPoEOverride = quint16(random.bounded(14));
+            port.allowedPoEClasses = classesFromText(QString::number(random.bounded(5)));
             port.poeAdminState = quint8(random.bounded(2));
         }
         const SwitchConfig before = s.config;
         for (int step = 0; step < 200; ++step) {
-            const int port = random.bounded(s.config.portCount + 1);
-            switch (random.bounded(5)) {
-            case 0:
-                clickPort(s, port);
-                break;
-            case 1:
-                controlClickPort(s, port);
-                break;
-            case 2:
-                selectSinglePort(s, port);
-                break;
-            case 3:
-                selectAllPorts(s);
-                break;
-            default:
-                deselectAllPorts(s);
-                break;
-            }
+            const int port = random.bounded(s.config.portCount + 1) + 1;
+            apply(s, QLatin1Char("cktAD"[random.bounded(5)]) + QString::number(port));
             QVERIFY2(s.config == before, qPrintable(QStringLiteral("model %1").arg(model)));
         }
     }
@@ -274,20 +208,20 @@ void TestPortRules::editsReachTheTargetPorts_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("written"); // ports whose field took the value
-    QTest::newRow("selected ports") << 0 << "c2 k4" << int(FlowControl) << 1 << ".x.x.";
-    QTest::newRow("threshold needs its protection")
-        << 0 << "c2" << int(BroadcastStormThreshold) << 42 << ".....";
-    QTest::newRow("nothing selected") << 0 << "" << int(AdminState) << 0 << ".....";
-    QTest::newRow("select all: copper ports")
-        << kFourCopperOneFibre << "A" << int(AlarmLink) << 1 << "xxxx.";
-    QTest::newRow("select all: port priority everywhere")
-        << kFourCopperOneFibre << "u A" << int(PortPriority) << 5 << "xxxxx";
-    QTest::newRow("ctrl-completed copper ports are select-all")
-        << kFourCopperOneFibre << "k1 k2 k3 k4" << int(FlowControl) << 1 << "xxxx.";
-    QTest::newRow("PoE in select-all mode skips port 1")
-        << kPoEModel << "A" << int(PoePriority) << 3 << ".xxxxxxx";
-    QTest::newRow("fibre takes no auto negotiation")
-        << kFourCopperOneFibre << "c5" << int(AutoNeg) << 0 << ".....";
+    const auto row = [](const char *written, const char *name, int model, const char *steps,
+                        int column, int value) {
+        QTest::newRow(name) << model << QString(steps) << column << value << QString(written);
+    };
+    row(".x.x.", "selected ports", 0, "c2 k4", FlowControl, 1);
+    row(".....", "threshold needs its protection", 0, "c2", BroadcastStormThreshold, 42);
+    row(".....", "nothing selected", 0, "", AdminState, 0);
+    row("xxxx.", "select all: copper ports", kFourCopperOneFibre, "A", AlarmLink, 1);
+    row("xxxxx", "select all: port priority everywhere", kFourCopperOneFibre, "q=0 A", PortPriority,
+        5);
+    row("xxxxxxxxx", "trust mode on every port", 8, "c2", QosTrustMode, 2);
+    row("xxxx.", "ctrl-completed select-all", kFourCopperOneFibre, "k1 k2 k3 k4", FlowControl, 1);
+    row(".xxxxxxx", "PoE select-all skips port 1", kPoEModel, "A", PoePriority, 3);
+    row(".....", "fibre takes no auto negotiation", kFourCopperOneFibre, "c5", AutoNeg, 0);
 }
 
 void TestPortRules::editsReachTheTargetPorts()
@@ -296,208 +230,184 @@ void TestPortRules::editsReachTheTargetPorts()
     QFETCH(QString, steps);
     QFETCH(int, column);
     QFETCH(int, value);
-    QFETCH(QString, written);
     EditorState s = run(model, steps);
     const SwitchConfig before = s.config;
     const PortSet changed = editPort(s, column, value);
-    QString marks;
-    for (int p = 0; p < s.config.portCount; ++p) {
-        const bool took = portFieldValue(s.config.ports[p], column) == value &&
-            portFieldValue(before.ports[p], column) != value;
-        marks += took ? QLatin1Char('x') : QLatin1Char('.');
-    }
-    QCOMPARE(marks, written);
-    for (int p = 0; p < s.config.portCount; ++p) {
-        if (written.at(p) == QLatin1Char('x'))
-            QVERIFY((changed >> p) & 1u);
-    }
+    QTEST(marks(s,
+                [&](int p) {
+                    return portFieldValue(s.config.ports[p], column) == value &&
+                        portFieldValue(before.ports[p], column) != value;
+                }),
+          "written");
+    // The edit reports the ports it changed, so that the views redraw them.
+    QCOMPARE(marks(s, [&](int p) { return (changed >> p) & 1u; }),
+             marks(s, [&](int p) { return s.config.ports[p] != before.ports[p]; }));
 }
 
 void TestPortRules::autoNegotiationSpeedRule_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("autoNeg");
-    QTest::addColumn<QString>("speedsBefore"); // ports 1-5, "-" = 3
-    QTest::addColumn<QString>("speedsAfter");
-    QTest::newRow("off keeps 10") << "c1 k2 k3" << 0 << "1 2 3 3 3"
-                                  << "1 2 2 3 3";
-    QTest::newRow("off in select-all mode: 100") << "A" << 0 << "1 2 3 1 3"
-                                                 << "2 2 2 2 3";
-    QTest::newRow("on negotiates") << "c1 k3" << 1 << "1 2 1 3 3"
-                                   << "3 2 3 3 3";
+    QTest::addColumn<QString>("speeds"); // ports 1-5 before and after, 3 = "-"
+    QTest::newRow("off keeps 10") << "c1 k2 k3" << 0 << "12333 12233";
+    QTest::newRow("off in select-all mode: 100") << "A" << 0 << "12313 22223";
+    QTest::newRow("on negotiates") << "c1 k3" << 1 << "12133 32333";
 }
 
 void TestPortRules::autoNegotiationSpeedRule()
 {
     QFETCH(QString, steps);
     QFETCH(int, autoNeg);
-    QFETCH(QString, speedsBefore);
+    QFETCH(QString, speeds);
     EditorState s = run(kFourCopperOneFibre, steps);
-    const QStringList before = speedsBefore.split(QLatin1Char(' '));
     for (int p = 0; p < 5; ++p)
-        s.config.ports[p].speed = quint8(before.at(p).toInt());
+        s.config.ports[p].speed = quint8(speeds.at(p).digitValue());
     editPort(s, AutoNeg, autoNeg);
-    QStringList after;
+    QString after;
     for (int p = 0; p < 5; ++p)
-        after << QString::number(s.config.ports[p].speed);
-    QTEST(after.join(QLatin1Char(' ')), "speedsAfter");
+        after += QString::number(s.config.ports[p].speed);
+    QCOMPARE(after, speeds.mid(6));
     // The panel shows the speed the rule left.
     QCOMPARE(s.gating.isEditable(Speed), autoNeg == 0);
 }
 
-void TestPortRules::trustModeWritesEveryPort()
-{
-    EditorState s = run(8); // six copper ports, three fibre ports, nothing selected
-    editTrustMode(s, 2);
-    for (int p = 0; p < 9; ++p)
-        QCOMPARE(int(s.config.ports[p].portQosTrustMode), 2);
-    QCOMPARE(int(s.config.qosTrustMode), 2);
-    QVERIFY(!s.gating.isEditable(PortPriority)); // no port to give a priority
-    clickPort(s, 2);
-    editTrustMode(s, 0);
-    QVERIFY(s.gating.isEditable(PortPriority));
-    editTrustMode(s, 1);
-    QVERIFY(!s.gating.isEditable(PortPriority));
-}
-
 void TestPortRules::classesTyping_data()
 {
-    QTest::addColumn<QStringList>("typed"); // successive texts of the field
-    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("typed"); // successive texts of the field, then
+    QTest::addColumn<QString>("shown"); // what it shows after each
     QTest::addColumn<QString>("stored");
-    QTest::newRow("digits become a list")
-        << QStringList {"0", "00", "01"} << QStringList {"0", "0", "0,1"} << "0,1";
-    QTest::newRow("pasted digits fall back")
-        << QStringList {"42", "123"} << QStringList {"4,2", "4,2"} << "4,2";
-    QTest::newRow("cleared at once keeps the classes")
-        << QStringList {"1,3", ""} << QStringList {"1,3", ""} << "1,3";
-    QTest::newRow("deleting stores each shorter list")
-        << QStringList {"0,1", "0,", "0"} << QStringList {"0,1", "0", "0"} << "0";
+    const auto row = [](const char *typed, const char *shown, const char *stored) {
+        QTest::newRow(typed) << QString(typed) << QString(shown) << QString(stored);
+    };
+    row("3", "3", "3");
+    row("0|01", "0|0,1", "0,1"); // a digit after a digit gets a comma
+    row("0|00", "0|0", "0"); // a class listed twice
+    row("0,1|0,12", "0,1|0,1,2", "0,1,2");
+    row("0,1|0,11", "0,1|0,1", "0,1");
+    row("0|0,|0,1|0,1,", "0|0|0,1|0,1", "0,1"); // commas go where digits belong
+    row(",", "", "0,1,2,3,4");
+    row("0,4|123", "0,4|0,4", "0,4"); // pasted digits fall back
+    row("0|0,5", "0|0", "0");
+    row("4,2,0", "4,2,0", "4,2,0");
+    row("0,1,2,3,4|0,1,2,3,4,", "0,1,2,3,4|0,1,2,3,4", "0,1,2,3,4");
+    row("1,3|", "1,3|", "1,3"); // cleared at once: the classes stay
+    row("0,1|0,|0", "0,1|0|0", "0"); // deleting stores each shorter list
 }
 
 void TestPortRules::classesTyping()
 {
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, typed);
     EditorState s = run(kPoEModel, QStringLiteral("c5"));
-    QStringList seen;
-    for (const QString &text : typed)
-        seen << editClasses(s, text).shownText;
-    QCOMPARE(seen, shown);
-    QTEST(storedClassesText(s.config.ports[4].allowedPoEClasses), "stored");
-    QCOMPARE(s.config.ports[5].allowedPoEClasses, classes({0, 1, 2, 3, 4}));
+    QStringList shown;
+    for (const QString &text : typed.split('|'))
+        shown << editClasses(s, text).shownText;
+    QTEST(shown.join('|'), "shown");
+    QTEST(classesOf(s, 4), "stored");
+    QCOMPARE(classesOf(s, 5), QStringLiteral("0,1,2,3,4"));
+}
+
+void TestPortRules::cellTexts()
+{
+    // The panel lists the classes sorted, the table as stored; entries 5..7
+    // never count.
+    const std::array<quint8, 8> odd = {3, 1, 3, 0xFF, 0xFF, 2, 2, 2};
+    QCOMPARE(sortedClassesText(odd), QStringLiteral("1,3"));
+    QCOMPARE(storedClassesText(odd), QStringLiteral("3,1,3"));
+    QCOMPARE(classesFromText(QStringLiteral("0,,x,2")),
+             (std::array<quint8, 8> {0, 0, 0, 2, 0xFF, 0xFF, 0xFF, 0xFF}));
+    QVERIFY(allClassesAllowed({4, 3, 2, 1, 0, 0xFF, 0xFF, 0xFF}));
+    QVERIFY(!allClassesAllowed({0, 1, 2, 3, 3, 4, 0xFF, 0xFF}));
+    // A model without PoE shows no user limit, whatever the record holds.
+    SwitchConfig fast = defaultConfiguration(0);
+    fast.ports[0].allowedPoEOverride = 5;
+    QCOMPARE(portCellValue(fast, 0, AllowedPoEOverride)->toString(), QStringLiteral("-"));
+    QCOMPARE(portCellValue(fast, 0, AdminState)->toString(), QStringLiteral("On"));
 }
 
 void TestPortRules::userLimitOnlyWithAllClasses()
 {
-    EditorState s = run(kPoEModel, QStringLiteral("c3"));
-    QVERIFY(s.gating.isEditable(AllowedPoEOverride));
-    editPort(s, AllowedPoEOverride, 7);
+    EditorState s = run(kPoEModel, QStringLiteral("c3 x=7"));
     QCOMPARE(int(s.config.ports[2].allowedPoEOverride), 7);
-
-    // Fewer classes: the limit goes at once.
-    editClasses(s, QStringLiteral("0,1,2"));
-    QVERIFY(!s.gating.isEditable(AllowedPoEOverride));
+    apply(s, QStringLiteral("w=0,1,2")); // fewer classes: the limit goes at once
     QCOMPARE(int(s.config.ports[2].allowedPoEOverride), 0);
-
-    // All five typed in another order: the field does not read "0,1,2,3,4".
-    editClasses(s, QStringLiteral("4,3,2,1,0"));
+    // All five in another order: the field does not read "0,1,2,3,4" until
+    // the port is shown again, sorted.
+    apply(s, QStringLiteral("w=4,3,2,1,0"));
     QVERIFY(!s.gating.isEditable(AllowedPoEOverride));
-    clickPort(s, 3);
-    clickPort(s, 2); // shown again, sorted
+    apply(s, QStringLiteral("c4 c3"));
     QCOMPARE(s.panel.classesText, QStringLiteral("0,1,2,3,4"));
     QVERIFY(s.gating.isEditable(AllowedPoEOverride));
-
-    // PoE off: its parameters go, the information line stays.
-    editPort(s, PoeAdminState, 0);
-    QVERIFY(!s.gating.isEditable(PoePriority));
-    QVERIFY(!s.gating.isEditable(AllowedPoEClasses));
-    QVERIFY(!s.gating.isEditable(AllowedPoEOverride));
+    apply(s, QStringLiteral("o=0")); // PoE off: the information line stays
     QVERIFY(s.gating.poeLimitInfo);
 }
 
 void TestPortRules::tableEdits_data()
 {
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("cellAfter"); // the same cell as the record holds it
-    QTest::newRow("speed while auto negotiating") << 1 << int(Speed) << "10Mbps" << false << "-";
-    QTest::newRow("auto negotiation off") << 1 << int(AutoNeg) << "Off" << true << "Off";
-    QTest::newRow("MDI by text") << 1 << int(MdiState) << "MDI" << false << "MDIX";
-    QTest::newRow("threshold while protection is off")
-        << 2 << int(BroadcastStormThreshold) << "40" << false << "100";
-    QTest::newRow("trust mode only in the panel")
-        << 0 << int(QosTrustMode) << "untrusted" << false << "trustDot1p";
-    QTest::newRow("classes") << 5 << int(AllowedPoEClasses) << "1,3" << true << "1,3";
-    QTest::newRow("user limit") << 5 << int(AllowedPoEOverride) << "9" << true << "9";
-    QTest::newRow("unknown text") << 5 << int(PoePriority) << "Highest" << false << "Low";
+    const auto row = [](const char *name, int row, int column, const char *text, bool accepted,
+                        const char *cellAfter, int model = kPoEModel, const char *steps = "") {
+        QTest::newRow(name) << model << QString(steps) << row << column << QString(text) << accepted
+                            << QString(cellAfter);
+    };
+    row("speed while auto negotiating", 1, Speed, "10Mbps", false, "-");
+    row("auto negotiation off", 1, AutoNeg, "Off", true, "Off");
+    row("MDI by text", 1, MdiState, "MDI", false, "MDIX");
+    row("threshold while protection is off", 2, BroadcastStormThreshold, "40", false, "100");
+    row("trust mode only in the panel", 0, QosTrustMode, "untrusted", false, "trustDot1p");
+    row("classes", 5, AllowedPoEClasses, "1,3", true, "1,3");
+    row("user limit", 5, AllowedPoEOverride, "9", true, "9", kPoEModel, "c6 x=4 D");
+    row("no user limit", 5, AllowedPoEOverride, "-", true, "-", kPoEModel, "c6 x=4 D");
+    row("unknown text", 5, PoePriority, "Highest", false, "Low");
+    // A row edit reaches its own row, whatever was selected before.
+    row("row 4 after row 4 and port 2", 3, FlowControl, "On", true, "On", 0, "t4 k2");
+    row("row 2 of ports 2 and 4", 1, FlowControl, "On", true, "On", 0, "c2 k4");
 }
 
 void TestPortRules::tableEdits()
 {
+    QFETCH(int, model);
+    QFETCH(QString, steps);
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, text);
-    EditorState s = run(kPoEModel);
+    EditorState s = run(model, steps);
+    const SwitchConfig before = s.config;
     QTEST(editTableCell(s, row, column, text), "accepted");
     QTEST(portCellValue(s.config, row, column)->toString(), "cellAfter");
-    QCOMPARE(selection(s), QString(8, QLatin1Char('.')).replace(row, 1, QLatin1Char('x')));
+    QCOMPARE(selection(s), marks(s, [&](int p) { return p == row; }));
+    QCOMPARE(marks(s, [&](int p) { return s.config.ports[p] != before.ports[p]; }),
+             marks(s, [&](int p) { return p == row && s.config.ports[p] != before.ports[p]; }));
     if (column == AutoNeg) {
         QCOMPARE(int(s.config.ports[row].speed), 2);
         QCOMPARE(s.panel.values.autoNeg, quint8(0)); // the panel follows
     }
 }
 
-void TestPortRules::tableEditReachesItsRowOnly()
-{
-    // Row 4 clicked, port 2 added with Ctrl, then row 4 edited.
-    EditorState s = run(0, QStringLiteral("t4 k2"));
-    QVERIFY(editTableCell(s, 3, FlowControl, QStringLiteral("On")));
-    QCOMPARE(int(s.config.ports[3].flowControl), 1);
-    QCOMPARE(int(s.config.ports[1].flowControl), 0);
-    QCOMPARE(selection(s), QStringLiteral("...x."));
-    // The edited row selected but not the highest: still applied to it.
-    s = run(0, QStringLiteral("c2 k4"));
-    QVERIFY(editTableCell(s, 1, FlowControl, QStringLiteral("On")));
-    QCOMPARE(int(s.config.ports[1].flowControl), 1);
-    QCOMPARE(int(s.config.ports[3].flowControl), 0);
-    QCOMPARE(selection(s), QStringLiteral(".x..."));
-}
-
-void TestPortRules::gatingAfterSelectAllEditIsTheSelections()
-{
-    EditorState s = run(kFourCopperOneFibre, QStringLiteral("A"));
-    editTrustMode(s, 0);
-    QVERIFY(editPort(s, PortPriority, 6));
-    for (int p = 0; p < 5; ++p)
-        QCOMPARE(int(s.config.ports[p].portPriority), 6); // fibre port included
-    QCOMPARE(gating(s), QStringLiteral("ALNsdcmFBtUvJQPeoiwxY")); // the copper ports'
-}
-
 void TestPortRules::classesTypingStartsFromTheShownPort()
 {
-    EditorState s = run(kPoEModel, QStringLiteral("c4"));
-    editClasses(s, QStringLiteral("1,3"));
-    clickPort(s, 2);
-    editClasses(s, QStringLiteral("4,2"));
-    clickPort(s, 2); // deselected
-    clickPort(s, 3);
-    editClasses(s, QStringLiteral("1,33")); // a repeated class falls back
-    QCOMPARE(s.config.ports[3].allowedPoEClasses, classes({1, 3}));
-    QCOMPARE(s.config.ports[2].allowedPoEClasses, classes({4, 2}));
+    // Port 4 "1,3", port 3 "4,2", port 3 deselected, then a class typed
+    // twice on port 4 falls back to port 4's list.
+    const EditorState s = run(kPoEModel, QStringLiteral("c4 w=1,3 c3 w=4,2 c3 c4 w=1,33"));
+    QCOMPARE(classesOf(s, 3), QStringLiteral("1,3"));
+    QCOMPARE(classesOf(s, 2), QStringLiteral("4,2"));
 }
 
 void TestPortRules::portOneOfThePoEModelHasNoClasses()
 {
+    // The same after a model change and after "New", not only once shown.
     EditorState s = run(kPoEModel);
-    QCOMPARE(s.config.ports[0].allowedPoEClasses, classes({}));
+    QCOMPARE(classesOf(s, 0), QString());
     QCOMPARE(int(s.config.ports[0].poeAdminState), 0);
-    QCOMPARE(s.config.ports[1].allowedPoEClasses, classes({0, 1, 2, 3, 4}));
+    QCOMPARE(classesOf(s, 1), QStringLiteral("0,1,2,3,4"));
     const SwitchConfig afterModelChange = s.config;
-    clickPort(s, 0);
-    QCOMPARE(s.gating.classesPlaceholder, true);
+    apply(s, QStringLiteral("c1"));
+    QVERIFY(s.gating.classesPlaceholder);
     resetConfiguration(s);
     QVERIFY(s.config == afterModelChange);
 }

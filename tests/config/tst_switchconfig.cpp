@@ -1,181 +1,137 @@
 #include "catalogue/productcatalogue.h"
-#include "config/switchconfig.h"
+#include "config/textfields.h"
 
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 
-void selectRow(SwitchConfig &config, int index)
+// Bytes written with "_" for a zero byte.
+QByteArray bytes(const char *pattern)
 {
-    setModelIdentity(config, catalogueRow(index));
+    return QByteArray(pattern).replace('_', '\0');
 }
 
-// A record with every byte of it scribbled over.
-SwitchConfig scribbled()
+std::array<char, 8> releaseBytes(const QByteArray &pattern)
 {
-    SwitchConfig config;
-    config.contactName.fill('c');
-    config.location.fill('l');
-    config.componentId.fill('i');
-    config.fileRelease.fill('9');
-    config.psuAlarm1 = config.psuAlarm2 = 0;
-    config.agingTime = 12345;
-    config.qosTrustMode = 2;
-    config.trafficClassScheme = {0, 0, 0, 0};
-    config.dot1pTrafficClass.fill(3);
-    config.dscpTrafficClass.fill(2);
-    for (PortConfig &p : config.ports) {
-        p.flowControl = p.jumboFrames = p.eee = p.alarmLink = 1;
-        p.adminState = p.autoNeg = p.autoCrossing = 0;
-        p.speed = 1;
-        p.duplexMode = 1;
-        p.mdiState = 1;
-        p.broadcastStormProtection = p.multicastStormProtection = 1;
-        p.broadcastStormThreshold = p.multicastStormThreshold = 7;
-        p.portQosTrustMode = 2;
-        p.poeAdminState = 1;
-        p.poePriority = 3;
-        p.allowedPoEClasses.fill(2);
-        p.vlanId = 99;
-        p.portPriority = 6;
-        p.allowedPoEOverride = 13;
-    }
-    return config;
+    std::array<char, 8> result {};
+    std::memcpy(result.data(), pattern.constData(), std::min<size_t>(8, pattern.size()));
+    return result;
 }
 
 } // namespace
 
+// The record's reset and how the text fields and the aging time are stored
+// in it. The default values are checked in the default files of the writer.
 class TestSwitchConfig : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startsAllZero();
-    void resetRefillsEveryPort_data();
-    void resetRefillsEveryPort();
-    void resetGlobals();
-    void resetKeepsIdentityAndScheme();
-    void resetLeavesPortsBeyondTheModel();
-    void resetWithoutPorts();
+    void resetRefillsEverything_data();
+    void resetRefillsEverything();
+    void storeText_data();
+    void storeText();
+    void fileRelease_data();
+    void fileRelease();
+    void agingTime_data();
+    void agingTime();
 };
 
-void TestSwitchConfig::startsAllZero()
-{
-    const SwitchConfig config;
-    QCOMPARE(int(config.portCount), 0);
-    QCOMPARE(config.agingTime, 0u);
-    QCOMPARE(int(config.ports[31].allowedPoEClasses[7]), 0);
-}
-
-void TestSwitchConfig::resetRefillsEveryPort_data()
+void TestSwitchConfig::resetRefillsEverything_data()
 {
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("poeStates"); // poeAdminState of ports 1..portCount
-
-    QTest::newRow("fast copper, no PoE") << 0 << "00000";
-    QTest::newRow("26 ports, no PoE") << 13 << QString(26, QLatin1Char('0'));
-    QTest::newRow("8 ports, no alarms") << 16 << "00000000";
-    QTest::newRow("PoE model: port 1 off") << 17 << "01111111";
+    QTest::newRow("5 ports") << 0;
+    QTest::newRow("PoE") << 17;
 }
 
-void TestSwitchConfig::resetRefillsEveryPort()
+void TestSwitchConfig::resetRefillsEverything()
 {
+    // Every byte scribbled over: the reset leaves what a fresh record of the
+    // model holds, but for the scheme a loaded file may have set.
     QFETCH(int, row);
-    QFETCH(QString, poeStates);
-    SwitchConfig config = scribbled();
-    selectRow(config, row);
+    SwitchConfig config;
+    std::memset(static_cast<void *>(&config), 0x5A, sizeof config);
+    setModelIdentity(config, catalogueRow(row));
     resetToDefaults(config);
-
-    const std::array<quint8, 8> allClasses = {0, 1, 2, 3, 4, 0xFF, 0xFF, 0xFF};
-    const std::array<quint8, 8> noClasses = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    QString states;
-    for (int i = 0; i < config.portCount; ++i) {
-        const PortConfig &p = config.ports[i];
-        QCOMPARE(int(p.flowControl), 0);
-        QCOMPARE(int(p.adminState), 1);
-        QCOMPARE(int(p.jumboFrames), 0);
-        QCOMPARE(int(p.broadcastStormProtection), 0);
-        QCOMPARE(int(p.broadcastStormThreshold), 100);
-        QCOMPARE(int(p.multicastStormProtection), 0);
-        QCOMPARE(int(p.multicastStormThreshold), 100);
-        QCOMPARE(int(p.portQosTrustMode), 1);
-        QCOMPARE(int(p.alarmLink), 0);
-        QCOMPARE(int(p.autoNeg), 1);
-        QCOMPARE(int(p.speed), 3);
-        QCOMPARE(int(p.duplexMode), 2);
-        QCOMPARE(int(p.autoCrossing), 1);
-        QCOMPARE(int(p.mdiState), 0);
-        QCOMPARE(int(p.eee), 0);
-        QCOMPARE(int(p.poePriority), 1);
-        // Port 1 of the PoE model has no PoE and so no class.
-        QCOMPARE(p.allowedPoEClasses,
-                 poeStates.at(i) == QLatin1Char('0') && config.hasPoE() ? noClasses : allClasses);
-        QCOMPARE(int(p.vlanId), 1);
-        QCOMPARE(int(p.portPriority), 0);
-        QCOMPARE(int(p.allowedPoEOverride), 0);
-        states += QString::number(p.poeAdminState);
-    }
-    QCOMPARE(states, poeStates);
+    SwitchConfig expected = defaultConfiguration(row);
+    expected.trafficClassScheme = config.trafficClassScheme;
+    for (int p = expected.portCount; p < kMaxPorts; ++p)
+        expected.ports[p] = config.ports[p]; // ports the model lacks are never used
+    QVERIFY(config == expected);
+    QCOMPARE(int(config.trafficClassScheme[2]), 0x5A);
+    QCOMPARE(int(config.ports[1].poeAdminState), int(config.hasPoE())); // on where there is PoE
 }
 
-void TestSwitchConfig::resetGlobals()
+void TestSwitchConfig::storeText_data()
 {
-    SwitchConfig config = scribbled();
-    selectRow(config, 0);
-    resetToDefaults(config);
-
-    QCOMPARE(config.contactName, (std::array<char, 100> {}));
-    QCOMPARE(config.location, (std::array<char, 100> {}));
-    QCOMPARE(config.componentId, (std::array<char, 9> {}));
-    QCOMPARE(config.fileRelease, (std::array<char, 8> {}));
-    QCOMPARE(int(config.psuAlarm1), 1);
-    QCOMPARE(int(config.psuAlarm2), 1);
-    QCOMPARE(config.agingTime, 300u);
-    QCOMPARE(int(config.qosTrustMode), 1);
-    const std::array<quint8, 8> dot1p = {1, 0, 0, 1, 2, 2, 3, 3};
-    QCOMPARE(config.dot1pTrafficClass, dot1p);
-
-    const std::pair<int, int> dscp[] = {{0, 1},  {7, 1},  {8, 0},  {23, 0}, {24, 1},
-                                        {31, 1}, {32, 2}, {47, 2}, {48, 3}, {63, 3}};
-    for (const auto &[value, trafficClass] : dscp)
-        QCOMPARE(int(config.dscpTrafficClass[value]), trafficClass);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("stored"); // in a buffer of nine bytes
+    QTest::addColumn<QString>("readBack");
+    const auto row = [](const char *name, const QString &text, const char *stored,
+                        const QString &readBack) {
+        QTest::newRow(name) << text << bytes(stored) << readBack;
+    };
+    row("short text", "Anna", "Anna_____", "Anna");
+    row("code 256 stored as zero", QString("A") + QChar(0x100) + "B", "A_B______", "A");
+    row("code 255 kept as one byte", QString(QChar(0xFF)), "\xff________",
+        QString::fromLocal8Bit("\xff"));
+    row("nine characters fill the buffer", "AB12CD34E", "AB12CD34E", "AB12CD34E");
+    row("longer text is cut", "ABCDEFGHIJK", "ABCDEFGHI", "ABCDEFGHI");
 }
 
-void TestSwitchConfig::resetKeepsIdentityAndScheme()
+void TestSwitchConfig::storeText()
 {
-    SwitchConfig config = scribbled();
-    selectRow(config, 17);
-    config.trafficClassScheme = {0, 0, 0, 0};
-    config.trafficClassScheme[2] = 5; // whatever a file left there stays
-    resetToDefaults(config);
-    QCOMPARE(int(config.trafficClassScheme[2]), 5);
-    QCOMPARE(int(config.configId), 101);
-    QCOMPARE(int(config.portKindMask), 0x0E);
-    QCOMPARE(int(config.portCount), 8);
+    QFETCH(QString, text);
+    // Old content and a guard byte past the end: the store clears the whole
+    // buffer and nothing beyond it; a full buffer is read without a zero.
+    QByteArray buffer(10, 'x');
+    ::storeText(buffer.data(), 9, text);
+    QTEST(buffer.left(9), "stored");
+    QCOMPARE(buffer.at(9), 'x');
+    QTEST(readText(buffer.constData(), 9), "readBack");
 }
 
-void TestSwitchConfig::resetLeavesPortsBeyondTheModel()
+void TestSwitchConfig::fileRelease_data()
 {
-    // From 26 ports to 5: ports 6..32 keep what they held but are not used.
-    SwitchConfig config = scribbled();
-    selectRow(config, 13);
-    resetToDefaults(config);
-    config.ports[10].flowControl = 1;
-    selectRow(config, 0);
-    resetToDefaults(config);
-    QCOMPARE(int(config.ports[4].speed), 3);
-    QCOMPARE(int(config.ports[10].flowControl), 1);
-    QCOMPARE(int(config.ports[26].speed), 1);
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("shown");
+    const QByteArray full = bytes("12345___");
+    QTest::newRow("typed") << bytes("________") << "12.3.45" << full << "12.3.45";
+    QTest::newRow("first group shortened") << full << "1.3.45" << bytes("1_345___") << "1.3.45";
+    QTest::newRow("missing groups keep their bytes") << full << "12" << full << "12.3.45";
+    QTest::newRow("empty third group") << full << "12.3." << bytes("123_____") << "12.3";
+    QTest::newRow("group too long") << full << "12.34.5" << bytes("12_5____") << "12.5";
+    QTest::newRow("bytes 5 to 7 kept")
+        << bytes("_____abc") << "9.8.76" << bytes("9_876abc") << "9.8.76";
 }
 
-void TestSwitchConfig::resetWithoutPorts()
+void TestSwitchConfig::fileRelease()
 {
-    // No model yet: the globals are reset, the ports and the trust mode not.
-    SwitchConfig config = scribbled();
-    resetToDefaults(config);
-    QCOMPARE(config.agingTime, 300u);
-    QCOMPARE(int(config.qosTrustMode), 2);
-    QCOMPARE(int(config.ports[0].speed), 1);
+    QFETCH(QByteArray, before);
+    QFETCH(QString, text);
+    std::array<char, 8> release = releaseBytes(before);
+    applyFileReleaseEdit(release, text);
+    QTEST(QByteArray(release.data(), 8), "after");
+    QTEST(fileReleaseText(release), "shown");
+}
+
+void TestSwitchConfig::agingTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quint32>("seconds");
+    QTest::newRow("one above the maximum") << "1048576" << 1048575u;
+    QTest::newRow("beyond 64 bits") << "123456789012345678901234567890" << 1048575u;
+    QTest::newRow("not a number") << "12a" << 0u;
+}
+
+void TestSwitchConfig::agingTime()
+{
+    QFETCH(QString, text);
+    QTEST(agingTimeFromText(text), "seconds");
 }
 
 QTEST_GUILESS_MAIN(TestSwitchConfig)

@@ -1,6 +1,8 @@
+// Save, Save As, Save to USB, Open and the report's Export in the window,
+// every dialog answered through the prompts seam.
+#include "../report/pdftext.h"
 #include "../windowdriver.h"
 #include "app/prompts.h"
-#include "config/textfields.h"
 #include "file/configwriter.h"
 #include "file/dialogconfigid.h"
 #include "file/dialogerrorlog.h"
@@ -29,12 +31,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-QString desktopPath(const QString &name)
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') +
-        name;
-}
-
 // Answers every dialog the window asks and remembers what it was shown.
 struct Answers
 {
@@ -42,46 +38,37 @@ struct Answers
     QStringList modelChoices; // the choices of the configuration-ID dialog
     int checkedChoice = -1;
     int choose = 0; // the choice to click before OK
-    QList<QStringList> logRows; // the error log's table
+    QStringList logRows; // the error log's table, "|" after each cell
     QByteArray logFile; // "errorLog.txt" while the error log shows
     bool busyDuringDialog = false;
 
     int answer(QDialog &dialog)
     {
         busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr;
-        if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
+        if (auto *box = qobject_cast<QMessageBox *>(&dialog))
             messages << box->windowTitle() + QStringLiteral(": ") + box->text();
-            return QMessageBox::Ok;
+        if (qobject_cast<DialogConfigID *>(&dialog)) {
+            dialog.show();
+            modelChoices.clear();
+            const QList<QRadioButton *> buttons = dialog.findChildren<QRadioButton *>();
+            for (int i = 0; i < buttons.size(); ++i) {
+                if (buttons[i]->isVisible())
+                    modelChoices << buttons[i]->text();
+                if (buttons[i]->isChecked())
+                    checkedChoice = i;
+            }
+            QTest::mouseClick(buttons[choose], Qt::LeftButton);
         }
-        if (auto *chooser = qobject_cast<DialogConfigID *>(&dialog))
-            return chooseModel(*chooser);
         if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
             logFile = contents(QStringLiteral("errorLog.txt"));
             const QAbstractItemModel *table = log->findChild<QTableView *>()->model();
             for (int r = 0; r < table->rowCount(); ++r) {
-                QStringList row;
+                logRows << QString();
                 for (int c = 0; c < table->columnCount(); ++c)
-                    row << table->index(r, c).data().toString();
-                logRows << row;
+                    logRows.last() += table->index(r, c).data().toString() + '|';
             }
         }
         return QDialog::Accepted;
-    }
-
-    int chooseModel(DialogConfigID &chooser)
-    {
-        chooser.show();
-        modelChoices.clear();
-        const QList<QRadioButton *> buttons = chooser.findChildren<QRadioButton *>();
-        for (int i = 0; i < buttons.size(); ++i) {
-            if (buttons[i]->isVisible())
-                modelChoices << buttons[i]->text();
-            if (buttons[i]->isChecked())
-                checkedChoice = i;
-        }
-        QTest::mouseClick(buttons[choose], Qt::LeftButton);
-        chooser.accept();
-        return chooser.result();
     }
 };
 
@@ -103,10 +90,17 @@ private slots:
     void loadThatCannotGoAheadChangesNothing();
     void modelChoiceStartsFreshAtEachLoad();
     void refusedLinesAreLoggedOnce();
+    void exportWritesTheChosenPdf_data();
+    void exportWritesTheChosenPdf();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
     QString path(const QString &name) const { return m_folder->filePath(name); }
+    void open(const QString &name)
+    {
+        Prompts::queueFileNames({name.isEmpty() ? name : path(name)});
+        d->window->open();
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<WindowDriver> d;
@@ -137,12 +131,9 @@ void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "mine"
-                                  << "mine.csv";
-    QTest::newRow("upper case") << "mine.CSV"
-                                << "mine.CSV.csv";
-    QTest::newRow(".csv inside") << "mine.csv.bak"
-                                 << "mine.csv.bak";
+    QTest::newRow("no extension") << "mine" << QString("mine.csv");
+    QTest::newRow("upper case") << "mine.CSV" << QString("mine.CSV.csv");
+    QTest::newRow(".csv inside") << "mine.csv.bak" << QString("mine.csv.bak");
 }
 
 void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing()
@@ -151,18 +142,19 @@ void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing()
     QFETCH(QString, written);
     Prompts::queueFileNames({path(chosen)});
     d->window->saveAs();
-    const Prompts::FileRequest request = Prompts::lastFileRequest();
-    QCOMPARE(request.caption, QStringLiteral("Save As"));
-    QCOMPARE(request.startPath, desktopPath("switch_config_16.csv"));
-    QCOMPARE(request.filter, QStringLiteral("Comma Separated Values (*.csv)"));
+    QCOMPARE(Prompts::lastFileRequest().startPath,
+             QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
+                 "/switch_config_16.csv");
     QCOMPARE(contents(path(written)), configFileBytes(d->config(), {}, QDate::currentDate()));
     QCOMPARE(files().currentFileName(), path(chosen));
 
-    // Save writes the remembered name again, without asking.
+    // Save writes the remembered name again, without asking; New forgets it.
     d->clickPort(1);
     QVERIFY(d->pick("comboBox_flowControl", 1));
     d->window->save();
     QVERIFY(contents(path(written)).contains("port.flow-control,2,1\n"));
+    d->window->newFile();
+    QVERIFY(files().currentFileName().isEmpty());
 }
 
 void TestFileCommands::allPortsDisabledRefusesSaveAsOnly()
@@ -176,7 +168,6 @@ void TestFileCommands::allPortsDisabledRefusesSaveAsOnly()
 
     Prompts::queueFileNames({path("usb")});
     d->window->saveToUsb();
-    QCOMPARE(Prompts::lastFileRequest().caption, QStringLiteral("Save to USB"));
     QCOMPARE(Prompts::lastFileRequest().startPath, QStringLiteral("switch_config_16.csv"));
     QVERIFY(contents(path("usb.csv")).contains("port.admin-state,5,0\n"));
 
@@ -222,19 +213,15 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
 void TestFileCommands::savedFileLoadsBackUnchanged()
 {
     // Open starts on the desktop until a file was saved or opened.
-    Prompts::queueFileNames({QString()}); // cancelled
-    d->window->open();
-    const Prompts::FileRequest request = Prompts::lastFileRequest();
-    QCOMPARE(request.caption, QStringLiteral("Open File"));
-    QCOMPARE(request.startPath, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-    QCOMPARE(request.filter,
-             QStringLiteral("CSV Files (*.csv);;Text files (*.txt);; All files (*.*)"));
+    open(QString()); // cancelled
+    QCOMPARE(Prompts::lastFileRequest().startPath,
+             QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 
     d->selectModel(17);
     d->type("lineEdit_contactName", QStringLiteral("Ann Smith"));
     d->type("lineEdit_location", QStringLiteral("Hall 3"));
     QVERIFY(d->pick("comboBox_qosTrustMode", 0)); // untrusted
-    d->clickPort(0); // no PoE: its classes are emptied
+    d->clickPort(0); // no PoE, no classes
     QVERIFY(d->pick("comboBox_autoNeg", 0));
     d->clickPort(2);
     QVERIFY(d->pick("comboBox_portpriority", 5));
@@ -244,20 +231,16 @@ void TestFileCommands::savedFileLoadsBackUnchanged()
     QVERIFY(contents(path("mine.csv")).contains("port.poe.allowed-classes,1,\n"));
 
     d->window->newFile();
-    QVERIFY(d->config() != saved);
-    Prompts::queueFileNames({path("mine.csv")});
-    d->window->open();
+    d->type("lineEdit_serialNumber", QStringLiteral("42"));
+    open("mine.csv");
     QCOMPARE(Prompts::lastFileRequest().startPath, m_folder->path());
     QVERIFY(d->config() == saved);
     QVERIFY(m_answers.logRows.isEmpty());
-    QVERIFY(!d->window->state().loadHadErrors);
     QCOMPARE(files().currentFileName(), path("mine.csv"));
-    QCOMPARE(d->find<QLineEdit>("lineEdit_contactName")->text(), QStringLiteral("Ann Smith"));
-    QCOMPARE(d->find<QLineEdit>("lineEdit_location")->text(), QStringLiteral("Hall 3"));
+    QCOMPARE(d->text("lineEdit_contactName"), QStringLiteral("Ann Smith"));
+    QCOMPARE(d->text("lineEdit_location"), QStringLiteral("Hall 3"));
+    QCOMPARE(d->text("lineEdit_serialNumber"), QString());
     QCOMPARE(d->combo("comboBox_qosTrustMode")->currentText(), QStringLiteral("untrusted"));
-    QCOMPARE(d->combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off")); // port 1
-    QCOMPARE(d->selection(), QStringLiteral("........"));
-    QCOMPARE(d->cell(2, 14), QStringLiteral("5"));
     d->clickPort(2);
     QVERIFY(d->combo("comboBox_portpriority")->isEnabled());
 }
@@ -266,13 +249,13 @@ void TestFileCommands::loadThatCannotGoAheadChangesNothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << "missing.csv"
-                             << "Unable to open file: No such file or directory";
-    QTest::newRow("folder") << "folder.csv"
-                            << "Unable to open file: file to open is a directory";
-    QTest::newRow("no supported model")
-        << "other.csv"
-        << "Open File: The file is not a configuration file of a supported switch model.";
+    const auto row = [](const char *name, const char *message) {
+        QTest::newRow(name) << QString(name) << QString(message);
+    };
+    row("missing.csv", "Unable to open file: No such file or directory");
+    row("folder.csv", "Unable to open file: file to open is a directory");
+    row("other.csv",
+        "Open File: The file is not a configuration file of a supported switch model.");
 }
 
 void TestFileCommands::loadThatCannotGoAheadChangesNothing()
@@ -288,12 +271,11 @@ void TestFileCommands::loadThatCannotGoAheadChangesNothing()
     d->window->saveToUsb();
     const SwitchConfig before = d->config();
 
-    Prompts::queueFileNames({path(name)});
-    d->window->open();
+    open(name);
     QTEST(m_answers.messages.join(QLatin1Char('|')), "message");
     QVERIFY(d->config() == before);
     QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 3);
-    QCOMPARE(d->find<QLineEdit>("lineEdit_contactName")->text(), QStringLiteral("Ann"));
+    QCOMPARE(d->text("lineEdit_contactName"), QStringLiteral("Ann"));
     QCOMPARE(d->selection(), QStringLiteral(".x..."));
     QCOMPARE(files().currentFileName(), path("kept"));
 }
@@ -302,28 +284,24 @@ void TestFileCommands::modelChoiceStartsFreshAtEachLoad()
 {
     writeFile(path("row5.csv"), "file.configID,0,24\nport.jumbo,5,1\n");
     m_answers.choose = 2;
-    Prompts::queueFileNames({path("row5.csv")});
-    d->window->open();
+    open("row5.csv");
     QCOMPARE(m_answers.modelChoices,
-             QStringList({"TAVRIN-KX-21-04C4F30000", "TAVRIN-KX-21-04C4F50000",
-                          "TAVRIN-KX-21-04C4H30000"}));
+             QStringList({catalogueRow(5).modelName, catalogueRow(6).modelName,
+                          catalogueRow(7).modelName}));
     QCOMPARE(m_answers.checkedChoice, 0);
     QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 7);
-    QCOMPARE(int(d->port(4).jumboFrames), 1);
+    QCOMPARE(int(d->config().ports[4].jumboFrames), 1);
 
     m_answers.choose = 0;
     m_answers.checkedChoice = -1;
-    Prompts::queueFileNames({path("row5.csv")});
-    d->window->open();
+    open("row5.csv");
+    QCOMPARE(Prompts::lastFileRequest().startPath, m_folder->path()); // where the last load was
     QCOMPARE(m_answers.checkedChoice, 0);
     QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 5);
-
     // One row with the ID: asked all the same, with the one choice.
     writeFile(path("row0.csv"), "file.configID,0,16\n");
-    Prompts::queueFileNames({path("row0.csv")});
-    d->window->open();
-    QCOMPARE(m_answers.modelChoices, QStringList("TAVRIN-KX-21-05C4000000"));
-    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 0);
+    open("row0.csv");
+    QCOMPARE(m_answers.modelChoices, QStringList(catalogueRow(0).modelName));
     QVERIFY(m_answers.messages.isEmpty());
 }
 
@@ -332,13 +310,12 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     writeFile(path("bad.csv"),
               "file.configID,0,16\nport.mdi,9,1\r\nport.eee,1,1\n"
               "port.mdi,1,7,x,2\nport.speed,1,2");
-    Prompts::queueFileNames({path("bad.csv")});
-    d->window->open();
+    open("bad.csv");
     const QByteArray log = "1,port.mdi,9,1,4\n2,port.eee,1,1,3\n3,port.mdi,1,7,x,2,5\n";
     QCOMPARE(m_answers.logFile, log);
     QCOMPARE(m_answers.logRows.size(), 3);
-    QCOMPARE(m_answers.logRows[0], QStringList({"1", "port.mdi", "9", "1", "Not valid index"}));
-    QCOMPARE(m_answers.logRows[2], QStringList({"3", "port.mdi", "1", "7,x,2", "Not valid value"}));
+    QCOMPARE(m_answers.logRows[0], QStringLiteral("1|port.mdi|9|1|Not valid index|"));
+    QCOMPARE(m_answers.logRows[2], QStringLiteral("3|port.mdi|1|7,x,2|Not valid value|"));
     QVERIFY(d->window->state().loadHadErrors);
     QCOMPARE(d->window->state().lineCounter, 5);
 
@@ -346,11 +323,45 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     QFile::remove(path("errorLog.txt"));
     QDir().mkdir(path("errorLog.txt"));
     m_answers.logRows.clear();
-    Prompts::queueFileNames({path("bad.csv")});
-    d->window->open();
+    open("bad.csv");
     QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QCOMPARE(m_answers.logRows.size(), 3);
+}
+
+void TestFileCommands::exportWritesTheChosenPdf_data()
+{
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("written");
+    const auto row = [](const char *chosen, const char *written) {
+        QTest::newRow(chosen) << QString(chosen) << QString(written);
+    };
+    row("report", "report.pdf");
+    row("report.pdf", "report.pdf");
+    row("report.PDF", "report.PDF.pdf"); // the suffix is lower case
+    row("", "");
+    row("missing/report", "");
+}
+
+void TestFileCommands::exportWritesTheChosenPdf()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    d->type("lineEdit_serialNumber", QStringLiteral("4711"));
+    Prompts::queueFileNames({chosen.isEmpty() ? chosen : path(chosen)});
+    d->action(QStringLiteral("&Export"))->trigger();
+    // The article number and the typed digits, without the "-" between.
+    QCOMPARE(Prompts::lastFileRequest().startPath, articleNumber(0) + "4711");
+    // Nothing else appears, not even under the proposed name in the working folder.
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
+             written.isEmpty() ? QStringList() : QStringList(written));
+    if (!written.isEmpty()) {
+        QCOMPARE(pdfPageLines(path(written)).value(0).value(0),
+                 "Date:" + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    }
+    // A folder that is not there: the system's reason.
+    QCOMPARE(m_answers.messages.join('|').left(21),
+             chosen.startsWith("missing") ? "Unable to open file: " : QString());
 }
 
 QTEST_MAIN(TestFileCommands)

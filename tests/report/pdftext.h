@@ -4,7 +4,6 @@
 // report would see it.
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QtTest>
 
@@ -17,47 +16,19 @@ inline QString runPoppler(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text of every page, laid out as on the page.
-inline QStringList pdfPages(const QString &path)
+// The lines of every page as laid out on it, runs of blanks reduced to one
+// and empty lines dropped.
+inline QList<QStringList> pdfPageLines(const QString &path)
 {
-    QStringList pages = runPoppler(QStringLiteral("pdftotext"),
-                                   {QStringLiteral("-layout"), path, QStringLiteral("-")})
-                            .split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
+    QList<QStringList> pages;
+    const QString text = runPoppler(QStringLiteral("pdftotext"), {"-layout", path, "-"});
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        pages << QStringList();
+        for (const QString &line : page.split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty())
+                pages.last() << line.simplified();
+        }
+    }
+    pages.removeLast(); // after the last page's form feed
     return pages;
-}
-
-// The page's lines with runs of blanks reduced to one, empty lines dropped.
-inline QStringList pageLines(const QString &page)
-{
-    QStringList lines;
-    for (const QString &line : page.split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty())
-            lines << line.simplified();
-    }
-    return lines;
-}
-
-inline int pdfPageCount(const QString &path)
-{
-    const QString info = runPoppler(QStringLiteral("pdfinfo"), {path});
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-            .match(info);
-    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
-}
-
-// The names of the fonts the PDF embeds, without subset prefixes.
-inline QStringList pdfFontNames(const QString &path)
-{
-    QStringList names;
-    const QStringList lines =
-        runPoppler(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
-    for (int i = 2; i < lines.size(); ++i) {
-        const QString name = lines.at(i).section(QLatin1Char(' '), 0, 0);
-        if (!name.isEmpty())
-            names << name.section(QLatin1Char('+'), -1);
-    }
-    return names;
 }
