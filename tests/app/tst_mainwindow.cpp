@@ -187,6 +187,7 @@ void TestMainWindow::tableEditReachesThePanel()
     QTest::keyClick(editor, '2');
     QCOMPARE(editor->text(), QStringLiteral("0,1"));
     QVERIFY(!d.openEditor<QComboBox>(1, MdiState));
+    QCOMPARE(d.selection(), QStringLiteral(".x......")); // the click chose the row
     auto *autoNeg = d.openEditor<QComboBox>(1, AutoNeg);
     QVERIFY(autoNeg);
     QCOMPARE(autoNeg->currentText(), QStringLiteral("On"));

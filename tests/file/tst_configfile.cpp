@@ -1,5 +1,5 @@
 // The configuration file without a window: the writer, both reading passes
-// and the error log's rows.
+// and the error log file.
 #include "catalogue/productcatalogue.h"
 #include "config/poeclasses.h"
 #include "config/portcolumns.h"
