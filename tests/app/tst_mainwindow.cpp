@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helpcommands.h"
 #include "app/prompts.h"
+#include "app/undohistory.h"
 #include "config/portcolumns.h"
 #include "config/textfields.h"
 
@@ -64,6 +65,7 @@ private slots:
     void newAndModelChangeReset_data();
     void newAndModelChangeReset();
     void modelCapabilitiesReachTheWindow();
+    void undoHistory();
     void qosDialogs_data();
     void qosDialogs();
     void helpPages_data();
@@ -243,10 +245,6 @@ void TestMainWindow::newAndModelChangeReset()
     for (const char *hidden : {"lineEdit_componentId", "label_fileRelease", "lineEdit_fileRelease"})
         QVERIFY2(!d.find(hidden)->isVisible(), hidden);
     QCOMPARE(d.window->state().serialPrefix, articleNumber(row) + QLatin1Char('-'));
-    // The changes before are one undo away: closing asks about them.
-    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Discard); });
-    d.window->exit();
-    QVERIFY(!d.window->isVisible());
 }
 
 void TestMainWindow::modelCapabilitiesReachTheWindow()
@@ -268,6 +266,43 @@ void TestMainWindow::modelCapabilitiesReachTheWindow()
     d.selectModel(16);
     QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
     QVERIFY(!info->isVisible());
+}
+
+void TestMainWindow::undoHistory()
+{
+    // The history's marker in the title, saving, the undo key in a text
+    // field, New and Open from a saved state, and closing.
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("saved.csv"));
+    WindowDriver d;
+    const auto modified = [&] { return d.window->windowHandle()->title() == "Mestrel*"; };
+    d.type("lineEdit_contactName", QStringLiteral("Jo"));
+    QVERIFY(modified());
+    Prompts::queueFileNames({saved});
+    d.window->saveAs();
+    QCOMPARE(d.window->windowHandle()->title(), QStringLiteral("Mestrel"));
+    d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
+    QApplication::setActiveWindow(d.window.get());
+    QTest::keyClick(d.find<QLineEdit>("lineEdit_location"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QVERIFY(!modified());
+
+    d.action(QStringLiteral("&New"))->trigger();
+    QVERIFY(!modified());
+    Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
+    Prompts::queueFileNames({saved});
+    d.action(QStringLiteral("&Open"))->trigger();
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QVERIFY(!modified());
+    QVERIFY(d.pick("comboBox_productSelection", 13));
+    d.window->undoHistory().undoAction()->trigger();
+    QCOMPARE(d.cells()->rowCount(), 5);
+
+    // Save writes the file it was opened from, and the window closes.
+    d.type("lineEdit_location", QStringLiteral("Hall"));
+    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Save); });
+    d.window->exit();
+    QVERIFY(!d.window->isVisible() && !modified());
 }
 
 void TestMainWindow::qosDialogs_data()
