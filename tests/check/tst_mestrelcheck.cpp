@@ -75,13 +75,15 @@ void TestMestrelCheck::printedLines_data()
     QTest::newRow("a row by number") << QStringList {"--model", "1", "big.csv"} << 1
                                      << QStringList {"big.csv:447: port.mdi,26,0: Not valid index",
                                                      "big.csv: 294 rejected lines" + fivePorts};
-    QTest::newRow("a model by name") << QStringList {"--model", "merante 8cx-lvd", "good.csv"} << 0
-                                     << QStringList {"good.csv: OK (MERANTE 8CX-LVD)"};
-    // The second file names the ID of the first one's row: it is read for that row.
+    // A model by name, in any case. The second file names the ID of the first
+    // one's row: it is read for that row. The rejected lines follow the
+    // differences.
     QTest::newRow("diff, a row sharing the ID")
-        << QStringList {"--model", "8", "--diff", "good.csv", "sibling.csv"} << 1
-        << QStringList {"1 setting differs", "Setting\tPort\tgood.csv\tsibling.csv",
-                        "Aging Time [s]\t\t300\t600"};
+        << QStringList {"--model", "tavrin-kx-21-04c4h30000", "--diff", "bad.csv", "sibling.csv"}
+        << 1
+        << QStringList {"1 setting differs", "Setting\tPort\tbad.csv\tsibling.csv",
+                        "Aging Time [s]\t\t300\t600",
+                        "bad.csv:155: port.jumbo,9,1: Not valid index"};
     QTest::newRow("diff, another model")
         << QStringList {"--diff", "good.csv", "big.csv"} << 0
         << QStringList {"The configurations are identical",
