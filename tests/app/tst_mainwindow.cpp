@@ -302,7 +302,7 @@ void TestMainWindow::undoHistory()
     d.action(QStringLiteral("&New"))->trigger();
     QCOMPARE(title(), QStringLiteral("Mestrel*"));
     undo->trigger();
-    undo->trigger();
+    undo->trigger(); // the model change: the table of the model before
     QCOMPARE(d.cells()->rowCount(), 5);
 
     d.type("lineEdit_location", QStringLiteral("Hall"));
