@@ -54,7 +54,10 @@ void TestUndoHistory::undoAndRedo_data()
         e.controlClickPort(4);
         e.controlClickPort(7);
         e.editPort(AutoNeg, 0);
-    }) << 1 << "";
+    }) << 1 << "&Undo Auto Negotiation";
+    QTest::newRow("table cell") << EditorSteps([](ConfigEditor &e) {
+        e.editTableCell(3, FlowControl, QStringLiteral("On"));
+    }) << 1 << "&Undo Flow Control";
     QTest::newRow("model change") << EditorSteps([](ConfigEditor &e) { e.selectModel(0); }) << 1
                                   << "";
     QTest::newRow("New") << EditorSteps([](ConfigEditor &e) { e.newConfiguration(); }) << 1 << "";
@@ -78,7 +81,6 @@ void TestUndoHistory::undoAndRedo_data()
         edited.dscpTrafficClass[63] ^= 1;
         e.setDot1pMapping(edited);
         e.setDscpMapping(edited);
-        e.editTableCell(3, FlowControl, QStringLiteral("On"));
         type(e, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
         type(e, &ConfigEditor::setAgingTime, QStringLiteral("600"));
         type(e, &ConfigEditor::setContactName, QStringLiteral("Jo"));
@@ -101,7 +103,7 @@ void TestUndoHistory::undoAndRedo_data()
         e.editPort(BroadcastStormThreshold, 5); // the same field on other ports: an entry
         e.editPort(AllowedPoEOverride, 1);
         e.editPort(AllowedPoEOverride, 13);
-    }) << 18 << "&Undo PoE User Set Limit";
+    }) << 17 << "&Undo PoE User Set Limit";
     // The two oldest steps go, and they cancel out.
     QTest::newRow("more steps than are kept") << EditorSteps([](ConfigEditor &e) {
         for (int step = 0; step < UndoHistory::kMaxSteps + 2; ++step)
@@ -151,7 +153,12 @@ void TestUndoHistory::closing()
     int answer = QMessageBox::Cancel;
     bool saveWrites = false; // false: the save dialog was cancelled
     Prompts::setScripted(true);
-    Prompts::setDialogHandler([&](QDialog &) { return answer; });
+    // The question offers Save, Discard and Cancel; another box gets no answer.
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        const auto *box = qobject_cast<QMessageBox *>(&dialog);
+        const auto buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        return box && box->standardButtons() == buttons ? answer : -1;
+    });
     const auto mayClose = [&] { return e.history.confirmClose([&] { return saveWrites; }); };
     QVERIFY(mayClose()); // nothing changed: no question
     e.editor.setContactName(QStringLiteral("Jo"));

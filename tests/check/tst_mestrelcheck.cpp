@@ -1,6 +1,7 @@
 // Runs the built mestrel-check as a script would, in a folder of files.
 #include "../report/pdftext.h"
 #include "catalogue/productcatalogue.h"
+#include "file/configkeytable.h"
 #include "file/configwriter.h"
 
 #include <QJsonArray>
@@ -108,6 +109,7 @@ void TestMestrelCheck::json()
     const QJsonArray files = QJsonDocument::fromJson(output)["files"].toArray();
     QCOMPARE(files[0]["status"].toString(), QStringLiteral("passed"));
     QCOMPARE(files[1]["rejected"][0]["line"].toInt(), 155);
+    QCOMPARE(files[1]["rejected"][0]["reason"].toInt(), int(RejectReason::BadIndex));
     QCOMPARE(files[1]["rejected"][0]["text"].toString(), QStringLiteral("port.jumbo,9,1"));
     QCOMPARE(files[2]["status"].toString(), QStringLiteral("unreadable"));
 

@@ -217,8 +217,10 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (geteuid() == 0)
         folder = QStringLiteral("/proc");
+    d->type("lineEdit_contactName", QStringLiteral("Jo"));
     Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
     d->window->saveToUsb();
+    QVERIFY(d->window->isWindowModified()); // still unsaved
     QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
