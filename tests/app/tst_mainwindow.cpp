@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helpcommands.h"
 #include "app/prompts.h"
+#include "app/undohistory.h"
 #include "config/portcolumns.h"
 #include "config/textfields.h"
 
@@ -64,6 +65,7 @@ private slots:
     void newAndModelChangeReset_data();
     void newAndModelChangeReset();
     void modelCapabilitiesReachTheWindow();
+    void undoHistory();
     void qosDialogs_data();
     void qosDialogs();
     void helpPages_data();
@@ -243,10 +245,6 @@ void TestMainWindow::newAndModelChangeReset()
     for (const char *hidden : {"lineEdit_componentId", "label_fileRelease", "lineEdit_fileRelease"})
         QVERIFY2(!d.find(hidden)->isVisible(), hidden);
     QCOMPARE(d.window->state().serialPrefix, articleNumber(row) + QLatin1Char('-'));
-    // The changes before are one undo away: closing asks about them.
-    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Discard); });
-    d.window->exit();
-    QVERIFY(!d.window->isVisible());
 }
 
 void TestMainWindow::modelCapabilitiesReachTheWindow()
@@ -268,6 +266,53 @@ void TestMainWindow::modelCapabilitiesReachTheWindow()
     d.selectModel(16);
     QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
     QVERIFY(!info->isVisible());
+}
+
+void TestMainWindow::undoHistory()
+{
+    // The marker in the title as changes are made, saved and undone; the
+    // undo key in a text field; New and Open after a save and over changes;
+    // closing with a save.
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("saved.csv"));
+    WindowDriver d;
+    QAction *undo = d.window->undoHistory().undoAction();
+    const auto title = [&] { return d.window->windowHandle()->title(); };
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    d.type("lineEdit_contactName", QStringLiteral("Jo"));
+    QCOMPARE(title(), QStringLiteral("Mestrel*"));
+    Prompts::queueFileNames({saved});
+    d.window->saveAs();
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    // Typing on is a step of its own, which the undo key takes back even in
+    // a field with nothing of its own to undo.
+    d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
+    QApplication::setActiveWindow(d.window.get());
+    QTest::keyClick(d.find<QLineEdit>("lineEdit_location"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+
+    d.action(QStringLiteral("&New"))->trigger();
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
+    Prompts::queueFileNames({saved});
+    d.action(QStringLiteral("&Open"))->trigger();
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    QVERIFY(d.pick("comboBox_productSelection", 13));
+    d.type("lineEdit_contactName", QStringLiteral("Ann"));
+    d.action(QStringLiteral("&New"))->trigger();
+    QCOMPARE(title(), QStringLiteral("Mestrel*"));
+    for (int step = 0; step < 3; ++step) // New, the typing, the model change
+        undo->trigger();
+    QCOMPARE(d.cells()->rowCount(), 5);
+
+    d.type("lineEdit_location", QStringLiteral("Hall"));
+    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Save); });
+    Prompts::queueFileNames({saved}); // New forgot the file's name
+    d.window->exit();
+    QVERIFY(!d.window->isVisible());
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
 }
 
 void TestMainWindow::qosDialogs_data()

@@ -1,15 +1,21 @@
-// Save, Save As, Save to USB, Open and the report's Export in the window,
-// every dialog answered through the prompts seam.
+// Save, Save As, Save to USB, Open, the report's Export and the Tools menu
+// in the window, every dialog answered through the prompts seam.
 #include "../report/pdftext.h"
 #include "../windowdriver.h"
 #include "app/prompts.h"
+#include "app/undohistory.h"
+#include "config/textfields.h"
 #include "file/configwriter.h"
+#include "file/dialogcompare.h"
 #include "file/dialogconfigid.h"
 #include "file/dialogerrorlog.h"
 #include "file/filecommands.h"
 
+#include <QClipboard>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -31,6 +37,18 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// A table's rows, "|" after each cell.
+QStringList tableRows(const QAbstractItemModel *table)
+{
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        rows << QString();
+        for (int c = 0; c < table->columnCount(); ++c)
+            rows.last() += table->index(r, c).data().toString() + '|';
+    }
+    return rows;
+}
+
 // Answers every dialog the window asks and remembers what it was shown.
 struct Answers
 {
@@ -38,8 +56,10 @@ struct Answers
     QStringList modelChoices; // the choices of the configuration-ID dialog
     int checkedChoice = -1;
     int choose = 0; // the choice to click before OK
-    QStringList logRows; // the error log's table, "|" after each cell
+    QStringList logRows; // the error log's table
     QByteArray logFile; // "errorLog.txt" while the error log shows
+    QStringList compared; // the compare dialog's summary, models line and tables
+    QString copied; // what its "Copy" button put on the clipboard
     bool busyDuringDialog = false;
 
     int answer(QDialog &dialog)
@@ -61,12 +81,20 @@ struct Answers
         }
         if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
             logFile = contents(QStringLiteral("errorLog.txt"));
-            const QAbstractItemModel *table = log->findChild<QTableView *>()->model();
-            for (int r = 0; r < table->rowCount(); ++r) {
-                logRows << QString();
-                for (int c = 0; c < table->columnCount(); ++c)
-                    logRows.last() += table->index(r, c).data().toString() + '|';
+            logRows = tableRows(log->findChild<QTableView *>()->model());
+        }
+        if (qobject_cast<DialogCompare *>(&dialog)) {
+            dialog.show();
+            compared.clear();
+            for (const char *name : {"label_summary", "label_models"}) {
+                if (auto *label = dialog.findChild<QLabel *>(name); label->isVisible())
+                    compared << label->text();
             }
+            compared += tableRows(dialog.findChild<QTableWidget *>()->model());
+            compared +=
+                tableRows(dialog.findChild<QTableView *>("tableView_rejectedLines")->model());
+            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_copy"), Qt::LeftButton);
+            copied = QGuiApplication::clipboard()->text();
         }
         return QDialog::Accepted;
     }
@@ -92,6 +120,9 @@ private slots:
     void refusedLinesAreLoggedOnce();
     void exportWritesTheChosenPdf_data();
     void exportWritesTheChosenPdf();
+    void compareWithFile();
+    void applyFileToCurrentModel_data();
+    void applyFileToCurrentModel();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -186,8 +217,10 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (geteuid() == 0)
         folder = QStringLiteral("/proc");
+    d->type("lineEdit_contactName", QStringLiteral("Jo"));
     Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
     d->window->saveToUsb();
+    QVERIFY(d->window->isWindowModified()); // still unsaved
     QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
@@ -322,7 +355,6 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     // A log that cannot be written is reported once per load.
     QFile::remove(path("errorLog.txt"));
     QDir().mkdir(path("errorLog.txt"));
-    m_answers.logRows.clear();
     open("bad.csv");
     QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
@@ -362,6 +394,93 @@ void TestFileCommands::exportWritesTheChosenPdf()
     // A folder that is not there: the system's reason.
     QCOMPARE(m_answers.messages.join('|').left(21),
              chosen.startsWith("missing") ? "Unable to open file: " : QString());
+}
+
+void TestFileCommands::compareWithFile()
+{
+    // Saved on the third of three rows sharing one ID, with a line no model
+    // takes, then edited.
+    d->selectModel(7);
+    QVERIFY(files().writeConfigFile(path("saved.csv")));
+    writeFile(path("saved.csv"), contents(path("saved.csv")) + "\nport.speed,3,7");
+    d->type("lineEdit_agingTime", QStringLiteral("600"));
+    d->clickPort(1);
+    QVERIFY(d->pick("comboBox_flowControl", 1));
+    const SwitchConfig edited = d->config();
+
+    Prompts::queueFileNames({path("saved.csv")});
+    d->action(QStringLiteral("&Compare with File…"))->trigger();
+    QCOMPARE(m_answers.compared,
+             QStringList({"2 settings differ", "Aging Time [s]||600|300|", "Flow Control|2|On|Off|",
+                          "155|port.speed|3|7|Not valid value|"}));
+    QVERIFY(m_answers.copied.endsWith("\nAging Time [s]\t\t600\t300\nFlow Control\t2\tOn\tOff\n"));
+    QVERIFY(d->config() == edited); // only looked at
+
+    // Another model: the settings both have, and the two models named.
+    d->selectModel(13);
+    Prompts::queueFileNames({path("saved.csv")});
+    d->action(QStringLiteral("&Compare with File…"))->trigger();
+    QCOMPARE(m_answers.compared,
+             QStringList({"The configurations are identical",
+                          "The file is for TAVRIN-KX-21-04C4F30000; the current configuration is "
+                          "for TAVRIN KX-21-24C4R7R700.",
+                          "155|port.speed|3|7|Not valid value|"}));
+}
+
+void TestFileCommands::applyFileToCurrentModel_data()
+{
+    QTest::addColumn<int>("fileRow");
+    QTest::addColumn<int>("targetRow");
+    QTest::addColumn<int>("firstPort"); // of the rejected lines
+    QTest::addColumn<int>("lastPort");
+    QTest::addColumn<QString>("reason"); // of each of them
+    QTest::newRow("5 ports onto 26") << 0 << 13 << 1 << 0 << "";
+    QTest::newRow("26 ports onto 5") << 13 << 0 << 6 << 26 << "Not valid index";
+    QTest::newRow("PoE onto no PoE") << 17 << 16 << 1 << 8 << "Not valid Line";
+}
+
+void TestFileCommands::applyFileToCurrentModel()
+{
+    QFETCH(int, fileRow);
+    QFETCH(int, targetRow);
+    QFETCH(int, firstPort);
+    QFETCH(int, lastPort);
+    // Settings on every port and in the texts.
+    const auto edited = [](int row) {
+        SwitchConfig config = defaultConfiguration(row);
+        for (int p = 0; p < config.portCount; ++p) {
+            config.ports[p].jumboFrames = 1;
+            config.ports[p].broadcastStormThreshold = quint8(50 + p);
+        }
+        config.dscpTrafficClass[46] = 0;
+        storeText(config.contactName, QStringLiteral("Ann Smith"));
+        return config;
+    };
+    writeFile(path("other.csv"),
+              configFileBytes(edited(fileRow), {"Ann Smith"}, QDate(2024, 3, 7)));
+    d->window->editor()->selectModel(targetRow);
+    Prompts::queueFileNames({path("other.csv")});
+    d->action(QStringLiteral("&Apply File to Current Model…"))->trigger();
+
+    // The ports both models have carry the file's settings; the others and
+    // every key the model lacks keep the model's defaults.
+    SwitchConfig expected = edited(targetRow);
+    const SwitchConfig defaults = defaultConfiguration(targetRow);
+    for (int p = catalogueRow(fileRow).portCount; p < expected.portCount; ++p)
+        expected.ports[p] = defaults.ports[p];
+    QCOMPARE(d->window->state().modelIndex, targetRow);
+    QVERIFY(d->config() == expected);
+    QSet<int> ports, expectedPorts;
+    for (int port = firstPort; port <= lastPort; ++port)
+        expectedPorts << port;
+    for (const QString &row : qAsConst(m_answers.logRows)) {
+        ports << row.section('|', 2, 2).toInt();
+        QTEST(row.section('|', 4, 4), "reason");
+    }
+    QCOMPARE(ports, expectedPorts);
+    // One step, undone like Open.
+    d->window->undoHistory().undoAction()->trigger();
+    QVERIFY(d->config() == defaults);
 }
 
 QTEST_MAIN(TestFileCommands)
