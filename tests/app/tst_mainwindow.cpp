@@ -241,9 +241,6 @@ void TestMainWindow::newAndModelChangeReset()
     QCOMPARE(d.text("lineEdit_serialNumber"), QString());
     QCOMPARE(d.text("lineEdit_agingTime"), QStringLiteral("300"));
     QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(row));
-    QVERIFY(!d.find("lineEdit_serialFix")->isEnabled());
-    for (const char *hidden : {"lineEdit_componentId", "label_fileRelease", "lineEdit_fileRelease"})
-        QVERIFY2(!d.find(hidden)->isVisible(), hidden);
     QCOMPARE(d.window->state().serialPrefix, articleNumber(row) + QLatin1Char('-'));
 }
 
@@ -378,15 +375,9 @@ void TestMainWindow::helpPages()
         dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
         [&] {
             QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
             QCOMPARE(dialog.windowFlags() &
                          (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
                      Qt::WindowCloseButtonHint);
-            QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Mestrel"));
-            QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(),
-                     QStringLiteral("Version 01.3.01"));
-            QCOMPARE(dialog.findChild<QPushButton *>("pushButton_licensetext")->text(),
-                     QStringLiteral("License \nInformation"));
             dialog.show();
             QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
@@ -428,7 +419,7 @@ void TestMainWindow::helpPages()
 
 void TestMainWindow::menus()
 {
-    // The menus of the description keep their items and order; Edit and
+    // File, Documentation and Help keep their items and order; Edit and
     // Tools stand between them.
     WindowDriver d;
     QStringList menus;
