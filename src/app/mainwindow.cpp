@@ -95,8 +95,7 @@ void MainWindow::showEverything()
     const EditorState &state = m_editor->state();
     if (state.modelIndex != m_shownModel) {
         const ProductRecord &row = state.row();
-        m_portLabels->placeForModel(row);
-        m_portLabels->showProductPicture(row);
+        m_portLabels->showModel(row);
         const bool poeModel = row.configId == kConfigIdPoEModel;
         m_ui->label_selectAll->setText(poeModel ? QStringLiteral("Select All\n PoE Ports")
                                                 : QStringLiteral("Select All\n TP Ports"));
@@ -105,8 +104,7 @@ void MainWindow::showEverything()
         m_shownModel = state.modelIndex;
     }
     m_portTable->reload();
-    showGeneralFields();
-    showSelection();
+    showSelection(); // the panel and the general fields too
 }
 
 void MainWindow::showSelection()

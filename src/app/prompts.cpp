@@ -96,11 +96,6 @@ void setScripted(bool scripted)
     script().scripted = scripted;
 }
 
-bool isScripted()
-{
-    return script().scripted;
-}
-
 FileRequest lastFileRequest()
 {
     return script().lastRequest;

@@ -50,7 +50,6 @@ using DialogHandler = std::function<int(QDialog &)>;
 void setDialogHandler(DialogHandler handler);
 // Switches the seam on (tests) or off (the running program).
 void setScripted(bool scripted);
-bool isScripted();
 FileRequest lastFileRequest();
 int unansweredDialogs();
 void reset();

@@ -56,15 +56,14 @@ clickQlabel *PortLabels::label(int index) const
     return m_labels[index];
 }
 
-void PortLabels::placeForModel(const ProductRecord &row)
+void PortLabels::showModel(const ProductRecord &row)
 {
     for (clickQlabel *label : m_labels)
         label->hide();
     m_rects = row.portRect;
     m_shownCount = qMin<int>(row.portCount, kMaxPorts);
-    const QPoint origin = pictureOrigin();
+    showProductPicture(row); // places the labels on the new picture
     for (int i = 0; i < m_shownCount; ++i) {
-        m_labels[i]->setGeometry(m_rects[i].translated(origin));
         setStyleIfChanged(m_labels[i], unselectedLabelStyle);
         m_labels[i]->show();
     }
@@ -89,12 +88,6 @@ void PortLabels::showProductPicture(const ProductRecord &row)
                                      "border: transparent;font-size: 12px;"));
     m_productImage->show();
     reposition();
-}
-
-bool PortLabels::isSelected(int index) const
-{
-    return index >= 0 && index < kMaxPorts &&
-        m_labels[index]->styleSheet().contains(QLatin1String("2px"));
 }
 
 void PortLabels::showSelection(const PortSelection &selection)

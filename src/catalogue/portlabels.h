@@ -27,15 +27,13 @@ public:
 
     clickQlabel *label(int index) const;
 
-    // Hides every label, then shows one unselected label per port of `row`
-    // at its rectangle on the picture.
-    void placeForModel(const ProductRecord &row);
-    // Shows the picture of `row`, scaled to fit 600 x 300.
-    void showProductPicture(const ProductRecord &row);
+    // Shows the picture of `row`, scaled to fit 600 x 300, with one
+    // unselected label per port at its rectangle on the picture; the other
+    // labels are hidden.
+    void showModel(const ProductRecord &row);
 
     // Gives each label the style of its port's selection.
     void showSelection(const PortSelection &selection);
-    bool isSelected(int index) const;
 
 signals:
     // A plain left click, and one with exactly Ctrl held, on port `index`.
@@ -50,6 +48,7 @@ private:
     // label, so the labels follow it when the window is resized.
     QPoint pictureOrigin() const;
     void reposition();
+    void showProductPicture(const ProductRecord &row);
 
     QLabel *m_productImage;
     std::array<clickQlabel *, kMaxPorts> m_labels {};

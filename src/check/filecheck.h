@@ -27,13 +27,9 @@ struct CheckedFile
 // not be checked.
 int exitCodeOf(CheckedFile::Status status);
 
-// Checks a file against catalogue row `row`, or with -1 against every row
-// sharing the configuration ID the file names: the first row that rejects
-// nothing, else the row that rejects the fewest lines.
-CheckedFile checkFile(const QString &path, int row = -1);
-
 // Reads a file for one row: `row` when it is not -1, else the row
-// rowForConfigId picks for the file's ID and `preferredRow`.
+// rowForConfigId picks for the file's ID and `preferredRow`. Rows sharing an
+// ID differ only in name and picture, so any of them checks the file alike.
 CheckedFile readFileForRow(const QString &path, int row, int preferredRow = -1);
 
 // The catalogue row a user names: "1" to "18", or a model name in any case;

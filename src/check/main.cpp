@@ -62,7 +62,7 @@ int checkFiles(const QStringList &paths, const Options &options)
     QByteArray summaries;
     QJsonArray files;
     for (const QString &path : paths) {
-        const CheckedFile file = checkFile(path, options.row);
+        const CheckedFile file = readFileForRow(path, options.row);
         status = qMax(status, exitCodeOf(file.status));
         if (options.json) {
             files.append(fileJson(file));

@@ -42,9 +42,7 @@ QString parameterName(int column)
 // Changes of one of them on the same ports follow each other as one step.
 QString typedFieldMergeKey(int column, const PortSelection &selection)
 {
-    if (column != PortColumn::BroadcastStormThreshold &&
-        column != PortColumn::MulticastStormThreshold && column != PortColumn::AllowedPoEOverride &&
-        column != PortColumn::AllowedPoEClasses)
+    if (!isNumberColumn(column) && column != PortColumn::AllowedPoEClasses)
         return QString();
     return QStringLiteral("port %1 %2 %3")
         .arg(column)

@@ -20,6 +20,12 @@ struct PortSelection
     int highest() const;
 };
 
+// The bits of ports 1..count (indexes 0..count-1).
+constexpr quint32 firstPorts(int count)
+{
+    return count <= 0 ? 0 : count >= 32 ? ~0u : (1u << count) - 1;
+}
+
 // What the port panel shows: the values of the port last shown, changed by
 // the user's edits since, and the classes text with its typing history.
 struct PanelState

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kMaxClassesTextLength = 9; // "0,1,2,3,4"
-
 bool isClassDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('4');
@@ -16,6 +14,17 @@ bool isClassDigit(QChar c)
 ClassesEdit replaceWith(const QString &text)
 {
     return {ClassesEdit::Replace, text};
+}
+
+// Which of the classes 0..4 entries 0..4 name.
+std::array<bool, 5> markedClasses(const std::array<quint8, 8> &classes)
+{
+    std::array<bool, 5> marked {};
+    for (int i = 0; i < 5; ++i) {
+        if (classes[i] <= 4)
+            marked[classes[i]] = true;
+    }
+    return marked;
 }
 
 } // namespace
@@ -73,21 +82,13 @@ ClassesEdit settleClassesText(const QString &typed, const QString &lastAccepted)
 
 bool allClassesAllowed(const std::array<quint8, 8> &classes)
 {
-    bool marked[5] = {};
-    for (int i = 0; i < 5; ++i) {
-        if (classes[i] <= 4)
-            marked[classes[i]] = true;
-    }
-    return std::all_of(std::begin(marked), std::end(marked), [](bool m) { return m; });
+    const std::array<bool, 5> marked = markedClasses(classes);
+    return std::all_of(marked.begin(), marked.end(), [](bool m) { return m; });
 }
 
 QString sortedClassesText(const std::array<quint8, 8> &classes)
 {
-    bool marked[5] = {};
-    for (int i = 0; i < 5; ++i) {
-        if (classes[i] <= 4)
-            marked[classes[i]] = true;
-    }
+    const std::array<bool, 5> marked = markedClasses(classes);
     QStringList parts;
     for (int c = 0; c < 5; ++c) {
         if (marked[c])

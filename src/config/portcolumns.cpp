@@ -6,12 +6,12 @@ namespace {
 
 const QStringList offOn = {QStringLiteral("Off"), QStringLiteral("On")};
 
-QString onOff(quint8 value)
-{
-    return value ? QStringLiteral("On") : QStringLiteral("Off");
-}
-
 } // namespace
+
+QString onOffText(int value)
+{
+    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
+}
 
 QString portColumnHeader(int column)
 {
@@ -95,11 +95,11 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
     const PortConfig &p = config.ports[portIndex];
     switch (column) {
     case PortColumn::AdminState:
-        return QVariant(p.adminState == 1 ? QStringLiteral("On") : QStringLiteral("Off"));
+        return QVariant(onOffText(p.adminState));
     case PortColumn::AlarmLink:
-        return QVariant(onOff(p.alarmLink));
+        return QVariant(onOffText(p.alarmLink));
     case PortColumn::AutoNeg:
-        return QVariant(onOff(p.autoNeg));
+        return QVariant(onOffText(p.autoNeg));
     case PortColumn::Speed:
         switch (p.speed) {
         case 1:
@@ -118,21 +118,21 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
             return QVariant(QStringLiteral("FDX"));
         return std::nullopt;
     case PortColumn::AutoCrossing:
-        return QVariant(onOff(p.autoCrossing));
+        return QVariant(onOffText(p.autoCrossing));
     case PortColumn::MdiState:
         return QVariant(p.mdiState == 1 ? QStringLiteral("MDI") : QStringLiteral("MDIX"));
     case PortColumn::FlowControl:
-        return QVariant(onOff(p.flowControl));
+        return QVariant(onOffText(p.flowControl));
     case PortColumn::BroadcastStormProtection:
-        return QVariant(onOff(p.broadcastStormProtection));
+        return QVariant(onOffText(p.broadcastStormProtection));
     case PortColumn::BroadcastStormThreshold:
         return QVariant(int(p.broadcastStormThreshold));
     case PortColumn::MulticastStormProtection:
-        return QVariant(onOff(p.multicastStormProtection));
+        return QVariant(onOffText(p.multicastStormProtection));
     case PortColumn::MulticastStormThreshold:
         return QVariant(int(p.multicastStormThreshold));
     case PortColumn::JumboFrames:
-        return QVariant(onOff(p.jumboFrames));
+        return QVariant(onOffText(p.jumboFrames));
     case PortColumn::QosTrustMode:
         if (const QString text = qosTrustModeText(p.portQosTrustMode); !text.isEmpty())
             return QVariant(text);
@@ -142,9 +142,9 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
             return std::nullopt;
         return QVariant(QString::number(p.portPriority));
     case PortColumn::Eee:
-        return QVariant(onOff(p.eee));
+        return QVariant(onOffText(p.eee));
     case PortColumn::PoeAdminState:
-        return QVariant(onOff(p.poeAdminState));
+        return QVariant(onOffText(p.poeAdminState));
     case PortColumn::PoePriority:
         switch (p.poePriority) {
         case 1:
@@ -242,13 +242,13 @@ bool countsFromOne(int column)
         column == PortColumn::PoePriority;
 }
 
+} // namespace
+
 bool isNumberColumn(int column)
 {
     return column == PortColumn::BroadcastStormThreshold ||
         column == PortColumn::MulticastStormThreshold || column == PortColumn::AllowedPoEOverride;
 }
-
-} // namespace
 
 int storedFromPanelIndex(int column, int index)
 {

@@ -49,12 +49,20 @@ QStringList portColumnEditorItems(int column);
 // what it showed.
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column);
 
+// "On" for 1, "Off" for anything else, as the table, the report and the
+// comparison show a switch.
+QString onOffText(int value);
+
 // A trust mode as the table and the trust-mode box show it ("trustDot1p");
 // empty for a value without a name.
 QString qosTrustModeText(int mode);
 
 // The user limit as the table shows it: "-" for 0.
 QString poeLimitCellText(int watts);
+
+// The columns set as a number, in a spin box: the storm thresholds and the
+// PoE user limit.
+bool isNumberColumn(int column);
 
 // The value stored for the item `index` of the column's panel widget (its
 // combo-box index, or the spin-box value), and back.

@@ -11,12 +11,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-namespace {
-
-constexpr int kClassesMaxLength = 9; // "0,1,2,3,4"
-
-} // namespace
-
 void PortCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
@@ -132,7 +126,7 @@ QWidget *LineEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     auto *editor = new QLineEdit(parent);
     editor->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
-    editor->setMaxLength(kClassesMaxLength);
+    editor->setMaxLength(kMaxClassesTextLength);
     connect(editor, &QLineEdit::textEdited, this, &LineEditDelegate::valueChanged);
     return editor;
 }

@@ -54,20 +54,13 @@ void applyAutoNegotiationRule(PortConfig &port, bool autoNegOn, bool selectAllMo
 
 // The PoE user limit only stands with all five classes allowed: while the
 // panel shows PoE on with fewer, the limit of the PoE target ports is 0.
-PortSet clearUserLimitWithoutAllClasses(EditorState &state)
+void clearUserLimitWithoutAllClasses(EditorState &state)
 {
-    PortSet changed = 0;
     if (!state.gating.limitShowsZero)
-        return changed;
+        return;
     state.panel.values.allowedPoEOverride = 0;
-    forEachPort(targetPorts(state, PortColumn::AllowedPoEOverride), [&](int p) {
-        quint16 &limit = state.config.ports[p].allowedPoEOverride;
-        if (limit != 0) {
-            limit = 0;
-            changed |= 1u << p;
-        }
-    });
-    return changed;
+    forEachPort(targetPorts(state, PortColumn::AllowedPoEOverride),
+                [&](int p) { state.config.ports[p].allowedPoEOverride = 0; });
 }
 
 PortSet changedPorts(const SwitchConfig &before, const SwitchConfig &after)
@@ -86,16 +79,13 @@ PortSet targetPorts(const EditorState &state, int column)
 {
     const SwitchConfig &config = state.config;
     const PortSelection &selection = state.selection;
-    const auto range = [](int count) -> PortSet {
-        return count <= 0 ? 0 : count >= 32 ? ~0u : (1u << count) - 1;
-    };
     if (column == PortColumn::QosTrustMode)
-        return range(config.portCount);
+        return firstPorts(config.portCount);
     if (!selection.selectAllMode)
         return selection.ports;
     if (column == PortColumn::PortPriority)
-        return range(config.portCount);
-    const PortSet twistedPair = range(config.twistedPairCount());
+        return firstPorts(config.portCount);
+    const PortSet twistedPair = firstPorts(config.twistedPairCount());
     if (!isPoEColumn(column))
         return twistedPair;
     // Select All leaves out port 1 of the model whose port 1 has no PoE.

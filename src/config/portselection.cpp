@@ -31,8 +31,7 @@ void controlClickPort(EditorState &state, int port)
     if (selectedKind == NoPort || selectedKind == state.kindOf(port))
         selection.set(port, !selection.contains(port));
 
-    const int twistedPair = state.config.twistedPairCount();
-    const quint32 allTwistedPair = twistedPair >= 32 ? ~0u : (1u << qMax(twistedPair, 0)) - 1;
+    const quint32 allTwistedPair = firstPorts(state.config.twistedPairCount());
     selection.selectAllMode = (selection.ports & allTwistedPair) == allTwistedPair;
     regate(state);
 }

@@ -33,9 +33,7 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
     auto *line = new LineEditDelegate(this);
     for (int column = 0; column < PortColumn::Count; ++column) {
         QAbstractItemDelegate *delegate = combo;
-        if (column == PortColumn::BroadcastStormThreshold ||
-            column == PortColumn::MulticastStormThreshold ||
-            column == PortColumn::AllowedPoEOverride)
+        if (isNumberColumn(column))
             delegate = spin;
         else if (column == PortColumn::AllowedPoEClasses)
             delegate = line;

@@ -17,11 +17,6 @@ bool bothAccept(const ConfigKey &row, const SwitchConfig &first, const SwitchCon
         ConfigKeyTable::capabilityMismatch(row, second) == RejectReason::None;
 }
 
-QString onOff(quint8 value)
-{
-    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
-}
-
 // A switch-wide setting: one file key with its indexes, the name each index
 // goes by, and the value the record holds for it.
 struct GlobalSetting
@@ -47,7 +42,9 @@ const std::vector<GlobalSetting> &globalSettings()
         {"file.location", 0, 0, fixed("Location"),
          [](const SwitchConfig &c, int) { return readText(c.location); }},
         {"alarm.psu", 1, 2, [](int i) { return QStringLiteral("Alarm PSU %1").arg(i); },
-         [](const SwitchConfig &c, int i) { return onOff(i == 1 ? c.psuAlarm1 : c.psuAlarm2); }},
+         [](const SwitchConfig &c, int i) {
+             return onOffText(i == 1 ? c.psuAlarm1 : c.psuAlarm2);
+         }},
         {"switch.aging-time", 0, 0, fixed("Aging Time [s]"),
          [](const SwitchConfig &c, int) { return QString::number(c.agingTime); }},
         {"qos.trust-mode", 0, 0, fixed("QoS Trust Mode"),

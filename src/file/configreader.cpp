@@ -236,29 +236,24 @@ QVector<int> configIdsNamed(const QByteArray &bytes)
     return ids;
 }
 
-ConfigLoadResult applyConfigBytes(const QByteArray &bytes, SwitchConfig &config)
+ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config)
 {
+    setModelIdentity(config, ::catalogueRow(catalogueRow));
     resetToDefaults(config);
     ConfigReader reader(config);
     forEachLine(bytes, [&](std::string_view line) { reader.processConfigLine(line); });
     return reader.takeResult();
 }
 
-ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config)
-{
-    const ProductRecord &row = ::catalogueRow(catalogueRow);
-    config.configId = row.configId;
-    config.portKindMask = row.portKindMask;
-    config.portSpeedMask = row.portSpeedMask;
-    config.portCount = row.portCount;
-    config.nonTpPortCount = row.nonTpPortCount;
-    return applyConfigBytes(bytes, config);
-}
-
 int validateConfigLine(const SwitchConfig &config, std::string_view key, std::string_view index,
                        std::string_view value)
 {
-    const ConfigKey *row = ConfigKeyTable::find(key);
+    return validateConfigLine(config, ConfigKeyTable::find(key), index, value);
+}
+
+int validateConfigLine(const SwitchConfig &config, const ConfigKey *row, std::string_view index,
+                       std::string_view value)
+{
     if (!row)
         return RejectReason::UnknownKey;
     if (const int mismatch = ConfigKeyTable::capabilityMismatch(*row, config))
@@ -308,21 +303,17 @@ void ConfigReader::processConfigLine(std::string_view line)
     // A free text may hold commas; it runs to the end of the line.
     const ConfigKey *row = ConfigKeyTable::find(fields->key);
     const std::string_view value = row && row->isTextKey() ? fields->rest : fields->value;
-    const int reason = validateConfigLine(m_config, fields->key, fields->index, value);
+    const int reason = validateConfigLine(m_config, row, fields->index, value);
     if (reason == RejectReason::None)
-        applyConfigLine(fields->key, fields->index, value);
+        applyConfigLine(*row, fields->index, value);
     else
         m_result.rejected.append({lineNumber, QByteArray(body.data(), int(body.size())), reason});
 }
 
-void ConfigReader::applyConfigLine(std::string_view key, std::string_view index,
+void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
                                    std::string_view value)
 {
-    const ConfigKey *row = ConfigKeyTable::find(key);
-    if (!row || ConfigKeyTable::capabilityMismatch(*row, m_config) != RejectReason::None)
-        return;
-
-    switch (row->target) {
+    switch (row.target) {
     case ConfigTarget::None:
         return;
     case ConfigTarget::ContactName:
@@ -337,13 +328,14 @@ void ConfigReader::applyConfigLine(std::string_view key, std::string_view index,
         break;
     }
 
+    // Checked again here: the position indexes the record's arrays.
     const std::optional<qint64> indexNumber = decimalNumber(index);
-    if (!indexNumber || *indexNumber < row->minIndex || *indexNumber > row->maxIndexFor(m_config))
+    if (!indexNumber || *indexNumber < row.minIndex || *indexNumber > row.maxIndexFor(m_config))
         return;
-    const int position = row->positionOf(*indexNumber);
-    PortConfig *port = row->portIndexed ? &m_config.ports[position] : nullptr;
+    const int position = row.positionOf(*indexNumber);
+    PortConfig *port = row.portIndexed ? &m_config.ports[position] : nullptr;
 
-    if (row->valueKind == ConfigValueKind::DigitList) {
+    if (row.valueKind == ConfigValueKind::DigitList) {
         bool allowed[5] = {};
         for (char c : value) {
             if (c >= '0' && c <= '4')
@@ -359,11 +351,11 @@ void ConfigReader::applyConfigLine(std::string_view key, std::string_view index,
     }
 
     const std::optional<qint64> number = decimalNumber(value);
-    if (!number || *number < row->minValue || *number > row->maxValue)
+    if (!number || *number < row.minValue || *number > row.maxValue)
         return;
     const int stored = int(*number);
 
-    switch (row->target) {
+    switch (row.target) {
     case ConfigTarget::PsuAlarm:
         (position == 0 ? m_config.psuAlarm1 : m_config.psuAlarm2) = quint8(stored);
         break;
@@ -387,14 +379,14 @@ void ConfigReader::applyConfigLine(std::string_view key, std::string_view index,
         port->vlanId = quint16(stored);
         break;
     case ConfigTarget::PortColumnField:
-        if (row->portColumn == PortColumn::Speed) {
+        if (row.portColumn == PortColumn::Speed) {
             // A file says 2 for a negotiated speed; with auto negotiation on
             // the port gets "-" back.
             port->speed = quint8(port->autoNeg == 1 ? stored + 1 : stored);
-        } else if (row->portColumn == PortColumn::QosTrustMode && !m_trustModeApplied) {
+        } else if (row.portColumn == PortColumn::QosTrustMode && !m_trustModeApplied) {
             applyTrustModeToAllPorts(quint8(stored));
         } else {
-            setPortFieldValue(*port, row->portColumn, stored);
+            setPortFieldValue(*port, row.portColumn, stored);
         }
         break;
     default:

@@ -48,18 +48,20 @@ std::optional<QByteArray> readConfigFile(const QString &path, QString *error = n
 // catalogue model, in file order.
 QVector<int> configIdsNamed(const QByteArray &bytes);
 
-// Pass 2 on a record set up for its model: resets it to the model's
-// defaults, then applies every line that passes.
-ConfigLoadResult applyConfigBytes(const QByteArray &bytes, SwitchConfig &config);
-
-// Reads a file into `config` as a file for catalogue row `catalogueRow`: the
-// record takes that row's model, its defaults and then the file's lines.
+// Pass 2: reads a file into `config` as a file for catalogue row
+// `catalogueRow`: the record takes that row's model and its defaults, then
+// every line that passes. The priority scheme keeps what `config` held.
 ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config);
+
+struct ConfigKey;
 
 // Whether a line may be applied to `config`'s model: RejectReason::None, or
 // the reason it is refused. `value` is the third field, or for text keys
 // everything after the second comma; never with the line terminator.
 int validateConfigLine(const SwitchConfig &config, std::string_view key, std::string_view index,
+                       std::string_view value);
+// The same for a key already looked up; nullptr for a key the format lacks.
+int validateConfigLine(const SwitchConfig &config, const ConfigKey *key, std::string_view index,
                        std::string_view value);
 
 // Applies the lines of one file, one at a time, to a record.
@@ -71,10 +73,9 @@ public:
     // One line as read, with its line terminator if it had one. A line with
     // fewer than two commas is skipped silently; every line is counted.
     void processConfigLine(std::string_view line);
-    // Stores an accepted line into the record.
-    void applyConfigLine(std::string_view key, std::string_view index, std::string_view value);
+    // Stores a line validateConfigLine accepted into the record.
+    void applyConfigLine(const ConfigKey &row, std::string_view index, std::string_view value);
 
-    const ConfigLoadResult &result() const { return m_result; }
     ConfigLoadResult takeResult() { return std::move(m_result); }
 
 private:

@@ -129,7 +129,7 @@ void FileCommands::open()
         return;
     }
     // A file that could not be loaded changes nothing, its name neither.
-    if (loadConfigFile(chosen) != LoadOutcome::Loaded)
+    if (!loadConfigFile(chosen))
         return;
     m_currentFileName = chosen;
 }
@@ -161,17 +161,17 @@ std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QStri
     return ChosenFile {std::move(*bytes), configIds.first()};
 }
 
-FileCommands::LoadOutcome FileCommands::loadConfigFile(const QString &path)
+bool FileCommands::loadConfigFile(const QString &path)
 {
     const std::optional<ChosenFile> file = readChosenFile(path, QObject::tr("Open File"));
     if (!file)
-        return LoadOutcome::NotLoaded;
+        return false;
     DialogConfigID choose(file->configId);
     choose.setModal(true);
     Prompts::exec(choose);
     applyToEditor(file->bytes, firstRowWithConfigId(file->configId) + choose.choice(),
                   QObject::tr("Open File"));
-    return LoadOutcome::Loaded;
+    return true;
 }
 
 void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString &stepName)
@@ -180,11 +180,11 @@ void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString
     // The model with its defaults, then the file's lines; the window shows
     // the result in one step.
     EditorState loaded = m_editor->state();
-    selectModel(loaded, row);
-    const ConfigLoadResult result = applyConfigBytes(bytes, loaded.config);
-    configurationLoaded(loaded);
+    loaded.modelIndex = row;
+    const ConfigLoadResult result = loadConfigBytes(bytes, row, loaded.config);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
+    configurationLoaded(loaded);
     m_editor->loadState(loaded, stepName);
     loading.release();
     if (loaded.loadHadErrors)

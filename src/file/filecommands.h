@@ -31,13 +31,11 @@ public:
     // reported and leaves the previous file as it was.
     bool writeConfigFile(const QString &fileName);
 
-    enum class LoadOutcome {
-        Loaded,
-        NotLoaded, // unreadable or no supported model: reported, nothing changed
-    };
     // Reads the file: the model it names (asking which row where rows share
-    // the ID), the defaults, then its lines; shows the refused lines.
-    LoadOutcome loadConfigFile(const QString &path);
+    // the ID), the defaults, then its lines; shows the refused lines. False
+    // for a file that is unreadable or names no supported model: reported,
+    // and nothing changed.
+    bool loadConfigFile(const QString &path);
 
     // A configuration file the user chose: its content and the
     // configuration ID it names. A file that cannot be read or names no

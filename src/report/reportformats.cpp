@@ -9,11 +9,6 @@ QTextCharFormat reportCharFormat(qreal points, int weight)
     return format;
 }
 
-QString onOffText(quint8 value)
-{
-    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
-}
-
 QString listedText(int value, int first, std::initializer_list<const char *> texts)
 {
     const int index = value - first;

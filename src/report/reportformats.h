@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/portcolumns.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -14,9 +16,6 @@ const QColor kReportGrey(217, 217, 217, 255);
 
 // A character format of the report's font at `points` and `weight`.
 QTextCharFormat reportCharFormat(qreal points, int weight = QFont::Normal);
-
-// "On" for 1, "Off" for anything else.
-QString onOffText(quint8 value);
 
 // The text listed for an encoded `value`, the first text standing for
 // `first`; a value outside the list gives an empty cell.
