@@ -67,12 +67,6 @@ QString gating(const EditorState &s)
     return shown + (s.gating.psuAlarms ? QLatin1Char('Y') : QLatin1Char('y'));
 }
 
-// The classes a port allows, as the table shows them.
-QString classesOf(const EditorState &s, int port)
-{
-    return storedClassesText(s.config.ports[port].allowedPoEClasses);
-}
-
 constexpr int kFourCopperOneFibre = 5;
 constexpr int kGigabitCopper = 3;
 constexpr int kPoEModel = 17;
@@ -288,8 +282,8 @@ void TestPortRules::classesTyping()
     for (const QString &text : typed.split('|'))
         shown << editClasses(s, text).shownText;
     QTEST(shown.join('|'), "shown");
-    QTEST(classesOf(s, 4), "stored");
-    QCOMPARE(classesOf(s, 5), QStringLiteral("0,1,2,3,4"));
+    QTEST(storedClassesText(s.config.ports[4].allowedPoEClasses), "stored");
+    QCOMPARE(storedClassesText(s.config.ports[5].allowedPoEClasses), QStringLiteral("0,1,2,3,4"));
 }
 
 void TestPortRules::cellTexts()
@@ -376,8 +370,8 @@ void TestPortRules::classesTypingStartsFromTheShownPort()
     // Port 4 "1,3", port 3 "4,2", port 3 deselected, then a class typed
     // twice on port 4 falls back to port 4's list.
     const EditorState s = run(kPoEModel, QStringLiteral("c4 w=1,3 c3 w=4,2 c3 c4 w=1,33"));
-    QCOMPARE(classesOf(s, 3), QStringLiteral("1,3"));
-    QCOMPARE(classesOf(s, 2), QStringLiteral("4,2"));
+    QCOMPARE(storedClassesText(s.config.ports[3].allowedPoEClasses), QStringLiteral("1,3"));
+    QCOMPARE(storedClassesText(s.config.ports[2].allowedPoEClasses), QStringLiteral("4,2"));
 }
 
 QTEST_GUILESS_MAIN(TestPortRules)
