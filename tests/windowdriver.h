@@ -116,16 +116,13 @@ public:
     {
         return cells()->index(row, column).data().toString();
     }
-    QPoint cellCentre(int row, int column) const
-    {
-        table()->scrollTo(cells()->index(row, column));
-        return table()->visualRect(cells()->index(row, column)).center();
-    }
     // Clicks a cell and double-clicks it, which opens its editor.
     template<typename Editor> Editor *openEditor(int row, int column)
     {
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
-        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+        table()->scrollTo(cells()->index(row, column));
+        const QPoint centre = table()->visualRect(cells()->index(row, column)).center();
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, centre);
         for (Editor *editor : table()->viewport()->findChildren<Editor *>()) {
             if (editor->isVisible())
                 return editor;

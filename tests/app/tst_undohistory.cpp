@@ -49,12 +49,6 @@ void TestUndoHistory::undoAndRedo_data()
     QTest::addColumn<EditorSteps>("steps");
     QTest::addColumn<int>("entries");
     QTest::addColumn<QString>("undoText"); // where given
-    QTest::newRow("panel change on three ports") << EditorSteps([](ConfigEditor &e) {
-        e.clickPort(2);
-        e.controlClickPort(4);
-        e.controlClickPort(7);
-        e.editPort(AutoNeg, 0);
-    }) << 1 << "&Undo Auto Negotiation";
     QTest::newRow("table cell") << EditorSteps([](ConfigEditor &e) {
         e.editTableCell(3, FlowControl, QStringLiteral("On"));
     }) << 1 << "&Undo Flow Control";
@@ -66,9 +60,6 @@ void TestUndoHistory::undoAndRedo_data()
         selectModel(opened, 3);
         e.loadState(opened, QStringLiteral("Open File"));
     }) << 1 << "";
-    QTest::newRow("Jo Smith into Contact") << EditorSteps([](ConfigEditor &e) {
-        type(e, &ConfigEditor::setContactName, QStringLiteral("Jo Smith"));
-    }) << 1 << "&Undo Contact";
     // Each kind of step once: one entry each, with the exceptions noted.
     QTest::newRow("every other kind of step") << EditorSteps([](ConfigEditor &e) {
         type(e, &ConfigEditor::setLocation, QStringLiteral("42"));

@@ -20,6 +20,18 @@ void pickItem(QComboBox *combo, int index)
 
 constexpr int k26Ports = 13;
 
+// A full history of auto-negotiation changes in select-all mode on the
+// 26-port model: each step restores every port.
+void fillHistory(WindowDriver &d)
+{
+    d.selectModel(k26Ports);
+    d.clickRadio("radioButton_selectAll");
+    d.window->undoHistory().stack().clear();
+    for (int step = 0; step < 100; ++step)
+        d.window->editor()->editPort(PortColumn::AutoNeg, step % 2);
+    Bench::settle();
+}
+
 } // namespace
 
 class BenchPortEditing : public QObject
@@ -106,39 +118,20 @@ void BenchPortEditing::tableEdit()
     });
 }
 
-namespace {
-
-// A full history of auto-negotiation changes in select-all mode on the
-// 26-port model: each step restores every port.
-void fillHistory(WindowDriver &d)
-{
-    d.selectModel(k26Ports);
-    d.clickRadio("radioButton_selectAll");
-    d.window->undoHistory().stack().clear();
-    for (int step = 0; step < 100; ++step)
-        d.window->editor()->editPort(PortColumn::AutoNeg, step % 2);
-    Bench::settle();
-}
-
-} // namespace
-
 void BenchPortEditing::undo()
 {
     WindowDriver d;
     fillHistory(d);
-    QAction *undo = d.window->undoHistory().undoAction();
-    Bench::measure("Undo, 26 ports", 8, [&] { undo->trigger(); });
+    Bench::measure("Undo, 26 ports", 8, [&] { d.window->undoHistory().undoAction()->trigger(); });
 }
 
 void BenchPortEditing::redo()
 {
     WindowDriver d;
     fillHistory(d);
-    QUndoStack &stack = d.window->undoHistory().stack();
-    while (stack.canUndo())
-        stack.undo();
-    QAction *redo = d.window->undoHistory().redoAction();
-    Bench::measure("Redo, 26 ports", 8, [&] { redo->trigger(); });
+    while (d.window->undoHistory().stack().canUndo())
+        d.window->undoHistory().stack().undo();
+    Bench::measure("Redo, 26 ports", 8, [&] { d.window->undoHistory().redoAction()->trigger(); });
 }
 
 QTEST_MAIN(BenchPortEditing)

@@ -23,7 +23,7 @@
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
 #else
-#define CALLGRIND_TOGGLE_COLLECT
+#define CALLGRIND_TOGGLE_COLLECT (void)0
 #endif
 
 namespace Bench {
@@ -38,13 +38,9 @@ inline void settle()
 inline long peakMemoryKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const int at = text.indexOf("VmHWM:");
+    return at < 0 ? 0 : text.mid(at + 6).trimmed().split(' ').value(0).toLong();
 }
 
 // Times `action` after `prepare` (untimed) `runs` times; `targetMs` is the
@@ -52,26 +48,23 @@ inline long peakMemoryKb()
 template<typename Prepare, typename Action>
 void measure(const char *name, double targetMs, Prepare prepare, Action action, int runs = 15)
 {
-    prepare();
-    action();
-    settle();
-    if (qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND")) {
-        prepare();
-        CALLGRIND_TOGGLE_COLLECT;
-        action();
-        settle();
-        CALLGRIND_TOGGLE_COLLECT;
-        return;
-    }
+    const bool callgrind = qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND");
     std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = -1; run < (callgrind ? 1 : runs); ++run) { // run -1 warms up
         prepare();
         QElapsedTimer timer;
         timer.start();
+        if (callgrind && run == 0)
+            CALLGRIND_TOGGLE_COLLECT;
         action();
         settle();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (callgrind && run == 0)
+            CALLGRIND_TOGGLE_COLLECT;
+        if (run >= 0)
+            times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
+    if (callgrind)
+        return;
     std::sort(times.begin(), times.end());
     std::printf("BENCH %s|%g|%.3f|%.3f|%.3f|%ld\n", name, targetMs, times[times.size() / 2],
                 times.front(), times.back(), peakMemoryKb());

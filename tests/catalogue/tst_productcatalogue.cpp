@@ -22,11 +22,8 @@ void TestProductCatalogue::portKinds_data()
     const auto catalogue = [](int index, const char *kinds) {
         QTest::addRow("row %d", index) << catalogueRow(index) << QString(kinds);
     };
-    catalogue(5, "CCCCF");
-    catalogue(13, "CCCCCCCCCCCCCCCCCCCCCCCCFF");
     catalogue(14, "CCCCCCCCCCCCCCCCCCCCCCCCFF"); // kind bit 0x01 changes nothing
     catalogue(15, "GGGGH");
-    catalogue(17, "CPPPPPPP");
     const auto synthetic = [](const char *kinds, int configId, int kindMask, int speedMask,
                               int fibre) {
         ProductRecord row;

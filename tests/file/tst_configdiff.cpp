@@ -46,11 +46,7 @@ void TestConfigDiff::differences_data()
     sameMeaning.ports[0].portQosTrustMode = 2;
     QTest::newRow("the same meaning") << poe << sameMeaning << "";
 
-    // Ports 6 to 26 and the PoE keys exist on one side only.
-    SwitchConfig twentySix = defaultConfiguration(13);
-    twentySix.ports[1].jumboFrames = 1;
-    twentySix.ports[20].jumboFrames = 1;
-    QTest::newRow("5 against 26 ports") << fivePorts << twentySix << "Jumbo Frames|2|Off|On";
+    // The PoE keys exist on one side only.
     SwitchConfig noPoE = defaultConfiguration(16);
     noPoE.ports[7].eee = 1; // no key of a 10/100 model
     QTest::newRow("PoE against no PoE") << poe << noPoE << "";
