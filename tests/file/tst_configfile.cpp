@@ -192,7 +192,6 @@ void TestConfigFile::numberFieldsAndRanges_data()
     QTest::addColumn<int>("reason");
     QTest::newRow("speed 0") << 0 << QByteArray("port.speed,1,0") << 5;
     QTest::newRow("a fourth field") << 0 << QByteArray("port.mdi,1,1,7") << 0;
-    QTest::newRow("an empty fourth field") << 0 << QByteArray("port.bc-storm.threshold,2,42,") << 0;
 }
 
 void TestConfigFile::errorLog()

@@ -207,18 +207,20 @@ void TestReportGenerator::neighbouringCellsKeepTheirOwnValues_data()
     QTest::addColumn<ConfigEdit>("edit");
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("lineEnds");
-    QTest::newRow("power supply 1 on, 2 off") << 4 << ConfigEdit([](SwitchConfig &c) {
+    const ConfigEdit alarms = [](SwitchConfig &c) {
         c.psuAlarm1 = 1;
         c.psuAlarm2 = 0;
-    }) << 0 << QStringList {"Value On Off 300 TrustDot1p"};
-    QTest::newRow("storm thresholds") << 0 << ConfigEdit([](SwitchConfig &c) {
+    };
+    const ConfigEdit thresholds = [](SwitchConfig &c) {
         for (int p = 0; p < 5; ++p) {
             c.ports[p].broadcastStormThreshold = quint8(10 + p);
             c.ports[p].multicastStormThreshold = quint8(60 + p);
         }
-    }) << 1
-                                      << QStringList {"Broadcast Storm Thld. [%] 10 11 12 13 14",
-                                                      "Multicast Storm Thld. [%] 60 61 62 63 64"};
+    };
+    QTest::newRow("power supply 1 on, 2 off")
+        << 4 << alarms << 0 << QStringList {"Value On Off 300 TrustDot1p"};
+    QTest::newRow("storm thresholds")
+        << 0 << thresholds << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
 }
 
 void TestReportGenerator::unwritableTargetLeavesNoFile()
