@@ -63,6 +63,8 @@ private slots:
     void tableEditReachesThePanel();
     void modelChangeResets();
     void undoHistory();
+    void redoKeyInATextField();
+    void generalPicksKeepToTheirField();
     void qosDialogs();
     void helpPages_data();
     void helpPages();
@@ -245,6 +247,36 @@ void TestMainWindow::undoHistory()
     d.window->exit();
     QVERIFY(!d.window->isVisible());
     QCOMPARE(title(), QStringLiteral("Mestrel"));
+}
+
+void TestMainWindow::redoKeyInATextField()
+{
+    // The redo key in a focused text field reaches the history, as the undo
+    // key does.
+    WindowDriver d;
+    d.type("lineEdit_contactName", QStringLiteral("Jo"));
+    QApplication::setActiveWindow(d.window.get());
+    auto *location = d.find<QLineEdit>("lineEdit_location");
+    location->setFocus();
+    QTest::keySequence(location, QKeySequence(QKeySequence::Undo));
+    QCOMPARE(d.text("lineEdit_contactName"), QString());
+    QTest::keySequence(location, QKeySequence(QKeySequence::Redo));
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+}
+
+void TestMainWindow::generalPicksKeepToTheirField()
+{
+    // The second alarm's combo box writes the second alarm; picking the
+    // model already shown in "Device Type" keeps the configuration.
+    WindowDriver d;
+    QVERIFY(d.pick("comboBox_psuAlarm2", QStringLiteral("Disable")));
+    QCOMPARE(int(d.config().psuAlarm1), 1);
+    QCOMPARE(int(d.config().psuAlarm2), 0);
+    d.clickPort(1);
+    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
+    const SwitchConfig before = d.config();
+    QVERIFY(d.pick("comboBox_productSelection", 0));
+    QVERIFY(d.config() == before);
 }
 
 void TestMainWindow::qosDialogs()

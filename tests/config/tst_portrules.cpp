@@ -85,6 +85,8 @@ private slots:
     void selectionNeverWritesTheRecord();
     void editsReachTheTargetPorts_data();
     void editsReachTheTargetPorts();
+    void selectAllOnThePoEModel_data();
+    void selectAllOnThePoEModel() { editsReachTheTargetPorts(); }
     void autoNegotiationSpeedRule_data();
     void autoNegotiationSpeedRule();
     void classesTyping_data();
@@ -226,6 +228,20 @@ void TestPortRules::editsReachTheTargetPorts()
     // The edit reports the ports it changed, so that the views redraw them.
     QCOMPARE(marks(s, [&](int p) { return (changed >> p) & 1u; }),
              marks(s, [&](int p) { return s.config.ports[p] != before.ports[p]; }));
+}
+
+void TestPortRules::selectAllOnThePoEModel_data()
+{
+    // Select All leaves port 1 unselected there, as it has no PoE; the other
+    // parameters still reach every twisted-pair port.
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("admin state") << kPoEModel << "A" << int(AdminState) << 0 << "xxxxxxxx";
+    QTest::newRow("flow control") << kPoEModel << "A" << int(FlowControl) << 1 << "xxxxxxxx";
+    QTest::newRow("speed") << kPoEModel << "A n=0" << int(Speed) << 1 << "xxxxxxxx";
 }
 
 void TestPortRules::autoNegotiationSpeedRule_data()

@@ -80,6 +80,8 @@ private slots:
     void roundTripOnEveryModel();
     void lineReasons_data();
     void lineReasons();
+    void numberFieldsAndRanges_data();
+    void numberFieldsAndRanges() { lineReasons(); }
     void errorLog();
     void trustModeLines();
     void hugeInput();
@@ -180,6 +182,16 @@ void TestConfigFile::lineReasons()
     SwitchConfig config;
     const ConfigLoadResult result = loadConfigBytes(line + '\n', row, config);
     QTEST(result.rejected.isEmpty() ? 0 : result.rejected.first().reason, "reason");
+}
+
+void TestConfigFile::numberFieldsAndRanges_data()
+{
+    // A number key reads the third field alone; fields after it are ignored.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("reason");
+    QTest::newRow("speed 0") << 0 << QByteArray("port.speed,1,0") << 5;
+    QTest::newRow("a fourth field") << 0 << QByteArray("port.mdi,1,1,7") << 0;
 }
 
 void TestConfigFile::errorLog()

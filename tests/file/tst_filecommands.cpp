@@ -120,6 +120,8 @@ private slots:
     void exportWritesTheChosenPdf();
     void compareWithFile();
     void applyFileToCurrentModel();
+    void cancelledToolsDoNothing_data();
+    void cancelledToolsDoNothing();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -420,6 +422,22 @@ void TestFileCommands::applyFileToCurrentModel()
     // One step, undone like Open.
     d->window->undoHistory().undoAction()->trigger();
     QVERIFY(d->config() == defaultConfiguration(0));
+}
+
+void TestFileCommands::cancelledToolsDoNothing_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("compare") << QStringLiteral("&Compare with File…");
+    QTest::newRow("apply") << QStringLiteral("&Apply File to Current Model…");
+}
+
+void TestFileCommands::cancelledToolsDoNothing()
+{
+    // A cancelled file dialog is no failure to report.
+    QFETCH(QString, action);
+    Prompts::queueFileNames({QString()});
+    d->action(action)->trigger();
+    QCOMPARE(m_answers.messages, QStringList());
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -44,6 +44,8 @@ private slots:
     void everyModelGetsOnePagePerBody();
     void pageValues_data();
     void pageValues();
+    void neighbouringCellsKeepTheirOwnValues_data();
+    void neighbouringCellsKeepTheirOwnValues() { pageValues(); }
     void unwritableTargetLeavesNoFile();
 
 private:
@@ -195,6 +197,30 @@ void TestReportGenerator::pageValues()
                      [&](const QString &line) { return line == end || line.endsWith(' ' + end); }),
                  qPrintable(end + "\nnot in\n" + lines.join('\n')));
     }
+}
+
+// Cells that sit side by side and print alike by default, given values that
+// print differently, so that a cell showing its neighbour's field shows.
+void TestReportGenerator::neighbouringCellsKeepTheirOwnValues_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<ConfigEdit>("edit");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("lineEnds");
+    const ConfigEdit alarms = [](SwitchConfig &c) {
+        c.psuAlarm1 = 1;
+        c.psuAlarm2 = 0;
+    };
+    const ConfigEdit thresholds = [](SwitchConfig &c) {
+        for (int p = 0; p < 5; ++p) {
+            c.ports[p].broadcastStormThreshold = quint8(10 + p);
+            c.ports[p].multicastStormThreshold = quint8(60 + p);
+        }
+    };
+    QTest::newRow("power supply 1 on, 2 off")
+        << 4 << alarms << 0 << QStringList {"Value On Off 300 TrustDot1p"};
+    QTest::newRow("storm thresholds")
+        << 0 << thresholds << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
 }
 
 void TestReportGenerator::unwritableTargetLeavesNoFile()
