@@ -60,13 +60,20 @@ struct Answers
     QByteArray logFile; // "errorLog.txt" while the error log shows
     QStringList compared; // the compare dialog's summary, models line and tables
     QString copied; // what its "Copy" button put on the clipboard
+    QStringList questions; // the text of each question with Save among its buttons
+    QMessageBox::StandardButton reply = QMessageBox::Save; // to each of them
     bool busyDuringDialog = false;
 
     int answer(QDialog &dialog)
     {
         busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr;
-        if (auto *box = qobject_cast<QMessageBox *>(&dialog))
+        if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
+            if (box->standardButtons() & QMessageBox::Save) {
+                questions << box->windowTitle() + QStringLiteral(": ") + box->text();
+                return reply;
+            }
             messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+        }
         if (qobject_cast<DialogConfigID *>(&dialog)) {
             dialog.show();
             modelChoices.clear();
@@ -120,6 +127,8 @@ private slots:
     void exportWritesTheChosenPdf();
     void compareWithFile();
     void applyFileToCurrentModel();
+    void undoneOpenSavesTheFileShown();
+    void openAfterEditsAsksFirst();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -420,6 +429,42 @@ void TestFileCommands::applyFileToCurrentModel()
     // One step, undone like Open.
     d->window->undoHistory().undoAction()->trigger();
     QVERIFY(d->config() == defaultConfiguration(0));
+}
+
+void TestFileCommands::undoneOpenSavesTheFileShown()
+{
+    // Open A, open B, undo the Open, Save: A is written, B stays as it was.
+    writeFile(path("A.csv"), configFileBytes(defaultConfiguration(3), {}, QDate(2024, 3, 7)));
+    const QByteArray b = configFileBytes(defaultConfiguration(13), {}, QDate(2024, 3, 7));
+    writeFile(path("B.csv"), b);
+    open("A.csv");
+    open("B.csv");
+    d->window->undoHistory().undoAction()->trigger();
+    QCOMPARE(d->window->state().modelIndex, 3);
+    d->window->save();
+    QCOMPARE(contents(path("B.csv")), b);
+    QCOMPARE(contents(path("A.csv")),
+             configFileBytes(defaultConfiguration(3), {}, QDate::currentDate()));
+}
+
+void TestFileCommands::openAfterEditsAsksFirst()
+{
+    // An edit, then a file with a rejected line opened, then Exit: the edit
+    // is saved where the user chose, and the opened file is not rewritten.
+    const QByteArray c = "file.configID,0,16\nport.jumbo,1,1\nport.mdi,9,1\n";
+    writeFile(path("C.csv"), c);
+    d->type("lineEdit_contactName", QStringLiteral("Jo"));
+    Prompts::queueFileNames({path("edits.csv"), path("C.csv")}); // Save As, then Open
+    d->window->open();
+    QCOMPARE(m_answers.questions,
+             QStringList("Mestrel: Save changes to the current configuration first?"));
+    QCOMPARE(readText(d->config().contactName), QString());
+    QVERIFY(d->config().ports[0].jumboFrames == 1);
+    d->window->exit();
+    QVERIFY(!d->window->isVisible());
+    QCOMPARE(m_answers.questions.size(), 1); // nothing unsaved at Exit
+    QCOMPARE(contents(path("C.csv")), c);
+    QVERIFY(contents(path("edits.csv")).contains("file.contactname,0,Jo\n"));
 }
 
 QTEST_MAIN(TestFileCommands)
