@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -208,12 +209,23 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (geteuid() == 0)
         folder = QStringLiteral("/proc");
+    Prompts::queueFileNames({path("first.csv")});
+    d->window->saveAs();
+    const QByteArray first = contents(path("first.csv"));
     d->type("lineEdit_contactName", QStringLiteral("Jo"));
     Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
     d->window->saveToUsb();
-    QVERIFY(d->window->isWindowModified()); // still unsaved
+    // Named as chosen, still unsaved, and the earlier file as it was.
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("mine.csv[*] - Mestrel"));
+    QVERIFY(d->window->isWindowModified());
+    QCOMPARE(contents(path("first.csv")), first);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
+    d->window->save(); // tries the chosen file again
+    QCOMPARE(m_answers.messages.size(), 2);
+    QCOMPARE(contents(path("first.csv")), first);
+    m_answers.messages.removeLast();
+    QFile::remove(path("first.csv"));
 
     // A disk that fills up part-way: the old file stays as it was.
     writeFile(path("old.csv"), "previous");
@@ -262,6 +274,13 @@ void TestFileCommands::savedFileLoadsBackUnchanged()
     QCOMPARE(files().currentFileName(), path("mine.csv"));
     QCOMPARE(d->text("lineEdit_serialNumber"), QString());
     QCOMPARE(d->combo("comboBox_qosTrustMode")->currentText(), QStringLiteral("untrusted"));
+    // The serial number is not in the file: typing it leaves the file's
+    // content saved. A cancelled Open keeps the document as it is.
+    d->type("lineEdit_serialNumber", QStringLiteral("42"));
+    QVERIFY(!d->window->isWindowModified());
+    open(QString());
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("mine.csv[*] - Mestrel"));
+    QCOMPARE(d->text("lineEdit_serialNumber"), QStringLiteral("42"));
 }
 
 void TestFileCommands::loadThatCannotGoAheadChangesNothing_data()
@@ -289,10 +308,13 @@ void TestFileCommands::loadThatCannotGoAheadChangesNothing()
     d->window->saveToUsb();
     const SwitchConfig before = d->config();
 
+    const int steps = d->window->undoHistory().stack().count();
     open(name);
     QTEST(m_answers.messages.join(QLatin1Char('|')), "message");
     QVERIFY(d->config() == before);
-    QCOMPARE(files().currentFileName(), path("kept"));
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("kept.csv[*] - Mestrel"));
+    QVERIFY(!d->window->isWindowModified());
+    QCOMPARE(d->window->undoHistory().stack().count(), steps);
 }
 
 void TestFileCommands::modelChoiceStartsFreshAtEachLoad()
@@ -418,8 +440,12 @@ void TestFileCommands::applyFileToCurrentModel()
         return config;
     };
     writeFile(path("other.csv"), configFileBytes(edited(17), {"Ann Smith"}, QDate(2024, 3, 7)));
-    Prompts::queueFileNames({path("other.csv")});
+    Prompts::queueFileNames({path("current.csv"), path("other.csv")});
+    d->window->saveAs();
     d->action(QStringLiteral("&Apply File to Current Model…"))->trigger();
+    // An edit of the document: its name stays, and it is modified.
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("current.csv[*] - Mestrel"));
+    QVERIFY(d->window->isWindowModified());
     QCOMPARE(d->window->state().modelIndex, 0);
     QVERIFY(d->config() == edited(0));
     QMap<QString, QSet<int>> rejectedPorts; // by reason
@@ -429,6 +455,7 @@ void TestFileCommands::applyFileToCurrentModel()
     // One step, undone like Open.
     d->window->undoHistory().undoAction()->trigger();
     QVERIFY(d->config() == defaultConfiguration(0));
+    QVERIFY(!d->window->isWindowModified());
 }
 
 void TestFileCommands::undoneOpenSavesTheFileShown()
