@@ -192,6 +192,13 @@ void TestUndoHistory::documentTravelsWithTheHistory_data()
         return seen;
     }) << QStringList({"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "B.csv"})
                                            << 3;
+    QTest::newRow("the same file opened again") << DocumentSteps([=](Editing &e) {
+        e.open("A.csv", 3);
+        e.open("A.csv", 3); // a document of its own, though alike
+        e.editor.documentSaved("F.csv", true);
+        e.undo();
+        return QStringList(e.document());
+    }) << QStringList("A.csv") << 2;
     QTest::newRow("save, then undo and redo past it") << DocumentSteps([=](Editing &e) {
         QStringList seen;
         e.open("A.csv", 3);
