@@ -91,7 +91,6 @@ UndoHistory::~UndoHistory() = default;
 
 void UndoHistory::record(const QString &name, const EditorState &before, const QString &mergeKey)
 {
-    ++m_recorded;
     m_stack->push(new SnapshotCommand(m_editor, name, before, mergeKey));
 }
 

@@ -43,5 +43,4 @@ private:
     QUndoStack *m_stack;
     QAction *m_undoAction;
     QAction *m_redoAction;
-    quint64 m_recorded = 0; // steps recorded so far; the index stops at the limit
 };

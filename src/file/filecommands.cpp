@@ -63,8 +63,7 @@ bool FileCommands::save()
     if (fileName.isEmpty())
         return saveAs();
     const bool written = writeConfigFile(fileName);
-    if (written)
-        m_editor->documentSaved(fileName, true);
+    m_editor->documentSaved(fileName, written);
     return written;
 }
 
