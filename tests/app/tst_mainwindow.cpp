@@ -239,6 +239,8 @@ void TestMainWindow::undoHistory()
     QVERIFY(d.pick("comboBox_productSelection", 13));
     d.type("lineEdit_contactName", QStringLiteral("Ann"));
     d.action(QStringLiteral("&Open"))->trigger(); // Cancel: no file dialog
+    answer = QMessageBox::Save;
+    Prompts::queueFileNames({QString()}); // and the Save As dialog cancelled
     d.action(QStringLiteral("&New"))->trigger();
     const QString first = QStringLiteral("Save changes to the current configuration first?");
     QCOMPARE(asked, QStringList({first, first}));
@@ -255,6 +257,11 @@ void TestMainWindow::undoHistory()
 
     d.type("lineEdit_location", QStringLiteral("Hall"));
     answer = QMessageBox::Save;
+    QFile::remove(saved + ".csv");
+    QVERIFY(QDir().mkdir(saved + ".csv")); // the save fails: the window stays
+    d.window->exit();
+    QVERIFY(d.window->isVisible());
+    QDir().rmdir(saved + ".csv");
     d.window->exit();
     QVERIFY(!d.window->isVisible());
     QCOMPARE(asked.last(), QStringLiteral("Save changes to the configuration before closing?"));

@@ -1,8 +1,6 @@
 // The undo history over the editor's steps and the document each kept state
-// belongs to, without the main window; the window's use of them is tested
-// with the window's wiring.
-#include "app/documentguard.h"
-#include "app/prompts.h"
+// belongs to, without the main window; the window's title and questions are
+// tested with the window's wiring.
 #include "app/undohistory.h"
 #include "config/configeditor.h"
 #include "config/portcolumns.h"
@@ -62,12 +60,10 @@ class TestUndoHistory : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { Prompts::reset(); }
     void undoAndRedo_data();
     void undoAndRedo();
     void documentTravelsWithTheHistory_data();
     void documentTravelsWithTheHistory();
-    void askingToSave();
 };
 
 void TestUndoHistory::undoAndRedo_data()
@@ -280,55 +276,6 @@ void TestUndoHistory::documentTravelsWithTheHistory()
     Editing e;
     QTEST(steps(e), "documents");
     QTEST(e.history.stack().count(), "entries");
-}
-
-void TestUndoHistory::askingToSave()
-{
-    // The title names the document; with changes, New, Open and closing ask
-    // to save them first and go on only after a save that wrote or Discard.
-    Editing e;
-    DocumentGuard guard(&e.editor, &e.window);
-    QCOMPARE(e.window.windowTitle(), QStringLiteral("Mestrel[*]"));
-    QStringList asked;
-    int answer = QMessageBox::Cancel;
-    bool saveWrites = false; // false: cancelled or failed
-    Prompts::setScripted(true);
-    Prompts::setDialogHandler([&](QDialog &dialog) {
-        const auto *box = qobject_cast<QMessageBox *>(&dialog);
-        const auto buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-        if (!box || box->standardButtons() != buttons)
-            return -1;
-        asked << box->windowTitle() + ": " + box->text();
-        return answer;
-    });
-    const auto save = [&] {
-        if (saveWrites)
-            e.editor.documentSaved(QStringLiteral("/tmp/saved"), true);
-        return saveWrites;
-    };
-    QVERIFY(guard.maySetAside(save)); // nothing changed: no question
-    QVERIFY(guard.mayClose(save));
-    QVERIFY(asked.isEmpty());
-
-    e.editor.setContactName(QStringLiteral("Jo"));
-    QVERIFY(e.window.isWindowModified());
-    QVERIFY(!guard.maySetAside(save)); // Cancel
-    QCOMPARE(asked, QStringList("Mestrel: Save changes to the current configuration first?"));
-    answer = QMessageBox::Save;
-    QVERIFY(!guard.mayClose(save)); // the save cancelled
-    QCOMPARE(asked.last(), "Mestrel: Save changes to the configuration before closing?");
-    saveWrites = true;
-    QVERIFY(guard.maySetAside(save));
-    QCOMPARE(e.window.windowTitle(), QStringLiteral("saved.csv[*] - Mestrel"));
-    QCOMPARE(e.window.windowFilePath(), QStringLiteral("/tmp/saved.csv"));
-    QVERIFY(!e.window.isWindowModified());
-
-    e.editor.setContactName(QString());
-    QVERIFY(e.window.isWindowModified());
-    answer = QMessageBox::Discard;
-    saveWrites = false;
-    QVERIFY(guard.mayClose(save));
-    QCOMPARE(asked.size(), 4);
 }
 
 QTEST_MAIN(TestUndoHistory)
