@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/appresources.h"
+#include "app/documentguard.h"
 #include "app/helpcommands.h"
 #include "app/undohistory.h"
 #include "catalogue/portlabels.h"
@@ -50,7 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
     createActions();
     createMenus();
     m_fileCommands = std::make_unique<FileCommands>(m_editor, this);
-    connect(m_fileCommands.get(), &FileCommands::fileWritten, m_history, &UndoHistory::markSaved);
+    m_document = new DocumentGuard(m_editor, this);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     m_reportExport = std::make_unique<ReportExport>(m_editor, this);
     m_toolCommands = std::make_unique<ToolCommands>(m_editor, m_fileCommands.get(), this);
@@ -256,10 +257,11 @@ void MainWindow::showLogo()
 
 void MainWindow::newFile()
 {
-    m_fileCommands->clearCurrentFileName();
+    if (!m_document->maySetAside([this] { return m_fileCommands->save(); }))
+        return;
     m_ui->label_productImage->setToolTip(QString());
     // The model stays; only its configuration returns to the defaults.
-    m_history->replaceDocument([this] { m_editor->newConfiguration(); });
+    m_editor->newConfiguration();
 }
 
 void MainWindow::exit()
@@ -269,7 +271,7 @@ void MainWindow::exit()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_history->confirmClose([this] { return m_fileCommands->save(); }))
+    if (!m_document->mayClose([this] { return m_fileCommands->save(); }))
         event->ignore();
 }
 
@@ -323,7 +325,8 @@ void MainWindow::applyFileToCurrentModel()
 
 void MainWindow::open()
 {
-    m_history->replaceDocument([this] { m_fileCommands->open(); });
+    if (m_document->maySetAside([this] { return m_fileCommands->save(); }))
+        m_fileCommands->open();
 }
 
 void MainWindow::save()

@@ -14,8 +14,9 @@
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
 // current model), ReportExport (report/: "&Export"), HelpCommands (app/: help
-// pages, language, web site, about box) and UndoHistory (app/: "&Undo",
-// "&Redo", the modified marker and the question before closing).
+// pages, language, web site, about box), UndoHistory (app/: "&Undo",
+// "&Redo") and DocumentGuard (app/: the title naming the document's file,
+// the modified marker and the questions before New, Open and closing).
 // A user's change goes from a widget to a ConfigEditor method; the editor
 // applies the rules and says what changed (stateReset, selectionChanged,
 // portsChanged, generalChanged); the window redraws the views concerned.
@@ -32,6 +33,7 @@ class MainWindow;
 class QAction;
 class QMenu;
 class ConfigEditor;
+class DocumentGuard;
 class FileCommands;
 class HelpCommands;
 class PortLabels;
@@ -57,6 +59,7 @@ public:
     HelpCommands &helpCommands() const { return *m_help; }
     FileCommands &fileCommands() const { return *m_fileCommands; }
     UndoHistory &undoHistory() const { return *m_history; }
+    DocumentGuard &document() const { return *m_document; }
 
 public slots:
     void label_singleclick(int port);
@@ -100,6 +103,7 @@ private:
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
     UndoHistory *m_history = nullptr;
+    DocumentGuard *m_document = nullptr;
     PortLabels *m_portLabels = nullptr;
     PortTable *m_portTable = nullptr;
     int m_shownModel = -1;

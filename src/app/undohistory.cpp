@@ -1,6 +1,5 @@
 #include "app/undohistory.h"
 
-#include "app/prompts.h"
 #include "config/configeditor.h"
 
 #include <QAction>
@@ -44,6 +43,11 @@ public:
             m_editor->setState(m_after);
         m_pushed = true;
     }
+    void noteSave(const SaveOutcome &outcome)
+    {
+        ::noteSave(m_before, outcome);
+        ::noteSave(m_after, outcome);
+    }
     int id() const override { return m_mergeKey.isEmpty() ? -1 : kTypingId; }
     bool mergeWith(const QUndoCommand *other) override
     {
@@ -69,7 +73,6 @@ private:
 UndoHistory::UndoHistory(ConfigEditor *editor, QWidget *window)
     : QObject(window)
     , m_editor(editor)
-    , m_window(window)
     , m_stack(new QUndoStack(this))
     , m_undoAction(m_stack->createUndoAction(this, tr("&Undo")))
     , m_redoAction(m_stack->createRedoAction(this, tr("&Redo")))
@@ -78,8 +81,7 @@ UndoHistory::UndoHistory(ConfigEditor *editor, QWidget *window)
     m_undoAction->setShortcuts(QKeySequence::Undo);
     m_redoAction->setShortcuts(QKeySequence::Redo);
     connect(editor, &ConfigEditor::stepFinished, this, &UndoHistory::record);
-    connect(m_stack, &QUndoStack::cleanChanged, window,
-            [window](bool clean) { window->setWindowModified(!clean); });
+    connect(editor, &ConfigEditor::saved, this, &UndoHistory::noteSaveInEveryEntry);
     const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
     for (QLineEdit *field : fields)
         field->installEventFilter(this);
@@ -89,7 +91,6 @@ UndoHistory::~UndoHistory() = default;
 
 void UndoHistory::record(const QString &name, const EditorState &before, const QString &mergeKey)
 {
-    ++m_recorded;
     m_stack->push(new SnapshotCommand(m_editor, name, before, mergeKey));
 }
 
@@ -106,38 +107,12 @@ bool UndoHistory::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool UndoHistory::isModified() const
+void UndoHistory::noteSaveInEveryEntry(const SaveOutcome &outcome)
 {
-    return !m_stack->isClean();
-}
-
-void UndoHistory::markSaved()
-{
+    // The stack hands out its entries read-only; they are all ours.
+    for (int i = 0; i < m_stack->count(); ++i)
+        static_cast<SnapshotCommand *>(const_cast<QUndoCommand *>(m_stack->command(i)))
+            ->noteSave(outcome);
+    // Typing after a save starts an entry of its own.
     m_stack->setClean();
-}
-
-void UndoHistory::replaceDocument(const std::function<void()> &replace)
-{
-    const bool wasClean = m_stack->isClean();
-    const quint64 recorded = m_recorded;
-    replace();
-    if (wasClean && m_recorded != recorded)
-        m_stack->setClean();
-}
-
-bool UndoHistory::confirmClose(const std::function<bool()> &save)
-{
-    if (!isModified())
-        return true;
-    const QMessageBox::StandardButton answer = Prompts::question(
-        m_window, tr("Mestrel"), tr("Save changes to the configuration before closing?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    switch (answer) {
-    case QMessageBox::Save:
-        return save();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false; // Cancel, or the box closed
-    }
 }

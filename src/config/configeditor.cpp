@@ -56,6 +56,7 @@ ConfigEditor::ConfigEditor(QObject *parent)
     : QObject(parent)
 {
     ::selectModel(m_state, 0);
+    startDocument(m_state, QString());
 }
 
 void ConfigEditor::loadState(const EditorState &state, const QString &stepName)
@@ -81,7 +82,19 @@ void ConfigEditor::newConfiguration()
 {
     Step step(this, tr("New Configuration"));
     resetConfiguration(m_state);
+    // An untitled document back at its start stays the document it is.
+    if (!m_state.document.fileName.isEmpty() || !isSaved(m_state))
+        startDocument(m_state, QString());
     emit stateReset();
+}
+
+void ConfigEditor::documentSaved(const QString &fileName, bool written)
+{
+    SaveOutcome outcome {m_state.document.id, fileName, nullptr};
+    if (written)
+        outcome.content = std::make_shared<const FileContent>(fileContent(m_state));
+    noteSave(m_state, outcome);
+    emit saved(outcome);
 }
 
 void ConfigEditor::clickPort(int port)

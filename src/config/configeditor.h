@@ -27,7 +27,12 @@ public:
 
     // The model and the configuration as a whole.
     void selectModel(int index);
+    // "New": the defaults of the current model as a new, untitled document.
     void newConfiguration();
+    // The document was saved to the file chosen as `fileName`, or that file
+    // could not be written: either way it is the file the next Save writes.
+    // Not a step: what the document holds does not change.
+    void documentSaved(const QString &fileName, bool written);
 
     // Port selection.
     void clickPort(int port);
@@ -68,6 +73,9 @@ signals:
     // started from. Steps with the same non-empty `mergeKey` that follow
     // each other are typing in one field.
     void stepFinished(const QString &name, const EditorState &before, const QString &mergeKey);
+    // The document was saved or took another file name; the states kept
+    // for undo are to be brought up to date with noteSave().
+    void saved(const SaveOutcome &outcome);
 
 private:
     class Step;

@@ -30,7 +30,8 @@ void clearSelectionAndShowFirstPort(EditorState &state)
 
 bool sameDocument(const EditorState &a, const EditorState &b)
 {
-    return a.modelIndex == b.modelIndex && a.serialNumber == b.serialNumber && a.config == b.config;
+    return a.modelIndex == b.modelIndex && a.serialNumber == b.serialNumber &&
+        a.config == b.config && sameIdentity(a.document, b.document);
 }
 
 namespace {

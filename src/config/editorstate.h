@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/productcatalogue.h"
+#include "config/documentidentity.h"
 #include "config/panelgating.h"
 #include "config/switchconfig.h"
 
@@ -37,9 +38,11 @@ struct PanelState
 };
 
 // Everything the editor holds: the configuration, the texts kept beside it,
-// the selection and what the panel shows. The widgets only draw it.
+// the document it belongs to, the selection and what the panel shows. The
+// widgets only draw it.
 struct EditorState
 {
+    DocumentIdentity document;
     int modelIndex = 0; // the catalogue row of the model being edited
     SwitchConfig config;
     QString serialNumber; // the digits typed after the article number
@@ -68,8 +71,9 @@ void configurationLoaded(EditorState &state);
 void setSerialNumber(EditorState &state, const QString &digits);
 // Nothing selected and port 1 in the panel, as after a load.
 void clearSelectionAndShowFirstPort(EditorState &state);
-// Whether two states hold the same document: the model, the record and the
-// typed serial number. The selection and the panel do not count.
+// Whether two states hold the same document: its identity, the model, the
+// record and the typed serial number. The selection and the panel do not
+// count.
 bool sameDocument(const EditorState &a, const EditorState &b);
 
 // Fills the panel from one port. Never writes the record.

@@ -52,11 +52,19 @@ QString FileCommands::openDialogFolder() const
     return m_lastFolder.isEmpty() ? desktopFolder() : m_lastFolder;
 }
 
+QString FileCommands::currentFileName() const
+{
+    return m_editor->state().document.fileName;
+}
+
 bool FileCommands::save()
 {
-    if (m_currentFileName.isEmpty())
+    const QString fileName = currentFileName();
+    if (fileName.isEmpty())
         return saveAs();
-    return writeConfigFile(m_currentFileName);
+    const bool written = writeConfigFile(fileName);
+    m_editor->documentSaved(fileName, written);
+    return written;
 }
 
 bool FileCommands::saveAs()
@@ -83,7 +91,8 @@ bool FileCommands::saveThroughDialog(const QString &title, const QString &startP
     if (chosen.isEmpty())
         return false;
     const bool written = writeConfigFile(chosen);
-    m_currentFileName = chosen; // as chosen, also when the write failed
+    // The document's file from now on, as chosen, also when the write failed.
+    m_editor->documentSaved(chosen, written);
     return written;
 }
 
@@ -91,9 +100,7 @@ bool FileCommands::writeConfigFile(const QString &fileName)
 {
     if (fileName.isEmpty())
         return false;
-    QString path = fileName;
-    if (!path.contains(QLatin1String(".csv")))
-        path += QLatin1String(".csv");
+    const QString path = configFilePath(fileName);
 
     BusyCursor busy;
     const SwitchConfig &config = m_editor->state().config;
@@ -124,14 +131,8 @@ void FileCommands::open()
 {
     const QString chosen = Prompts::openFileName(m_window, QObject::tr("Open File"),
                                                  openDialogFolder(), configFileFilter());
-    if (chosen.isEmpty()) {
-        m_currentFileName.clear();
-        return;
-    }
-    // A file that could not be loaded changes nothing, its name neither.
-    if (!loadConfigFile(chosen))
-        return;
-    m_currentFileName = chosen;
+    if (!chosen.isEmpty())
+        loadConfigFile(chosen);
 }
 
 std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QString &path,
@@ -170,11 +171,12 @@ bool FileCommands::loadConfigFile(const QString &path)
     choose.setModal(true);
     Prompts::exec(choose);
     applyToEditor(file->bytes, firstRowWithConfigId(file->configId) + choose.choice(),
-                  QObject::tr("Open File"));
+                  QObject::tr("Open File"), path);
     return true;
 }
 
-void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString &stepName)
+void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString &stepName,
+                                 const std::optional<QString> &openedAs)
 {
     BusyCursor loading;
     // The model with its defaults, then the file's lines; the window shows
@@ -185,6 +187,10 @@ void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
     configurationLoaded(loaded);
+    // Opened, the file holds what it gave, its refused lines aside: the
+    // error log lists those.
+    if (openedAs)
+        startDocument(loaded, *openedAs);
     m_editor->loadState(loaded, stepName);
     loading.release();
     if (loaded.loadHadErrors)

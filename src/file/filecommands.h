@@ -20,10 +20,12 @@ public:
     FileCommands(ConfigEditor *editor, QWidget *window);
 
     // Each save says whether it wrote the file (not when refused, cancelled
-    // or failed).
+    // or failed). Save writes the document's own file; Save As and Save to
+    // USB make the chosen file the document's, also when writing it failed.
     bool save();
     bool saveAs();
     bool saveToUsb();
+    // A cancelled dialog, or a file that cannot be loaded, changes nothing.
     void open();
 
     // Writes the configuration to `fileName`, ".csv" appended when the name
@@ -32,9 +34,9 @@ public:
     bool writeConfigFile(const QString &fileName);
 
     // Reads the file: the model it names (asking which row where rows share
-    // the ID), the defaults, then its lines; shows the refused lines. False
-    // for a file that is unreadable or names no supported model: reported,
-    // and nothing changed.
+    // the ID), the defaults, then its lines, as the document of that file;
+    // shows the refused lines. False for a file that is unreadable or names
+    // no supported model: reported, and nothing changed.
     bool loadConfigFile(const QString &path);
 
     // A configuration file the user chose: its content and the
@@ -48,13 +50,16 @@ public:
     std::optional<ChosenFile> readChosenFile(const QString &path, const QString &title);
     // Reads `bytes` into the configuration of catalogue row `row`, from that
     // model's defaults, and hands the result to the editor as one step;
-    // shows the lines that were refused.
-    void applyToEditor(const QByteArray &bytes, int row, const QString &stepName);
+    // shows the lines that were refused. With `openedAs` the result is the
+    // document of that file, which holds it; without, an edit of the
+    // current document.
+    void applyToEditor(const QByteArray &bytes, int row, const QString &stepName,
+                       const std::optional<QString> &openedAs = std::nullopt);
     // What the open dialogs offer.
     static QString configFileFilter();
 
-    QString currentFileName() const { return m_currentFileName; }
-    void clearCurrentFileName() { m_currentFileName.clear(); }
+    // The file Save writes, as chosen; empty while the document is untitled.
+    QString currentFileName() const;
     // Where the open dialog starts: the folder of the file last opened or
     // saved, else the desktop.
     QString openDialogFolder() const;
@@ -71,6 +76,5 @@ private:
 
     ConfigEditor *m_editor;
     QWidget *m_window;
-    QString m_currentFileName;
     QString m_lastFolder;
 };

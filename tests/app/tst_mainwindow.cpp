@@ -205,11 +205,11 @@ void TestMainWindow::modelChangeResets()
 
 void TestMainWindow::undoHistory()
 {
-    // The marker in the title as changes are made, saved and undone; the
-    // undo key in a text field; New and Open after a save and over changes;
-    // closing with a save.
+    // The title as changes are made, saved and undone; the undo key in a
+    // text field; New and Open over changes ask first; closing saves the
+    // file the title names.
     QTemporaryDir folder;
-    const QString saved = folder.filePath(QStringLiteral("saved.csv"));
+    const QString saved = folder.filePath(QStringLiteral("saved"));
     WindowDriver d;
     QAction *undo = d.window->undoHistory().undoAction();
     const auto title = [&] { return d.window->windowHandle()->title(); };
@@ -218,35 +218,59 @@ void TestMainWindow::undoHistory()
     QCOMPARE(title(), QStringLiteral("Mestrel*"));
     Prompts::queueFileNames({saved});
     d.window->saveAs();
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+    QCOMPARE(d.window->windowFilePath(), saved + ".csv");
     // Typing on is a step of its own, which the undo key takes back even in
     // a field with nothing of its own to undo.
     d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
+    QCOMPARE(title(), QStringLiteral("saved.csv* - Mestrel"));
     QApplication::setActiveWindow(d.window.get());
     QTest::keyClick(d.find<QLineEdit>("lineEdit_location"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
 
-    d.action(QStringLiteral("&New"))->trigger();
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
-    Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
-    Prompts::queueFileNames({saved});
-    d.action(QStringLiteral("&Open"))->trigger();
-    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+    QStringList asked;
+    int answer = QMessageBox::Cancel;
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(&dialog))
+            asked << box->text();
+        return answer;
+    });
+    d.action(QStringLiteral("&New"))->trigger(); // saved: no question
     QCOMPARE(title(), QStringLiteral("Mestrel"));
     QVERIFY(d.pick("comboBox_productSelection", 13));
     d.type("lineEdit_contactName", QStringLiteral("Ann"));
+    d.action(QStringLiteral("&Open"))->trigger(); // Cancel: no file dialog
+    answer = QMessageBox::Save;
+    Prompts::queueFileNames({QString()}); // and the Save As dialog cancelled
     d.action(QStringLiteral("&New"))->trigger();
-    QCOMPARE(title(), QStringLiteral("Mestrel*"));
-    for (int step = 0; step < 3; ++step) // New, the typing, the model change
+    const QString first = QStringLiteral("Save changes to the current configuration first?");
+    QCOMPARE(asked, QStringList({first, first}));
+    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Ann"));
+    answer = QMessageBox::Discard;
+    d.action(QStringLiteral("&New"))->trigger();
+    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    QCOMPARE(d.text("lineEdit_contactName"), QString());
+    for (int step = 0; step < 4; ++step) // New, the typing, the model change, New
         undo->trigger();
     QCOMPARE(d.cells()->rowCount(), 5);
+    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+    QCOMPARE(Prompts::unansweredDialogs(), 0);
 
     d.type("lineEdit_location", QStringLiteral("Hall"));
-    Prompts::setDialogHandler([](QDialog &) { return int(QMessageBox::Save); });
-    Prompts::queueFileNames({saved}); // New forgot the file's name
+    answer = QMessageBox::Save;
+    QFile::remove(saved + ".csv");
+    QVERIFY(QDir().mkdir(saved + ".csv")); // the save fails: the window stays
+    d.window->exit();
+    QVERIFY(d.window->isVisible());
+    QDir().rmdir(saved + ".csv");
     d.window->exit();
     QVERIFY(!d.window->isVisible());
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
+    QCOMPARE(asked.last(), QStringLiteral("Save changes to the configuration before closing?"));
+    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+    QFile file(saved + ".csv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("file.location,0,Hall\n"));
 }
 
 void TestMainWindow::redoKeyInATextField()

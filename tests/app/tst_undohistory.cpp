@@ -1,7 +1,6 @@
-// The undo history over the editor's steps, without the main window; the
-// modified marker and the window's use of the history are tested with the
-// window's wiring.
-#include "app/prompts.h"
+// The undo history over the editor's steps and the document each kept state
+// belongs to, without the main window; the window's title and questions are
+// tested with the window's wiring.
 #include "app/undohistory.h"
 #include "config/configeditor.h"
 #include "config/portcolumns.h"
@@ -29,19 +28,42 @@ struct Editing
     QWidget window;
     ConfigEditor editor;
     UndoHistory history {&editor, &window};
+
+    // Opens a file of catalogue row `row` as Open does.
+    void open(const QString &fileName, int row)
+    {
+        EditorState opened = editor.state();
+        selectModel(opened, row);
+        configurationLoaded(opened);
+        startDocument(opened, fileName);
+        editor.loadState(opened, QStringLiteral("Open File"));
+    }
+    // The document as the title shows it: the file name, "*" for changes
+    // the file does not hold.
+    QString document() const
+    {
+        return editor.state().document.fileName + (isSaved(editor.state()) ? "" : "*");
+    }
+    void undo() { history.undoAction()->trigger(); }
+    void redo() { history.redoAction()->trigger(); }
 };
+using DocumentSteps = std::function<QStringList(Editing &)>;
 
 } // namespace
+
+Q_DECLARE_METATYPE(DocumentSteps)
+
+namespace { } // namespace
 
 class TestUndoHistory : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { Prompts::reset(); }
     void undoAndRedo_data();
     void undoAndRedo();
-    void closing();
+    void documentTravelsWithTheHistory_data();
+    void documentTravelsWithTheHistory();
 };
 
 void TestUndoHistory::undoAndRedo_data()
@@ -138,29 +160,122 @@ void TestUndoHistory::undoAndRedo()
     QVERIFY(!e.history.redoAction()->isEnabled());
 }
 
-void TestUndoHistory::closing()
+void TestUndoHistory::documentTravelsWithTheHistory_data()
 {
+    // Each row's steps return the document as it is after each of them.
+    QTest::addColumn<DocumentSteps>("steps");
+    QTest::addColumn<QStringList>("documents");
+    QTest::addColumn<int>("entries"); // in the history at the end
+    const auto flowControl = [](Editing &e, int value) {
+        e.editor.clickPort(1);
+        e.editor.editPort(FlowControl, value);
+    };
+    QTest::newRow("undo and redo of Open") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        e.open("A.csv", 3);
+        seen << e.document();
+        flowControl(e, 1);
+        seen << e.document();
+        e.open("B.csv", 13); // over unsaved changes, once the user let them go
+        seen << e.document();
+        e.undo();
+        seen << e.document();
+        e.undo();
+        seen << e.document();
+        e.redo();
+        e.redo();
+        seen << e.document();
+        return seen;
+    }) << QStringList({"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "B.csv"})
+                                           << 3;
+    QTest::newRow("the same file opened again") << DocumentSteps([=](Editing &e) {
+        e.open("A.csv", 3);
+        e.open("A.csv", 3); // a document of its own, though alike
+        e.editor.documentSaved("F.csv", true);
+        e.undo();
+        return QStringList(e.document());
+    }) << QStringList("A.csv") << 2;
+    QTest::newRow("save, then undo and redo past it") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        e.open("A.csv", 3);
+        flowControl(e, 1);
+        e.editor.documentSaved("A.csv", true);
+        seen << e.document();
+        e.undo(); // what was opened, no longer what the file holds
+        seen << e.document();
+        e.redo();
+        seen << e.document();
+        flowControl(e, 0); // back to the opened values: a change to the file
+        seen << e.document();
+        return seen;
+    }) << QStringList({"A.csv", "A.csv*", "A.csv", "A.csv*"})
+                                                      << 3;
+    QTest::newRow("Save As names the document's earlier states") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        flowControl(e, 1);
+        seen << e.document();
+        e.editor.documentSaved("F", true);
+        seen << e.document();
+        e.undo();
+        seen << e.document();
+        e.editor.newConfiguration();
+        seen << e.document();
+        e.undo(); // New's undo brings back F, not an untitled document
+        seen << e.document();
+        return seen;
+    }) << QStringList({"*", "F", "F*", "", "F*"}) << 1;
+    QTest::newRow("failed Save As") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        e.open("A.csv", 3);
+        e.editor.documentSaved("G.csv", false);
+        seen << e.document();
+        e.editor.documentSaved("G.csv", true); // Save retries it
+        seen << e.document();
+        e.undo(); // before the Open
+        e.editor.documentSaved("G.csv", false); // another document, same name
+        seen << e.document();
+        e.redo(); // what G holds, not what failed to reach it
+        seen << e.document();
+        return seen;
+    }) << QStringList({"G.csv*", "G.csv", "G.csv*", "G.csv"})
+                                    << 1;
+    QTest::newRow("New") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        e.editor.newConfiguration(); // the untitled start: nothing to do
+        seen << e.document();
+        flowControl(e, 1);
+        e.editor.newConfiguration();
+        seen << e.document();
+        e.undo();
+        seen << e.document();
+        e.open("A.csv", 3);
+        e.editor.newConfiguration();
+        seen << e.document();
+        e.undo();
+        seen << e.document();
+        return seen;
+    }) << QStringList({"", "", "*", "", "A.csv"})
+                         << 3;
+    QTest::newRow("what the file does not hold") << DocumentSteps([=](Editing &e) {
+        QStringList seen;
+        e.open("A.csv", 3);
+        type(e.editor, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
+        seen << e.document() << e.history.undoAction()->text();
+        type(e.editor, &ConfigEditor::setContactName, QStringLiteral("Jo"));
+        seen << e.document();
+        e.editor.setContactName(QString()); // typed and deleted again
+        seen << e.document();
+        return seen;
+    }) << QStringList({"A.csv", "&Undo Serial Number", "A.csv*", "A.csv"})
+                                                 << 2;
+}
+
+void TestUndoHistory::documentTravelsWithTheHistory()
+{
+    QFETCH(DocumentSteps, steps);
     Editing e;
-    int answer = QMessageBox::Cancel;
-    bool saveWrites = false; // false: the save dialog was cancelled
-    Prompts::setScripted(true);
-    // The question offers Save, Discard and Cancel; another box gets no answer.
-    Prompts::setDialogHandler([&](QDialog &dialog) {
-        const auto *box = qobject_cast<QMessageBox *>(&dialog);
-        const auto buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-        return box && box->standardButtons() == buttons ? answer : -1;
-    });
-    const auto mayClose = [&] { return e.history.confirmClose([&] { return saveWrites; }); };
-    QVERIFY(mayClose()); // nothing changed: no question
-    e.editor.setContactName(QStringLiteral("Jo"));
-    QVERIFY(!mayClose()); // Cancel
-    answer = QMessageBox::Save;
-    QVERIFY(!mayClose()); // and the save dialog cancelled
-    saveWrites = true;
-    QVERIFY(mayClose());
-    answer = QMessageBox::Discard;
-    saveWrites = false;
-    QVERIFY(mayClose());
+    QTEST(steps(e), "documents");
+    QTEST(e.history.stack().count(), "entries");
 }
 
 QTEST_MAIN(TestUndoHistory)

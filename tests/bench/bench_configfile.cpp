@@ -27,7 +27,11 @@ void BenchConfigFile::initTestCase()
 {
     QDir::setCurrent(m_folder.path()); // "errorLog.txt" goes here
     Prompts::setScripted(true);
-    Prompts::setDialogHandler([](QDialog &) { return int(QDialog::Accepted); });
+    // "Discard" to the question before Open; OK to any other dialog.
+    Prompts::setDialogHandler([](QDialog &dialog) {
+        return qobject_cast<QMessageBox *>(&dialog) ? int(QMessageBox::Discard)
+                                                    : int(QDialog::Accepted);
+    });
 }
 
 // Through a temporary file that is synced and renamed over the target.

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -60,13 +61,20 @@ struct Answers
     QByteArray logFile; // "errorLog.txt" while the error log shows
     QStringList compared; // the compare dialog's summary, models line and tables
     QString copied; // what its "Copy" button put on the clipboard
+    QStringList questions; // the text of each question with Save among its buttons
+    QMessageBox::StandardButton reply = QMessageBox::Save; // to each of them
     bool busyDuringDialog = false;
 
     int answer(QDialog &dialog)
     {
         busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr;
-        if (auto *box = qobject_cast<QMessageBox *>(&dialog))
+        if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
+            if (box->standardButtons() & QMessageBox::Save) {
+                questions << box->windowTitle() + QStringLiteral(": ") + box->text();
+                return reply;
+            }
             messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+        }
         if (qobject_cast<DialogConfigID *>(&dialog)) {
             dialog.show();
             modelChoices.clear();
@@ -122,6 +130,8 @@ private slots:
     void applyFileToCurrentModel();
     void cancelledToolsDoNothing_data();
     void cancelledToolsDoNothing();
+    void undoneOpenSavesTheFileShown();
+    void openAfterEditsAsksFirst();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -201,12 +211,23 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (geteuid() == 0)
         folder = QStringLiteral("/proc");
+    Prompts::queueFileNames({path("first.csv")});
+    d->window->saveAs();
+    const QByteArray first = contents(path("first.csv"));
     d->type("lineEdit_contactName", QStringLiteral("Jo"));
     Prompts::queueFileNames({folder + QStringLiteral("/mine.csv")});
     d->window->saveToUsb();
-    QVERIFY(d->window->isWindowModified()); // still unsaved
+    // Named as chosen, still unsaved, and the earlier file as it was.
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("mine.csv[*] - Mestrel"));
+    QVERIFY(d->window->isWindowModified());
+    QCOMPARE(contents(path("first.csv")), first);
     QVERIFY(m_answers.messages.first().startsWith("Unable to open file: "));
     QVERIFY(m_answers.messages.first().size() > QStringLiteral("Unable to open file: ").size());
+    d->window->save(); // tries the chosen file again
+    QCOMPARE(m_answers.messages.size(), 2);
+    QCOMPARE(contents(path("first.csv")), first);
+    m_answers.messages.removeLast();
+    QFile::remove(path("first.csv"));
 
     // A disk that fills up part-way: the old file stays as it was.
     writeFile(path("old.csv"), "previous");
@@ -255,6 +276,13 @@ void TestFileCommands::savedFileLoadsBackUnchanged()
     QCOMPARE(files().currentFileName(), path("mine.csv"));
     QCOMPARE(d->text("lineEdit_serialNumber"), QString());
     QCOMPARE(d->combo("comboBox_qosTrustMode")->currentText(), QStringLiteral("untrusted"));
+    // The serial number is not in the file: typing it leaves the file's
+    // content saved. A cancelled Open keeps the document as it is.
+    d->type("lineEdit_serialNumber", QStringLiteral("42"));
+    QVERIFY(!d->window->isWindowModified());
+    open(QString());
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("mine.csv[*] - Mestrel"));
+    QCOMPARE(d->text("lineEdit_serialNumber"), QStringLiteral("42"));
 }
 
 void TestFileCommands::loadThatCannotGoAheadChangesNothing_data()
@@ -282,10 +310,13 @@ void TestFileCommands::loadThatCannotGoAheadChangesNothing()
     d->window->saveToUsb();
     const SwitchConfig before = d->config();
 
+    const int steps = d->window->undoHistory().stack().count();
     open(name);
     QTEST(m_answers.messages.join(QLatin1Char('|')), "message");
     QVERIFY(d->config() == before);
-    QCOMPARE(files().currentFileName(), path("kept"));
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("kept.csv[*] - Mestrel"));
+    QVERIFY(!d->window->isWindowModified());
+    QCOMPARE(d->window->undoHistory().stack().count(), steps);
 }
 
 void TestFileCommands::modelChoiceStartsFreshAtEachLoad()
@@ -411,8 +442,12 @@ void TestFileCommands::applyFileToCurrentModel()
         return config;
     };
     writeFile(path("other.csv"), configFileBytes(edited(17), {"Ann Smith"}, QDate(2024, 3, 7)));
-    Prompts::queueFileNames({path("other.csv")});
+    Prompts::queueFileNames({path("current.csv"), path("other.csv")});
+    d->window->saveAs();
     d->action(QStringLiteral("&Apply File to Current Model…"))->trigger();
+    // An edit of the document: its name stays, and it is modified.
+    QCOMPARE(d->window->windowTitle(), QStringLiteral("current.csv[*] - Mestrel"));
+    QVERIFY(d->window->isWindowModified());
     QCOMPARE(d->window->state().modelIndex, 0);
     QVERIFY(d->config() == edited(0));
     QMap<QString, QSet<int>> rejectedPorts; // by reason
@@ -422,6 +457,43 @@ void TestFileCommands::applyFileToCurrentModel()
     // One step, undone like Open.
     d->window->undoHistory().undoAction()->trigger();
     QVERIFY(d->config() == defaultConfiguration(0));
+    QVERIFY(!d->window->isWindowModified());
+}
+
+void TestFileCommands::undoneOpenSavesTheFileShown()
+{
+    // Open A, open B, undo the Open, Save: A is written, B stays as it was.
+    writeFile(path("A.csv"), configFileBytes(defaultConfiguration(3), {}, QDate(2024, 3, 7)));
+    const QByteArray b = configFileBytes(defaultConfiguration(13), {}, QDate(2024, 3, 7));
+    writeFile(path("B.csv"), b);
+    open("A.csv");
+    open("B.csv");
+    d->window->undoHistory().undoAction()->trigger();
+    QCOMPARE(d->window->state().modelIndex, 3);
+    d->window->save();
+    QCOMPARE(contents(path("B.csv")), b);
+    QCOMPARE(contents(path("A.csv")),
+             configFileBytes(defaultConfiguration(3), {}, QDate::currentDate()));
+}
+
+void TestFileCommands::openAfterEditsAsksFirst()
+{
+    // An edit, then a file with a rejected line opened, then Exit: the edit
+    // is saved where the user chose, and the opened file is not rewritten.
+    const QByteArray c = "file.configID,0,16\nport.jumbo,1,1\nport.mdi,9,1\n";
+    writeFile(path("C.csv"), c);
+    d->type("lineEdit_contactName", QStringLiteral("Jo"));
+    Prompts::queueFileNames({path("edits.csv"), path("C.csv")}); // Save As, then Open
+    d->window->open();
+    QCOMPARE(m_answers.questions,
+             QStringList("Mestrel: Save changes to the current configuration first?"));
+    QCOMPARE(readText(d->config().contactName), QString());
+    QVERIFY(d->config().ports[0].jumboFrames == 1);
+    d->window->exit();
+    QVERIFY(!d->window->isVisible());
+    QCOMPARE(m_answers.questions.size(), 1); // nothing unsaved at Exit
+    QCOMPARE(contents(path("C.csv")), c);
+    QVERIFY(contents(path("edits.csv")).contains("file.contactname,0,Jo\n"));
 }
 
 void TestFileCommands::cancelledToolsDoNothing_data()
