@@ -25,7 +25,7 @@ double relativeLuminance(const QColor &colour)
         return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
+        0.0722 * channel(colour.blueF());
 }
 
 constexpr double kReadableContrast = 4.5;

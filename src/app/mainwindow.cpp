@@ -32,6 +32,8 @@ const QString kSketchStyle =
                    "margin-bottom:6px;margin-top:6px;} QGroupBox::title {top: -10px;left: 10px;}");
 const QString kPlainLabelStyle =
     QStringLiteral("background-color : transparent; border: transparent;font-size: 12px;");
+const QString kLogoPlateStyle = QStringLiteral(
+    "background-color : rgb(218, 224, 234); border: transparent; border-radius: 4px;");
 
 } // namespace
 
@@ -264,7 +266,10 @@ void MainWindow::showLogo()
         logo.scaled(QSize(150, 50) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     m_ui->label_oemLogo->setPixmap(shown);
-    m_ui->label_oemLogo->setStyleSheet(kPlainLabelStyle);
+    // The logo's lettering is dark; on a dark desktop palette it keeps the
+    // light plate it was drawn for.
+    const bool lightWindow = palette().color(QPalette::Window) == DeskSetup::kWindowColour;
+    m_ui->label_oemLogo->setStyleSheet(lightWindow ? kPlainLabelStyle : kLogoPlateStyle);
 }
 
 void MainWindow::newFile()

@@ -12,13 +12,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLayout>
-#include <QScreen>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
-#include <QStyleOption>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 
@@ -27,7 +27,7 @@ const QSize kSmallestScreenRoom(1260, 640); // 1280 x 720 less title bar and tas
 bool isPortNumber(const QWidget *widget)
 {
     return qobject_cast<const clickQlabel *>(widget) &&
-           widget->parentWidget()->objectName() == QLatin1String("label_productImage");
+        widget->parentWidget()->objectName() == QLatin1String("label_productImage");
 }
 
 // The text width a widget needs and the width it has for it.
@@ -134,6 +134,7 @@ private slots:
     void portLabelsOnTheirPorts();
     void readableUnderDarkPalette();
     void errorLogShowsItsColumnsWhole();
+    void messageBoxHasRoomForItsTitle();
 };
 
 void TestWindowFit::textFits_data()
@@ -157,9 +158,10 @@ void TestWindowFit::textFits()
     MainWindow *window = d.window.get();
     settle(window);
     const QSize minimum = window->minimumSize();
-    QVERIFY2(minimum.width() <= kSmallestScreenRoom.width() &&
-                 minimum.height() <= kSmallestScreenRoom.height(),
-             qPrintable(QStringLiteral("minimum %1 x %2").arg(minimum.width()).arg(minimum.height())));
+    QVERIFY2(
+        minimum.width() <= kSmallestScreenRoom.width() &&
+            minimum.height() <= kSmallestScreenRoom.height(),
+        qPrintable(QStringLiteral("minimum %1 x %2").arg(minimum.width()).arg(minimum.height())));
     window->resize(smallest ? minimum : DeskSetup::kPreferredWindowSize.expandedTo(minimum));
     settle(window);
     const QStringList cut = cutTexts(window);
@@ -180,8 +182,7 @@ void TestWindowFit::portLabelsOnTheirPorts()
         const ProductRecord &row = catalogueRow(model);
         const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
         const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
-        QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale),
-                 qPrintable(row.imagePath));
+        QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale), qPrintable(row.imagePath));
         const QRect drawn = QStyle::alignedRect(picture->layoutDirection(), picture->alignment(),
                                                 shown.toSize(), picture->contentsRect());
         // The port rectangles are in pixels of the artwork's logical size.
@@ -222,8 +223,8 @@ void TestWindowFit::readableUnderDarkPalette()
     dark.setColor(QPalette::ButtonText, Qt::white);
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     dark.setColor(QPalette::HighlightedText, Qt::black);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
-                                           QPalette::ButtonText})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
     QApplication::setPalette(dark);
 
@@ -236,10 +237,8 @@ void TestWindowFit::readableUnderDarkPalette()
         for (QWidget *widget : d.window->findChildren<QWidget *>()) {
             const bool hasText = (qobject_cast<QLabel *>(widget) &&
                                   !static_cast<QLabel *>(widget)->text().isEmpty()) ||
-                                 qobject_cast<QAbstractButton *>(widget) ||
-                                 qobject_cast<QComboBox *>(widget) ||
-                                 qobject_cast<QLineEdit *>(widget) ||
-                                 qobject_cast<QGroupBox *>(widget);
+                qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
+                qobject_cast<QLineEdit *>(widget) || qobject_cast<QGroupBox *>(widget);
             if (!hasText || !widget->isVisibleTo(d.window.get()) || isPortNumber(widget))
                 continue;
             // The colour behind: the nearest widget that fills its background.
@@ -262,8 +261,8 @@ void TestWindowFit::readableUnderDarkPalette()
             // Disabled text is told apart from enabled text, not read at length.
             const double wanted = widget->isEnabled() ? 4.5 : 3.0;
             if (ratio < wanted)
-                unreadable << QStringLiteral("%1 %2:1").arg(widget->objectName()).arg(ratio, 0,
-                                                                                     'f', 1);
+                unreadable
+                    << QStringLiteral("%1 %2:1").arg(widget->objectName()).arg(ratio, 0, 'f', 1);
         }
     }
     QApplication::setStyle(previousStyle);
@@ -301,6 +300,22 @@ void TestWindowFit::errorLogShowsItsColumnsWhole()
     const int screenWidth = dialog.screen()->availableGeometry().width();
     QVERIFY(dialog.width() <= qMax(screenWidth, dialog.minimumSizeHint().width()));
     QVERIFY(dialog.width() >= qMin(screenWidth, header->length()));
+}
+
+void TestWindowFit::messageBoxHasRoomForItsTitle()
+{
+    int width = 0;
+    int titleWidth = 0;
+    Prompts::setDialogHandler([&](QDialog &box) {
+        box.show();
+        width = box.width();
+        titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        return int(QMessageBox::Ok);
+    });
+    Prompts::information(nullptr, QStringLiteral("Unable to open file"), QStringLiteral("No."));
+    // The title bar's icon and buttons take about two bar heights besides.
+    const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QVERIFY2(width >= titleWidth + 2 * titleBar, qPrintable(QString::number(width)));
 }
 
 int main(int argc, char *argv[])
