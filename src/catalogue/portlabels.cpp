@@ -47,6 +47,10 @@ PortLabels::PortLabels(QLabel *productImage, QObject *parent)
                 [this, i] { emit portControlClicked(i); });
     }
     productImage->installEventFilter(this);
+    // A picture at twice its size is about 1 MB decoded; all of them stay
+    // in the cache, so going through the model list never decodes twice.
+    constexpr int kPictureCacheKb = 24 * 1024;
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), kPictureCacheKb));
 }
 
 clickQlabel *PortLabels::label(int index) const
