@@ -1,3 +1,4 @@
+#include "app/desksetup.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    DeskSetup::enableHighDpi();
     QApplication app(argc, argv);
     // Falls back to a system font where this family is not installed.
     QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg 2"), 8, QFont::Normal, false));

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/appresources.h"
+#include "app/desksetup.h"
 #include "app/documentguard.h"
 #include "app/helpcommands.h"
 #include "app/undohistory.h"
@@ -20,6 +21,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -31,7 +33,8 @@ const QString kSketchStyle =
                    "margin-bottom:6px;margin-top:6px;} QGroupBox::title {top: -10px;left: 10px;}");
 const QString kPlainLabelStyle =
     QStringLiteral("background-color : transparent; border: transparent;font-size: 12px;");
-const QColor kWindowColour(218, 224, 234, 255);
+const QString kLogoPlateStyle = QStringLiteral(
+    "background-color : rgb(218, 224, 234); border: transparent; border-radius: 4px;");
 
 } // namespace
 
@@ -46,7 +49,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_portLabels = new PortLabels(m_ui->label_productImage, this);
     m_portTable = new PortTable(m_ui->tableView_portSettings, m_editor, this);
 
-    centreOnScreen();
     applyWindowStyle();
     createActions();
     createMenus();
@@ -58,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     showLogo();
     connectViews();
     showEverything();
+    centreOnScreen(); // once the model's texts are in, so the layouts know their size
     setFocus();
 }
 
@@ -142,9 +145,18 @@ void MainWindow::centreOnScreen()
     const QScreen *shown = screen();
     if (!shown)
         return;
-    const QRect area = shown->geometry();
+    // The free area leaves out task bars; the title bar is not there yet,
+    // so its height is the style's.
+    const QRect area = shown->availableGeometry();
+    const QMargins titleBar(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    resize(DeskSetup::firstWindowSize(DeskSetup::kPreferredWindowSize, minimumSizeHint(), area,
+                                      titleBar));
     const QPoint centre((area.left() + area.right()) / 2, (area.top() + area.bottom()) / 2);
-    move(centre - QPoint(width() / 2, height() / 2));
+    QPoint topLeft = centre - QPoint(width() / 2, (height() + titleBar.top()) / 2);
+    // A window larger than the area keeps its title bar and menus on it.
+    topLeft.setX(qMax(topLeft.x(), area.left()));
+    topLeft.setY(qMax(topLeft.y(), area.top()));
+    move(topLeft);
 }
 
 void MainWindow::applyWindowStyle()
@@ -152,9 +164,7 @@ void MainWindow::applyWindowStyle()
     setWindowIcon(
         QIcon(QPixmap(QStringLiteral(":/Image/icon.png")).scaled(20, 20, Qt::IgnoreAspectRatio)));
     setWindowTitle(QStringLiteral("Mestrel[*]"));
-    QPalette colours = palette();
-    colours.setBrush(QPalette::All, QPalette::Window, QBrush(kWindowColour, Qt::SolidPattern));
-    setPalette(colours);
+    setPalette(DeskSetup::windowPalette(palette()));
 
     m_ui->label_productImage->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_ui->groupBox_productOutline->hide();
@@ -250,9 +260,17 @@ void MainWindow::showLogo()
 {
     const QPixmap logo(QStringLiteral(":/Image/logo.png"));
     m_ui->label_oemLogo->setFixedSize(150, 50);
-    m_ui->label_oemLogo->setPixmap(
-        logo.scaled(150, 50, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    m_ui->label_oemLogo->setStyleSheet(kPlainLabelStyle);
+    // Drawn at twice its size; scaled to the screen's pixels, not to 150 x 50
+    // of them.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown =
+        logo.scaled(QSize(150, 50) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    m_ui->label_oemLogo->setPixmap(shown);
+    // The logo's lettering is dark; on a dark desktop palette it keeps the
+    // light plate it was drawn for.
+    const bool lightWindow = palette().color(QPalette::Window) == DeskSetup::kWindowColour;
+    m_ui->label_oemLogo->setStyleSheet(lightWindow ? kPlainLabelStyle : kLogoPlateStyle);
 }
 
 void MainWindow::newFile()

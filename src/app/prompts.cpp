@@ -1,8 +1,12 @@
 #include "app/prompts.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QQueue>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace {
 
@@ -30,6 +34,24 @@ QString scriptedFileName(const QString &caption, const QString &startPath, const
         return QString();
     }
     return s.fileNames.dequeue();
+}
+
+// A message box is as wide as its text; a short text leaves the window
+// manager too little room for the title, which it then cuts. The title bar
+// also holds the icon and the buttons, about a bar's height each.
+void widenForTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int titleBar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int wanted = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                           .horizontalAdvance(box.windowTitle()) +
+        4 * titleBar;
+    const QMargins margins = grid->contentsMargins();
+    grid->addItem(new QSpacerItem(wanted - margins.left() - margins.right(), 0,
+                                  QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -67,6 +89,7 @@ int exec(QDialog &dialog)
 void information(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    widenForTitle(box);
     exec(box);
 }
 
@@ -76,6 +99,7 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
 {
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    widenForTitle(box);
     const int result = exec(box);
     return static_cast<QMessageBox::StandardButton>(result);
 }

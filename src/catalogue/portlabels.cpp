@@ -47,6 +47,10 @@ PortLabels::PortLabels(QLabel *productImage, QObject *parent)
                 [this, i] { emit portControlClicked(i); });
     }
     productImage->installEventFilter(this);
+    // A picture at twice its size is about 1 MB decoded; all of them stay
+    // in the cache, so going through the model list never decodes twice.
+    constexpr int kPictureCacheKb = 24 * 1024;
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), kPictureCacheKb));
 }
 
 clickQlabel *PortLabels::label(int index) const
@@ -76,8 +80,12 @@ void PortLabels::showProductPicture(const ProductRecord &row)
     const QString key = QStringLiteral("product:") + row.imagePath;
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
-        picture =
-            QPixmap(row.imagePath).scaled(600, 300, Qt::KeepAspectRatio, Qt::FastTransformation);
+        // Fits 600 x 300 logical pixels; the port rectangles are logical
+        // pixels of the picture at every screen scale.
+        picture = QPixmap(row.imagePath)
+                      .scaled(QSize(600, 300) * kPicturePixelRatio, Qt::KeepAspectRatio,
+                              Qt::FastTransformation);
+        picture.setDevicePixelRatio(kPicturePixelRatio);
         QPixmapCache::insert(key, picture);
     }
     m_productImage->setPixmap(picture);
@@ -109,9 +117,9 @@ QPoint PortLabels::pictureOrigin() const
     const QPixmap picture = m_productImage->pixmap(Qt::ReturnByValue);
     if (picture.isNull())
         return QPoint(0, 0);
-    const QRect drawn =
-        QStyle::alignedRect(m_productImage->layoutDirection(), m_productImage->alignment(),
-                            picture.size(), m_productImage->contentsRect());
+    const QRect drawn = QStyle::alignedRect(
+        m_productImage->layoutDirection(), m_productImage->alignment(),
+        picture.size() / picture.devicePixelRatioF(), m_productImage->contentsRect());
     return drawn.topLeft();
 }
 

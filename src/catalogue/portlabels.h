@@ -27,7 +27,7 @@ public:
 
     clickQlabel *label(int index) const;
 
-    // Shows the picture of `row`, scaled to fit 600 x 300, with one
+    // Shows the picture of `row`, scaled to fit 600 x 300 logical pixels, with one
     // unselected label per port at its rectangle on the picture; the other
     // labels are hidden.
     void showModel(const ProductRecord &row);

@@ -36,6 +36,10 @@ enum PortKind : int {
 
 constexpr int kCatalogueSize = 18;
 
+// The product pictures have this many pixels per picture pixel of
+// `portRect`, so they stay sharp on screens scaled up to 200 %.
+constexpr int kPicturePixelRatio = 2;
+
 // The fixed table of supported models, in the order of the model list, and
 // the article number of each row. Rows sharing a configId stay adjacent.
 extern const std::array<ProductRecord, kCatalogueSize> ProductCatalogue;

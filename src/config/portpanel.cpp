@@ -4,8 +4,11 @@
 #include "config/portcolumns.h"
 #include "ui_portpanel.h"
 
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <memory>
 #include <vector>
@@ -13,6 +16,21 @@
 namespace {
 
 constexpr int kSpeedAutoItem = 2; // "-": speed left to auto negotiation
+
+// The grid would give the field no more than its small minimum; it must
+// show every class at once in whatever font the desk uses.
+void fitToLongestClassList(QLineEdit *edit)
+{
+    constexpr int kTextMargins = 2 * 2 + 2; // QLineEdit's own margins and the cursor
+    const QFontMetrics metrics = edit->fontMetrics();
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QSize text(metrics.horizontalAdvance(QStringLiteral("0,1,2,3,4")) + kTextMargins,
+                     metrics.height());
+    edit->setMinimumWidth(
+        edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit).width());
+}
 
 } // namespace
 
@@ -58,6 +76,7 @@ PortPanel::PortPanel(QWidget *parent)
     ui->lineEdit_allowedPoEClasses->setValidator(
         new QRegExpValidator(QRegExp(QStringLiteral("[0-4,-]{0,9}")), this));
     ui->lineEdit_allowedPoEClasses->setToolTip(tr("Numeric(0 to 4) and special character (,)"));
+    fitToLongestClassList(ui->lineEdit_allowedPoEClasses);
     ui->spinBox_broadcastStormThreshold->setRange(0, 100);
     ui->spinBox_multicastStormThreshold->setRange(0, 100);
     ui->spinBox_allowedPoEOverride->setRange(0, 13);

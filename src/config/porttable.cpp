@@ -6,6 +6,7 @@
 #include "config/porttablemodel.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -40,6 +41,14 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
         view->setItemDelegateForColumn(column, delegate);
         view->setColumnWidth(column, kColumnWidth);
     }
+
+    // At the window's smallest size the table still shows whole rows; it
+    // scrolls for the others.
+    constexpr int kRowsAlwaysShown = 2;
+    view->setMinimumHeight(view->horizontalHeader()->sizeHint().height() +
+                           kRowsAlwaysShown * view->verticalHeader()->defaultSectionSize() +
+                           view->horizontalScrollBar()->sizeHint().height() +
+                           2 * view->frameWidth());
 
     connect(view, &QTableView::clicked, editor,
             [editor](const QModelIndex &index) { editor->selectTableRow(index.row()); });

@@ -3,6 +3,10 @@
 #include "file/errorlogmodel.h"
 #include "ui_dialogerrorlog.h"
 
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
+
 DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DialogErrorLog)
@@ -14,9 +18,29 @@ DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *p
 
     QTableView *table = m_ui->tableView_errorLog;
     table->setModel(new ErrorLogModel(rejected, this));
-    const int widths[] = {50, 100, 50, 50, 50};
-    for (int column = 0; column < 5; ++column)
-        table->setColumnWidth(column, widths[column]);
+    // Keys of one family differ only at their end, so every column is as
+    // wide as its header and its cells; the values are already cut short.
+    // The rows in view and a sample of the others are measured, which keeps
+    // a file of 100,000 rejected lines quick.
+    constexpr int kRowsMeasuredBeyondView = 200;
+    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasuredBeyondView);
+    table->resizeColumnsToContents();
+    growToShowColumns();
+}
+
+void DialogErrorLog::growToShowColumns()
+{
+    const QTableView *table = m_ui->tableView_errorLog;
+    int tableWidth = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
+        table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        tableWidth += table->columnWidth(column);
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = tableWidth + margins.left() + margins.right();
+    wanted = qMax(wanted, width());
+    if (const QScreen *shown = screen())
+        wanted = qMin(wanted, shown->availableGeometry().width());
+    resize(qMax(wanted, minimumSizeHint().width()), height());
 }
 
 DialogErrorLog::~DialogErrorLog() = default;

@@ -22,5 +22,8 @@ private slots:
     void on_pushButton_clicked();
 
 private:
+    // Widens the dialog to show every column whole, up to the screen's width.
+    void growToShowColumns();
+
     const QScopedPointer<Ui::DialogErrorLog> m_ui;
 };

@@ -1,5 +1,6 @@
-// drawartwork OUTPUT_ROOT: draws OUTPUT_ROOT/product/ModelNN.png (212 x 300,
-// the pixels of the catalogue's port label rectangles) for every picture the
+// drawartwork OUTPUT_ROOT: draws OUTPUT_ROOT/product/ModelNN.png (212 x 300
+// in the pixels of the catalogue's port label rectangles, stored at
+// kPicturePixelRatio times that for scaled screens) for every picture the
 // catalogue names, and OUTPUT_ROOT/image/{icon,logo,report_logo,Help_logo}.png.
 
 #include "catalogue/productcatalogue.h"
@@ -358,10 +359,11 @@ void drawSticker(QPainter &p, const ProductRecord &row, const QString &name, con
 
 QImage drawProduct(const ProductRecord &row, const QString &name)
 {
-    QImage image(kPictureSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(kPictureSize * kPicturePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kPicturePixelRatio, kPicturePixelRatio);
 
     const bool compact = compactFamily(row);
     Housing h = compact
