@@ -135,7 +135,8 @@ void TestCommandLineDocs::manualSaysWhatHelpSays()
 {
     const ProcessResult help = run(QStringLiteral(MESTREL_CHECK), {QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
-    const QString source = readText(QStringLiteral(MESTREL_PACKAGING_DIR "/man/mestrel-check.1.scd"));
+    const QString source =
+        readText(QStringLiteral(MESTREL_PACKAGING_DIR "/man/mestrel-check.1.scd"));
     QVERIFY(!source.isEmpty());
 
     const QMap<QString, Option> fromHelp = helpOptions(help.out);
@@ -163,12 +164,12 @@ void TestCommandLineDocs::completion_data()
     QTest::newRow("options") << QStringLiteral("--") << QStringList();
     QTest::newRow("one option") << QStringLiteral("--mo") << QStringList {"--model"};
     QTest::newRow("model rows") << QStringLiteral("--model 1") << rows;
-    QTest::newRow("files to check") << QStringLiteral("--json ")
-                                    << QStringList {"a.csv", "b.CSV", "sub"};
+    QTest::newRow("files to check")
+        << QStringLiteral("--json ") << QStringList {"a.csv", "b.CSV", "sub"};
     QTest::newRow("report input") << QStringLiteral("--report ")
                                   << QStringList {"a.csv", "b.CSV", "sub"};
-    QTest::newRow("report output") << QStringLiteral("--report a.csv --output ")
-                                   << QStringList {"r.pdf", "sub"};
+    QTest::newRow("report output")
+        << QStringLiteral("--report a.csv --output ") << QStringList {"r.pdf", "sub"};
     QTest::newRow("nothing after --version") << QStringLiteral("--version ") << QStringList {""};
 }
 
@@ -191,22 +192,22 @@ void TestCommandLineDocs::completion()
 
     // Completes LINE after the command as bash would at its end, and prints
     // the candidates one a line.
-    const QString script = QStringLiteral(
-        "source /usr/share/bash-completion/bash_completion || exit 3\n"
-        "source \"$1\" || exit 3\n"
-        "cd \"$2\" || exit 3\n"
-        "COMP_LINE=\"$3\"; COMP_POINT=${#COMP_LINE}\n"
-        "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
-        "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
-        "COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))\n"
-        "_mestrel_check \"${COMP_WORDS[0]}\" \"${COMP_WORDS[COMP_CWORD]}\" "
-        "\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
-        "printf '%s\\n' \"${COMPREPLY[@]}\"\n");
-    const ProcessResult completed = run(
-        QStringLiteral("bash"),
-        {QStringLiteral("-c"), script, QStringLiteral("bash"),
-         QStringLiteral(MESTREL_PACKAGING_DIR "/mestrel-check.bash-completion"), folder.path(),
-         QStringLiteral(MESTREL_CHECK " ") + line});
+    const QString script =
+        QStringLiteral("source /usr/share/bash-completion/bash_completion || exit 3\n"
+                       "source \"$1\" || exit 3\n"
+                       "cd \"$2\" || exit 3\n"
+                       "COMP_LINE=\"$3\"; COMP_POINT=${#COMP_LINE}\n"
+                       "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
+                       "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
+                       "COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))\n"
+                       "_mestrel_check \"${COMP_WORDS[0]}\" \"${COMP_WORDS[COMP_CWORD]}\" "
+                       "\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
+                       "printf '%s\\n' \"${COMPREPLY[@]}\"\n");
+    const ProcessResult completed =
+        run(QStringLiteral("bash"),
+            {QStringLiteral("-c"), script, QStringLiteral("bash"),
+             QStringLiteral(MESTREL_PACKAGING_DIR "/mestrel-check.bash-completion"), folder.path(),
+             QStringLiteral(MESTREL_CHECK " ") + line});
     QCOMPARE(completed.exitCode, 0);
     QStringList candidates = completed.out.split(QLatin1Char('\n'));
     candidates.removeLast(); // after the last line feed

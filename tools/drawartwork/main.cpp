@@ -579,7 +579,8 @@ int main(int argc, char *argv[])
     }
     ok &= save(drawIcon(64), root, QStringLiteral("image/icon.png"));
     for (int size : iconSizes)
-        ok &= save(drawIcon(size), root, hicolor + QStringLiteral("%1x%1/apps/mestrel.png").arg(size));
+        ok &= save(drawIcon(size), root,
+                   hicolor + QStringLiteral("%1x%1/apps/mestrel.png").arg(size));
     ok &= saveIconSvg(root, hicolor + QStringLiteral("scalable/apps/mestrel.svg"));
     ok &= save(drawWordmark({300, 100}, Qt::transparent), root, QStringLiteral("image/logo.png"));
     ok &= save(drawWordmark({600, 150}, Qt::white, QStringLiteral("Switch configuration"),
