@@ -56,8 +56,14 @@ install: build
 # A Debian package in $(PACKAGE_DIR), installed under /usr, built in its own
 # folder with Debian's build flags (dpkg-buildflags, all hardening features:
 # stack protector, _FORTIFY_SOURCE, RELRO and BIND_NOW) and without the tests.
+# Stack clash and branch protection are added as later Debian releases add
+# them to every package.
 PACKAGE_DIR ?= build-package
-PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+BRANCH_PROTECTION_amd64 = -fcf-protection
+BRANCH_PROTECTION_arm64 = -mbranch-protection=standard
+PACKAGE_CXXFLAGS = -fstack-clash-protection $(BRANCH_PROTECTION_$(shell dpkg-architecture -qDEB_HOST_ARCH))
+PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all \
+	DEB_CXXFLAGS_MAINT_APPEND="$(PACKAGE_CXXFLAGS)" dpkg-buildflags --get
 
 package: deps
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DMESTREL_TESTS=OFF \

@@ -12,6 +12,7 @@ fi
 deb=$(readlink -f "$1")
 here=$(dirname "$(readlink -f "$0")")
 root=$(mktemp -d /var/tmp/mestrel-chroot.XXXXXX)
+chmod 755 "$root" # apt's and man's own users read below it
 cleanup() {
     umount "$root/proc" 2>/dev/null || true
     rm -rf "$root"
