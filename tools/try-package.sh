@@ -14,6 +14,7 @@ here=$(dirname "$(readlink -f "$0")")
 root=$(mktemp -d /var/tmp/mestrel-chroot.XXXXXX)
 chmod 755 "$root" # apt's and man's own users read below it
 cleanup() {
+    umount "$root/dev/pts" 2>/dev/null || true
     umount "$root/proc" 2>/dev/null || true
     rm -rf "$root"
 }
@@ -24,6 +25,7 @@ debootstrap --variant=minbase bookworm "$root" ${MIRROR:-} >"$root.log" 2>&1 ||
     { tail -n 20 "$root.log"; rm -f "$root.log"; exit 1; }
 rm -f "$root.log"
 mount -t proc proc "$root/proc"
+mount --bind /dev/pts "$root/dev/pts" # where apt writes its terminal log
 cp "$deb" "$root/tmp/"
 cp "$here/../tests/file/data/default-row16.csv" "$root/tmp/switch.csv"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
@@ -33,6 +35,9 @@ in_root apt-get update -qq
 in_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "/tmp/${deb##*/}" >/dev/null
 in_root dpkg-query -W mestrel
+# The licence page's links to Qt's licence texts end in the system's copies.
+in_root test -r /usr/share/mestrel/Licenses/LGPL-3.txt
+in_root test -r /usr/share/mestrel/Licenses/GPL-3.txt
 
 echo "== mestrel-check --version"
 in_root mestrel-check --version
