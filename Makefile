@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench install package fuzz format artwork clean
+.PHONY: all deps configure build run test test-sanitize bench install package package-check package-install-check fuzz format artwork clean
 
 all: build
 
@@ -53,9 +53,36 @@ test-sanitize:
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
-# A Debian package in $(BUILD_DIR), installed under /usr.
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+# A Debian package in $(PACKAGE_DIR), installed under /usr, built in its own
+# folder with Debian's build flags (dpkg-buildflags, all hardening features:
+# stack protector, _FORTIFY_SOURCE, RELRO and BIND_NOW) and without the tests.
+# Stack clash and branch protection are added as later Debian releases add
+# them to every package.
+PACKAGE_DIR ?= build-package
+BRANCH_PROTECTION_amd64 = -fcf-protection
+BRANCH_PROTECTION_arm64 = -mbranch-protection=standard
+PACKAGE_CXXFLAGS = -fstack-clash-protection $(BRANCH_PROTECTION_$(shell dpkg-architecture -qDEB_HOST_ARCH))
+PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all \
+	DEB_CXXFLAGS_MAINT_APPEND="$(PACKAGE_CXXFLAGS)" dpkg-buildflags --get
+
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DMESTREL_TESTS=OFF \
+		-DCMAKE_CXX_FLAGS="$$($(PACKAGE_FLAGS) CPPFLAGS) $$($(PACKAGE_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(PACKAGE_FLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+# The package as Debian's tools see it: lintian, hardening-check,
+# appstreamcli, desktop-file-validate and the manual pages (tools/check-package.sh).
+package-check: package
+	@sh tools/install-deps.sh package-check
+	sh tools/check-package.sh $(PACKAGE_DIR)/mestrel_*.deb
+
+# Installs the package into a fresh Debian 12 minbase chroot and runs it
+# there (tools/try-package.sh); needs root and Debian's package mirror.
+package-install-check: package
+	@sh tools/install-deps.sh package-check
+	sh tools/try-package.sh $(PACKAGE_DIR)/mestrel_*.deb
 
 # Fuzzes the configuration file reader for FUZZ_SECONDS in its own clang
 # build. New inputs go to build-fuzz/corpus; a crashing input is saved as
@@ -78,10 +105,12 @@ fuzz:
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-artwork: configure
+artwork:
+	@sh tools/install-deps.sh artwork
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 	cmake --build $(BUILD_DIR) --target drawartwork -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/drawartwork resources
 	cp resources/image/Help_logo.png HelpShared/Help_logo.png
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)

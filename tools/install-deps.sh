@@ -6,15 +6,23 @@
 #   install-deps.sh fuzz   that, and clang with libFuzzer for "make fuzz"
 #   install-deps.sh sanitize  that, and clang with its sanitizers for
 #                             "make test-sanitize"
+#   install-deps.sh artwork   that, and Qt's SVG module for "make artwork"
+#   install-deps.sh package-check  that, and Debian's package checkers and
+#                             debootstrap for "make package-check" and
+#                             "make package-install-check"
 set -e
 
 # fonts-liberation: the report asks for Arial, whose metrics Liberation Sans has;
 # poppler-utils: the report tests read the PDF back; desktop-file-utils checks
-# the menu entry in the tests; dpkg-dev finds the package's dependencies for
-# `make package`.
-PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils dpkg-dev"
+# the menu entry in the tests and appstream its metainfo; scdoc makes the
+# manual pages, which man-db checks; bash-completion runs the completion in
+# the tests; dpkg-dev finds the package's dependencies and build flags for
+# `make package` and reads the changelog in the tests.
+PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils appstream scdoc man-db bash-completion dpkg-dev"
 case "$1" in
 fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
+artwork) PACKAGES="$PACKAGES libqt5svg5-dev" ;;
+package-check) PACKAGES="$PACKAGES lintian devscripts debootstrap" ;;
 esac
 
 missing=""

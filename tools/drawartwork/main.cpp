@@ -1,7 +1,9 @@
 // drawartwork OUTPUT_ROOT: draws OUTPUT_ROOT/product/ModelNN.png (212 x 300
 // in the pixels of the catalogue's port label rectangles, stored at
 // kPicturePixelRatio times that for scaled screens) for every picture the
-// catalogue names, and OUTPUT_ROOT/image/{icon,logo,report_logo,Help_logo}.png.
+// catalogue names, OUTPUT_ROOT/image/{icon,logo,report_logo,Help_logo}.png,
+// and the desktop icon as OUTPUT_ROOT/icons/hicolor/scalable/apps/mestrel.svg
+// and a PNG for each usual hicolor size, all from the same drawing.
 
 #include "catalogue/productcatalogue.h"
 #include "config/switchconfig.h"
@@ -15,6 +17,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QSet>
+#include <QSvgGenerator>
 
 #include <cstdio>
 
@@ -503,14 +506,38 @@ QImage drawWordmark(const QSize &size, const QColor &background,
     return image;
 }
 
-QImage drawIcon()
+// The glyph leaves a margin of 1/64 of the icon on every side.
+QRectF iconGlyph(int size)
 {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    return QRectF(size / 64.0, size / 64.0, size * 62 / 64.0, size * 62 / 64.0);
+}
+
+QImage drawIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawGlyph(p, QRectF(1, 1, 62, 62));
+    drawGlyph(p, iconGlyph(size));
     return image;
+}
+
+bool saveIconSvg(const QDir &root, const QString &path)
+{
+    constexpr int size = 64;
+    QSvgGenerator svg;
+    svg.setFileName(root.filePath(path));
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    svg.setTitle(QStringLiteral("Mestrel"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "drawartwork: cannot write %s\n", qPrintable(root.filePath(path)));
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    drawGlyph(p, iconGlyph(size));
+    return p.end();
 }
 
 bool save(const QImage &image, const QDir &root, const QString &path)
@@ -532,7 +559,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(args[1]);
-    if (!root.mkpath(QStringLiteral("product")) || !root.mkpath(QStringLiteral("image"))) {
+    const QString hicolor = QStringLiteral("icons/hicolor/");
+    const int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    bool folders = root.mkpath(QStringLiteral("product")) && root.mkpath(QStringLiteral("image")) &&
+        root.mkpath(hicolor + QStringLiteral("scalable/apps"));
+    for (int size : iconSizes)
+        folders = folders && root.mkpath(hicolor + QStringLiteral("%1x%1/apps").arg(size));
+    if (!folders) {
         std::fprintf(stderr, "drawartwork: cannot create the folders in %s\n", qPrintable(args[1]));
         return 1;
     }
@@ -546,7 +579,11 @@ int main(int argc, char *argv[])
         ok &= save(drawProduct(row, pictureName(row.imagePath)), root,
                    QStringLiteral("product/") + row.imagePath.section(QLatin1Char('/'), -1));
     }
-    ok &= save(drawIcon(), root, QStringLiteral("image/icon.png"));
+    ok &= save(drawIcon(64), root, QStringLiteral("image/icon.png"));
+    for (int size : iconSizes)
+        ok &= save(drawIcon(size), root,
+                   hicolor + QStringLiteral("%1x%1/apps/mestrel.png").arg(size));
+    ok &= saveIconSvg(root, hicolor + QStringLiteral("scalable/apps/mestrel.svg"));
     ok &= save(drawWordmark({300, 100}, Qt::transparent), root, QStringLiteral("image/logo.png"));
     ok &= save(drawWordmark({600, 150}, Qt::white, QStringLiteral("Switch configuration"),
                             QColor(86, 101, 122)),
