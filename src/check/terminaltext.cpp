@@ -16,8 +16,7 @@ bool isShownAsIs(QChar c)
         return code >= 0x20 && code < 0x7f;
     // Above ASCII: letters and signs, not the C1 controls, format
     // characters, line separators or halves of a surrogate pair.
-    return code >= 0xa0 && c.isPrint() && !c.isSurrogate() &&
-        c.category() != QChar::Other_Format;
+    return code >= 0xa0 && c.isPrint() && !c.isSurrogate() && c.category() != QChar::Other_Format;
 }
 
 QString escaped(QChar c)

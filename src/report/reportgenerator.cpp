@@ -131,7 +131,7 @@ std::optional<QByteArray> ReportGenerator::printPdf()
     }
     QByteArray pdf = printed.readAll();
     if (!isCompletePdf(pdf)) {
-        errorText = reasonPrintingStopped(printed);
+        errorText = reasonPrintingStopped(printed.fileName());
         return std::nullopt;
     }
     return pdf;
@@ -144,16 +144,15 @@ bool ReportGenerator::isCompletePdf(const QByteArray &pdf)
     return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
 }
 
-QString ReportGenerator::reasonPrintingStopped(QFile &printed)
+QString ReportGenerator::reasonPrintingStopped(const QString &printedPath)
 {
     // The printer keeps the reason to itself. The same file, written once
     // more, gives it: a full disk, a file size limit.
-    printed.close();
-    if (printed.open(QIODevice::Append | QIODevice::Unbuffered)) {
-        QString reason;
-        if (!writeAllTo(printed, QByteArray(64 * 1024, '\n'), &reason) || !printed.flush())
-            return reason.isEmpty() ? printed.errorString() : reason;
-    }
+    QFile printed(printedPath);
+    QString reason;
+    if (printed.open(QIODevice::Append | QIODevice::Unbuffered) &&
+        !writeAllTo(printed, QByteArray(64 * 1024, '\n'), &reason))
+        return reason;
     return QStringLiteral("The PDF could not be written completely");
 }
 

@@ -14,7 +14,6 @@
 #include <memory>
 #include <optional>
 
-class QFile;
 class QTextCursor;
 class QTextDocument;
 class QTextFrame;
@@ -52,7 +51,7 @@ public:
 
 private:
     std::optional<QByteArray> printPdf();
-    static QString reasonPrintingStopped(QFile &printed);
+    static QString reasonPrintingStopped(const QString &printedPath);
     void fitBodiesToPages(const QSizeF &paper, int pages);
     void insertPage();
     void insertHeader();
