@@ -2,6 +2,8 @@
 
 #include <QTextCodec>
 
+#include <algorithm>
+
 namespace {
 
 // The window's cells show at most this much of a field.
@@ -78,6 +80,9 @@ QByteArray terminalSafeJson(const QByteArray &json)
 {
     // JSON's own syntax is ASCII, so these bytes stand only inside strings:
     // DEL, and 0xC2 followed by 0x80..0x9F, the UTF-8 form of U+0080..U+009F.
+    const auto needsEscape = [](char byte) { return byte == '\x7f' || byte == '\xc2'; };
+    if (std::none_of(json.cbegin(), json.cend(), needsEscape))
+        return json;
     QByteArray safe;
     safe.reserve(json.size());
     for (int i = 0; i < json.size(); ++i) {

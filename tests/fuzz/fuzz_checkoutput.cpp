@@ -1,5 +1,5 @@
 // The bytes of a file through mestrel-check's printers: the rejected lines,
-// the summary, the differences and the JSON. Built with libFuzzer by
+// the summary, the differences and the JSON of a file. Built with libFuzzer by
 // "make fuzz"; with replay_main.cpp it replays its corpus under "make test".
 //
 // Whatever the file holds, the printed text is safe for a terminal: no
@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -47,11 +48,19 @@ void requireTerminalSafe(const QByteArray &text, bool cutLines = true)
         require(!cutLines || line.size() <= kLongestLine);
 }
 
-CheckedFile defaultFileFor(int row)
+// The saved defaults of each model, read once: what a file is compared with.
+const CheckedFile &defaultFileFor(int row)
 {
-    static const QDate date(2024, 1, 1);
-    return checkFileBytes(QStringLiteral("default.csv"),
-                          configFileBytes(defaultConfiguration(row), {}, date), row);
+    static const std::vector<CheckedFile> files = [] {
+        std::vector<CheckedFile> read;
+        for (int r = 0; r < kCatalogueSize; ++r) {
+            const QByteArray bytes =
+                configFileBytes(defaultConfiguration(r), {}, QDate(2024, 1, 1));
+            read.push_back(checkFileBytes(QStringLiteral("default.csv"), bytes, r));
+        }
+        return read;
+    }();
+    return files[std::size_t(row)];
 }
 
 } // namespace
@@ -69,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     requireTerminalSafe(rejectedLinesText(file));
     requireTerminalSafe(summaryLine(file));
-    const CheckedFile other = defaultFileFor(row);
+    const CheckedFile &other = defaultFileFor(row);
     const QVector<ConfigDifference> differences = configDifferences(
         file.config, other.config, &file.result.settingsRead, &other.result.settingsRead);
     requireTerminalSafe(differencesReport(file, other, differences));
