@@ -171,7 +171,7 @@ bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *erro
     }
     // The data must be on the disk before the rename makes it the file: a
     // full disk shows at the write, the sync or the close.
-    written = written && writeFully(descriptor, bytes) && ::fsync(descriptor) == 0;
+    written = written && writeFully(descriptor, bytes) && ::fdatasync(descriptor) == 0;
     const int writeError = errno;
     const bool closed = ::close(descriptor) == 0;
     const int closeError = errno;
