@@ -1,12 +1,15 @@
 #include "check/checkoutput.h"
 
-#include <QFile>
+#include "check/terminaltext.h"
+
+#include <QJsonDocument>
 
 namespace {
 
-QByteArray nameOf(const QString &path)
+// A file's name as given; it may hold anything a file name can.
+QString nameOf(const QString &path)
 {
-    return QFile::encodeName(path);
+    return terminalSafe(path);
 }
 
 QString modelName(int row)
@@ -38,13 +41,16 @@ const char *statusName(CheckedFile::Status status)
 
 QByteArray rejectedLinesText(const CheckedFile &file)
 {
-    QByteArray text;
-    const QByteArray name = nameOf(file.path);
+    QString text;
+    const QString name = nameOf(file.path);
     for (const RejectedLine &line : file.result.rejected) {
-        text += name + ':' + QByteArray::number(line.lineNumber) + ": " + line.line + ": " +
-            rejectReasonText(line.reason).toLatin1() + '\n';
+        // The fields as the error log's cells show them: cut, and escaped.
+        const ErrorLogRow row = errorLogRow(line);
+        text += name + QLatin1Char(':') + row.lineNumber + QStringLiteral(": ") +
+            terminalSafe(row.key) + QLatin1Char(',') + terminalSafe(row.index) + QLatin1Char(',') +
+            terminalSafe(row.value) + QStringLiteral(": ") + row.reason + QLatin1Char('\n');
     }
-    return text;
+    return terminalBytes(text);
 }
 
 QByteArray summaryLine(const CheckedFile &file)
@@ -63,13 +69,13 @@ QByteArray summaryLine(const CheckedFile &file)
         break;
     }
     case CheckedFile::Unreadable:
-        status = QStringLiteral("cannot be read: %1").arg(file.error);
+        status = QStringLiteral("cannot be read: %1").arg(terminalSafe(file.error));
         break;
     case CheckedFile::NoSupportedModel:
         status = QStringLiteral("names no supported switch model");
         break;
     }
-    return nameOf(file.path) + ": " + status.toLocal8Bit() + '\n';
+    return terminalBytes(nameOf(file.path) + QStringLiteral(": ") + status + QLatin1Char('\n'));
 }
 
 QJsonObject fileJson(const CheckedFile &file)
@@ -93,6 +99,11 @@ QJsonObject fileJson(const CheckedFile &file)
     }
     json.insert("rejected", rejected);
     return json;
+}
+
+QByteArray jsonText(const QJsonObject &json)
+{
+    return terminalSafeJson(QJsonDocument(json).toJson(QJsonDocument::Indented));
 }
 
 QByteArray modelListText()
@@ -127,15 +138,23 @@ QJsonArray modelListJson()
 QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second,
                              const QVector<ConfigDifference> &differences)
 {
-    QByteArray text = differenceSummary(differences.size()).toLocal8Bit() + '\n';
+    QString text = differenceSummary(differences.size()) + QLatin1Char('\n');
     if (first.row != second.row) {
         text += QStringLiteral("%1 is for %2; %3 is for %4.\n")
-                    .arg(first.path, modelName(first.row), second.path, modelName(second.row))
-                    .toLocal8Bit();
+                    .arg(nameOf(first.path), modelName(first.row), nameOf(second.path),
+                         modelName(second.row));
     }
-    if (!differences.isEmpty())
-        text += differencesText(differences, first.path, second.path).toLocal8Bit();
-    return text + rejectedLinesText(first) + rejectedLinesText(second);
+    if (!differences.isEmpty()) {
+        // The values of the texts come from the files: cut and escaped, so
+        // that the tabs between the columns stay the only ones.
+        QVector<ConfigDifference> shown = differences;
+        for (ConfigDifference &d : shown) {
+            d.first = terminalField(d.first);
+            d.second = terminalField(d.second);
+        }
+        text += differencesText(shown, nameOf(first.path), nameOf(second.path));
+    }
+    return terminalBytes(text) + rejectedLinesText(first) + rejectedLinesText(second);
 }
 
 QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,

@@ -8,7 +8,8 @@
 #include <QJsonObject>
 
 // What the command-line checker prints: plain lines for people and grep,
-// or JSON for other tools.
+// or JSON for other tools. Whatever comes from a file is made safe for a
+// terminal (terminaltext.h) before it is printed.
 
 // Per rejected line "FILE:LINE: KEY,INDEX,VALUE: REASON" and a line feed,
 // the line as read and its 0-based number.
@@ -19,6 +20,10 @@ QByteArray rejectedLinesText(const CheckedFile &file);
 QByteArray summaryLine(const CheckedFile &file);
 
 QJsonObject fileJson(const CheckedFile &file);
+
+// The document as printed: indented, and safe for a terminal (see
+// terminalSafeJson).
+QByteArray jsonText(const QJsonObject &json);
 
 // The catalogue, one row per line: number, configuration ID, ports, model
 // name and article number under a head line.

@@ -21,8 +21,15 @@ CheckedFile readFileForRow(const QString &path, int row, int preferredRow)
     const std::optional<QByteArray> bytes = readConfigFile(path, &file.error);
     if (!bytes)
         return file; // Unreadable
+    return checkFileBytes(path, *bytes, row, preferredRow);
+}
+
+CheckedFile checkFileBytes(const QString &path, const QByteArray &bytes, int row, int preferredRow)
+{
+    CheckedFile file;
+    file.path = path;
     if (row < 0) {
-        const QVector<int> ids = configIdsNamed(*bytes);
+        const QVector<int> ids = configIdsNamed(bytes);
         row = ids.isEmpty() ? -1 : rowForConfigId(ids.first(), preferredRow);
     }
     if (row < 0) {
@@ -30,7 +37,7 @@ CheckedFile readFileForRow(const QString &path, int row, int preferredRow)
         return file;
     }
     file.row = row;
-    file.result = loadConfigBytes(*bytes, row, file.config);
+    file.result = loadConfigBytes(bytes, row, file.config);
     file.status = file.result.rejected.isEmpty() ? CheckedFile::Passed : CheckedFile::Rejected;
     return file;
 }

@@ -31,6 +31,9 @@ int exitCodeOf(CheckedFile::Status status);
 // rowForConfigId picks for the file's ID and `preferredRow`. Rows sharing an
 // ID differ only in name and picture, so any of them checks the file alike.
 CheckedFile readFileForRow(const QString &path, int row, int preferredRow = -1);
+// The same for a file's content already read.
+CheckedFile checkFileBytes(const QString &path, const QByteArray &bytes, int row,
+                           int preferredRow = -1);
 
 // The catalogue row a user names: "1" to "18", or a model name in any case;
 // -1 for anything else.

@@ -6,13 +6,17 @@
 
 #include "check/checkoutput.h"
 #include "check/filecheck.h"
+#include "check/terminaltext.h"
 #include "report/reportgenerator.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QJsonDocument>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -20,14 +24,53 @@ namespace {
 
 constexpr int kCannotCheck = 2;
 
+// The first failed write to standard output, kept for the end of the run:
+// the results are incomplete, which the exit status must say.
+int outputError = 0;
+
+[[noreturn]] void endAsClosedPipe()
+{
+    // A reader that stopped reading ends the run at once, without a
+    // message, as it ends the shell's own tools.
+    std::signal(SIGPIPE, SIG_DFL);
+    std::raise(SIGPIPE);
+    std::_Exit(128 + SIGPIPE);
+}
+
+void noteWriteError(FILE *stream)
+{
+    if (errno == EPIPE)
+        endAsClosedPipe();
+    if (stream == stdout && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+}
+
 void print(const QByteArray &text, FILE *stream = stdout)
 {
-    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    errno = 0;
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stream) != size_t(text.size()))
+        noteWriteError(stream);
 }
 
 void printJson(const QJsonObject &json)
 {
-    print(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    print(jsonText(json));
+}
+
+// The run's status, unless standard output lost some of what was printed:
+// then 2, with the system's reason on standard error.
+int finish(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        noteWriteError(stdout);
+    if (outputError == 0)
+        return status;
+    print(QStringLiteral("mestrel-check: standard output: %1\n")
+              .arg(qt_error_string(outputError))
+              .toLocal8Bit(),
+          stderr);
+    return kCannotCheck;
 }
 
 int usageError(const QString &message)
@@ -92,7 +135,8 @@ int diffFiles(const QString &firstPath, const QString &secondPath, const Options
             print(summaryLine(first) + summaryLine(second));
         return kCannotCheck;
     }
-    const QVector<ConfigDifference> differences = configDifferences(first.config, second.config);
+    const QVector<ConfigDifference> differences = configDifferences(
+        first.config, second.config, &first.result.settingsRead, &second.result.settingsRead);
     if (options.json)
         printJson(differencesJson(first, second, differences));
     else
@@ -117,12 +161,13 @@ int writeReport(const QString &path, const QString &output, const Options &optio
         json.insert("written", written);
         if (written) {
             json.insert("pages", pages);
-            text += QFile::encodeName(output) +
-                QStringLiteral(": report of %1 pages written\n").arg(pages).toLocal8Bit();
+            text += terminalBytes(terminalSafe(output) +
+                                  QStringLiteral(": report of %1 pages written\n").arg(pages));
         } else {
             json.insert("error", report.errorString());
-            text += QFile::encodeName(output) +
-                ": cannot be written: " + report.errorString().toLocal8Bit() + '\n';
+            print(terminalBytes(terminalSafe(output) + QStringLiteral(": cannot be written: ") +
+                                terminalSafe(report.errorString()) + QLatin1Char('\n')),
+                  stderr);
             status = kCannotCheck;
         }
     }
@@ -138,6 +183,9 @@ int writeReport(const QString &path, const QString &output, const Options &optio
 
 int main(int argc, char *argv[])
 {
+    // Over a file size limit a write fails with "File too large" and the
+    // previous file stays, instead of the process being killed mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     const bool report = wantsReport(argc, argv);
     if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -203,19 +251,19 @@ int main(int argc, char *argv[])
             printJson({{"models", modelListJson()}});
         else
             print(modelListText());
-        return 0;
+        return finish(0);
     }
     if (parser.isSet(reportOption)) {
         if (!parser.isSet(outputOption))
             return usageError(QStringLiteral("--report needs --output PDF"));
-        return writeReport(parser.value(reportOption), parser.value(outputOption), options);
+        return finish(writeReport(parser.value(reportOption), parser.value(outputOption), options));
     }
     if (parser.isSet(diffOption)) {
         if (files.size() != 2)
             return usageError(QStringLiteral("--diff takes two files"));
-        return diffFiles(files.at(0), files.at(1), options);
+        return finish(diffFiles(files.at(0), files.at(1), options));
     }
     if (files.isEmpty())
         return usageError(QStringLiteral("no file given"));
-    return checkFiles(files, options);
+    return finish(checkFiles(files, options));
 }

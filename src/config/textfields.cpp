@@ -34,7 +34,7 @@ void storeText(char *buffer, std::size_t size, const QString &text)
 QString readText(const char *buffer, std::size_t size)
 {
     const char *end = std::find(buffer, buffer + size, '\0');
-    return QString::fromLocal8Bit(buffer, int(end - buffer));
+    return QString::fromLatin1(buffer, int(end - buffer));
 }
 
 void applyFileReleaseEdit(std::array<char, 8> &fileRelease, const QString &text)

@@ -9,8 +9,8 @@
 // edited text goes into the record's fixed byte buffers and how the widgets
 // get it back.
 
-// What the "Contact" and "Location" fields admit while typed; a loaded file
-// is held to the same rules.
+// What the "Contact" and "Location" fields admit while typed. A loaded file
+// may hold any text the record's buffer can take: the switch accepts it.
 inline constexpr char kContactNamePattern[] = "[A-Za-z ]{0,40}";
 inline constexpr char kLocationPattern[] = "[0-9A-Za-z ()/-]{0,40}";
 
@@ -23,8 +23,8 @@ constexpr quint32 kMaxAgingTime = 1048575;
 // leaves no terminating zero.
 void storeText(char *buffer, std::size_t size, const QString &text);
 
-// The bytes up to the first zero or the end of the buffer, decoded with the
-// local 8-bit code page.
+// The bytes up to the first zero or the end of the buffer, each byte one
+// Latin-1 character: what storeText stored comes back unchanged.
 QString readText(const char *buffer, std::size_t size);
 
 template<std::size_t N> void storeText(std::array<char, N> &buffer, const QString &text)

@@ -83,11 +83,17 @@ QString portValueText(const SwitchConfig &config, int port, int column)
 
 } // namespace
 
-QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second)
+QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second,
+                                            const SettingsRead *firstRead,
+                                            const SettingsRead *secondRead)
 {
     QVector<ConfigDifference> differences;
     const auto compare = [&](const ConfigKey &row, int index, int port, const QString &setting,
                              const QString &a, const QString &b) {
+        // A default a file never chose is no difference.
+        if ((firstRead && !firstRead->contains(row, index)) ||
+            (secondRead && !secondRead->contains(row, index)))
+            return;
         if (a != b)
             differences.append({setting, port, a, b, row.key, index});
     };

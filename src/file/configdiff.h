@@ -2,6 +2,7 @@
 
 #include "catalogue/productcatalogue.h"
 #include "config/switchconfig.h"
+#include "file/configreader.h"
 
 #include <QString>
 #include <QVector>
@@ -24,8 +25,14 @@ struct ConfigDifference
 };
 
 // Every setting whose value differs, the switch-wide ones first, then port
-// by port in the port table's column order.
-QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second);
+// by port in the port table's column order. A configuration read from a
+// file comes with the settings its accepted lines set (`firstRead`,
+// `secondRead`); only those are compared, so a rejected or missing line is
+// no difference. nullptr stands for a configuration that holds every
+// setting, such as the one being edited.
+QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second,
+                                            const SettingsRead *firstRead = nullptr,
+                                            const SettingsRead *secondRead = nullptr);
 
 // "1 setting differs", "12 settings differ", "The configurations are identical".
 QString differenceSummary(int count);

@@ -6,7 +6,6 @@
 #include "file/configkeytable.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <cstring>
 
@@ -137,24 +136,18 @@ QString latin1(std::string_view text)
     return QString::fromLatin1(text.data(), int(text.size()));
 }
 
-bool matches(const QRegularExpression &expression, std::string_view value)
-{
-    // Both fields take at most 40 characters; a longer value is not even
-    // converted.
-    return value.size() <= 40 && expression.match(latin1(value)).hasMatch();
-}
-
+// The switch takes any text on the contact and location lines; the record
+// holds it when it fits the field's buffer and has no zero byte, which
+// would end it early. A longer text is refused, never cut.
 bool textValueFits(const ConfigKey &row, std::string_view value)
 {
-    static const QRegularExpression contactName(
-        QRegularExpression::anchoredPattern(QLatin1String(kContactNamePattern)));
-    static const QRegularExpression location(
-        QRegularExpression::anchoredPattern(QLatin1String(kLocationPattern)));
     switch (row.target) {
     case ConfigTarget::ContactName:
-        return matches(contactName, value);
+        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::contactName)> &&
+            value.find('\0') == std::string_view::npos;
     case ConfigTarget::Location:
-        return matches(location, value);
+        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::location)> &&
+            value.find('\0') == std::string_view::npos;
     default:
         return true;
     }
@@ -304,9 +297,10 @@ void ConfigReader::processConfigLine(std::string_view line)
     const ConfigKey *row = ConfigKeyTable::find(fields->key);
     const std::string_view value = row && row->isTextKey() ? fields->rest : fields->value;
     const int reason = validateConfigLine(m_config, row, fields->index, value);
-    if (reason == RejectReason::None)
+    if (reason == RejectReason::None) {
         applyConfigLine(*row, fields->index, value);
-    else
+        m_result.settingsRead.insert(*row, leadingNumber(fields->index));
+    } else
         m_result.rejected.append({lineNumber, QByteArray(body.data(), int(body.size())), reason});
 }
 
@@ -398,9 +392,24 @@ void ConfigReader::applyTrustModeToAllPorts(quint8 mode)
 {
     m_trustModeApplied = true;
     m_config.qosTrustMode = mode;
+    m_result.settingsRead.insert(*ConfigKeyTable::find("qos.trust-mode"), 0);
     // The model's ports, as the panel's trust mode sets them.
     for (int p = 0; p < m_config.portCount && p < kMaxPorts; ++p)
         m_config.ports[p].portQosTrustMode = mode;
+}
+
+void SettingsRead::insert(const ConfigKey &row, qint64 index)
+{
+    const std::size_t position = std::size_t(&row - ConfigKeyTable::rows().data());
+    if (position < std::size_t(ConfigKeyTable::kRowCount) && index >= 0 && index < kIndexesPerKey)
+        m_bits.set(position * kIndexesPerKey + std::size_t(index));
+}
+
+bool SettingsRead::contains(const ConfigKey &row, int index) const
+{
+    const std::size_t position = std::size_t(&row - ConfigKeyTable::rows().data());
+    return position < std::size_t(ConfigKeyTable::kRowCount) && index >= 0 &&
+        index < kIndexesPerKey && m_bits.test(position * kIndexesPerKey + std::size_t(index));
 }
 
 QByteArray errorLogText(const QVector<RejectedLine> &rejected)

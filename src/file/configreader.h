@@ -1,12 +1,14 @@
 #pragma once
 
 #include "config/switchconfig.h"
+#include "file/configkeytable.h"
 #include "file/configwriter.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QVector>
 
+#include <bitset>
 #include <optional>
 #include <string_view>
 
@@ -28,12 +30,28 @@ struct RejectedLine
     int reason = 0; // RejectReason
 };
 
+// The settings a file's accepted lines set, by key and index: what a
+// comparison may hold against another configuration. A setting whose line
+// was rejected or is missing keeps a default the file never chose.
+class SettingsRead
+{
+public:
+    void insert(const ConfigKey &row, qint64 index);
+    bool contains(const ConfigKey &row, int index) const;
+
+private:
+    // Indexes run to 63 (the DSCP values); ports to 32.
+    static constexpr int kIndexesPerKey = 64;
+    std::bitset<std::size_t(ConfigKeyTable::kRowCount) * kIndexesPerKey> m_bits;
+};
+
 struct ConfigLoadResult
 {
     QVector<RejectedLine> rejected;
     // The texts the file restored (empty where it has none that passed).
     ConfigFileTexts texts;
     int lineCount = 0;
+    SettingsRead settingsRead;
 };
 
 // The whole content of an open device; nullopt, with the reason in `error`,
@@ -52,8 +70,6 @@ QVector<int> configIdsNamed(const QByteArray &bytes);
 // `catalogueRow`: the record takes that row's model and its defaults, then
 // every line that passes. The priority scheme keeps what `config` held.
 ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config);
-
-struct ConfigKey;
 
 // Whether a line may be applied to `config`'s model: RejectReason::None, or
 // the reason it is refused. `value` is the third field, or for text keys

@@ -2,6 +2,7 @@
 
 #include "config/portcolumns.h"
 #include "file/configkeytable.h"
+#include "file/outputfile.h"
 
 #include <QDate>
 #include <QIODevice>
@@ -35,48 +36,85 @@ constexpr std::string_view kPortKeysInFileOrder[] = {
 constexpr int kSpeedAuto = 3;
 constexpr int kSpeed100 = 2;
 
+// The decimal digits of `value`, into the end of `buffer`; returns where
+// they start. Saves a temporary QByteArray per number of a file.
+char *formatDecimal(qint64 value, char *bufferEnd)
+{
+    char *digits = bufferEnd;
+    const bool negative = value < 0;
+    quint64 magnitude = negative ? 0 - quint64(value) : quint64(value);
+    do {
+        *--digits = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        *--digits = '-';
+    return digits;
+}
+
 class Lines
 {
 public:
+    // The largest model's file is about 10 KB; one allocation holds it.
+    Lines() { m_bytes.reserve(16 * 1024); }
+
     // Every line but the last ends in a line feed: the feed goes before
     // each line after the first.
-    void add(std::string_view key, int index, const QByteArray &value)
+    void add(std::string_view key, int index, std::string_view value)
     {
         if (m_count > 0)
             m_bytes += '\n';
         m_bytes.append(key.data(), int(key.size()));
         m_bytes += ',';
-        m_bytes += QByteArray::number(index);
+        appendNumber(index);
         m_bytes += ',';
-        m_bytes += value;
+        m_bytes.append(value.data(), int(value.size()));
         ++m_count;
+    }
+    void add(std::string_view key, int index, const QByteArray &value)
+    {
+        add(key, index, std::string_view(value.constData(), std::size_t(value.size())));
     }
     void add(std::string_view key, int index, qint64 value)
     {
-        add(key, index, QByteArray::number(value));
+        char buffer[24];
+        char *const end = buffer + sizeof buffer;
+        const char *digits = formatDecimal(value, end);
+        add(key, index, std::string_view(digits, std::size_t(end - digits)));
     }
     int count() const { return m_count; }
     QByteArray take() { return std::move(m_bytes); }
 
 private:
+    void appendNumber(qint64 value)
+    {
+        char buffer[24];
+        char *const end = buffer + sizeof buffer;
+        const char *digits = formatDecimal(value, end);
+        m_bytes.append(digits, int(end - digits));
+    }
+
     QByteArray m_bytes;
     int m_count = 0;
 };
 
-QByteArray portValue(const ConfigKey &row, const PortConfig &port)
+void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int portNumber,
+                 const PortConfig &port)
 {
     if (row.portColumn == PortColumn::AllowedPoEClasses) {
-        QByteArray digits;
+        char digits[8];
+        int count = 0;
         for (quint8 poeClass : port.allowedPoEClasses) {
-            if (poeClass != kNoPoEClass)
-                digits += QByteArray::number(poeClass);
+            if (poeClass != kNoPoEClass && count < int(sizeof digits))
+                digits[count++] = char('0' + poeClass % 10);
         }
-        return digits;
+        lines.add(key, portNumber, std::string_view(digits, std::size_t(count)));
+        return;
     }
     int value = portFieldValue(port, row.portColumn);
     if (row.portColumn == PortColumn::Speed && value == kSpeedAuto)
         value = kSpeed100; // the switch negotiates; the file has no "auto" speed
-    return QByteArray::number(value);
+    lines.add(key, portNumber, qint64(value));
 }
 
 } // namespace
@@ -87,8 +125,8 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
     Lines lines;
     lines.add("file.configID", 0, config.configId);
     lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
-    lines.add("file.contactname", 0, texts.contactName.toLocal8Bit());
-    lines.add("file.location", 0, texts.location.toLocal8Bit());
+    lines.add("file.contactname", 0, texts.contactName.toLatin1());
+    lines.add("file.location", 0, texts.location.toLatin1());
     lines.add("alarm.psu", 1, config.psuAlarm1);
     lines.add("alarm.psu", 2, config.psuAlarm2);
     lines.add("switch.aging-time", 0, config.agingTime);
@@ -106,7 +144,7 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
         if (!row || ConfigKeyTable::capabilityMismatch(*row, config) != RejectReason::None)
             continue;
         for (int p = 0; p < portCount; ++p)
-            lines.add(key, p + 1, portValue(*row, config.ports[p]));
+            addPortLine(lines, key, *row, p + 1, config.ports[p]);
     }
 
     lines.add("file.end", 0, lines.count() + 1);
@@ -116,17 +154,5 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
 bool writeConfigTo(QIODevice &device, const SwitchConfig &config, const ConfigFileTexts &texts,
                    const QDate &date, QString *error)
 {
-    const QByteArray bytes = configFileBytes(config, texts, date);
-    // A file that fills the disk takes part of a write without complaint;
-    // only the next write says why it stopped.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            if (error)
-                *error = device.errorString();
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    return writeAllTo(device, configFileBytes(config, texts, date), error);
 }

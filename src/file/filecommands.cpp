@@ -8,11 +8,10 @@
 #include "file/configwriter.h"
 #include "file/dialogconfigid.h"
 #include "file/dialogerrorlog.h"
+#include "file/outputfile.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -106,15 +105,13 @@ bool FileCommands::writeConfigFile(const QString &fileName)
     const SwitchConfig &config = m_editor->state().config;
     // The texts the "Contact" and "Location" fields show.
     const ConfigFileTexts texts {readText(config.contactName), readText(config.location)};
-    // The target is replaced only by a complete file. Unbuffered, so that a
-    // short write is seen here: a buffered one would be lost at commit.
-    QSaveFile file(path);
+    // The target is replaced only by a complete file, and only if it is one.
     QString error;
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        writeConfigTo(file, config, texts, QDate::currentDate(), &error) && file.commit();
+    const bool written =
+        writeOutputFile(path, configFileBytes(config, texts, QDate::currentDate()), &error);
     busy.release();
     if (!written) {
-        Prompts::information(m_window, kUnableToOpen, error.isEmpty() ? file.errorString() : error);
+        Prompts::information(m_window, kUnableToOpen, error);
         return false;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
@@ -201,16 +198,13 @@ void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
 {
     BusyCursor busy;
     // Written once per load, whatever the number of refused lines.
-    QFile log(kErrorLogName);
-    const QByteArray text = errorLogText(rejected);
     // Complete on disk before the dialog shows, not when the dialog closes.
-    const bool logged = log.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        log.write(text) == text.size() && log.flush();
-    log.close();
+    QString error;
+    const bool logged = writeOutputFile(kErrorLogName, errorLogText(rejected), &error);
     DialogErrorLog dialog(rejected);
     dialog.setModal(true);
     busy.release();
     if (!logged)
-        Prompts::information(m_window, kUnableToOpen, log.errorString());
+        Prompts::information(m_window, kUnableToOpen, error);
     Prompts::exec(dialog);
 }

@@ -34,7 +34,8 @@ void ToolCommands::compareWithFile()
     const int row = rowForConfigId(file->configId, current.modelIndex);
     SwitchConfig fromFile;
     const ConfigLoadResult loaded = loadConfigBytes(file->bytes, row, fromFile);
-    const QVector<ConfigDifference> differences = configDifferences(current.config, fromFile);
+    const QVector<ConfigDifference> differences =
+        configDifferences(current.config, fromFile, nullptr, &loaded.settingsRead);
     const QString modelLine = row == current.modelIndex
         ? QString()
         : QObject::tr("The file is for %1; the current configuration is for %2.")

@@ -3,12 +3,12 @@
 #include "app/appresources.h"
 #include "catalogue/productcatalogue.h"
 #include "config/textfields.h"
+#include "file/outputfile.h"
 #include "report/reportformats.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -77,17 +77,23 @@ int ReportGenerator::pageCount(int portCount)
 
 bool ReportGenerator::generate()
 {
-    // Printing into the target directly cannot tell a failure; the PDF is
-    // printed to a temporary file and then saved in one step.
-    QSaveFile target(reportFileName);
-    if (!target.open(QIODevice::WriteOnly)) {
-        errorText = target.errorString();
+    // Refused before the work of printing: a device, FIFO or folder is
+    // never replaced by a report.
+    if (!isWritableTarget(reportFileName, &errorText))
         return false;
-    }
+    const std::optional<QByteArray> pdf = printPdf();
+    return pdf && writeOutputFile(reportFileName, *pdf, &errorText);
+}
+
+std::optional<QByteArray> ReportGenerator::printPdf()
+{
+    // The printer writes to a file and tells nothing of a failure: the PDF
+    // goes to a temporary file, which is read back and checked whole before
+    // it may replace the target.
     QTemporaryFile printed(QDir::tempPath() + QStringLiteral("/mestrel-report-XXXXXX.pdf"));
     if (!printed.open()) {
         errorText = printed.errorString();
-        return false;
+        return std::nullopt;
     }
     printed.close();
 
@@ -119,15 +125,35 @@ bool ReportGenerator::generate()
 
     document->print(&printer);
 
-    if (!printed.open() || printed.size() == 0) {
-        errorText = QStringLiteral("The PDF could not be produced");
-        return false;
+    if (!printed.open()) {
+        errorText = printed.errorString();
+        return std::nullopt;
     }
-    if (target.write(printed.readAll()) != printed.size() || !target.commit()) {
-        errorText = target.errorString();
-        return false;
+    QByteArray pdf = printed.readAll();
+    if (!isCompletePdf(pdf)) {
+        errorText = reasonPrintingStopped(printed.fileName());
+        return std::nullopt;
     }
-    return true;
+    return pdf;
+}
+
+bool ReportGenerator::isCompletePdf(const QByteArray &pdf)
+{
+    // A PDF ends with its end-of-file marker; a write that stopped part-way
+    // leaves it out.
+    return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+}
+
+QString ReportGenerator::reasonPrintingStopped(const QString &printedPath)
+{
+    // The printer keeps the reason to itself. The same file, written once
+    // more, gives it: a full disk, a file size limit.
+    QFile printed(printedPath);
+    QString reason;
+    if (printed.open(QIODevice::Append | QIODevice::Unbuffered) &&
+        !writeAllTo(printed, QByteArray(64 * 1024, '\n'), &reason))
+        return reason;
+    return QStringLiteral("The PDF could not be written completely");
 }
 
 void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
@@ -265,8 +291,14 @@ void ReportGenerator::insertTrustAndDot1pTables()
     const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
                              QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
                              QStringLiteral("QoS Trust Mode")};
+    // A model without power-supply alarms has no value to show, as a model
+    // without PoE shows none for the PoE rows.
+    const bool hasAlarms = config.configId < kFirstConfigIdWithoutAlarms;
+    const auto alarmText = [hasAlarms](quint8 alarm) {
+        return hasAlarms ? onOffText(alarm) : QStringLiteral("-");
+    };
     const QString values[] = {
-        QStringLiteral("Value"), onOffText(config.psuAlarm1), onOffText(config.psuAlarm2),
+        QStringLiteral("Value"), alarmText(config.psuAlarm1), alarmText(config.psuAlarm2),
         QString::number(config.agingTime),
         listedText(config.qosTrustMode, 0, {"Untrusted", "TrustDot1p", "TrustIpDscp"})};
     insertCellText(global, 0, 0, heads[0], labelFormat);

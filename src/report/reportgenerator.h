@@ -2,6 +2,7 @@
 
 #include "config/switchconfig.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QTextBlockFormat>
@@ -11,6 +12,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 class QTextCursor;
 class QTextDocument;
@@ -44,7 +46,12 @@ public:
     // Pages of the report: 3 for models with more than 16 ports, else 2.
     static int pageCount(int portCount);
 
+    // Whether printed bytes are a whole PDF, its end marker included.
+    static bool isCompletePdf(const QByteArray &pdf);
+
 private:
+    std::optional<QByteArray> printPdf();
+    static QString reasonPrintingStopped(const QString &printedPath);
     void fitBodiesToPages(const QSizeF &paper, int pages);
     void insertPage();
     void insertHeader();

@@ -4,14 +4,17 @@
 #include "file/configkeytable.h"
 #include "file/configwriter.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
-// The exit status (-1 for a crash) and what the tool printed.
+// The exit status (-1 for a crash or a signal) and what the tool printed.
 std::pair<int, QByteArray>
 run(const QStringList &arguments,
     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
@@ -22,6 +25,22 @@ run(const QStringList &arguments,
     const bool exited =
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     return {exited ? process.exitCode() : -1, process.readAllStandardOutput()};
+}
+
+// A shell command line with the tool as "$0": status and standard error.
+std::pair<int, QByteArray> runInShell(const QString &command)
+{
+    QProcess process;
+    process.start(QStringLiteral("bash"), {"-c", command, QStringLiteral(MESTREL_CHECK)});
+    const bool exited =
+        process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return {exited ? process.exitCode() : -1, process.readAllStandardError()};
+}
+
+void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -36,6 +55,11 @@ private slots:
     void printedLines();
     void json();
     void report();
+    void failedWrites_data();
+    void failedWrites();
+    void options();
+    void hostileBytes();
+    void filesTheSwitchTakes();
 
 private:
     QTemporaryDir m_folder;
@@ -130,6 +154,133 @@ void TestMestrelCheck::report()
     QCOMPARE(pages.size(), 3);
     // The serial number as right after opening: the article number and "-".
     QVERIFY(pages.value(0).filter("Serial Number").value(0).contains(articleNumber(13) + "- "));
+}
+
+void TestMestrelCheck::failedWrites_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // on standard error; empty: nothing
+
+    QTest::newRow("report to a FIFO")
+        << R"(mkfifo pipe.pdf && "$0" --report good.csv --output pipe.pdf)" << 2
+        << "pipe.pdf: cannot be written: pipe.pdf is not a regular file";
+    QTest::newRow("report into a missing folder")
+        << R"("$0" --report good.csv --output missing/a.pdf)" << 2
+        << "missing/a.pdf: cannot be written: No such file or directory";
+    // As a nearly full disk: the report stops part-way.
+    QTest::newRow("report over a file size limit")
+        << R"(ulimit -f 16 && "$0" --report big.csv --output old.pdf)" << 2
+        << "old.pdf: cannot be written: File too large";
+    QTest::newRow("list to a full device") << R"("$0" --list-models > /dev/full)" << 2
+                                           << "mestrel-check: standard output: No space left on "
+                                              "device";
+    QTest::newRow("JSON to a full device") << R"("$0" --json good.csv > /dev/full)" << 2
+                                           << "mestrel-check: standard output: No space left on "
+                                              "device";
+    // Far more than a pipe holds, to a reader that stops after one line.
+    QTest::newRow("a closed pipe")
+        << R"(set -o pipefail; "$0" --model 1 big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv | head -n 1 > /dev/null)"
+        << 128 + SIGPIPE << "";
+}
+
+void TestMestrelCheck::failedWrites()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    writeFile("old.pdf", "the previous report");
+    const auto [status, errors] = runInShell(command);
+    QTEST(status, "status");
+    // The last line: Qt may warn of the session's set-up before it.
+    QCOMPARE(QString::fromLocal8Bit(errors).trimmed().split('\n').last(), message);
+    // Nothing replaced: the FIFO is one still, the previous report intact.
+    if (QFileInfo::exists("pipe.pdf")) {
+        QVERIFY(!QFileInfo("pipe.pdf").isFile());
+        QFile::remove("pipe.pdf");
+    }
+    QFile previous("old.pdf");
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    QCOMPARE(previous.readAll(), QByteArray("the previous report"));
+}
+
+void TestMestrelCheck::options()
+{
+    // Row 18 is the catalogue's last; "row" in JSON counts as --list-models.
+    const QByteArray listed = run({"--list-models"}).second;
+    const QByteArray lastRow = listed.split('\n').value(kCatalogueSize);
+    QVERIFY(lastRow.trimmed().startsWith("18 "));
+    const auto [status, output] = run({"--json", "--model", "18", "good.csv"});
+    QCOMPARE(status, 0); // a 5-port file passes on the last model too
+    const QJsonValue file = QJsonDocument::fromJson(output)["files"][0];
+    QCOMPARE(file["row"].toInt(), 18);
+    QVERIFY(lastRow.contains(file["model"].toString().toUtf8()));
+
+    // The option's value after "=", as every long option takes it.
+    QFile::remove("equals.pdf");
+    QCOMPARE(run({"--report=good.csv", "--output=equals.pdf"}).first, 0);
+    QCOMPARE(pdfPageLines(QStringLiteral("equals.pdf")).size(), 2);
+}
+
+void TestMestrelCheck::hostileBytes()
+{
+    // Escape sequences, a bell, a C1 control and a line of 3 megabytes.
+    const QByteArray file = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7)) +
+        "\nport.speed,3,\x1b]0;owned\x07\x1b[2J\x9b"
+        "31m\\x" +
+        "\nport.jumbo,1," + QByteArray(3 << 20, 'x');
+    writeFile("hostile.csv", file);
+
+    const auto [status, output] = run({"hostile.csv"});
+    QCOMPARE(status, 1);
+    QVERIFY(output.contains(
+        "hostile.csv:155: port.speed,3,\\x1b]0;owned\\x07\\x1b[2J\\x9b31m\\\\x: Not valid value"));
+    for (const QByteArray &line : output.split('\n')) {
+        QVERIFY2(line.size() < 400, line.left(80).constData());
+        for (char c : line)
+            QVERIFY(uchar(c) >= 0x20 && uchar(c) != 0x7f && uchar(c) != 0x9b);
+    }
+    QVERIFY(output.contains(QByteArray(200, 'x') + "\xe2\x80\xa6: Not valid value") ||
+            output.contains(QByteArray(200, 'x') + "...: Not valid value"));
+
+    // JSON keeps the lines whole, as Latin-1 characters, and stays JSON.
+    const QByteArray json = run({"--json", "hostile.csv"}).second;
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonArray rejected = parsed["files"][0]["rejected"].toArray();
+    QCOMPARE(rejected.size(), 2);
+    QCOMPARE(rejected[0]["text"].toString(),
+             QString::fromLatin1("port.speed,3,\x1b]0;owned\x07\x1b[2J\x9b"
+                                 "31m\\x"));
+    QCOMPARE(rejected[1]["text"].toString().size(), (3 << 20) + 13);
+    QVERIFY(!json.contains('\x1b') && !json.contains("\xc2\x9b"));
+}
+
+void TestMestrelCheck::filesTheSwitchTakes()
+{
+    // Latin-1 texts, a comma, more than the fields let one type: clean.
+    QByteArray file = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7));
+    file.replace("file.contactname,0,\n", "file.contactname,0,J\xfcrgen M\xfcller\n");
+    file.replace("file.location,0,\n",
+                 "file.location,0,Halle 3, Stra\xdf"
+                 "e 7; Schrank 90 (Nord) / Rack 2.\n");
+    writeFile("texts.csv", file);
+    QCOMPARE(run({"texts.csv"}).first, 0);
+
+    // A rejected line is no difference; it is listed as rejected.
+    QByteArray rejected = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7));
+    QVERIFY(rejected.contains("port.speed,3,2\n"));
+    rejected.replace("port.speed,3,2\n", "port.speed,3,7\n");
+    writeFile("rejected.csv", rejected);
+    const auto [status, output] = run({"--diff", "good.csv", "rejected.csv"});
+    QCOMPARE(status, 0);
+    QCOMPARE(output.split('\n').value(0), QByteArray("The configurations are identical"));
+    QVERIFY(output.contains("rejected.csv:"));
+
+    // The texts are compared too.
+    const auto [textStatus, textOutput] = run({"--diff", "good.csv", "texts.csv"});
+    QCOMPARE(textStatus, 1);
+    QVERIFY(textOutput.startsWith("2 settings differ"));
 }
 
 QTEST_GUILESS_MAIN(TestMestrelCheck)

@@ -1,6 +1,7 @@
 #include "config/poeclasses.h"
 #include "config/textfields.h"
 #include "file/configdiff.h"
+#include "file/configwriter.h"
 
 #include <QtTest>
 
@@ -13,6 +14,8 @@ class TestConfigDiff : public QObject
 private slots:
     void differences_data();
     void differences();
+    void settingsTheFileSets_data();
+    void settingsTheFileSets();
 };
 
 void TestConfigDiff::differences_data()
@@ -60,6 +63,61 @@ void TestConfigDiff::differences()
     for (const ConfigDifference &d : configDifferences(first, second))
         lines << QStringLiteral("%1|%2|%3|%4").arg(d.setting).arg(d.port).arg(d.first, d.second);
     QTEST(lines.join(QLatin1String("; ")), "expected");
+}
+
+void TestConfigDiff::settingsTheFileSets_data()
+{
+    QTest::addColumn<QByteArray>("replaced"); // a line of the saved file
+    QTest::addColumn<QByteArray>("by");
+    QTest::addColumn<QString>("expected");
+
+    // The configuration being edited has flow control On on port 2 and
+    // speed 10 on port 3; the file is its saved form, changed in one line.
+    QTest::newRow("as saved") << QByteArray() << QByteArray() << "";
+    QTest::newRow("a line the file changes")
+        << QByteArray("port.flow-control,2,1") << QByteArray("port.flow-control,2,0")
+        << "Flow Control|2|On|Off";
+    QTest::newRow("a rejected line keeps a default the file never set")
+        << QByteArray("port.flow-control,2,1") << QByteArray("port.flow-control,2,7") << "";
+    QTest::newRow("a missing line") << QByteArray("port.speed,3,1") << QByteArray() << "";
+    QTest::newRow("a text as the file has it") << QByteArray("file.location,0,Hall 3")
+                                               << QByteArray("file.location,0,Halle 3, Stra\xdf"
+                                                             "e 7")
+                                               << "Location|0|Hall 3|Halle 3, Stra\u00DFe 7";
+}
+
+void TestConfigDiff::settingsTheFileSets()
+{
+    QFETCH(QByteArray, replaced);
+    QFETCH(QByteArray, by);
+    SwitchConfig edited = defaultConfiguration(0);
+    edited.ports[1].flowControl = 1;
+    edited.ports[2].autoNeg = 0;
+    edited.ports[2].speed = 1;
+    storeText(edited.location, QStringLiteral("Hall 3"));
+    QByteArray file = configFileBytes(edited, {QString(), QStringLiteral("Hall 3")}, {});
+    if (!replaced.isEmpty()) {
+        QVERIFY(file.contains(replaced + '\n'));
+        file.replace(replaced + '\n', by.isEmpty() ? by : by + '\n');
+    }
+
+    SwitchConfig fromFile;
+    const ConfigLoadResult loaded = loadConfigBytes(file, 0, fromFile);
+    QStringList lines;
+    const auto list = [&lines](const QVector<ConfigDifference> &differences) {
+        lines.clear();
+        for (const ConfigDifference &d : differences)
+            lines
+                << QStringLiteral("%1|%2|%3|%4").arg(d.setting).arg(d.port).arg(d.first, d.second);
+        return lines.join(QLatin1String("; "));
+    };
+    // The window against the file, and the file saved as it was against it.
+    QTEST(list(configDifferences(edited, fromFile, nullptr, &loaded.settingsRead)), "expected");
+    SwitchConfig saved;
+    const ConfigLoadResult asSaved = loadConfigBytes(
+        configFileBytes(edited, {QString(), QStringLiteral("Hall 3")}, {}), 0, saved);
+    QTEST(list(configDifferences(saved, fromFile, &asSaved.settingsRead, &loaded.settingsRead)),
+          "expected");
 }
 
 QTEST_GUILESS_MAIN(TestConfigDiff)

@@ -30,9 +30,13 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         return quint8(random.bounded(lowest, highest + 1));
     };
     SwitchConfig config = defaultConfiguration(row);
-    // Texts of every length up to the longest the fields take.
-    texts = {QStringLiteral("Anna Maria Schneider and Bob Smith Jones").left(random.bounded(41)),
-             QStringLiteral("Hall 3 (North)/Line 7-A Cabinet 90 Rack2").left(random.bounded(41))};
+    // Texts of every length up to the longest the record holds, with what
+    // the switch takes but the fields do not let one type: Latin-1 letters,
+    // commas, dots.
+    const QString contact = QString::fromLatin1("J\xfcrgen M\xfcller, Anna-Maria Sch\xf6n & Bob.");
+    const QString location = QString::fromLatin1("Halle 3 (Nord), Stra\xdfe 7; Schrank 90/Rack 2.");
+    texts = {contact.repeated(3).left(random.bounded(101)),
+             location.repeated(3).left(random.bounded(101))};
     storeText(config.contactName, texts.contactName);
     storeText(config.location, texts.location);
     config.psuAlarm1 = pick(0, 1);
@@ -130,6 +134,9 @@ void TestConfigFile::roundTripOnEveryModel()
         QCOMPARE(result.texts.location, texts.location);
         QCOMPARE(result.lineCount, file.count('\n') + 1);
         QCOMPARE(configIdsNamed(file), QVector<int> {saved.configId});
+        // Saved again, byte for byte the same file.
+        const ConfigFileTexts shown {readText(loaded.contactName), readText(loaded.location)};
+        QCOMPARE(configFileBytes(loaded, shown, kSaveDate), file);
     }
 }
 
@@ -169,10 +176,14 @@ void TestConfigFile::lineReasons_data()
     row("file.version,x,anything", 0);
     row("file.command,1,reboot", 4);
     row("file.contactname,0,Ann Smith", 0);
-    row("file.contactname,0,M\xfcller", 5);
-    row("file.contactname,0,Ann,Bob", 5);
-    row("file.location,0,Hall (3)/B-2", 0);
-    row("file.location,0,Hall 3.", 5);
+    // Any text the record can hold whole; the typing patterns are the
+    // fields' business.
+    row("file.contactname,0,J\xfcrgen M\xfcller", 0);
+    row("file.contactname,0,Ann,Bob", 0);
+    row("file.location,0,Hall 3.", 0);
+    row(qPrintable("file.location,0," + QString(100, 'x')), 0);
+    row(qPrintable("file.location,0," + QString(101, 'x')), 5);
+    row(qPrintable("file.contactname,0," + QString(101, 'x')), 5);
 }
 
 void TestConfigFile::lineReasons()

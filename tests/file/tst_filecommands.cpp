@@ -21,6 +21,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -132,6 +133,8 @@ private slots:
     void cancelledToolsDoNothing();
     void undoneOpenSavesTheFileShown();
     void openAfterEditsAsksFirst();
+    void textsAsTheFileHasThem();
+    void specialFilesAreNotReplaced();
 
 private:
     FileCommands &files() { return d->window->fileCommands(); }
@@ -510,6 +513,45 @@ void TestFileCommands::cancelledToolsDoNothing()
     Prompts::queueFileNames({QString()});
     d->action(action)->trigger();
     QCOMPARE(m_answers.messages, QStringList());
+}
+
+void TestFileCommands::textsAsTheFileHasThem()
+{
+    // What the switch takes but the fields do not let one type: Latin-1
+    // letters, commas, more than 40 characters. Shown, and saved unchanged.
+    QByteArray file = configFileBytes(defaultConfiguration(0), {}, QDate::currentDate());
+    file.replace("file.contactname,0,\n", "file.contactname,0,J\xfcrgen M\xfcller, Werk 2\n");
+    file.replace("file.location,0,\n",
+                 "file.location,0,Halle 3, Stra\xdf"
+                 "e 7; Schrank 90 (Nord) / Rack 2.\n");
+    writeFile(path("texts.csv"), file);
+    open("texts.csv");
+    QVERIFY(m_answers.logRows.isEmpty());
+    QCOMPARE(d->text("lineEdit_contactName"), QString::fromLatin1("J\xfcrgen M\xfcller, Werk 2"));
+    QCOMPARE(d->text("lineEdit_location"),
+             QString::fromLatin1("Halle 3, Stra\xdf"
+                                 "e 7; Schrank 90 (Nord) / Rack 2."));
+    d->window->save();
+    QCOMPARE(contents(path("texts.csv")), file);
+}
+
+void TestFileCommands::specialFilesAreNotReplaced()
+{
+    // A FIFO where the file should go (made here; never a real device):
+    // Save and Export refuse it and leave it as it is.
+    for (const QString &name : {QStringLiteral("pipe.csv"), QStringLiteral("pipe.pdf")}) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
+        Prompts::queueFileNames({path(name)});
+        if (name.endsWith(".csv"))
+            d->window->saveToUsb();
+        else
+            d->action(QStringLiteral("&Export"))->trigger();
+        QCOMPARE(m_answers.messages.value(0),
+                 "Unable to open file: " + path(name) + " is not a regular file");
+        QVERIFY(QFileInfo(path(name)).exists() && !QFileInfo(path(name)).isFile());
+        m_answers.messages.clear();
+    }
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -115,6 +115,13 @@ void TestReportGenerator::pageValues_data()
         << 0
         << QStringList {"Serial Number : 613807101-42 Contact Person : Anna Maria Schneider",
                         "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
+    // Texts as a file may hold them: Latin-1 letters, a comma.
+    QTest::newRow("texts from a file") << 0 << ConfigEdit([](SwitchConfig &c) {
+        storeText(c.contactName, QString::fromLatin1("J\xfcrgen M\xfcller, Halle 3"));
+    }) << 0 << QStringList {QString::fromLatin1("Contact Person : J\xfcrgen M\xfcller, Halle")};
+    // A model without power-supply alarms shows none, as one without PoE.
+    QTest::newRow("no power-supply alarms")
+        << 16 << ConfigEdit([](SwitchConfig &) {}) << 0 << QStringList {"Value - - 300 TrustDot1p"};
     QTest::newRow("global parameters after New") << 4 << ConfigEdit([](SwitchConfig &) {}) << 0
                                                  << QStringList {"Value On On 300 TrustDot1p"};
     QTest::newRow("untrusted, alarms off") << 4 << ConfigEdit([](SwitchConfig &c) {
