@@ -134,6 +134,7 @@ private slots:
     void undoneOpenSavesTheFileShown();
     void openAfterEditsAsksFirst();
     void textsAsTheFileHasThem();
+    void compareSkipsRejectedLines();
     void specialFilesAreNotReplaced();
 
 private:
@@ -533,6 +534,22 @@ void TestFileCommands::textsAsTheFileHasThem()
                                  "e 7; Schrank 90 (Nord) / Rack 2."));
     d->window->save();
     QCOMPARE(contents(path("texts.csv")), file);
+}
+
+void TestFileCommands::compareSkipsRejectedLines()
+{
+    // Flow control On for port 2 in the window; the file's line for it is
+    // rejected, so the file sets nothing to compare it with.
+    QByteArray file = configFileBytes(d->config(), {}, QDate(2024, 3, 7));
+    file.replace("port.flow-control,2,0\n", "port.flow-control,2,7\n");
+    writeFile(path("rejected.csv"), file);
+    d->clickPort(1);
+    QVERIFY(d->pick("comboBox_flowControl", 1));
+    Prompts::queueFileNames({path("rejected.csv")});
+    d->action(QStringLiteral("&Compare with File…"))->trigger();
+    QCOMPARE(m_answers.compared,
+             QStringList({"The configurations are identical",
+                          "85|port.flow-control|2|7|Not valid value|"}));
 }
 
 void TestFileCommands::specialFilesAreNotReplaced()
