@@ -115,7 +115,6 @@ bool FileCommands::writeConfigFile(const QString &fileName)
         return false;
     }
     m_lastFolder = QFileInfo(path).absolutePath();
-    emit fileWritten(path);
     return true;
 }
 

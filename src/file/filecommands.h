@@ -64,10 +64,6 @@ public:
     // saved, else the desktop.
     QString openDialogFolder() const;
 
-signals:
-    // The configuration as it is now is in a file.
-    void fileWritten(const QString &path);
-
 private:
     QString defaultFileName() const;
     bool anyPortEnabled() const;
