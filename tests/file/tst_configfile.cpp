@@ -34,7 +34,8 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
     // the switch takes but the fields do not let one type: Latin-1 letters,
     // commas, dots.
     const QString contact = QString::fromLatin1("J\xfcrgen M\xfcller, Anna-Maria Sch\xf6n & Bob.");
-    const QString location = QString::fromLatin1("Halle 3 (Nord), Stra\xdfe 7; Schrank 90/Rack 2.");
+    const QString location = QString::fromLatin1("Halle 3 (Nord), Stra\xdf"
+                                                 "e 7; Schrank 90/Rack 2.");
     texts = {contact.repeated(3).left(random.bounded(101)),
              location.repeated(3).left(random.bounded(101))};
     storeText(config.contactName, texts.contactName);

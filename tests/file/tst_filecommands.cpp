@@ -445,7 +445,7 @@ void TestFileCommands::applyFileToCurrentModel()
         storeText(config.contactName, QStringLiteral("Ann Smith"));
         return config;
     };
-    writeFile(path("other.csv"), configFileBytes(edited(17), {"Ann Smith"}, QDate(2024, 3, 7)));
+    writeFile(path("other.csv"), configFileBytes(edited(17), {"Ann Smith", {}}, QDate(2024, 3, 7)));
     Prompts::queueFileNames({path("current.csv"), path("other.csv")});
     d->window->saveAs();
     d->action(QStringLiteral("&Apply File to Current Model…"))->trigger();
