@@ -479,8 +479,7 @@ void TestFileCommands::openSavesTheFileShown()
     d->type("lineEdit_contactName", QStringLiteral("Jo"));
     Prompts::queueFileNames({path("edits.csv"), path("A.csv")}); // Save As, then Open
     d->window->open();
-    QCOMPARE(m_answers.questions,
-             QStringList("Mestrel: Save changes to the current configuration first?"));
+    QCOMPARE(m_answers.questions.size(), 1);
     QVERIFY(contents(path("edits.csv")).contains("file.contactname,0,Jo\n"));
     open("B.csv");
     QCOMPARE(m_answers.logRows.size(), 1);
