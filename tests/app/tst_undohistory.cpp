@@ -23,12 +23,17 @@ template<typename Setter> void type(ConfigEditor &editor, Setter set, const QStr
         (editor.*set)(text.left(length));
 }
 
+// The editor with its history; each step of the user's notes the document
+// as the title then shows it: the file name, "*" for changes the file does
+// not hold.
 struct Editing
 {
     QWidget window;
     ConfigEditor editor;
     UndoHistory history {&editor, &window};
+    QStringList seen;
 
+    void look() { seen << editor.state().document.fileName + (isSaved(editor.state()) ? "" : "*"); }
     // Opens a file of catalogue row `row` as Open does.
     void open(const QString &fileName, int row)
     {
@@ -37,13 +42,39 @@ struct Editing
         configurationLoaded(opened);
         startDocument(opened, fileName);
         editor.loadState(opened, QStringLiteral("Open File"));
+        look();
     }
-    // Notes the document as the title shows it: the file name, "*" for
-    // changes the file does not hold.
-    void look() { seen << editor.state().document.fileName + (isSaved(editor.state()) ? "" : "*"); }
-    QStringList seen;
-    void undo() { history.undoAction()->trigger(); }
-    void redo() { history.redoAction()->trigger(); }
+    void flowControl(int value)
+    {
+        editor.clickPort(1);
+        editor.editPort(FlowControl, value);
+        look();
+    }
+    template<typename Setter> void typeInto(Setter set, const QString &text)
+    {
+        type(editor, set, text);
+        look();
+    }
+    void saved(const QString &fileName, bool written)
+    {
+        editor.documentSaved(fileName, written);
+        look();
+    }
+    void newFile()
+    {
+        editor.newConfiguration();
+        look();
+    }
+    void undo()
+    {
+        history.undoAction()->trigger();
+        look();
+    }
+    void redo()
+    {
+        history.redoAction()->trigger();
+        look();
+    }
 };
 using DocumentSteps = std::function<void(Editing &)>;
 
@@ -154,104 +185,72 @@ void TestUndoHistory::undoAndRedo()
 
 void TestUndoHistory::documentTravelsWithTheHistory_data()
 {
-    // Each row's steps look at the document as it is after some of them.
     QTest::addColumn<int>("entries"); // in the history at the end
-    QTest::addColumn<QStringList>("documents");
+    QTest::addColumn<QStringList>("documents"); // after each step
     QTest::addColumn<DocumentSteps>("steps");
-    const auto flowControl = [](Editing &e, int value) {
-        e.editor.clickPort(1);
-        e.editor.editPort(FlowControl, value);
-    };
     QTest::newRow("undo and redo of Open")
-        << 3 << QStringList({"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "B.csv"})
-        << DocumentSteps([=](Editing &e) {
+        << 3 << QStringList {"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "A.csv*", "B.csv"}
+        << DocumentSteps([](Editing &e) {
                e.open("A.csv", 3);
-               e.look();
-               flowControl(e, 1);
-               e.look();
+               e.flowControl(1);
                e.open("B.csv", 13); // over unsaved changes, once the user let them go
-               e.look();
                e.undo();
-               e.look();
                e.undo();
-               e.look();
                e.redo();
                e.redo();
-               e.look();
            });
     QTest::newRow("the same file opened again")
-        << 2 << QStringList("A.csv") << DocumentSteps([=](Editing &e) {
+        << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"} << DocumentSteps([](Editing &e) {
                e.open("A.csv", 3);
                e.open("A.csv", 3); // a document of its own, though alike
-               e.editor.documentSaved("F.csv", true);
+               e.saved("F.csv", true);
                e.undo();
-               e.look();
            });
     QTest::newRow("save, then undo and redo past it")
-        << 3 << QStringList({"A.csv", "A.csv*", "A.csv", "A.csv*"})
-        << DocumentSteps([=](Editing &e) {
+        << 3 << QStringList {"A.csv", "A.csv*", "A.csv", "A.csv*", "A.csv", "A.csv*"}
+        << DocumentSteps([](Editing &e) {
                e.open("A.csv", 3);
-               flowControl(e, 1);
-               e.editor.documentSaved("A.csv", true);
-               e.look();
+               e.flowControl(1);
+               e.saved("A.csv", true);
                e.undo(); // what was opened, no longer what the file holds
-               e.look();
                e.redo();
-               e.look();
-               flowControl(e, 0); // back to the opened values: a change to the file
-               e.look();
+               e.flowControl(0); // back to the opened values: a change to the file
            });
     QTest::newRow("Save As names the document's earlier states")
-        << 1 << QStringList({"*", "F", "F*", "", "F*"}) << DocumentSteps([=](Editing &e) {
-               flowControl(e, 1);
-               e.look();
-               e.editor.documentSaved("F", true);
-               e.look();
+        << 1 << QStringList {"*", "F", "F*", "", "F*"} << DocumentSteps([](Editing &e) {
+               e.flowControl(1);
+               e.saved("F", true);
                e.undo();
-               e.look();
-               e.editor.newConfiguration();
-               e.look();
+               e.newFile();
                e.undo(); // New's undo brings back F, not an untitled document
-               e.look();
            });
     QTest::newRow("failed Save As")
-        << 1 << QStringList({"G.csv*", "G.csv", "G.csv*", "G.csv"})
-        << DocumentSteps([=](Editing &e) {
+        << 1 << QStringList {"A.csv", "G.csv*", "G.csv", "", "G.csv*", "G.csv"}
+        << DocumentSteps([](Editing &e) {
                e.open("A.csv", 3);
-               e.editor.documentSaved("G.csv", false);
-               e.look();
-               e.editor.documentSaved("G.csv", true); // Save retries it
-               e.look();
+               e.saved("G.csv", false);
+               e.saved("G.csv", true); // Save retries it
                e.undo(); // before the Open
-               e.editor.documentSaved("G.csv", false); // another document, same name
-               e.look();
+               e.saved("G.csv", false); // another document, same name
                e.redo(); // what G holds, not what failed to reach it
-               e.look();
            });
-    QTest::newRow("New") << 3 << QStringList({"", "", "*", "", "A.csv"})
-                         << DocumentSteps([=](Editing &e) {
-                                e.editor.newConfiguration(); // the untitled start: nothing to do
-                                e.look();
-                                flowControl(e, 1);
-                                e.editor.newConfiguration();
-                                e.look();
+    QTest::newRow("New") << 3 << QStringList {"", "*", "", "*", "A.csv", "", "A.csv"}
+                         << DocumentSteps([](Editing &e) {
+                                e.newFile(); // the untitled start: nothing to do
+                                e.flowControl(1);
+                                e.newFile();
                                 e.undo();
-                                e.look();
                                 e.open("A.csv", 3);
-                                e.editor.newConfiguration();
-                                e.look();
+                                e.newFile();
                                 e.undo();
-                                e.look();
                             });
     QTest::newRow("what the file does not hold")
-        << 2 << QStringList({"A.csv", "&Undo Serial Number", "A.csv*", "A.csv"})
-        << DocumentSteps([=](Editing &e) {
+        << 2 << QStringList {"A.csv", "A.csv", "&Undo Serial Number", "A.csv*", "A.csv"}
+        << DocumentSteps([](Editing &e) {
                e.open("A.csv", 3);
-               type(e.editor, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
-               e.look();
+               e.typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42"));
                e.seen << e.history.undoAction()->text();
-               type(e.editor, &ConfigEditor::setContactName, QStringLiteral("Jo"));
-               e.look();
+               e.typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo"));
                e.editor.setContactName(QString()); // typed and deleted again
                e.look();
            });
