@@ -29,13 +29,8 @@ bool isPortNumber(const QWidget *widget)
         widget->parentWidget()->objectName() == QLatin1String("label_productImage");
 }
 
-// The text width a widget needs and the width it has for it.
-struct TextRoom
-{
-    QString text;
-    int needed = 0;
-    int room = 0;
-};
+// A text a widget shows, the width (or height) it needs and the one it has.
+using TextRoom = std::tuple<QString, int, int>;
 
 QVector<TextRoom> textRooms(QWidget *widget)
 {
@@ -100,11 +95,9 @@ QStringList cutTexts(QWidget *window)
 {
     QStringList cut;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(window))
-            continue;
-        for (const TextRoom &text : textRooms(widget)) {
-            if (text.needed > text.room)
-                cut << widget->objectName() + ": " + text.text;
+        for (const auto &[text, needed, room] : textRooms(widget)) {
+            if (needed > room && widget->isVisibleTo(window))
+                cut << widget->objectName() + ": " + text;
         }
     }
     return cut;
@@ -194,7 +187,9 @@ void TestWindowFit::portLabelsOnTheirPorts()
 
 void TestWindowFit::readableUnderDarkPalette()
 {
+    // The measure itself: from 1:1 for one colour to 21:1 for black on white.
     QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
+    QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
     const QString previousStyle = QApplication::style()->objectName();
     const QPalette previousPalette = QApplication::palette();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
