@@ -44,10 +44,20 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
+// A traffic-class table as one digit per entry.
+template<std::size_t N> QString digits(const std::array<quint8, N> &table)
+{
+    QString text;
+    for (quint8 trafficClass : table)
+        text += QString::number(trafficClass);
+    return text;
+}
+
 const QString kSourceDir = QStringLiteral(MESTREL_SOURCE_DIR);
-const QStringList kPages {"HelpEn/Mestrel.html", "HelpEn/Editingportparameters.html",
-                          "HelpDe/Mestrel.html", "HelpDe/Editingportparameters.html",
-                          "HelpEn/Mestrel.html", "Licenses/licensetext.html"};
+const QStringList kPages {"HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
+                          "HelpDe/Mestrel.html",      "HelpDe/Editingportparameters.html",
+                          "HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
+                          "Licenses/licensetext.html"};
 
 } // namespace
 
@@ -63,8 +73,6 @@ private slots:
     void tableEditReachesThePanel();
     void modelChangeResets();
     void undoHistory();
-    void redoKeyInATextField();
-    void generalPicksKeepToTheirField();
     void qosDialogs();
     void helpPages_data();
     void helpPages();
@@ -172,12 +180,18 @@ void TestMainWindow::tableEditReachesThePanel()
 
 void TestMainWindow::modelChangeResets()
 {
-    // The model's capabilities reach the window; typed text reaches the
-    // record as far as the field admits it; another model resets it all.
+    // Each alarm's combo box writes its own alarm, and picking the model
+    // shown already keeps the configuration. The model's capabilities reach
+    // the window; typed text reaches the record as far as the field admits
+    // it; another model resets it all.
     WindowDriver d;
+    QVERIFY(d.pick("comboBox_psuAlarm2", QStringLiteral("Disable")));
+    QCOMPARE(int(d.config().psuAlarm1), 1);
     QVERIFY(d.pick("comboBox_psuAlarm1", QStringLiteral("Disable")));
-    QCOMPARE(int(d.config().psuAlarm1), 0);
-    QCOMPARE(int(d.config().psuAlarm2), 1);
+    QCOMPARE(int(d.config().psuAlarm1) + int(d.config().psuAlarm2), 0);
+    const SwitchConfig before = d.config();
+    QVERIFY(d.pick("comboBox_productSelection", 0));
+    QVERIFY(d.config() == before);
     QLabel *selectAll = d.find<QLabel>("label_selectAll");
     QWidget *info = d.find("toolButton_allowedPoEOverride_info");
     QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
@@ -220,12 +234,14 @@ void TestMainWindow::undoHistory()
     d.window->saveAs();
     QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
     QCOMPARE(d.window->windowFilePath(), saved + ".csv");
-    // Typing on is a step of its own, which the undo key takes back even in
-    // a field with nothing of its own to undo.
+    // Typing on is a step of its own, which the undo and redo keys reach
+    // even in a field with nothing of its own to undo.
     d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
     QCOMPARE(title(), QStringLiteral("saved.csv* - Mestrel"));
     QApplication::setActiveWindow(d.window.get());
-    QTest::keyClick(d.find<QLineEdit>("lineEdit_location"), Qt::Key_Z, Qt::ControlModifier);
+    auto *location = d.find<QLineEdit>("lineEdit_location");
+    for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Undo})
+        QTest::keySequence(location, QKeySequence(key));
     QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
     QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
 
@@ -273,59 +289,40 @@ void TestMainWindow::undoHistory()
     QVERIFY(file.readAll().contains("file.location,0,Hall\n"));
 }
 
-void TestMainWindow::redoKeyInATextField()
-{
-    // The redo key in a focused text field reaches the history, as the undo
-    // key does.
-    WindowDriver d;
-    d.type("lineEdit_contactName", QStringLiteral("Jo"));
-    QApplication::setActiveWindow(d.window.get());
-    auto *location = d.find<QLineEdit>("lineEdit_location");
-    location->setFocus();
-    QTest::keySequence(location, QKeySequence(QKeySequence::Undo));
-    QCOMPARE(d.text("lineEdit_contactName"), QString());
-    QTest::keySequence(location, QKeySequence(QKeySequence::Redo));
-    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
-}
-
-void TestMainWindow::generalPicksKeepToTheirField()
-{
-    // The second alarm's combo box writes the second alarm; picking the
-    // model already shown in "Device Type" keeps the configuration.
-    WindowDriver d;
-    QVERIFY(d.pick("comboBox_psuAlarm2", QStringLiteral("Disable")));
-    QCOMPARE(int(d.config().psuAlarm1), 1);
-    QCOMPARE(int(d.config().psuAlarm2), 0);
-    d.clickPort(1);
-    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
-    const SwitchConfig before = d.config();
-    QVERIFY(d.pick("comboBox_productSelection", 0));
-    QVERIFY(d.config() == before);
-}
-
 void TestMainWindow::qosDialogs()
 {
-    // A dialog opens on the record's table; OK writes it back with the
-    // user's change, Cancel writes nothing.
+    // Each dialog opens on the record's table, every entry in its own combo
+    // box; OK writes every entry back, Cancel writes nothing.
     WindowDriver d;
-    SwitchConfig expected = d.config();
-    const auto edit = [&](const char *button, const char *combo, bool accept) {
-        Prompts::setDialogHandler([=](QDialog &dialog) {
-            auto *box = dialog.findChild<QComboBox *>(combo);
-            box->setCurrentIndex((box->currentIndex() + 1) % 4);
-            dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-                ->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+    for (const bool dscp : {false, true}) {
+        const auto table = [&] {
+            return dscp ? digits(d.config().dscpTrafficClass)
+                        : digits(d.config().dot1pTrafficClass);
+        };
+        QString shown, chosen;
+        const auto edit = [&](int shift, QDialogButtonBox::StandardButton button) {
+            Prompts::setDialogHandler([&](QDialog &dialog) {
+                shown = chosen = QString();
+                for (int i = 0; i < table().size(); ++i) {
+                    auto *box = dialog.findChild<QComboBox *>(
+                        (dscp ? "comboBox_tc" : "comboBox_tcVlan") + QString::number(i));
+                    shown += QString::number(box->currentIndex());
+                    box->setCurrentIndex((i * 7 + shift) % 4);
+                    chosen += QString::number(box->currentIndex());
+                }
+                dialog.findChild<QDialogButtonBox *>("buttonBox")->button(button)->click();
+                return dialog.result();
+            });
+            d.find<QPushButton>(dscp ? "pushButton_qosDscpMapping" : "pushButton_qosPMapping")
                 ->click();
-            return dialog.result();
-        });
-        d.find<QPushButton>(button)->click();
-        QVERIFY(d.config() == expected);
-    };
-    edit("pushButton_qosPMapping", "comboBox_tcVlan5", false);
-    expected.dot1pTrafficClass[5] = (expected.dot1pTrafficClass[5] + 1) % 4;
-    edit("pushButton_qosPMapping", "comboBox_tcVlan5", true);
-    expected.dscpTrafficClass[46] = (expected.dscpTrafficClass[46] + 1) % 4;
-    edit("pushButton_qosDscpMapping", "comboBox_tc46", true);
+        };
+        edit(1, QDialogButtonBox::Ok);
+        const QString written = chosen;
+        QCOMPARE(table(), written);
+        edit(2, QDialogButtonBox::Cancel);
+        QCOMPARE(shown, written);
+        QCOMPARE(table(), written);
+    }
     QCOMPARE(Prompts::unansweredDialogs(), 0);
 }
 
@@ -367,20 +364,14 @@ void TestMainWindow::helpPages()
 
     // The help page and the button's page in each language; choosing the
     // checked language keeps it checked.
-    const auto language = [&](const char *chosen, bool german) {
+    for (const QString chosen : {"&English", "&German", "&English"}) {
         d.action(chosen)->trigger();
         d.action(chosen)->trigger();
-        QCOMPARE(d.action("&German")->isChecked(), german);
-        QCOMPARE(d.action("&English")->isChecked(), !german);
-    };
-    language("&English", false);
-    d.action("&Online Help")->trigger();
-    QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
-    language("&German", true);
-    d.action("&Online Help")->trigger();
-    QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
-    language("&English", false);
-    d.action("&Online Help")->trigger();
+        QCOMPARE(d.action("&German")->isChecked(), chosen == "&German");
+        QCOMPARE(d.action("&English")->isChecked(), chosen == "&English");
+        d.action("&Online Help")->trigger();
+        QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
+    }
     d.action("&About")->trigger();
     QDir::setCurrent(started);
     QList<QUrl> expected;

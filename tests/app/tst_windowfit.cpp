@@ -9,7 +9,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,13 +29,8 @@ bool isPortNumber(const QWidget *widget)
         widget->parentWidget()->objectName() == QLatin1String("label_productImage");
 }
 
-// The text width a widget needs and the width it has for it.
-struct TextRoom
-{
-    QString text;
-    int needed = 0;
-    int room = 0;
-};
+// A text a widget shows, the width (or height) it needs and the one it has.
+using TextRoom = std::tuple<QString, int, int>;
 
 QVector<TextRoom> textRooms(QWidget *widget)
 {
@@ -96,19 +90,14 @@ QVector<TextRoom> textRooms(QWidget *widget)
     return rooms;
 }
 
-// "objectName: text (needed > room)" for every text of the window that is cut.
+// "objectName: text" for every text of the window that is cut.
 QStringList cutTexts(QWidget *window)
 {
     QStringList cut;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(window))
-            continue;
-        for (const TextRoom &text : textRooms(widget)) {
-            if (text.needed > text.room)
-                cut << QStringLiteral("%1: \"%2\" (%3 > %4)")
-                           .arg(widget->objectName(), text.text)
-                           .arg(text.needed)
-                           .arg(text.room);
+        for (const auto &[text, needed, room] : textRooms(widget)) {
+            if (needed > room && widget->isVisibleTo(window))
+                cut << widget->objectName() + ": " + text;
         }
     }
     return cut;
@@ -158,10 +147,7 @@ void TestWindowFit::textFits()
     MainWindow *window = d.window.get();
     settle(window);
     const QSize minimum = window->minimumSize();
-    QVERIFY2(
-        minimum.width() <= kSmallestScreenRoom.width() &&
-            minimum.height() <= kSmallestScreenRoom.height(),
-        qPrintable(QStringLiteral("minimum %1 x %2").arg(minimum.width()).arg(minimum.height())));
+    QCOMPARE(minimum.boundedTo(kSmallestScreenRoom), minimum);
     window->resize(smallest ? minimum : DeskSetup::kPreferredWindowSize.expandedTo(minimum));
     settle(window);
     const QStringList cut = cutTexts(window);
@@ -194,37 +180,24 @@ void TestWindowFit::portLabelsOnTheirPorts()
                                    QSizeF(rect.size()) * toDrawn);
             const QPointF centre = QRectF(d.portLabel(port)->geometry()).center();
             QVERIFY2(onPicture.contains(centre),
-                     qPrintable(QStringLiteral("%1 port %2: (%3, %4) outside %5, %6 %7 x %8")
-                                    .arg(row.modelName)
-                                    .arg(port + 1)
-                                    .arg(centre.x())
-                                    .arg(centre.y())
-                                    .arg(onPicture.x())
-                                    .arg(onPicture.y())
-                                    .arg(onPicture.width())
-                                    .arg(onPicture.height())));
+                     qPrintable(row.modelName + QStringLiteral(" port %1").arg(port + 1)));
         }
     }
 }
 
 void TestWindowFit::readableUnderDarkPalette()
 {
+    // The measure itself: from 1:1 for one colour to 21:1 for black on white.
     QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
+    QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
     const QString previousStyle = QApplication::style()->objectName();
     const QPalette previousPalette = QApplication::palette();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    // Text, button, light, dark, mid, text, bright text, base, window.
+    const QColor grey(53, 53, 53);
+    QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
+                  QColor(35, 35, 35), grey);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
     QApplication::setPalette(dark);
 
@@ -235,34 +208,27 @@ void TestWindowFit::readableUnderDarkPalette()
         d.clickPort(0);
         settle(d.window.get());
         for (QWidget *widget : d.window->findChildren<QWidget *>()) {
-            const bool hasText = (qobject_cast<QLabel *>(widget) &&
-                                  !static_cast<QLabel *>(widget)->text().isEmpty()) ||
-                qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
-                qobject_cast<QLineEdit *>(widget) || qobject_cast<QGroupBox *>(widget);
-            if (!hasText || !widget->isVisibleTo(d.window.get()) || isPortNumber(widget))
+            if (textRooms(widget).isEmpty() || !widget->isVisibleTo(d.window.get()))
                 continue;
             // The colour behind: the nearest widget that fills its background.
             const QWidget *backdrop = widget;
             while (!backdrop->isWindow() && !backdrop->autoFillBackground())
                 backdrop = backdrop->parentWidget();
-            const QPalette::ColorGroup group =
-                widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
             QPalette::ColorRole text = widget->foregroundRole();
             QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
             if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
                 qobject_cast<QPushButton *>(widget)) {
                 // Drawn on their own field or button face.
-                text = qobject_cast<QLineEdit *>(widget) ? QPalette::Text : QPalette::ButtonText;
-                behind = widget->palette().color(
-                    group, text == QPalette::Text ? QPalette::Base : QPalette::Button);
+                const bool field = qobject_cast<QLineEdit *>(widget);
+                text = field ? QPalette::Text : QPalette::ButtonText;
+                behind = widget->palette().color(group, field ? QPalette::Base : QPalette::Button);
             }
             const double ratio =
                 DeskSetup::contrastRatio(widget->palette().color(group, text), behind);
             // Disabled text is told apart from enabled text, not read at length.
-            const double wanted = widget->isEnabled() ? 4.5 : 3.0;
-            if (ratio < wanted)
-                unreadable
-                    << QStringLiteral("%1 %2:1").arg(widget->objectName()).arg(ratio, 0, 'f', 1);
+            if (ratio < (widget->isEnabled() ? 4.5 : 3.0))
+                unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
         }
     }
     QApplication::setStyle(previousStyle);

@@ -1,19 +1,12 @@
 // What a user reads about mestrel-check outside the program: the manual
 // pages as man shows them, the manual's options against --help, and the
 // bash completion run as bash runs it.
-#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Option
-{
-    QString argument; // "ROW", or empty for a switch
-    QString text;
-};
 
 struct ProcessResult
 {
@@ -33,69 +26,23 @@ ProcessResult run(const QString &program, const QStringList &arguments)
     return result;
 }
 
-// Text as the reader sees it: no scdoc emphasis, single spaces.
-QString plain(QString text)
+// An options section as the reader sees it, by long name: "ROW Check
+// against ..." for "--model <ROW>" or "*--model* _ROW_" and the lines under
+// it, without short names, emphasis or line breaks.
+QMap<QString, QString> options(QString section, const char *continuation)
 {
-    text.remove(QLatin1Char('*')).remove(QLatin1Char('_'));
-    return text.simplified();
-}
-
-// "  -v, --version    Displays version information." and its continuation
-// lines, keyed by the long name.
-QMap<QString, Option> helpOptions(const QString &help)
-{
-    static const QRegularExpression head(
-        QStringLiteral("^  (?:-\\w, )?(--[\\w-]+)(?: <(\\w+)>)?\\s+(.*)$"));
-    QMap<QString, Option> options;
-    QString current;
-    bool inOptions = false;
-    for (const QString &line : help.split(QLatin1Char('\n'))) {
-        if (line == QLatin1String("Options:")) {
-            inOptions = true;
-        } else if (inOptions && line.isEmpty()) {
-            break;
-        } else if (inOptions) {
-            const QRegularExpressionMatch match = head.match(line);
-            if (match.hasMatch()) {
-                current = match.captured(1);
-                options[current] = {match.captured(2), match.captured(3)};
-            } else {
-                options[current].text += QLatin1Char(' ') + line;
-            }
-        }
+    section.remove(QRegularExpression("[*_<>]")).replace(QRegularExpression(continuation), " ");
+    QMap<QString, QString> byName;
+    for (QString line : section.split('\n', Qt::SkipEmptyParts)) {
+        line = line.simplified().remove(QRegularExpression("^-\\w, "));
+        byName[line.section(' ', 0, 0)] = line.section(' ', 1);
     }
-    return options;
+    return byName;
 }
 
-// "*-h*, *--help*" or "*--model* _ROW_" in the OPTIONS section, then its
-// tab-indented paragraph.
-QMap<QString, Option> manualOptions(const QString &source)
+QMap<QString, QString> helpOptions(const QString &usage)
 {
-    static const QRegularExpression head(
-        QStringLiteral("^(?:\\*-\\w\\*, )?\\*(--[\\w-]+)\\*(?: _(\\w+)_)?$"));
-    QMap<QString, Option> options;
-    QString current;
-    bool inOptions = false;
-    for (const QString &line : source.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("# ")))
-            inOptions = line == QLatin1String("# OPTIONS");
-        else if (!inOptions)
-            continue;
-        const QRegularExpressionMatch match = head.match(line);
-        if (match.hasMatch()) {
-            current = match.captured(1);
-            options[current].argument = match.captured(2);
-        } else if (line.startsWith(QLatin1Char('\t')) && !current.isEmpty()) {
-            options[current].text += QLatin1Char(' ') + line;
-        }
-    }
-    return options;
-}
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return options(usage.section("Options:\n", 1).section("\n\n", 0, 0), "\n {3,}");
 }
 
 } // namespace
@@ -105,111 +52,85 @@ class TestCommandLineDocs : public QObject
     Q_OBJECT
 
 private slots:
-    void manPagesShowWithoutWarnings_data();
     void manPagesShowWithoutWarnings();
     void manualSaysWhatHelpSays();
     void completion_data();
     void completion();
 };
 
-void TestCommandLineDocs::manPagesShowWithoutWarnings_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::newRow("mestrel") << QStringLiteral("mestrel.1");
-    QTest::newRow("mestrel-check") << QStringLiteral("mestrel-check.1");
-}
-
 void TestCommandLineDocs::manPagesShowWithoutWarnings()
 {
-    QFETCH(QString, page);
-    const ProcessResult shown =
-        run(QStringLiteral("man"),
-            {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"),
-             QStringLiteral("-l"), QStringLiteral(MESTREL_MAN_DIR "/") + page});
-    QCOMPARE(shown.err, QString());
-    QCOMPARE(shown.exitCode, 0);
-    QVERIFY(shown.out.contains(QLatin1String("SEE ALSO")));
+    for (const char *page : {"mestrel.1", "mestrel-check.1"}) {
+        const ProcessResult shown =
+            run("man", {"--warnings", "-E", "UTF-8", "-l", MESTREL_MAN_DIR "/" + QString(page)});
+        QCOMPARE(shown.err, QString());
+        QCOMPARE(shown.exitCode, 0);
+        QVERIFY2(shown.out.contains("SEE ALSO"), page);
+    }
 }
 
 void TestCommandLineDocs::manualSaysWhatHelpSays()
 {
-    const ProcessResult help = run(QStringLiteral(MESTREL_CHECK), {QStringLiteral("--help")});
-    QCOMPARE(help.exitCode, 0);
-    const QString source =
-        readText(QStringLiteral(MESTREL_PACKAGING_DIR "/man/mestrel-check.1.scd"));
-    QVERIFY(!source.isEmpty());
-
-    const QMap<QString, Option> fromHelp = helpOptions(help.out);
-    const QMap<QString, Option> fromManual = manualOptions(source);
-    QVERIFY(fromHelp.contains(QStringLiteral("--model")));
+    const QString usage = run(MESTREL_CHECK, {"--help"}).out;
+    QFile manual(MESTREL_PACKAGING_DIR "/man/mestrel-check.1.scd");
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString source = QString::fromUtf8(manual.readAll());
+    const auto fromHelp = helpOptions(usage);
+    const auto fromManual = options(source.section("# OPTIONS\n", 1).section("\n# ", 0, 0), "\n\t");
+    QVERIFY(fromHelp.contains("--model"));
     QCOMPARE(fromManual.keys(), fromHelp.keys());
-    for (auto option = fromHelp.cbegin(); option != fromHelp.cend(); ++option) {
-        const Option &manual = fromManual[option.key()];
-        QCOMPARE(manual.argument, option->argument);
-        // The manual may say more, but starts with what --help says.
-        QVERIFY2(plain(manual.text).startsWith(plain(option->text)), qPrintable(option.key()));
-    }
+    // The manual may say more, but starts with what --help says.
+    for (auto option = fromHelp.cbegin(); option != fromHelp.cend(); ++option)
+        QVERIFY2(fromManual[option.key()].startsWith(*option), qPrintable(option.key()));
     // The line under "Usage:" opens the manual's description.
-    const QString summary = help.out.section(QLatin1Char('\n'), 1, 1);
+    const QString summary = usage.section('\n', 1, 1);
     QVERIFY(!summary.isEmpty());
-    QVERIFY(source.contains(QStringLiteral("# DESCRIPTION\n\n") + summary + QLatin1Char('\n')));
+    QVERIFY(source.contains("# DESCRIPTION\n\n" + summary + '\n'));
 }
 
 void TestCommandLineDocs::completion_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("expected"); // empty: the options of --help
-
-    const QStringList rows = {"1", "10", "11", "12", "13", "14", "15", "16", "17", "18"};
-    QTest::newRow("options") << QStringLiteral("--") << QStringList();
-    QTest::newRow("one option") << QStringLiteral("--mo") << QStringList {"--model"};
-    QTest::newRow("model rows") << QStringLiteral("--model 1") << rows;
-    QTest::newRow("files to check")
-        << QStringLiteral("--json ") << QStringList {"a.csv", "b.CSV", "sub"};
-    QTest::newRow("report input") << QStringLiteral("--report ")
-                                  << QStringList {"a.csv", "b.CSV", "sub"};
-    QTest::newRow("report output")
-        << QStringLiteral("--report a.csv --output ") << QStringList {"r.pdf", "sub"};
-    QTest::newRow("nothing after --version") << QStringLiteral("--version ") << QStringList {""};
+    const QStringList files {"a.csv", "b.CSV", "sub"};
+    QTest::newRow("options") << "--" << QStringList();
+    QTest::newRow("one option") << "--mo" << QStringList {"--model"};
+    QTest::newRow("model rows") << "--model 1" << QStringList {"1",  "10", "11", "12", "13",
+                                                               "14", "15", "16", "17", "18"};
+    QTest::newRow("files to check") << "--json " << files;
+    QTest::newRow("report input") << "--report " << files;
+    QTest::newRow("report output") << "--report a.csv --output " << QStringList {"r.pdf", "sub"};
+    QTest::newRow("nothing after --version") << "--version " << QStringList {""};
 }
 
 void TestCommandLineDocs::completion()
 {
     QFETCH(QString, line);
     QFETCH(QStringList, expected);
-    if (expected.isEmpty()) {
-        const ProcessResult help = run(QStringLiteral(MESTREL_CHECK), {QStringLiteral("--help")});
-        expected = helpOptions(help.out).keys();
-    }
-
+    if (expected.isEmpty())
+        expected = helpOptions(run(MESTREL_CHECK, {"--help"}).out).keys();
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    for (const char *name : {"a.csv", "b.CSV", "notes.txt", "r.pdf"}) {
-        QFile file(folder.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    for (const char *name : {"a.csv", "b.CSV", "notes.txt", "r.pdf"})
+        QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(folder.path()).mkdir("sub"));
 
     // Completes LINE after the command as bash would at its end, and prints
     // the candidates one a line.
-    const QString script =
-        QStringLiteral("source /usr/share/bash-completion/bash_completion || exit 3\n"
-                       "source \"$1\" || exit 3\n"
-                       "cd \"$2\" || exit 3\n"
-                       "COMP_LINE=\"$3\"; COMP_POINT=${#COMP_LINE}\n"
-                       "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
-                       "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
-                       "COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))\n"
-                       "_mestrel_check \"${COMP_WORDS[0]}\" \"${COMP_WORDS[COMP_CWORD]}\" "
-                       "\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
-                       "printf '%s\\n' \"${COMPREPLY[@]}\"\n");
+    const char *script = "source /usr/share/bash-completion/bash_completion || exit 3\n"
+                         "source \"$1\" && cd \"$2\" || exit 3\n"
+                         "COMP_LINE=\"$3\"; COMP_POINT=${#COMP_LINE}\n"
+                         "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
+                         "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
+                         "COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))\n"
+                         "_mestrel_check \"${COMP_WORDS[0]}\" \"${COMP_WORDS[COMP_CWORD]}\" "
+                         "\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
+                         "printf '%s\\n' \"${COMPREPLY[@]}\"\n";
     const ProcessResult completed =
-        run(QStringLiteral("bash"),
-            {QStringLiteral("-c"), script, QStringLiteral("bash"),
-             QStringLiteral(MESTREL_PACKAGING_DIR "/mestrel-check.bash-completion"), folder.path(),
-             QStringLiteral(MESTREL_CHECK " ") + line});
+        run("bash",
+            {"-c", script, "bash", MESTREL_PACKAGING_DIR "/mestrel-check.bash-completion",
+             folder.path(), MESTREL_CHECK " " + line});
     QCOMPARE(completed.exitCode, 0);
-    QStringList candidates = completed.out.split(QLatin1Char('\n'));
+    QStringList candidates = completed.out.split('\n');
     candidates.removeLast(); // after the last line feed
     candidates.sort();
     expected.sort();
