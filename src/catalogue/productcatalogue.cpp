@@ -134,6 +134,8 @@ constexpr quint8 kNoPoEOnPort1 = ModelTrait::Port1WithoutPoE;
 
 } // namespace
 
+// A new model is one row here; `make artwork` draws its picture into
+// resources/product, where the build finds it.
 // clang-format off
 const std::vector<ProductRecord> ProductCatalogue = {
     row( 16, "TAVRIN-KX-21-05C4000000", "613807101", 0x02, 0x01, "Model16.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),

@@ -23,7 +23,6 @@ void TestProductCatalogue::portKinds_data()
         QTest::addRow("row %d", index) << catalogueRow(index) << QString(kinds);
     };
     catalogue(14, "CCCCCCCCCCCCCCCCCCCCCCCCFF"); // kind bit 0x01 changes nothing
-    catalogue(15, "GGGGH");
     const auto synthetic = [](const char *kinds, quint8 traits, int kindMask, int speedMask,
                               int fibre) {
         ProductRecord row;
@@ -56,19 +55,15 @@ void TestProductCatalogue::portKinds()
 void TestProductCatalogue::configIdLookup()
 {
     // A file names only the configId: rows sharing one follow each other, at
-    // most three of them (the choice a load offers), and each row is found
-    // as the first of its run plus its place in it.
+    // most three (the choice a load offers), and a load finds each row.
     for (int index = 0; index < kCatalogueSize; ++index) {
         const int configId = catalogueRow(index).configId;
-        const int first = firstRowWithConfigId(configId);
-        QVERIFY(first >= 0 && first <= index);
-        QVERIFY(index - first < rowCountWithConfigId(configId));
+        const int first = rowForConfigId(configId, -1);
+        QVERIFY(first >= 0 && first <= index && index - first < rowCountWithConfigId(configId));
         QVERIFY(rowCountWithConfigId(configId) <= 3);
         QCOMPARE(rowForConfigId(configId, index), index);
-        QCOMPARE(rowForConfigId(configId, -1), first);
     }
-    QCOMPARE(firstRowWithConfigId(21), -1); // a picture number, no model
-    QCOMPARE(rowForConfigId(21, 0), -1);
+    QCOMPARE(rowForConfigId(21, 0), -1); // a picture number, no model
     QCOMPARE(int(catalogueRow(kCatalogueSize).portCount), 0);
 }
 

@@ -162,11 +162,10 @@ void TestCommandLineDocs::completion_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("expected"); // empty: the options of --help
 
-    QStringList rows; // every catalogue row whose number starts with 1
-    for (int row = 1; row <= kCatalogueSize; ++row) {
-        if (QString::number(row).startsWith(QLatin1Char('1')))
-            rows << QString::number(row);
-    }
+    QStringList rows; // the catalogue rows whose number starts with 1
+    for (int row = 1; row <= kCatalogueSize; ++row)
+        rows << QString::number(row);
+    rows = rows.filter(QRegularExpression(QStringLiteral("^1")));
     QTest::newRow("options") << QStringLiteral("--") << QStringList();
     QTest::newRow("one option") << QStringLiteral("--mo") << QStringList {"--model"};
     QTest::newRow("model rows") << QStringLiteral("--model 1") << rows;
