@@ -7,6 +7,7 @@
 static void initMestrelResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(productimages);
 }
 
 void ensureResourcesLoaded()

@@ -100,7 +100,8 @@ void MainWindow::showEverything()
     if (state.modelIndex != m_shownModel) {
         const ProductRecord &row = state.row();
         m_portLabels->showModel(row);
-        const bool poeModel = row.configId == kConfigIdPoEModel;
+        // Select All leaves port 1 out when it is the one port without PoE.
+        const bool poeModel = row.has(ModelTrait::Port1WithoutPoE);
         m_ui->label_selectAll->setText(poeModel ? QStringLiteral("Select All\n PoE Ports")
                                                 : QStringLiteral("Select All\n TP Ports"));
         m_ui->label_deselectAll->setText(poeModel ? QStringLiteral("Deselect All\n PoE Ports")

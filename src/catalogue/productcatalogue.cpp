@@ -108,56 +108,58 @@ const Rects eightPortsTwoColumns = rects({{74, 27, 20, 20},
                                           {119, 107, 20, 20},
                                           {119, 147, 20, 20}});
 
-ProductRecord row(quint8 configId, const char *name, quint8 kindMask, quint8 speedMask,
-                  const char *picture, quint8 portCount, quint8 fibrePorts, const Rects &portRect,
-                  quint8 jumbo)
+ProductRecord row(quint8 configId, const char *name, const char *article, quint8 kindMask,
+                  quint8 speedMask, const char *picture, quint8 portCount, quint8 fibrePorts,
+                  const Rects &portRect, quint8 traits)
 {
     ProductRecord r;
     r.configId = configId;
     r.modelName = QString::fromLatin1(name);
+    r.articleNumber = QString::fromLatin1(article);
     r.portKindMask = kindMask;
     r.portSpeedMask = speedMask;
     r.imagePath = QStringLiteral(":/ProductImage/") + QString::fromLatin1(picture);
     r.portCount = portCount;
     r.nonTpPortCount = fibrePorts;
     r.portRect = portRect;
-    r.jumboFrameSupport = jumbo;
+    r.traits = traits;
     return r;
 }
 
+// The traits of the two families: the larger one has alarm contacts, the
+// compact one none.
+constexpr quint8 kAlarms = ModelTrait::PsuAlarms | ModelTrait::LinkAlarm;
+constexpr quint8 kJumbo = ModelTrait::JumboFrames;
+constexpr quint8 kNoPoEOnPort1 = ModelTrait::Port1WithoutPoE;
+
 } // namespace
 
+// A new model is one row here; `make artwork` draws its picture into
+// resources/product, where the build finds it.
 // clang-format off
-const std::array<ProductRecord, kCatalogueSize> ProductCatalogue = {
-    row( 16, "TAVRIN-KX-21-05C4000000", 0x02, 0x01, "Model16.png",   5, 0, fivePortColumn,       1),
-    row( 17, "TAVRIN-KX-21-08C4000000", 0x02, 0x01, "Model17.png",   8, 0, eightPortColumn,      1),
-    row( 18, "TAVRIN-KX-21-16C4000000", 0x02, 0x01, "Model21.png",  16, 0, sixteenPortColumns,   1),
-    row( 19, "TAVRIN-KX-61-05C4000000", 0x02, 0x02, "Model19.png",   5, 0, fivePortColumn,       1),
-    row( 20, "TAVRIN-KX-61-08C4000000", 0x02, 0x02, "Model20.png",   8, 0, eightPortColumn,      1),
-    row( 24, "TAVRIN-KX-21-04C4F30000", 0x02, 0x01, "Model24.png",   5, 1, fourPlusFibre,        1),
-    row( 24, "TAVRIN-KX-21-04C4F50000", 0x02, 0x01, "Model25.png",   5, 1, fourPlusFibre,        1),
-    row( 24, "TAVRIN-KX-21-04C4H30000", 0x02, 0x01, "Model26.png",   5, 1, fourPlusFibre,        1),
-    row( 27, "TAVRIN-KX-21-06C4R7R7R7", 0x02, 0x01, "Model27.png",   9, 3, sixPlusThreeFibre,    0),
-    row( 28, "TAVRIN-KX-21-08C4F30000", 0x02, 0x01, "Model28.png",   9, 1, eightPlusFibre,       1),
-    row( 28, "TAVRIN-KX-21-08C4H30000", 0x02, 0x01, "Model29.png",   9, 1, eightPlusFibre,       1),
-    row( 30, "TAVRIN-KX-21-07C4F3F300", 0x02, 0x01, "Model30.png",   9, 2, sevenPlusTwoFibre,    0),
-    row( 30, "TAVRIN-KX-21-07C4H3H300", 0x02, 0x01, "Model31.png",   9, 2, sevenPlusTwoFibre,    0),
-    row( 32, "TAVRIN KX-21-24C4R7R700", 0x02, 0x01, "Model32.png",  26, 2, twentySixPorts,       1),
-    row( 32, "TAVRIN KX-41-24C4G7G700", 0x03, 0x01, "Model32.png",  26, 2, twentySixPorts,       1),
-    row( 34, "TAVRIN-KX-61-04C4G70000", 0x02, 0x02, "Model34.png",   5, 1, fourPlusFibre,        1),
-    row(100, "MERANTE 8CX-LVD",         0x0A, 0x01, "Model100.png",  8, 0, eightPortsTwoColumns, 1),
-    row(101, "MERANTE 8CX PoE-LVD",     0x0E, 0x01, "Model101.png",  8, 0, eightPortsTwoColumns, 1),
-};
-
-const std::array<QString, kCatalogueSize> articleNumbers = {
-    QStringLiteral("613807101"), QStringLiteral("613807102"), QStringLiteral("613807103"),
-    QStringLiteral("613807104"), QStringLiteral("613807105"), QStringLiteral("613807106"),
-    QStringLiteral("613807107"), QStringLiteral("613807108"), QStringLiteral("613807109"),
-    QStringLiteral("613807110"), QStringLiteral("613807111"), QStringLiteral("613807112"),
-    QStringLiteral("613807113"), QStringLiteral("613807114"), QStringLiteral("613807999"),
-    QStringLiteral("613807116"), QStringLiteral("613820001"), QStringLiteral("613821001"),
+const std::vector<ProductRecord> ProductCatalogue = {
+    row( 16, "TAVRIN-KX-21-05C4000000", "613807101", 0x02, 0x01, "Model16.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
+    row( 17, "TAVRIN-KX-21-08C4000000", "613807102", 0x02, 0x01, "Model17.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
+    row( 18, "TAVRIN-KX-21-16C4000000", "613807103", 0x02, 0x01, "Model21.png",  16, 0, sixteenPortColumns,   kAlarms | kJumbo),
+    row( 19, "TAVRIN-KX-61-05C4000000", "613807104", 0x02, 0x02, "Model19.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
+    row( 20, "TAVRIN-KX-61-08C4000000", "613807105", 0x02, 0x02, "Model20.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4F30000", "613807106", 0x02, 0x01, "Model24.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4F50000", "613807107", 0x02, 0x01, "Model25.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4H30000", "613807108", 0x02, 0x01, "Model26.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 27, "TAVRIN-KX-21-06C4R7R7R7", "613807109", 0x02, 0x01, "Model27.png",   9, 3, sixPlusThreeFibre,    kAlarms),
+    row( 28, "TAVRIN-KX-21-08C4F30000", "613807110", 0x02, 0x01, "Model28.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
+    row( 28, "TAVRIN-KX-21-08C4H30000", "613807111", 0x02, 0x01, "Model29.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
+    row( 30, "TAVRIN-KX-21-07C4F3F300", "613807112", 0x02, 0x01, "Model30.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
+    row( 30, "TAVRIN-KX-21-07C4H3H300", "613807113", 0x02, 0x01, "Model31.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
+    row( 32, "TAVRIN KX-21-24C4R7R700", "613807114", 0x02, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
+    row( 32, "TAVRIN KX-41-24C4G7G700", "613807999", 0x03, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
+    row( 34, "TAVRIN-KX-61-04C4G70000", "613807116", 0x02, 0x02, "Model34.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row(100, "MERANTE 8CX-LVD",         "613820001", 0x0A, 0x01, "Model100.png",  8, 0, eightPortsTwoColumns, kJumbo),
+    row(101, "MERANTE 8CX PoE-LVD",     "613821001", 0x0E, 0x01, "Model101.png",  8, 0, eightPortsTwoColumns, kJumbo | kNoPoEOnPort1),
 };
 // clang-format on
+
+const int kCatalogueSize = int(ProductCatalogue.size());
 
 const ProductRecord &catalogueRow(int index)
 {
@@ -169,9 +171,7 @@ const ProductRecord &catalogueRow(int index)
 
 QString articleNumber(int index)
 {
-    if (index < 0 || index >= kCatalogueSize)
-        return QString();
-    return articleNumbers[index];
+    return catalogueRow(index).articleNumber;
 }
 
 int firstRowWithConfigId(int configId)
@@ -194,6 +194,13 @@ int rowCountWithConfigId(int configId)
     return count;
 }
 
+int rowForConfigId(int configId, int preferredRow)
+{
+    if (catalogueRow(preferredRow).configId == configId && configId != 0)
+        return preferredRow;
+    return firstRowWithConfigId(configId);
+}
+
 void setModelIdentity(SwitchConfig &config, const ProductRecord &row)
 {
     config.configId = row.configId;
@@ -201,6 +208,7 @@ void setModelIdentity(SwitchConfig &config, const ProductRecord &row)
     config.portSpeedMask = row.portSpeedMask;
     config.portCount = row.portCount;
     config.nonTpPortCount = row.nonTpPortCount;
+    config.modelTraits = row.traits;
 }
 
 SwitchConfig defaultConfiguration(int index)
@@ -219,21 +227,21 @@ PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int po
     const quint8 speeds = config.portSpeedMask;
 
     if (portIndex < 0 || (portIndex >= twistedPair && portIndex < portCount)) {
-        if (speeds & 0x01)
+        if (speeds & PortSpeedBit::Fast)
             return FibreFast;
-        if (speeds & 0x02)
+        if (speeds & PortSpeedBit::Gigabit)
             return FibreGigabit;
         return NoPort;
     }
     if (portIndex >= portCount)
         return NoPort;
 
-    if (!(kinds & 0x04)) {
-        if (!(kinds & 0x02))
+    if (!(kinds & PortKindBit::PoE)) {
+        if (!(kinds & PortKindBit::TwistedPair))
             return NoPort;
-        if (speeds & 0x01)
+        if (speeds & PortSpeedBit::Fast)
             return CopperFast;
-        if (speeds & 0x02)
+        if (speeds & PortSpeedBit::Gigabit)
             return CopperGigabit;
         return NoPort;
     }
@@ -241,11 +249,11 @@ PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int po
     // Of exactly five twisted-pair ports, the fifth has no PoE.
     const bool fifthOfFive = twistedPair == 5 && portIndex == 4;
     PortKind kind = NoPort;
-    if (speeds & 0x01)
+    if (speeds & PortSpeedBit::Fast)
         kind = fifthOfFive ? CopperFast : CopperFastPoE;
-    else if (speeds & 0x02)
+    else if (speeds & PortSpeedBit::Gigabit)
         kind = fifthOfFive ? CopperGigabit : CopperGigabitPoE;
-    if (config.configId == kConfigIdPoEModel && portIndex == 0)
+    if (config.hasTrait(ModelTrait::Port1WithoutPoE) && portIndex == 0)
         kind = CopperFast;
     return kind;
 }

@@ -1,26 +1,30 @@
 #pragma once
 
+#include "catalogue/modeltraits.h"
 #include "config/switchconfig.h"
 
 #include <QRect>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // One supported switch model.
 struct ProductRecord
 {
     quint8 configId = 0; // written as file.configID; shared by variant rows
     QString modelName;
-    quint8 portKindMask = 0; // 0x02 twisted pair without PoE, 0x04 PoE
-    quint8 portSpeedMask = 0; // 0x01 10/100, 0x02 10/100/1000 Mbit/s
+    QString articleNumber; // shown in front of the serial number
+    quint8 portKindMask = 0; // PortKindBit
+    quint8 portSpeedMask = 0; // PortSpeedBit
     QString imagePath; // resource path of the product picture
     quint8 portCount = 0;
     quint8 nonTpPortCount = 0; // fibre ports, always the last ones
     std::array<QRect, kMaxPorts> portRect {}; // label of port i+1, in picture pixels
-    quint8 jumboFrameSupport = 0;
+    quint8 traits = ModelTrait::None;
 
     int twistedPairCount() const { return portCount - nonTpPortCount; }
+    bool has(quint8 trait) const { return traits & trait; }
 };
 
 // The kind of one port of the selected model.
@@ -34,19 +38,17 @@ enum PortKind : int {
     FibreGigabit = 6,
 };
 
-constexpr int kCatalogueSize = 18;
-
 // The product pictures have this many pixels per picture pixel of
 // `portRect`, so they stay sharp on screens scaled up to 200 %.
 constexpr int kPicturePixelRatio = 2;
 
-// The fixed table of supported models, in the order of the model list, and
-// the article number of each row. Rows sharing a configId stay adjacent.
-extern const std::array<ProductRecord, kCatalogueSize> ProductCatalogue;
-extern const std::array<QString, kCatalogueSize> articleNumbers;
+// The fixed table of supported models, in the order of the model list. Rows
+// sharing a configId stay adjacent.
+extern const std::vector<ProductRecord> ProductCatalogue;
+extern const int kCatalogueSize;
 
-// Row `index` of the catalogue; an index outside 0..17 gives an empty record
-// (no ports) rather than reading past the table.
+// Row `index` of the catalogue; an index outside the table gives an empty
+// record (no ports) rather than reading past it.
 const ProductRecord &catalogueRow(int index);
 QString articleNumber(int index);
 
@@ -55,6 +57,9 @@ QString articleNumber(int index);
 int firstRowWithConfigId(int configId);
 // How many rows share the configId of that first row (0 if none).
 int rowCountWithConfigId(int configId);
+// The row a file with `configId` is read as: `preferredRow` if it has that
+// ID, otherwise the first row with it; -1 if no row has it.
+int rowForConfigId(int configId, int preferredRow);
 
 // Copies the model's identity and capabilities from `row` into the record.
 void setModelIdentity(SwitchConfig &config, const ProductRecord &row);
@@ -62,5 +67,5 @@ void setModelIdentity(SwitchConfig &config, const ProductRecord &row);
 SwitchConfig defaultConfiguration(int index);
 
 // The kind of port `portIndex` (0-based): port count and fibre ports come from
-// `row`, the kind and speed masks and the configId from `config`.
+// `row`, the kind and speed masks and the traits from `config`.
 PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex);

@@ -35,6 +35,6 @@ CheckedFile readFileForRow(const QString &path, int row, int preferredRow = -1);
 CheckedFile checkFileBytes(const QString &path, const QByteArray &bytes, int row,
                            int preferredRow = -1);
 
-// The catalogue row a user names: "1" to "18", or a model name in any case;
+// The catalogue row a user names: "1" to the last row, or a model name in any case;
 // -1 for anything else.
 int catalogueRowNamed(const QString &text);

@@ -207,7 +207,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption modelOption(
         QStringLiteral("model"),
-        QStringLiteral("Check against catalogue row ROW (1 to 18) or the model of that name, "
+        QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
+                       "or the model of that name, "
                        "instead of the model a file names."),
         QStringLiteral("ROW"));
     const QCommandLineOption listOption(QStringLiteral("list-models"),

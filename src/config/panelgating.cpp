@@ -1,7 +1,5 @@
 #include "config/panelgating.h"
 
-const QLatin1String kAllPoEClassesText("0,1,2,3,4");
-
 namespace {
 
 bool isCopper(PortKind kind)
@@ -23,13 +21,12 @@ PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, cons
     PanelGating g;
     const auto set = [&g](int column, bool on) { g.editable.set(size_t(column), on); };
 
-    const bool hasAlarms = row.configId < kFirstConfigIdWithoutAlarms;
     const bool port = in.kind != NoPort;
     const bool fibre = isFibre(in.kind);
-    g.psuAlarms = hasAlarms;
+    g.psuAlarms = row.has(ModelTrait::PsuAlarms);
 
     set(AdminState, port);
-    set(AlarmLink, port && hasAlarms);
+    set(AlarmLink, port && row.has(ModelTrait::LinkAlarm));
     set(AutoNeg, port ? !fibre : previous.isEditable(AutoNeg));
 
     if (fibre) {
@@ -47,7 +44,7 @@ PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, cons
     set(MulticastStormProtection, port);
     set(BroadcastStormThreshold, port && in.broadcastStormProtection == 1);
     set(MulticastStormThreshold, port && in.multicastStormProtection == 1);
-    set(JumboFrames, port && row.jumboFrameSupport == 1);
+    set(JumboFrames, port && row.has(ModelTrait::JumboFrames));
     // The trust mode is switch-wide: it stays editable whatever is selected.
     set(QosTrustMode, true);
     // Port-based priority only counts while the ports are untrusted.

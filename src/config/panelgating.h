@@ -47,9 +47,6 @@ struct GatingInput
     bool allFiveClasses = false; // the classes read exactly "0,1,2,3,4"
 };
 
-// The text that switches on the PoE user limit.
-extern const QLatin1String kAllPoEClassesText;
-
 // The gating for `input` on the model of `row` (whose PoE capability comes
 // from `config`). With no port selected, auto negotiation keeps the state
 // it had in `previous`.

@@ -8,7 +8,7 @@ namespace {
 
 bool isClassDigit(QChar c)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('4');
+    return c >= QLatin1Char('0') && c.unicode() < '0' + kPoEClassCount;
 }
 
 ClassesEdit replaceWith(const QString &text)
@@ -17,11 +17,11 @@ ClassesEdit replaceWith(const QString &text)
 }
 
 // Which of the classes 0..4 entries 0..4 name.
-std::array<bool, 5> markedClasses(const std::array<quint8, 8> &classes)
+std::array<bool, kPoEClassCount> markedClasses(const std::array<quint8, 8> &classes)
 {
-    std::array<bool, 5> marked {};
-    for (int i = 0; i < 5; ++i) {
-        if (classes[i] <= 4)
+    std::array<bool, kPoEClassCount> marked {};
+    for (int i = 0; i < kPoEClassCount; ++i) {
+        if (classes[i] < kPoEClassCount)
             marked[classes[i]] = true;
     }
     return marked;
@@ -82,15 +82,15 @@ ClassesEdit settleClassesText(const QString &typed, const QString &lastAccepted)
 
 bool allClassesAllowed(const std::array<quint8, 8> &classes)
 {
-    const std::array<bool, 5> marked = markedClasses(classes);
+    const std::array<bool, kPoEClassCount> marked = markedClasses(classes);
     return std::all_of(marked.begin(), marked.end(), [](bool m) { return m; });
 }
 
 QString sortedClassesText(const std::array<quint8, 8> &classes)
 {
-    const std::array<bool, 5> marked = markedClasses(classes);
+    const std::array<bool, kPoEClassCount> marked = markedClasses(classes);
     QStringList parts;
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < kPoEClassCount; ++c) {
         if (marked[c])
             parts << QString::number(c);
     }
@@ -100,7 +100,7 @@ QString sortedClassesText(const std::array<quint8, 8> &classes)
 QString storedClassesText(const std::array<quint8, 8> &classes)
 {
     QStringList parts;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kPoEClassCount; ++i) {
         if (classes[i] != kNoPoEClass)
             parts << QString::number(classes[i]);
     }

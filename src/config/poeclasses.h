@@ -4,9 +4,6 @@
 
 #include <QString>
 
-// The longest classes text: "0,1,2,3,4".
-constexpr int kMaxClassesTextLength = 9;
-
 // Typing rules of the allowed-PoE-classes field: digits come out as a
 // comma-separated list of distinct classes 0..4, at most "0,1,2,3,4".
 struct ClassesEdit

@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr quint8 kSpeed10 = 1;
-constexpr quint8 kSpeed100 = 2;
-constexpr quint8 kSpeedAuto = 3;
-
 bool isPoEColumn(int column)
 {
     return column == PortColumn::PoeAdminState || column == PortColumn::PoePriority ||

@@ -26,7 +26,7 @@ void fitToLongestClassList(QLineEdit *edit)
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    const QSize text(metrics.horizontalAdvance(QStringLiteral("0,1,2,3,4")) + kTextMargins,
+    const QSize text(metrics.horizontalAdvance(QLatin1String(kAllPoEClassesText)) + kTextMargins,
                      metrics.height());
     edit->setMinimumWidth(
         edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit).width());

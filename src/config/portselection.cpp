@@ -43,8 +43,8 @@ void selectAllPorts(EditorState &state)
     selection.selectAllMode = true;
     const int twistedPair = state.config.twistedPairCount();
     for (int port = 0; port < twistedPair; ++port) {
-        if (port == 0 && state.config.configId == kConfigIdPoEModel)
-            continue; // port 1 of that model has no PoE
+        if (port == 0 && state.config.hasTrait(ModelTrait::Port1WithoutPoE))
+            continue; // Select All takes the PoE ports
         selection.set(port, true);
     }
     if (twistedPair > 0)

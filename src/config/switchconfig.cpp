@@ -16,8 +16,8 @@ auto portTie(const PortConfig &p)
 auto configTie(const SwitchConfig &c)
 {
     return std::tie(c.configId, c.portKindMask, c.portSpeedMask, c.portCount, c.nonTpPortCount,
-                    c.fileRelease, c.contactName, c.location, c.componentId, c.psuAlarm1,
-                    c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
+                    c.modelTraits, c.fileRelease, c.contactName, c.location, c.componentId,
+                    c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
                     c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
 }
 
@@ -65,12 +65,12 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
     p.portQosTrustMode = 1;
     p.alarmLink = 0;
     p.autoNeg = 1;
-    p.speed = 2;
+    p.speed = kSpeed100;
     p.duplexMode = 2;
     p.autoCrossing = 1;
     p.mdiState = 0;
     p.eee = 0;
-    p.poeAdminState = (portKindMask & 0x04) ? 1 : 0;
+    p.poeAdminState = (portKindMask & PortKindBit::PoE) ? 1 : 0;
     p.poePriority = 1;
     p.allowedPoEClasses = {0, 1, 2, 3, 4, kNoPoEClass, kNoPoEClass, kNoPoEClass};
     p.vlanId = 1;
@@ -102,8 +102,8 @@ void resetToDefaults(SwitchConfig &config)
         PortConfig &port = config.ports[i];
         port = d.port;
         port.speed = d.port.speed + 1;
-        if (config.configId == kConfigIdPoEModel && i == 0) {
-            // Port 1 of that model has no PoE: off, and no class allowed.
+        if (config.hasTrait(ModelTrait::Port1WithoutPoE) && i == 0) {
+            // Port 1 has no PoE: off, and no class allowed.
             port.poeAdminState = 0;
             port.allowedPoEClasses.fill(kNoPoEClass);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/modeltraits.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -8,8 +10,19 @@
 // port field, the catalogue uses at most 26.
 constexpr int kMaxPorts = 32;
 
-// Stored value of an unused entry of PortConfig::allowedPoEClasses.
+// PoE classes are 0..4. An unused entry of PortConfig::allowedPoEClasses
+// holds kNoPoEClass.
+constexpr int kPoEClassCount = 5;
 constexpr quint8 kNoPoEClass = 0xFF;
+// Every class, as the panel and the table write it; only this exact text
+// opens the user-set PoE limit.
+inline constexpr char kAllPoEClassesText[] = "0,1,2,3,4";
+constexpr int kMaxClassesTextLength = int(sizeof kAllPoEClassesText) - 1;
+
+// Stored values of PortConfig::speed.
+constexpr quint8 kSpeed10 = 1;
+constexpr quint8 kSpeed100 = 2;
+constexpr quint8 kSpeedAuto = 3; // left to auto negotiation; written as kSpeed100
 
 // The parameters of one port. Numeric fields hold the value written to the
 // configuration file (speed 3, "auto", is the one exception: written as 2).
@@ -51,10 +64,11 @@ struct SwitchConfig
 {
     // Model identity and capabilities, copied from the catalogue row.
     quint8 configId = 0;
-    quint8 portKindMask = 0; // 0x02 twisted pair without PoE, 0x04 PoE ports
-    quint8 portSpeedMask = 0; // 0x01 10/100, 0x02 10/100/1000 Mbit/s
+    quint8 portKindMask = 0; // PortKindBit
+    quint8 portSpeedMask = 0; // PortSpeedBit
     quint8 portCount = 0;
     quint8 nonTpPortCount = 0; // the last ports are fibre ports
+    quint8 modelTraits = ModelTrait::None;
 
     // General information; text buffers are zero-filled after the text.
     std::array<char, 8> fileRelease {}; // digits of xx.x.xx at bytes 0-1, 2, 3-4
@@ -75,7 +89,8 @@ struct SwitchConfig
 
     // Ports 1..twistedPairCount() are twisted-pair ports.
     int twistedPairCount() const { return portCount - nonTpPortCount; }
-    bool hasPoE() const { return portKindMask & 0x04; }
+    bool hasPoE() const { return portKindMask & PortKindBit::PoE; }
+    bool hasTrait(quint8 trait) const { return modelTraits & trait; }
 };
 
 bool operator==(const SwitchConfig &a, const SwitchConfig &b);
@@ -104,8 +119,3 @@ SwitchDefaults buildDefaults(quint8 portKindMask);
 // Refills everything but the identity fields and trafficClassScheme with the
 // defaults for the model the record is set up for.
 void resetToDefaults(SwitchConfig &config);
-
-// Port 1 of the model with this configuration ID has no PoE.
-constexpr quint8 kConfigIdPoEModel = 101;
-// Models from this configuration ID on have no alarm contacts.
-constexpr quint8 kFirstConfigIdWithoutAlarms = 100;

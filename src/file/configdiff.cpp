@@ -146,14 +146,6 @@ QString differenceSummary(int count)
     return QStringLiteral("%1 settings differ").arg(count);
 }
 
-int rowForConfigId(int configId, int preferredRow)
-{
-    if (preferredRow >= 0 && preferredRow < kCatalogueSize &&
-        ProductCatalogue[preferredRow].configId == configId)
-        return preferredRow;
-    return firstRowWithConfigId(configId);
-}
-
 QString differencesText(const QVector<ConfigDifference> &differences, const QString &firstTitle,
                         const QString &secondTitle)
 {

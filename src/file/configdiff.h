@@ -37,11 +37,6 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
 // "1 setting differs", "12 settings differ", "The configurations are identical".
 QString differenceSummary(int count);
 
-// The catalogue row a file is read for, given the configuration ID it names:
-// `preferredRow` when that row has the ID (rows may share one), else the
-// first row with it; -1 when no row has it.
-int rowForConfigId(int configId, int preferredRow);
-
 // The differences as tab-separated text: a head line of the four column
 // titles, then one line per difference (setting, port or nothing, values).
 QString differencesText(const QVector<ConfigDifference> &differences, const QString &firstTitle,

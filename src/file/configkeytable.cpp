@@ -5,11 +5,11 @@
 
 namespace {
 
-constexpr quint8 kAnyKind = 0x7;
-constexpr quint8 kTwistedPairOrPoE = 0x6;
-constexpr quint8 kPoE = 0x4;
-constexpr quint8 kAnySpeed = 0x3;
-constexpr quint8 kGigabit = 0x2;
+constexpr quint8 kAnyKind = PortKindBit::AnyPort;
+constexpr quint8 kTwistedPairOrPoE = PortKindBit::TwistedPair | PortKindBit::PoE;
+constexpr quint8 kPoE = PortKindBit::PoE;
+constexpr quint8 kAnySpeed = PortSpeedBit::AnySpeed;
+constexpr quint8 kGigabit = PortSpeedBit::Gigabit;
 
 using K = ConfigValueKind;
 using T = ConfigTarget;

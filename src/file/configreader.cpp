@@ -156,10 +156,10 @@ bool textValueFits(const ConfigKey &row, std::string_view value)
 // The allowed PoE classes: at most five class digits; none means no class.
 bool isClassDigitList(std::string_view value)
 {
-    if (value.size() > 5)
+    if (value.size() > size_t(kPoEClassCount))
         return false;
     for (char c : value) {
-        if (c < '0' || c > '4')
+        if (c < '0' || c >= '0' + kPoEClassCount)
             return false;
     }
     return true;
@@ -330,14 +330,14 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
     PortConfig *port = row.portIndexed ? &m_config.ports[position] : nullptr;
 
     if (row.valueKind == ConfigValueKind::DigitList) {
-        bool allowed[5] = {};
+        bool allowed[kPoEClassCount] = {};
         for (char c : value) {
-            if (c >= '0' && c <= '4')
+            if (c >= '0' && c < '0' + kPoEClassCount)
                 allowed[c - '0'] = true;
         }
         port->allowedPoEClasses.fill(kNoPoEClass);
         int entry = 0;
-        for (int poeClass = 0; poeClass < 5; ++poeClass) {
+        for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
             if (allowed[poeClass])
                 port->allowedPoEClasses[entry++] = quint8(poeClass);
         }

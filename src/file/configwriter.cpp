@@ -33,9 +33,6 @@ constexpr std::string_view kPortKeysInFileOrder[] = {
     "port.poe.override",
 };
 
-constexpr int kSpeedAuto = 3;
-constexpr int kSpeed100 = 2;
-
 // The decimal digits of `value`, into the end of `buffer`; returns where
 // they start. Saves a temporary QByteArray per number of a file.
 char *formatDecimal(qint64 value, char *bufferEnd)

@@ -293,7 +293,7 @@ void ReportGenerator::insertTrustAndDot1pTables()
                              QStringLiteral("QoS Trust Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
-    const bool hasAlarms = config.configId < kFirstConfigIdWithoutAlarms;
+    const bool hasAlarms = config.hasTrait(ModelTrait::PsuAlarms);
     const auto alarmText = [hasAlarms](quint8 alarm) {
         return hasAlarms ? onOffText(alarm) : QStringLiteral("-");
     };

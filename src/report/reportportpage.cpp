@@ -19,7 +19,7 @@ const int kGroupBarRows[] = {4, 10, 14, 20};
 QString poeClassesText(const std::array<quint8, 8> &classes)
 {
     QString text;
-    for (int entry = 0; entry < 5; ++entry) {
+    for (int entry = 0; entry < kPoEClassCount; ++entry) {
         if (classes[entry] == kNoPoEClass)
             continue;
         if (!text.isEmpty())

@@ -23,11 +23,10 @@ void TestProductCatalogue::portKinds_data()
         QTest::addRow("row %d", index) << catalogueRow(index) << QString(kinds);
     };
     catalogue(14, "CCCCCCCCCCCCCCCCCCCCCCCCFF"); // kind bit 0x01 changes nothing
-    catalogue(15, "GGGGH");
-    const auto synthetic = [](const char *kinds, int configId, int kindMask, int speedMask,
+    const auto synthetic = [](const char *kinds, quint8 traits, int kindMask, int speedMask,
                               int fibre) {
         ProductRecord row;
-        row.configId = quint8(configId);
+        row.traits = traits;
         row.portKindMask = quint8(kindMask);
         row.portSpeedMask = quint8(speedMask);
         row.portCount = quint8(qstrlen(kinds));
@@ -35,10 +34,10 @@ void TestProductCatalogue::portKinds_data()
         QTest::newRow(kinds) << row << QString(kinds);
     };
     // The fifth of exactly five twisted-pair ports has no PoE.
-    synthetic("PPPPC", 40, 0x06, 0x01, 0);
-    synthetic("QQQQGH", 40, 0x04, 0x02, 1);
-    synthetic("PPPPPP", 40, 0x06, 0x01, 0);
-    synthetic("CQQQ", 101, 0x06, 0x02, 0);
+    synthetic("PPPPC", ModelTrait::None, 0x06, 0x01, 0);
+    synthetic("QQQQGH", ModelTrait::None, 0x04, 0x02, 1);
+    synthetic("PPPPPP", ModelTrait::None, 0x06, 0x01, 0);
+    synthetic("CQQQ", ModelTrait::Port1WithoutPoE, 0x06, 0x02, 0);
 }
 
 void TestProductCatalogue::portKinds()
@@ -55,13 +54,16 @@ void TestProductCatalogue::portKinds()
 
 void TestProductCatalogue::configIdLookup()
 {
-    // Rows sharing an ID follow each other; the file's ID chooses among them.
-    const std::pair<int, std::pair<int, int>> lookups[] = {
-        {24, {5, 3}}, {101, {17, 1}}, {16, {0, 1}}, {21, {-1, 0}}};
-    for (const auto &[configId, expected] : lookups) {
-        QCOMPARE(firstRowWithConfigId(configId), expected.first);
-        QCOMPARE(rowCountWithConfigId(configId), expected.second);
+    // A file names only the configId: rows sharing one follow each other, at
+    // most three (the choice a load offers), and a load finds each row.
+    for (int index = 0; index < kCatalogueSize; ++index) {
+        const int configId = catalogueRow(index).configId;
+        const int first = rowForConfigId(configId, -1);
+        QVERIFY(first >= 0 && first <= index && index - first < rowCountWithConfigId(configId));
+        QVERIFY(rowCountWithConfigId(configId) <= 3);
+        QCOMPARE(rowForConfigId(configId, index), index);
     }
+    QCOMPARE(rowForConfigId(21, 0), -1); // a picture number, no model
     QCOMPARE(int(catalogueRow(kCatalogueSize).portCount), 0);
 }
 

@@ -91,7 +91,7 @@ bool hitsPort(const ProductRecord &row, const QRect &area)
 // Models without alarm contacts are the compact family in a dark housing.
 bool compactFamily(const ProductRecord &row)
 {
-    return row.configId >= kFirstConfigIdWithoutAlarms;
+    return !row.has(ModelTrait::PsuAlarms);
 }
 
 // The body grows round the ports; the supply terminal block goes on top
@@ -105,7 +105,8 @@ PanelLayout layoutFor(const ProductRecord &row)
     const int left = qMin(ports.left() - 26, 66);
     const int right = qMax(ports.right() + 26, 146);
     l.body = QRect(QPoint(left, 6), QPoint(right, 287));
-    l.plate = ports.adjusted(-5, -5, 5, (row.portKindMask & 0x04) ? 15 : 5); // PoE legends
+    l.plate =
+        ports.adjusted(-5, -5, 5, (row.portKindMask & PortKindBit::PoE) ? 15 : 5); // PoE legends
     const QRect topCap(left + 8, l.body.top() + 4, l.body.width() - 16, 22);
     const QRect bottomCap(left + 8, l.body.bottom() - 21, l.body.width() - 16, 18);
     const bool terminalOnTop = ports.top() - topCap.bottom() >= 8;
@@ -200,7 +201,7 @@ void drawStatusLeds(QPainter &p, const ProductRecord &row, const QRect &area, co
     QVector<std::pair<QString, QColor>> leds; // an invalid colour: unlit red
     if (compactFamily(row)) {
         leds = {{QStringLiteral("PWR"), green}};
-        if (row.portKindMask & 0x04)
+        if (row.portKindMask & PortKindBit::PoE)
             leds.append({QStringLiteral("PoE"), QColor(255, 170, 30)});
     } else {
         leds = {{QStringLiteral("P1"), green},
@@ -345,8 +346,8 @@ void drawSticker(QPainter &p, const ProductRecord &row, const QString &name, con
     p.setFont(font(6, false, true));
     p.drawText(r.adjusted(3, 13, -3, 0), Qt::AlignHCenter | Qt::AlignTop, ports);
     p.drawText(r.adjusted(3, 21, -3, 0), Qt::AlignHCenter | Qt::AlignTop,
-               row.portSpeedMask & 0x02 ? QStringLiteral("10/100/1000 Mbit/s")
-                                        : QStringLiteral("10/100 Mbit/s"));
+               row.portSpeedMask & PortSpeedBit::Gigabit ? QStringLiteral("10/100/1000 Mbit/s")
+                                                         : QStringLiteral("10/100 Mbit/s"));
     const qreal top = r.top() + 31;
     const qreal height = qMin(r.bottom() - 4 - top, 22.0);
     quint32 bits = qHash(name); // the same bars on every run
@@ -376,7 +377,7 @@ QImage drawProduct(const ProductRecord &row, const QString &name)
         : Housing {QColor(196, 206, 218), QColor(160, 172, 188), QColor(110, 122, 140),
                    QColor(70, 76, 86),    QColor(48, 54, 64),    QColor(40, 140, 128),
                    QColor(30, 34, 40)};
-    if (row.portSpeedMask & 0x02)
+    if (row.portSpeedMask & PortSpeedBit::Gigabit)
         h.accent = QColor(36, 92, 186);
 
     const PanelLayout l = layoutFor(row);
@@ -388,9 +389,7 @@ QImage drawProduct(const ProductRecord &row, const QString &name)
         drawSticker(p, row, name, l.sticker);
 
     SwitchConfig config;
-    config.configId = row.configId;
-    config.portKindMask = row.portKindMask;
-    config.portSpeedMask = row.portSpeedMask;
+    setModelIdentity(config, row);
     for (int i = 0; i < row.portCount; ++i) {
         const QRect &r = row.portRect[i];
         switch (portKindOf(row, config, i)) {
