@@ -4,7 +4,6 @@
 #include "catalogue/productcatalogue.h"
 
 #include <QMap>
-
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
