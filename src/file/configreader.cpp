@@ -1,7 +1,7 @@
 #include "file/configreader.h"
 
 #include "catalogue/productcatalogue.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 

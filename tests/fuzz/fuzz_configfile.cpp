@@ -8,7 +8,7 @@
 // as a file that loads again without a refused line.
 
 #include "catalogue/productcatalogue.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
 #include "file/configwriter.h"
