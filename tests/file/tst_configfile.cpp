@@ -6,6 +6,7 @@
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
+#include "file/errorlog.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

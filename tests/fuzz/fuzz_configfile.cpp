@@ -11,6 +11,7 @@
 #include "config/portparameters.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
+#include "file/errorlog.h"
 #include "file/configwriter.h"
 
 #include <QDate>
