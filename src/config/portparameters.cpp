@@ -82,6 +82,35 @@ QStringList digits(int count)
     return texts;
 }
 
+void placeInReport(std::array<PortParameter, Count> &table)
+{
+    const auto place = [&](int column, int row, const char *label) {
+        table[size_t(column)].reportRow = row;
+        table[size_t(column)].reportLabel = label;
+    };
+    place(AdminState, 2, "Port State");
+    place(AlarmLink, 3, "Link Alarm");
+    place(Speed, 5, "Speed [Mbit/s]");
+    place(AutoNeg, 6, "Auto-negotiation");
+    place(AutoCrossing, 7, "Auto-crossing");
+    place(DuplexMode, 8, "Duplex Mode");
+    place(MdiState, 9, "MDI State");
+    place(JumboFrames, 11, "Jumbo Frames");
+    place(PortPriority, 12, "Port Priority");
+    place(Eee, 13, "Energy Efficient Ethernet");
+    place(FlowControl, 15, "Flow Control");
+    place(BroadcastStormProtection, 16, "Broadcast Storm Protection");
+    place(BroadcastStormThreshold, 17, "Broadcast Storm Thld. [%]");
+    place(MulticastStormProtection, 18, "Multicast Storm Protection");
+    place(MulticastStormThreshold, 19, "Multicast Storm Thld. [%]");
+    place(PoeAdminState, 21, "PoE Admin State");
+    place(PoePriority, 22, "PoE Priority");
+    place(AllowedPoEClasses, 23, "Allowed PoE classes");
+    place(AllowedPoEOverride, 24, "PoE User Set Limit");
+    table[Speed].reportItems =
+        QStringList {QStringLiteral("10\nMbps"), QStringLiteral("100\nMbps"), QStringLiteral("-")};
+}
+
 std::array<PortParameter, Count> makeTable()
 {
     std::array<PortParameter, Count> table = {{
@@ -138,6 +167,7 @@ std::array<PortParameter, Count> makeTable()
     table[MdiState].cellFallback = 0; // any value but MDI reads "MDIX"
     table[MdiState].tableItems = QStringList {QStringLiteral("MDI"), QStringLiteral("MDIX")};
     table[QosTrustMode].switchWide = true;
+    placeInReport(table);
     for (int column = 0; column < Count; ++column)
         Q_ASSERT(table[size_t(column)].column == column);
     return table;

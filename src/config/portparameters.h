@@ -85,6 +85,12 @@ struct PortParameter
     bool switchWide = false;
     // Numbers: 0 reads "-", and models without PoE show "-" in the cell.
     bool dashForZero = false;
+    // The report's port grid: the row's label and its row in the grid (0:
+    // not in the report). The rows count from the grid's two head rows; a
+    // row no parameter takes is a grey bar between two groups.
+    const char *reportLabel = nullptr;
+    int reportRow = 0;
+    QStringList reportItems; // the report's words for the items, if other
 
     int storedValue(const PortConfig &port) const
     {
