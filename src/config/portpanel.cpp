@@ -77,11 +77,13 @@ PortPanel::PortPanel(QWidget *parent)
         new QRegExpValidator(QRegExp(QStringLiteral("[0-4,-]{0,9}")), this));
     ui->lineEdit_allowedPoEClasses->setToolTip(tr("Numeric(0 to 4) and special character (,)"));
     fitToLongestClassList(ui->lineEdit_allowedPoEClasses);
+    // The items and ranges are the port parameters'.
     for (const Row &row : qAsConst(m_rows)) {
-        if (auto *spin = qobject_cast<QSpinBox *>(row.editor)) {
-            const PortParameter *parameter = portParameter(row.column);
+        const PortParameter *parameter = portParameter(row.column);
+        if (auto *combo = qobject_cast<QComboBox *>(row.editor))
+            combo->addItems(parameter->items);
+        else if (auto *spin = qobject_cast<QSpinBox *>(row.editor))
             spin->setRange(int(parameter->minValue), int(parameter->maxValue));
-        }
     }
     ui->spinBox_broadcastStormThreshold->setToolTip(tr("% value"));
     ui->spinBox_multicastStormThreshold->setToolTip(tr("% value"));
