@@ -11,8 +11,8 @@
 #include "config/portparameters.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
-#include "file/errorlog.h"
 #include "file/configwriter.h"
+#include "file/errorlog.h"
 
 #include <QDate>
 
