@@ -10,8 +10,6 @@ using namespace PortColumn;
 using namespace PortMask;
 using Kind = PortValueKind;
 
-const QStringList kOffOn = {QStringLiteral("Off"), QStringLiteral("On")};
-
 PortParameter parameter(int column, const char *header, std::string_view key, int fileOrder,
                         Kind kind)
 {
@@ -35,7 +33,7 @@ PortParameter onOff(int column, const char *header, std::string_view key, int fi
     row.maxValue = 1;
     row.kindMask = kindMask;
     row.speedMask = speedMask;
-    row.items = kOffOn;
+    row.items = QStringList {QStringLiteral("Off"), QStringLiteral("On")};
     row.cellFallback = 0;
     row.panelFallback = clamped ? 0 : -1;
     return row;
