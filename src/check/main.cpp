@@ -179,6 +179,80 @@ int writeReport(const QString &path, const QString &output, const Options &optio
     return status;
 }
 
+// The options and arguments mestrel-check takes.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption model {
+        QStringLiteral("model"),
+        QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
+                       "or the model of that name, "
+                       "instead of the model a file names."),
+        QStringLiteral("ROW")};
+    QCommandLineOption list {QStringLiteral("list-models"), QStringLiteral("List the catalogue.")};
+    QCommandLineOption diff {QStringLiteral("diff"),
+                             QStringLiteral("Print the settings in which two files differ.")};
+    QCommandLineOption report {
+        QStringLiteral("report"),
+        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output)."),
+        QStringLiteral("FILE")};
+    QCommandLineOption output {QStringLiteral("output"),
+                               QStringLiteral("The PDF file --report writes."),
+                               QStringLiteral("PDF")};
+    QCommandLineOption json {QStringLiteral("json"), QStringLiteral("Print the results as JSON.")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Checks switch configuration files against the models they are for.\n"
+            "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
+            "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
+            "supported model; with several files the highest."));
+        parser.addOptions({model, list, diff, report, output, json});
+        parser.addPositionalArgument(QStringLiteral("files"),
+                                     QStringLiteral("Configuration files to check."),
+                                     QStringLiteral("[FILE...]"));
+    }
+};
+
+// What the parsed command line asks for, done.
+int runCommand(const CommandLine &line)
+{
+    const QCommandLineParser &parser = line.parser;
+    Options options;
+    options.json = parser.isSet(line.json);
+    if (parser.isSet(line.model)) {
+        options.row = catalogueRowNamed(parser.value(line.model));
+        if (options.row < 0)
+            return usageError(QStringLiteral("no catalogue row or model '%1' (see --list-models)")
+                                  .arg(parser.value(line.model)));
+    }
+    const QStringList files = parser.positionalArguments();
+
+    if (parser.isSet(line.list)) {
+        if (options.json)
+            printJson({{"models", modelListJson()}});
+        else
+            print(modelListText());
+        return finish(0);
+    }
+    if (parser.isSet(line.report)) {
+        if (!parser.isSet(line.output))
+            return usageError(QStringLiteral("--report needs --output PDF"));
+        return finish(writeReport(parser.value(line.report), parser.value(line.output), options));
+    }
+    if (parser.isSet(line.diff)) {
+        if (files.size() != 2)
+            return usageError(QStringLiteral("--diff takes two files"));
+        return finish(diffFiles(files.at(0), files.at(1), options));
+    }
+    if (files.isEmpty())
+        return usageError(QStringLiteral("no file given"));
+    return finish(checkFiles(files, options));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -197,74 +271,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("mestrel-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MESTREL_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Checks switch configuration files against the models they are for.\n"
-                       "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
-                       "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
-                       "supported model; with several files the highest."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption modelOption(
-        QStringLiteral("model"),
-        QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
-                       "or the model of that name, "
-                       "instead of the model a file names."),
-        QStringLiteral("ROW"));
-    const QCommandLineOption listOption(QStringLiteral("list-models"),
-                                        QStringLiteral("List the catalogue."));
-    const QCommandLineOption diffOption(
-        QStringLiteral("diff"), QStringLiteral("Print the settings in which two files differ."));
-    const QCommandLineOption reportOption(
-        QStringLiteral("report"),
-        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output)."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption outputOption(QStringLiteral("output"),
-                                          QStringLiteral("The PDF file --report writes."),
-                                          QStringLiteral("PDF"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("Print the results as JSON."));
-    parser.addOptions(
-        {modelOption, listOption, diffOption, reportOption, outputOption, jsonOption});
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Configuration files to check."),
-                                 QStringLiteral("[FILE...]"));
-
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpOption))
-        parser.showHelp(0);
-    if (parser.isSet(versionOption))
-        parser.showVersion();
-
-    Options options;
-    options.json = parser.isSet(jsonOption);
-    if (parser.isSet(modelOption)) {
-        options.row = catalogueRowNamed(parser.value(modelOption));
-        if (options.row < 0)
-            return usageError(QStringLiteral("no catalogue row or model '%1' (see --list-models)")
-                                  .arg(parser.value(modelOption)));
-    }
-    const QStringList files = parser.positionalArguments();
-
-    if (parser.isSet(listOption)) {
-        if (options.json)
-            printJson({{"models", modelListJson()}});
-        else
-            print(modelListText());
-        return finish(0);
-    }
-    if (parser.isSet(reportOption)) {
-        if (!parser.isSet(outputOption))
-            return usageError(QStringLiteral("--report needs --output PDF"));
-        return finish(writeReport(parser.value(reportOption), parser.value(outputOption), options));
-    }
-    if (parser.isSet(diffOption)) {
-        if (files.size() != 2)
-            return usageError(QStringLiteral("--diff takes two files"));
-        return finish(diffFiles(files.at(0), files.at(1), options));
-    }
-    if (files.isEmpty())
-        return usageError(QStringLiteral("no file given"));
-    return finish(checkFiles(files, options));
+    CommandLine line;
+    if (!line.parser.parse(QCoreApplication::arguments()))
+        return usageError(line.parser.errorText());
+    if (line.parser.isSet(line.help))
+        line.parser.showHelp(0);
+    if (line.parser.isSet(line.version))
+        line.parser.showVersion();
+    return runCommand(line);
 }

@@ -1,6 +1,6 @@
 #include "config/configeditor.h"
 
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/portselection.h"
 #include "config/textfields.h"
 
@@ -42,7 +42,8 @@ QString parameterName(int column)
 // Changes of one of them on the same ports follow each other as one step.
 QString typedFieldMergeKey(int column, const PortSelection &selection)
 {
-    if (!isNumberColumn(column) && column != PortColumn::AllowedPoEClasses)
+    const PortParameter *parameter = portParameter(column);
+    if (!parameter || parameter->kind == PortValueKind::Choice)
         return QString();
     return QStringLiteral("port %1 %2 %3")
         .arg(column)

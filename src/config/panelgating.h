@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/productcatalogue.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 
 #include <bitset>
 

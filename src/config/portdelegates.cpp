@@ -1,7 +1,7 @@
 #include "config/portdelegates.h"
 
 #include "config/poeclasses.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -92,7 +92,8 @@ QWidget *SpinBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
                                        const QModelIndex &index) const
 {
     auto *editor = new QSpinBox(parent);
-    editor->setRange(0, index.column() == PortColumn::AllowedPoEOverride ? 13 : 100);
+    if (const PortParameter *parameter = portParameter(index.column()))
+        editor->setRange(int(parameter->minValue), int(parameter->maxValue));
     auto *self = const_cast<SpinBoxDelegate *>(this);
     connect(editor, qOverload<int>(&QSpinBox::valueChanged), self,
             [self](int value) { self->valueChanged(QString::number(value)); });

@@ -7,8 +7,8 @@ namespace {
 
 bool isPoEColumn(int column)
 {
-    return column == PortColumn::PoeAdminState || column == PortColumn::PoePriority ||
-        column == PortColumn::AllowedPoEClasses || column == PortColumn::AllowedPoEOverride;
+    const PortParameter *parameter = portParameter(column);
+    return parameter && parameter->kindMask == PortMask::kPoE;
 }
 
 // The parameters others depend on: after a change of one of them the panel

@@ -1,7 +1,7 @@
 #include "config/portpanel.h"
 
 #include "config/configeditor.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "ui_portpanel.h"
 
 #include <QLineEdit>
@@ -77,9 +77,14 @@ PortPanel::PortPanel(QWidget *parent)
         new QRegExpValidator(QRegExp(QStringLiteral("[0-4,-]{0,9}")), this));
     ui->lineEdit_allowedPoEClasses->setToolTip(tr("Numeric(0 to 4) and special character (,)"));
     fitToLongestClassList(ui->lineEdit_allowedPoEClasses);
-    ui->spinBox_broadcastStormThreshold->setRange(0, 100);
-    ui->spinBox_multicastStormThreshold->setRange(0, 100);
-    ui->spinBox_allowedPoEOverride->setRange(0, 13);
+    // The items and ranges are the port parameters'.
+    for (const Row &row : qAsConst(m_rows)) {
+        const PortParameter *parameter = portParameter(row.column);
+        if (auto *combo = qobject_cast<QComboBox *>(row.editor))
+            combo->addItems(parameter->items);
+        else if (auto *spin = qobject_cast<QSpinBox *>(row.editor))
+            spin->setRange(int(parameter->minValue), int(parameter->maxValue));
+    }
     ui->spinBox_broadcastStormThreshold->setToolTip(tr("% value"));
     ui->spinBox_multicastStormThreshold->setToolTip(tr("% value"));
     ui->spinBox_allowedPoEOverride->setToolTip(tr("Numeric(0 to 13, 0 will be displayed as '-')"));

@@ -1,8 +1,8 @@
 #include "config/porttable.h"
 
 #include "config/configeditor.h"
-#include "config/portcolumns.h"
 #include "config/portdelegates.h"
+#include "config/portparameters.h"
 #include "config/porttablemodel.h"
 
 #include <QHeaderView>
@@ -34,9 +34,10 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
     auto *line = new LineEditDelegate(this);
     for (int column = 0; column < PortColumn::Count; ++column) {
         QAbstractItemDelegate *delegate = combo;
-        if (isNumberColumn(column))
+        const PortValueKind kind = portParameter(column)->kind;
+        if (kind == PortValueKind::Number)
             delegate = spin;
-        else if (column == PortColumn::AllowedPoEClasses)
+        else if (kind == PortValueKind::ClassList)
             delegate = line;
         view->setItemDelegateForColumn(column, delegate);
         view->setColumnWidth(column, kColumnWidth);

@@ -1,7 +1,7 @@
 #include "config/porttablemodel.h"
 
 #include "config/configeditor.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 
 PortTableModel::PortTableModel(ConfigEditor *editor, QObject *parent)
     : QAbstractTableModel(parent)
@@ -47,9 +47,8 @@ Qt::ItemFlags PortTableModel::flags(const QModelIndex &index) const
     if (!isCell(index))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    // The trust mode belongs to the whole switch: it is changed in the panel.
     const int column = index.column();
-    if (column != PortColumn::QosTrustMode &&
+    if (!portParameter(column)->switchWide &&
         gatingForPort(m_editor->state(), index.row()).isEditable(column))
         flags |= Qt::ItemIsEditable;
     return flags;

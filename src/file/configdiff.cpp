@@ -1,7 +1,7 @@
 #include "file/configdiff.h"
 
 #include "config/poeclasses.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 
@@ -62,20 +62,10 @@ const std::vector<GlobalSetting> &globalSettings()
     return settings;
 }
 
-// The key of a port table column, nullptr for a column no key writes.
-const ConfigKey *keyOfColumn(int column)
-{
-    for (const ConfigKey &row : ConfigKeyTable::rows()) {
-        if (row.target == ConfigTarget::PortColumnField && row.portColumn == column)
-            return &row;
-    }
-    return nullptr;
-}
-
 QString portValueText(const SwitchConfig &config, int port, int column)
 {
     // The classes as a set: "3,1" and "1,3" allow the same classes.
-    if (column == PortColumn::AllowedPoEClasses)
+    if (portParameter(column)->kind == PortValueKind::ClassList)
         return sortedClassesText(config.ports[port].allowedPoEClasses);
     const std::optional<QVariant> cell = portCellValue(config, port, column);
     return cell ? cell->toString() : QString::number(portFieldValue(config.ports[port], column));
@@ -116,8 +106,8 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
     };
     QVector<PortSetting> portSettings;
     for (int column = 0; column < PortColumn::Count; ++column) {
-        const ConfigKey *row = keyOfColumn(column);
-        if (row && column != PortColumn::QosTrustMode && bothAccept(*row, first, second))
+        const ConfigKey *row = ConfigKeyTable::portKey(column);
+        if (row && !portParameter(column)->switchWide && bothAccept(*row, first, second))
             portSettings.append({row, column, portParameterName(column)});
     }
     const ConfigKey *vlan = ConfigKeyTable::find("port.vlan.id");

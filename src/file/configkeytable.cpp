@@ -1,16 +1,13 @@
 #include "file/configkeytable.h"
 
-#include "config/portcolumns.h"
 #include "config/textfields.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-constexpr quint8 kAnyKind = PortKindBit::AnyPort;
-constexpr quint8 kTwistedPairOrPoE = PortKindBit::TwistedPair | PortKindBit::PoE;
-constexpr quint8 kPoE = PortKindBit::PoE;
-constexpr quint8 kAnySpeed = PortSpeedBit::AnySpeed;
-constexpr quint8 kGigabit = PortSpeedBit::Gigabit;
-
+using namespace PortMask;
 using K = ConfigValueKind;
 using T = ConfigTarget;
 
@@ -25,21 +22,26 @@ constexpr ConfigKey global(std::string_view key, int minIndex, int maxIndex, qin
     return {key, false, minIndex, maxIndex, K::Number, 0, maxValue, kindMask, kAnySpeed, target};
 }
 
-constexpr ConfigKey port(std::string_view key, qint64 minValue, qint64 maxValue, int column,
-                         quint8 kindMask = kAnyKind, quint8 speedMask = kAnySpeed)
+ConfigKey portKeyOf(const PortParameter &parameter)
 {
-    return {key,      true,     1,         kMaxPorts,          K::Number, minValue,
-            maxValue, kindMask, speedMask, T::PortColumnField, column};
+    const K kind = parameter.kind == PortValueKind::ClassList ? K::DigitList : K::Number;
+    return {parameter.fileKey,
+            true,
+            1,
+            kMaxPorts,
+            kind,
+            parameter.minValue,
+            parameter.maxValue,
+            parameter.kindMask,
+            parameter.speedMask,
+            T::PortColumnField,
+            parameter.column};
 }
 
-} // namespace
-
-namespace ConfigKeyTable {
-
-const std::array<ConfigKey, kRowCount> &rows()
+std::array<ConfigKey, ConfigKeyTable::kRowCount> makeRows()
 {
-    // The reader searches in this order; the writer has its own order.
-    static const std::array<ConfigKey, kRowCount> table = {{
+    // The reader searches in this order: the keys of most lines first.
+    const ConfigKey before[] = {
         text("file.creation-date"),
         text("file.version"),
         global("alarm.psu", 1, 2, 1, T::PsuAlarm, kTwistedPairOrPoE),
@@ -48,35 +50,33 @@ const std::array<ConfigKey, kRowCount> &rows()
         global("traffic-class.priority-scheme", 0, 3, 0, T::TrafficClassScheme),
         global("dot1p.traffic-class", 0, 7, 3, T::Dot1pTrafficClass),
         global("dscp.traffic-class", 0, 63, 3, T::DscpTrafficClass),
-        port("port.flow-control", 0, 1, PortColumn::FlowControl),
-        port("port.admin-state", 0, 1, PortColumn::AdminState),
-        port("port.jumbo", 0, 1, PortColumn::JumboFrames),
-        port("port.bc-storm.protection", 0, 1, PortColumn::BroadcastStormProtection),
-        port("port.bc-storm.threshold", 0, 100, PortColumn::BroadcastStormThreshold),
-        port("port.mc-storm.protection", 0, 1, PortColumn::MulticastStormProtection),
-        port("port.mc-storm.threshold", 0, 100, PortColumn::MulticastStormThreshold),
-        port("port.qos.trust-mode", 0, 2, PortColumn::QosTrustMode),
-        port("port.alarm.link", 0, 1, PortColumn::AlarmLink, kTwistedPairOrPoE),
-        port("port.autoneg", 0, 1, PortColumn::AutoNeg),
-        port("port.speed", 1, 2, PortColumn::Speed),
-        port("port.duplex", 1, 2, PortColumn::DuplexMode),
-        port("port.auto-crossing", 0, 1, PortColumn::AutoCrossing),
-        port("port.mdi", 0, 1, PortColumn::MdiState),
-        port("port.eee", 0, 1, PortColumn::Eee, kAnyKind, kGigabit),
-        port("port.poe.admin-state", 0, 1, PortColumn::PoeAdminState, kPoE),
-        port("port.poe.priority", 1, 3, PortColumn::PoePriority, kPoE),
-        {"port.poe.allowed-classes", true, 1, kMaxPorts, K::DigitList, 0, 4, kPoE, kAnySpeed,
-         T::PortColumnField, PortColumn::AllowedPoEClasses},
-        port("port.poe.override", 0, 13, PortColumn::AllowedPoEOverride, kPoE),
+    };
+    const ConfigKey after[] = {
         {"port.vlan.id", true, 1, kMaxPorts, K::Number, 1, 4096, kAnyKind, kAnySpeed,
          T::PortVlanId},
-        port("port.qos.port-based", 0, 7, PortColumn::PortPriority),
         text("file.end"),
         text("file.configID"),
         text("file.contactname", T::ContactName),
         text("file.location", T::Location),
         text("file.command"),
-    }};
+    };
+    static_assert(std::size(before) + std::size(after) == ConfigKeyTable::kOtherRowCount);
+
+    std::array<ConfigKey, ConfigKeyTable::kRowCount> table {};
+    auto next = std::copy(std::begin(before), std::end(before), table.begin());
+    for (const PortParameter *parameter : portParametersInFileOrder())
+        *next++ = portKeyOf(*parameter);
+    std::copy(std::begin(after), std::end(after), next);
+    return table;
+}
+
+} // namespace
+
+namespace ConfigKeyTable {
+
+const std::array<ConfigKey, kRowCount> &rows()
+{
+    static const std::array<ConfigKey, kRowCount> table = makeRows();
     return table;
 }
 
@@ -84,6 +84,17 @@ const ConfigKey *find(std::string_view key)
 {
     for (const ConfigKey &row : rows()) {
         if (row.key == key)
+            return &row;
+    }
+    return nullptr;
+}
+
+const ConfigKey *portKey(int column)
+{
+    if (column < 0 || column >= PortColumn::Count)
+        return nullptr;
+    for (const ConfigKey &row : rows()) {
+        if (row.target == ConfigTarget::PortColumnField && row.portColumn == column)
             return &row;
     }
     return nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/switchconfig.h"
+#include "config/portparameters.h"
 
 #include <array>
 #include <string_view>
@@ -27,8 +27,9 @@ enum class ConfigValueKind : quint8 {
     Text,
 };
 
-// The record field a key sets. Per-port keys name their table column
-// (PortColumn), so the port settings table and the file agree on fields.
+// The record field a key sets. Per-port keys are made from the port
+// parameters (PortColumn), so the port settings table and the file agree on
+// fields.
 enum class ConfigTarget : quint8 {
     None, // text keys that carry nothing to keep
     ContactName,
@@ -69,13 +70,18 @@ struct ConfigKey
 
 namespace ConfigKeyTable {
 
-constexpr int kRowCount = 34;
+// The switch-wide and text keys, and the VLAN ID (not shown in the table).
+constexpr int kOtherRowCount = 14;
+constexpr int kRowCount = kOtherRowCount + PortColumn::Count;
 
 const std::array<ConfigKey, kRowCount> &rows();
 
 // The row of `key` (exact, case-sensitive), nullptr if the file format has
 // no such key.
 const ConfigKey *find(std::string_view key);
+
+// The key of a port parameter, nullptr for a column no key writes.
+const ConfigKey *portKey(int column);
 
 // Whether `config`'s model knows the key: RejectReason::None if so, else
 // NoSuchPortKind or NoSuchPortSpeed.

@@ -1,7 +1,7 @@
 #include "file/configreader.h"
 
 #include "catalogue/productcatalogue.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 
@@ -14,8 +14,6 @@ namespace {
 constexpr std::string_view kConfigIdKey = "file.configID";
 // Far beyond any value the file takes, far below overflow.
 constexpr qint64 kNumberCeiling = Q_INT64_C(1) << 50;
-// A cell of the error log shows at most this much of a field.
-constexpr int kMaxCellLength = 200;
 // A configuration file has some kilobytes; far larger files are refused.
 constexpr int kMaxConfigFileSize = 64 * 1024 * 1024;
 constexpr qint64 kReadChunk = 1024 * 1024;
@@ -107,30 +105,6 @@ template<typename Handle> void forEachLine(const QByteArray &bytes, Handle handl
     }
 }
 
-struct LineFields
-{
-    std::string_view key;
-    std::string_view index;
-    std::string_view value; // the third field
-    std::string_view rest; // everything after the second comma
-};
-
-std::optional<LineFields> splitLine(std::string_view body)
-{
-    const size_t first = body.find(',');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    const size_t second = body.find(',', first + 1);
-    if (second == std::string_view::npos)
-        return std::nullopt;
-    LineFields fields;
-    fields.key = body.substr(0, first);
-    fields.index = body.substr(first + 1, second - first - 1);
-    fields.rest = body.substr(second + 1);
-    fields.value = fields.rest.substr(0, fields.rest.find(','));
-    return fields;
-}
-
 QString latin1(std::string_view text)
 {
     return QString::fromLatin1(text.data(), int(text.size()));
@@ -156,10 +130,10 @@ bool textValueFits(const ConfigKey &row, std::string_view value)
 // The allowed PoE classes: at most five class digits; none means no class.
 bool isClassDigitList(std::string_view value)
 {
-    if (value.size() > size_t(kPoEClassCount))
+    if (value.size() > 5)
         return false;
     for (char c : value) {
-        if (c < '0' || c >= '0' + kPoEClassCount)
+        if (c < '0' || c > '4')
             return false;
     }
     return true;
@@ -176,7 +150,40 @@ size_t maxValueLength(qint64 maxValue)
     return 7;
 }
 
+// The allowed classes of a class digit list, in class order; the other
+// entries unused.
+void storeClassDigits(PortConfig &port, std::string_view digits)
+{
+    bool allowed[kPoEClassCount] = {};
+    for (char c : digits) {
+        if (c >= '0' && c < '0' + kPoEClassCount)
+            allowed[c - '0'] = true;
+    }
+    port.allowedPoEClasses.fill(kNoPoEClass);
+    int entry = 0;
+    for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
+        if (allowed[poeClass])
+            port.allowedPoEClasses[entry++] = quint8(poeClass);
+    }
+}
+
 } // namespace
+
+std::optional<ConfigLineFields> splitConfigLine(std::string_view body)
+{
+    const size_t first = body.find(',');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const size_t second = body.find(',', first + 1);
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    ConfigLineFields fields;
+    fields.key = body.substr(0, first);
+    fields.index = body.substr(first + 1, second - first - 1);
+    fields.rest = body.substr(second + 1);
+    fields.value = fields.rest.substr(0, fields.rest.find(','));
+    return fields;
+}
 
 std::optional<QByteArray> readConfigDevice(QIODevice &device, QString *error)
 {
@@ -219,7 +226,7 @@ QVector<int> configIdsNamed(const QByteArray &bytes)
         const std::string_view body = withoutTerminator(line);
         if (body.find(kConfigIdKey) == std::string_view::npos)
             return;
-        const std::optional<LineFields> fields = splitLine(body);
+        const std::optional<ConfigLineFields> fields = splitConfigLine(body);
         if (!fields)
             return;
         const std::optional<qint64> id = decimalNumber(fields->value);
@@ -289,7 +296,7 @@ void ConfigReader::processConfigLine(std::string_view line)
 {
     const int lineNumber = m_result.lineCount++;
     const std::string_view body = withoutTerminator(line);
-    const std::optional<LineFields> fields = splitLine(body);
+    const std::optional<ConfigLineFields> fields = splitConfigLine(body);
     if (!fields)
         return; // not a setting: a blank line or a comment
 
@@ -307,84 +314,78 @@ void ConfigReader::processConfigLine(std::string_view line)
 void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
                                    std::string_view value)
 {
-    switch (row.target) {
-    case ConfigTarget::None:
+    if (row.isTextKey()) {
+        applyText(row.target, value);
         return;
-    case ConfigTarget::ContactName:
-        m_result.texts.contactName = latin1(value);
-        storeText(m_config.contactName, m_result.texts.contactName);
-        return;
-    case ConfigTarget::Location:
-        m_result.texts.location = latin1(value);
-        storeText(m_config.location, m_result.texts.location);
-        return;
-    default:
-        break;
     }
-
     // Checked again here: the position indexes the record's arrays.
     const std::optional<qint64> indexNumber = decimalNumber(index);
     if (!indexNumber || *indexNumber < row.minIndex || *indexNumber > row.maxIndexFor(m_config))
         return;
     const int position = row.positionOf(*indexNumber);
-    PortConfig *port = row.portIndexed ? &m_config.ports[position] : nullptr;
-
     if (row.valueKind == ConfigValueKind::DigitList) {
-        bool allowed[kPoEClassCount] = {};
-        for (char c : value) {
-            if (c >= '0' && c < '0' + kPoEClassCount)
-                allowed[c - '0'] = true;
-        }
-        port->allowedPoEClasses.fill(kNoPoEClass);
-        int entry = 0;
-        for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
-            if (allowed[poeClass])
-                port->allowedPoEClasses[entry++] = quint8(poeClass);
-        }
+        storeClassDigits(m_config.ports[position], value);
         return;
     }
-
     const std::optional<qint64> number = decimalNumber(value);
     if (!number || *number < row.minValue || *number > row.maxValue)
         return;
-    const int stored = int(*number);
+    if (row.portIndexed)
+        applyPortNumber(row, m_config.ports[position], int(*number));
+    else
+        applyGlobalNumber(row.target, position, int(*number));
+}
 
-    switch (row.target) {
+void ConfigReader::applyText(ConfigTarget target, std::string_view value)
+{
+    if (target == ConfigTarget::ContactName) {
+        m_result.texts.contactName = latin1(value);
+        storeText(m_config.contactName, m_result.texts.contactName);
+    } else if (target == ConfigTarget::Location) {
+        m_result.texts.location = latin1(value);
+        storeText(m_config.location, m_result.texts.location);
+    }
+}
+
+void ConfigReader::applyGlobalNumber(ConfigTarget target, int position, int value)
+{
+    switch (target) {
     case ConfigTarget::PsuAlarm:
-        (position == 0 ? m_config.psuAlarm1 : m_config.psuAlarm2) = quint8(stored);
+        (position == 0 ? m_config.psuAlarm1 : m_config.psuAlarm2) = quint8(value);
         break;
     case ConfigTarget::AgingTime:
-        m_config.agingTime = quint32(stored);
+        m_config.agingTime = quint32(value);
         break;
     case ConfigTarget::QosTrustMode:
         // The switch-wide mode is every port's mode too, as the panel keeps it.
-        applyTrustModeToAllPorts(quint8(stored));
+        applyTrustModeToAllPorts(quint8(value));
         break;
     case ConfigTarget::TrafficClassScheme:
-        m_config.trafficClassScheme[position] = quint8(stored);
+        m_config.trafficClassScheme[position] = quint8(value);
         break;
     case ConfigTarget::Dot1pTrafficClass:
-        m_config.dot1pTrafficClass[position] = quint8(stored);
+        m_config.dot1pTrafficClass[position] = quint8(value);
         break;
     case ConfigTarget::DscpTrafficClass:
-        m_config.dscpTrafficClass[position] = quint8(stored);
-        break;
-    case ConfigTarget::PortVlanId:
-        port->vlanId = quint16(stored);
-        break;
-    case ConfigTarget::PortColumnField:
-        if (row.portColumn == PortColumn::Speed) {
-            // A file says 2 for a negotiated speed; with auto negotiation on
-            // the port gets "-" back.
-            port->speed = quint8(port->autoNeg == 1 ? stored + 1 : stored);
-        } else if (row.portColumn == PortColumn::QosTrustMode && !m_trustModeApplied) {
-            applyTrustModeToAllPorts(quint8(stored));
-        } else {
-            setPortFieldValue(*port, row.portColumn, stored);
-        }
+        m_config.dscpTrafficClass[position] = quint8(value);
         break;
     default:
         break;
+    }
+}
+
+void ConfigReader::applyPortNumber(const ConfigKey &row, PortConfig &port, int value)
+{
+    if (row.target == ConfigTarget::PortVlanId) {
+        port.vlanId = quint16(value);
+    } else if (row.portColumn == PortColumn::Speed) {
+        // A file says 2 for a negotiated speed; with auto negotiation on
+        // the port gets "-" back.
+        port.speed = quint8(port.autoNeg == 1 ? value + 1 : value);
+    } else if (row.portColumn == PortColumn::QosTrustMode && !m_trustModeApplied) {
+        applyTrustModeToAllPorts(quint8(value));
+    } else {
+        setPortFieldValue(port, row.portColumn, value);
     }
 }
 
@@ -410,64 +411,4 @@ bool SettingsRead::contains(const ConfigKey &row, int index) const
     const std::size_t position = std::size_t(&row - ConfigKeyTable::rows().data());
     return position < std::size_t(ConfigKeyTable::kRowCount) && index >= 0 &&
         index < kIndexesPerKey && m_bits.test(position * kIndexesPerKey + std::size_t(index));
-}
-
-QByteArray errorLogText(const QVector<RejectedLine> &rejected)
-{
-    QByteArray text;
-    for (const RejectedLine &entry : rejected) {
-        text += QByteArray::number(entry.lineNumber);
-        text += ',';
-        text += entry.line;
-        text += ',';
-        text += QByteArray::number(entry.reason);
-        text += '\n';
-    }
-    return text;
-}
-
-QString rejectReasonText(int reason)
-{
-    switch (reason) {
-    case RejectReason::UnknownKey:
-        return QStringLiteral("Not valid parameter");
-    case RejectReason::NoSuchPortKind:
-        return QStringLiteral("Not valid Line");
-    case RejectReason::NoSuchPortSpeed:
-        return QStringLiteral("Not valid type");
-    case RejectReason::BadIndex:
-        return QStringLiteral("Not valid index");
-    case RejectReason::BadValue:
-        return QStringLiteral("Not valid value");
-    default:
-        return QStringLiteral("Unknown error");
-    }
-}
-
-namespace {
-
-// A field as a cell shows it: lines of megabytes are cut short.
-QString cellText(std::string_view field)
-{
-    if (field.size() <= size_t(kMaxCellLength))
-        return latin1(field);
-    return latin1(field.substr(0, kMaxCellLength)) + QChar(0x2026);
-}
-
-} // namespace
-
-ErrorLogRow errorLogRow(const RejectedLine &rejected)
-{
-    const std::string_view line(rejected.line.constData(), size_t(rejected.line.size()));
-    ErrorLogRow row;
-    row.lineNumber = QString::number(rejected.lineNumber);
-    row.reason = rejectReasonText(rejected.reason);
-    if (const std::optional<LineFields> fields = splitLine(line)) {
-        row.key = cellText(fields->key);
-        row.index = cellText(fields->index);
-        row.value = cellText(fields->rest);
-    } else {
-        row.key = cellText(line);
-    }
-    return row;
 }

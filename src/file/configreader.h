@@ -80,6 +80,17 @@ int validateConfigLine(const SwitchConfig &config, std::string_view key, std::st
 int validateConfigLine(const SwitchConfig &config, const ConfigKey *key, std::string_view index,
                        std::string_view value);
 
+// The fields of a line: key, index and value. Nothing for a line with
+// fewer than two commas.
+struct ConfigLineFields
+{
+    std::string_view key;
+    std::string_view index;
+    std::string_view value; // the third field
+    std::string_view rest; // everything after the second comma
+};
+std::optional<ConfigLineFields> splitConfigLine(std::string_view body);
+
 // Applies the lines of one file, one at a time, to a record.
 class ConfigReader
 {
@@ -95,6 +106,9 @@ public:
     ConfigLoadResult takeResult() { return std::move(m_result); }
 
 private:
+    void applyText(ConfigTarget target, std::string_view value);
+    void applyGlobalNumber(ConfigTarget target, int position, int value);
+    void applyPortNumber(const ConfigKey &row, PortConfig &port, int value);
     void applyTrustModeToAllPorts(quint8 mode);
 
     SwitchConfig &m_config;
@@ -103,23 +117,3 @@ private:
     // their own port.
     bool m_trustModeApplied = false;
 };
-
-// "errorLog.txt": per rejected line its number, ",", the line, ",", the
-// reason code and a line feed.
-QByteArray errorLogText(const QVector<RejectedLine> &rejected);
-
-// What the error log shows for a reason code.
-QString rejectReasonText(int reason);
-
-// A rejected line as the error log lists it: everything between the index
-// and the end of the line is the value, so a value with commas in it still
-// leaves the key, index and reason where they belong.
-struct ErrorLogRow
-{
-    QString lineNumber;
-    QString key;
-    QString index;
-    QString value;
-    QString reason;
-};
-ErrorLogRow errorLogRow(const RejectedLine &rejected);

@@ -1,6 +1,6 @@
 #include "file/configwriter.h"
 
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "file/configkeytable.h"
 #include "file/outputfile.h"
 
@@ -8,30 +8,6 @@
 #include <QIODevice>
 
 namespace {
-
-// The per-port keys in the order the switch expects them; each is written
-// for all ports before the next, and only if the model knows it.
-constexpr std::string_view kPortKeysInFileOrder[] = {
-    "port.flow-control",
-    "port.admin-state",
-    "port.jumbo",
-    "port.bc-storm.protection",
-    "port.bc-storm.threshold",
-    "port.mc-storm.protection",
-    "port.mc-storm.threshold",
-    "port.qos.port-based",
-    "port.alarm.link",
-    "port.autoneg",
-    "port.speed",
-    "port.duplex",
-    "port.auto-crossing",
-    "port.mdi",
-    "port.eee",
-    "port.poe.admin-state",
-    "port.poe.priority",
-    "port.poe.allowed-classes",
-    "port.poe.override",
-};
 
 // The decimal digits of `value`, into the end of `buffer`; returns where
 // they start. Saves a temporary QByteArray per number of a file.
@@ -108,10 +84,10 @@ void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int p
         lines.add(key, portNumber, std::string_view(digits, std::size_t(count)));
         return;
     }
-    int value = portFieldValue(port, row.portColumn);
-    if (row.portColumn == PortColumn::Speed && value == kSpeedAuto)
-        value = kSpeed100; // the switch negotiates; the file has no "auto" speed
-    lines.add(key, portNumber, qint64(value));
+    // A value the file has no word for is its largest: a speed left to auto
+    // negotiation is written as 100 Mbit/s, and the switch negotiates.
+    const int value = portFieldValue(port, row.portColumn);
+    lines.add(key, portNumber, qMin(qint64(value), row.maxValue));
 }
 
 } // namespace
@@ -136,12 +112,14 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
         lines.add("dscp.traffic-class", i, config.dscpTrafficClass[i]);
 
     const int portCount = qMin<int>(config.portCount, kMaxPorts);
-    for (std::string_view key : kPortKeysInFileOrder) {
-        const ConfigKey *row = ConfigKeyTable::find(key);
-        if (!row || ConfigKeyTable::capabilityMismatch(*row, config) != RejectReason::None)
+    // Each key for all ports before the next, and only if the model knows it.
+    for (const PortParameter *parameter : portParametersInFileOrder()) {
+        const ConfigKey *row = ConfigKeyTable::portKey(parameter->column);
+        if (parameter->fileOrder < 0 || !row ||
+            ConfigKeyTable::capabilityMismatch(*row, config) != RejectReason::None)
             continue;
         for (int p = 0; p < portCount; ++p)
-            addPortLine(lines, key, *row, p + 1, config.ports[p]);
+            addPortLine(lines, row->key, *row, p + 1, config.ports[p]);
     }
 
     lines.add("file.end", 0, lines.count() + 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/configreader.h"
+#include "file/errorlog.h"
 
 #include <QAbstractTableModel>
 

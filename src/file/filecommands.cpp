@@ -8,6 +8,7 @@
 #include "file/configwriter.h"
 #include "file/dialogconfigid.h"
 #include "file/dialogerrorlog.h"
+#include "file/errorlog.h"
 #include "file/outputfile.h"
 
 #include <QDate>

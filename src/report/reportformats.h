@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 
 #include <QColor>
 #include <QFont>

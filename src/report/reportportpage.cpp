@@ -6,13 +6,14 @@
 
 #include <QTextCursor>
 
+#include <vector>
+
 namespace {
 
 constexpr int kPortsPerPage = 16;
-constexpr int kGridRows = 25;
+constexpr int kHeadRows = 2;
 constexpr qreal kLabelColumnWidth = 170;
 constexpr qreal kPortColumnWidth = 35;
-const int kGroupBarRows[] = {4, 10, 14, 20};
 
 // The allowed classes in stored order, broken before the fourth entry so
 // that all five fit the narrow column on two lines: "0,1,2," and "3,4".
@@ -31,74 +32,59 @@ QString poeClassesText(const std::array<quint8, 8> &classes)
     return text;
 }
 
-struct GridRow
-{
-    const char *label;
-    // The cell text of one port; poe tells whether the model has PoE ports.
-    QString (*value)(const PortConfig &port, bool poe);
-};
-
 QString noPoE()
 {
     return QStringLiteral("-");
 }
 
-// Label and value of every row; the group bars have neither, the two head
-// rows no values.
-const GridRow kGridRowTable[kGridRows] = {
-    {"Port", nullptr},
-    {"Parameter", nullptr},
-    {"Port State", [](const PortConfig &p, bool) { return onOffText(p.adminState); }},
-    {"Link Alarm", [](const PortConfig &p, bool) { return onOffText(p.alarmLink); }},
-    {nullptr, nullptr},
-    {"Speed [Mbit/s]",
-     [](const PortConfig &p, bool) {
-         return listedText(p.speed, 1, {"10\nMbps", "100\nMbps", "-"});
-     }},
-    {"Auto-negotiation", [](const PortConfig &p, bool) { return onOffText(p.autoNeg); }},
-    {"Auto-crossing", [](const PortConfig &p, bool) { return onOffText(p.autoCrossing); }},
-    {"Duplex Mode",
-     [](const PortConfig &p, bool) {
-         return p.duplexMode == 1 ? QStringLiteral("HDX") : QStringLiteral("FDX");
-     }},
-    {"MDI State",
-     [](const PortConfig &p, bool) {
-         return p.mdiState == 1 ? QStringLiteral("MDI") : QStringLiteral("MDIX");
-     }},
-    {nullptr, nullptr},
-    {"Jumbo Frames", [](const PortConfig &p, bool) { return onOffText(p.jumboFrames); }},
-    {"Port Priority",
-     [](const PortConfig &p, bool) {
-         return p.portPriority <= 7 ? QString::number(p.portPriority) : QString();
-     }},
-    {"Energy Efficient Ethernet", [](const PortConfig &p, bool) { return onOffText(p.eee); }},
-    {nullptr, nullptr},
-    {"Flow Control", [](const PortConfig &p, bool) { return onOffText(p.flowControl); }},
-    {"Broadcast Storm Protection",
-     [](const PortConfig &p, bool) { return onOffText(p.broadcastStormProtection); }},
-    {"Broadcast Storm Thld. [%]",
-     [](const PortConfig &p, bool) { return QString::number(p.broadcastStormThreshold); }},
-    {"Multicast Storm Protection",
-     [](const PortConfig &p, bool) { return onOffText(p.multicastStormProtection); }},
-    {"Multicast Storm Thld. [%]",
-     [](const PortConfig &p, bool) { return QString::number(p.multicastStormThreshold); }},
-    {nullptr, nullptr},
-    {"PoE Admin State",
-     [](const PortConfig &p, bool poe) { return poe ? onOffText(p.poeAdminState) : noPoE(); }},
-    {"PoE Priority",
-     [](const PortConfig &p, bool poe) {
-         return poe ? listedText(p.poePriority, 1, {"Low", "High", "Critical"}) : noPoE();
-     }},
-    {"Allowed PoE classes",
-     [](const PortConfig &p, bool poe) {
-         return poe ? poeClassesText(p.allowedPoEClasses) : noPoE();
-     }},
-    // The user limit is shown on every model, PoE or not.
-    {"PoE User Set Limit",
-     [](const PortConfig &p, bool) {
-         return p.allowedPoEOverride != 0 ? QString::number(p.allowedPoEOverride) : noPoE();
-     }},
+// The grid's rows below its two head rows come from the port parameters:
+// each parameter's row, and a grey bar where no parameter has one.
+struct PortGrid
+{
+    std::vector<const PortParameter *> rows; // by grid row; nullptr: a head row or a bar
+    std::vector<int> bars;
 };
+
+const PortGrid &portGrid()
+{
+    static const PortGrid grid = [] {
+        PortGrid layout;
+        for (int column = 0; column < PortColumn::Count; ++column) {
+            const PortParameter *parameter = portParameter(column);
+            if (parameter->reportRow >= int(layout.rows.size()))
+                layout.rows.resize(size_t(parameter->reportRow) + 1);
+            if (parameter->reportRow > 0)
+                layout.rows[size_t(parameter->reportRow)] = parameter;
+        }
+        for (int row = kHeadRows; row < int(layout.rows.size()); ++row) {
+            if (!layout.rows[size_t(row)])
+                layout.bars.push_back(row);
+        }
+        return layout;
+    }();
+    return grid;
+}
+
+// A parameter's cell of one port; poe tells whether the model has PoE ports.
+QString gridText(const PortParameter &parameter, const PortConfig &port, bool poe)
+{
+    const int value = parameter.storedValue(port);
+    // The user limit is shown on every model, PoE or not.
+    if (parameter.column == PortColumn::AllowedPoEOverride)
+        return value != 0 ? QString::number(value) : noPoE();
+    if (parameter.kindMask == PortMask::kPoE && !poe)
+        return noPoE();
+    if (parameter.kind == PortValueKind::ClassList)
+        return poeClassesText(port.allowedPoEClasses);
+    if (parameter.kind == PortValueKind::Number)
+        return QString::number(value);
+    const QStringList &items =
+        parameter.reportItems.isEmpty() ? parameter.items : parameter.reportItems;
+    int item = value - parameter.firstValue;
+    if (item < 0 || item >= items.size())
+        item = parameter.cellFallback;
+    return item < 0 ? QString() : items.at(item);
+}
 
 } // namespace
 
@@ -141,9 +127,11 @@ void ReportGenerator::insertPortTable()
     widths.insert(widths.size(), kPortsPerPage,
                   QTextLength(QTextLength::FixedLength, kPortColumnWidth));
     tableFormat.setColumnWidthConstraints(widths);
-    QTextTable *grid = cursor->insertTable(kGridRows, ports + 1, tableFormat);
+    const PortGrid &layout = portGrid();
+    const int gridRows = int(layout.rows.size());
+    QTextTable *grid = cursor->insertTable(gridRows, ports + 1, tableFormat);
 
-    for (int row : kGroupBarRows)
+    for (int row : layout.bars)
         grid->mergeCells(row, 0, 1, ports + 1);
     for (int column = 1; column <= ports; ++column)
         grid->mergeCells(0, column, 2, 1);
@@ -153,26 +141,27 @@ void ReportGenerator::insertPortTable()
         insertCellText(grid, 0, column, QString::number(firstPort + column - 1), labelFormat,
                        centerBlock);
     }
-    for (int row = 0; row < kGridRows; ++row)
+    for (int row = 0; row < gridRows; ++row)
         setCellFormat(grid, row, 0, greyCellFormat);
+    insertCellText(grid, 0, 0, QStringLiteral("Port"), labelFormat, rightBlock);
+    insertCellText(grid, 1, 0, QStringLiteral("Parameter"), labelFormat, QTextBlockFormat());
 
     const bool poe = config.hasPoE();
-    for (int row = 0; row < kGridRows; ++row) {
-        const GridRow &line = kGridRowTable[row];
-        if (!line.label)
+    for (int row = kHeadRows; row < gridRows; ++row) {
+        const PortParameter *parameter = layout.rows[size_t(row)];
+        if (!parameter)
             continue;
-        insertCellText(grid, row, 0, QLatin1String(line.label), labelFormat,
-                       row == 0 ? rightBlock : QTextBlockFormat());
-        if (!line.value)
-            continue;
+        insertCellText(grid, row, 0, QLatin1String(parameter->reportLabel), labelFormat,
+                       QTextBlockFormat());
         for (int column = 1; column <= ports; ++column) {
             const PortConfig &port = config.ports[firstPort + column - 2];
-            insertCellText(grid, row, column, line.value(port, poe), valueFormat, centerBlock);
+            insertCellText(grid, row, column, gridText(*parameter, port, poe), valueFormat,
+                           centerBlock);
         }
     }
 
     QTextCharFormat bar = reportCharFormat(2);
     bar.setBackground(QBrush(kReportGrey, Qt::SolidPattern));
-    for (int row : kGroupBarRows)
+    for (int row : layout.bars)
         setCellFormat(grid, row, 0, bar);
 }

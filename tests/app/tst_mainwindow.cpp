@@ -7,7 +7,7 @@
 #include "app/helpcommands.h"
 #include "app/prompts.h"
 #include "app/undohistory.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 
 #include <QAbstractItemModelTester>

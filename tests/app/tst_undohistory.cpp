@@ -3,7 +3,7 @@
 // tested with the window's wiring.
 #include "app/undohistory.h"
 #include "config/configeditor.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "app/prompts.h"
 #include "app/undohistory.h"
 #include "benchmark.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "file/filecommands.h"
 
 #include <QTemporaryDir>

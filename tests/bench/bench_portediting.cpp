@@ -3,7 +3,7 @@
 #include "../windowdriver.h"
 #include "app/undohistory.h"
 #include "benchmark.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 
 #include <QAction>
 #include <QUndoStack>

@@ -2,6 +2,7 @@
 #include "config/poeclasses.h"
 #include "config/portediting.h"
 #include "config/portselection.h"
+#include "file/configkeytable.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -317,6 +318,19 @@ void TestPortRules::cellTexts()
     SwitchConfig fast = defaultConfiguration(0);
     fast.ports[0].allowedPoEOverride = 5;
     QCOMPARE(portCellValue(fast, 0, AllowedPoEOverride)->toString(), QStringLiteral("-"));
+    // Every value a file may hold reads back from its cell and its panel item.
+    SwitchConfig poe = defaultConfiguration(kPoEModel);
+    for (int column = 0; column < Count; ++column) {
+        const ConfigKey *key = ConfigKeyTable::portKey(column);
+        for (int value = int(key->minValue); value <= key->maxValue; ++value) {
+            if (key->valueKind == ConfigValueKind::DigitList)
+                continue;
+            setPortFieldValue(poe.ports[0], column, value);
+            const QString cell = portCellValue(poe, 0, column)->toString();
+            QCOMPARE(storedFromCellText(column, cell), std::optional<int>(value));
+            QCOMPARE(storedFromPanelIndex(column, panelIndexFromStored(column, value)), value);
+        }
+    }
 }
 
 void TestPortRules::userLimitOnlyWithAllClasses()

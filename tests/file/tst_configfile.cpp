@@ -2,10 +2,11 @@
 // and the error log file.
 #include "catalogue/productcatalogue.h"
 #include "config/poeclasses.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "config/textfields.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
+#include "file/errorlog.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -48,15 +49,15 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         trafficClass = pick(0, 3);
     for (quint8 &trafficClass : config.dscpTrafficClass)
         trafficClass = pick(0, 3);
-    // Each column's values, lowest and highest; the classes are drawn below.
-    const int lowest[Count] = {0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0};
-    const int highest[Count] = {1, 1, 1, 2, 2, 1, 1, 1, 1, 100, 1, 100, 1, 0, 7, 1, 1, 3, 0, 13};
-    const bool gigabit = config.portSpeedMask & 0x2;
+    // Every value a file may hold for each parameter the model has; the
+    // classes are drawn below.
     for (int p = 0; p < config.portCount; ++p) {
         PortConfig &port = config.ports[p];
         for (int column = 0; column < Count; ++column) {
-            if ((column != Eee || gigabit) && (column < PoeAdminState || config.hasPoE()))
-                setPortFieldValue(port, column, pick(lowest[column], highest[column]));
+            const ConfigKey *key = ConfigKeyTable::portKey(column);
+            if (key->valueKind == ConfigValueKind::Number &&
+                ConfigKeyTable::capabilityMismatch(*key, config) == RejectReason::None)
+                setPortFieldValue(port, column, pick(int(key->minValue), int(key->maxValue)));
         }
         port.portQosTrustMode = config.qosTrustMode;
         if (port.autoNeg)

@@ -8,10 +8,11 @@
 // as a file that loads again without a refused line.
 
 #include "catalogue/productcatalogue.h"
-#include "config/portcolumns.h"
+#include "config/portparameters.h"
 #include "file/configkeytable.h"
 #include "file/configreader.h"
 #include "file/configwriter.h"
+#include "file/errorlog.h"
 
 #include <QDate>
 
