@@ -274,9 +274,17 @@ int main(int argc, char *argv[])
     CommandLine line;
     if (!line.parser.parse(QCoreApplication::arguments()))
         return usageError(line.parser.errorText());
-    if (line.parser.isSet(line.help))
-        line.parser.showHelp(0);
-    if (line.parser.isSet(line.version))
-        line.parser.showVersion();
+    // Printed here rather than by the parser, which exits 0 even when
+    // standard output took nothing.
+    if (line.parser.isSet(line.help)) {
+        print(line.parser.helpText().toLocal8Bit());
+        return finish(0);
+    }
+    if (line.parser.isSet(line.version)) {
+        print(QStringLiteral("%1 %2\n")
+                  .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())
+                  .toLocal8Bit());
+        return finish(0);
+    }
     return runCommand(line);
 }

@@ -178,6 +178,9 @@ void TestMestrelCheck::failedWrites_data()
     QTest::newRow("JSON to a full device") << R"("$0" --json good.csv > /dev/full)" << 2
                                            << "mestrel-check: standard output: No space left on "
                                               "device";
+    QTest::newRow("help to a full device") << R"("$0" --help > /dev/full)" << 2
+                                           << "mestrel-check: standard output: No space left on "
+                                              "device";
     // Far more than a pipe holds, to a reader that stops after one line.
     QTest::newRow("a closed pipe")
         << R"(set -o pipefail; "$0" --model 1 big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv big.csv | head -n 1 > /dev/null)"
