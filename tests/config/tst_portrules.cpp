@@ -86,8 +86,6 @@ private slots:
     void selectionNeverWritesTheRecord();
     void editsReachTheTargetPorts_data();
     void editsReachTheTargetPorts();
-    void selectAllOnThePoEModel_data();
-    void selectAllOnThePoEModel() { editsReachTheTargetPorts(); }
     void autoNegotiationSpeedRule_data();
     void autoNegotiationSpeedRule();
     void classesTyping_data();
@@ -208,6 +206,9 @@ void TestPortRules::editsReachTheTargetPorts_data()
         5);
     row("xxxxxxxxx", "trust mode on every port", 8, "c2", QosTrustMode, 2);
     row(".xxxxxxx", "PoE select-all skips port 1", kPoEModel, "A", PoePriority, 3);
+    // The other parameters still reach every twisted-pair port there.
+    row("xxxxxxxx", "PoE select-all: admin state", kPoEModel, "A", AdminState, 0);
+    row("xxxxxxxx", "PoE select-all: speed", kPoEModel, "A n=0", Speed, 1);
     row(".....", "fibre takes no auto negotiation", kFourCopperOneFibre, "c5", AutoNeg, 0);
 }
 
@@ -229,20 +230,6 @@ void TestPortRules::editsReachTheTargetPorts()
     // The edit reports the ports it changed, so that the views redraw them.
     QCOMPARE(marks(s, [&](int p) { return (changed >> p) & 1u; }),
              marks(s, [&](int p) { return s.config.ports[p] != before.ports[p]; }));
-}
-
-void TestPortRules::selectAllOnThePoEModel_data()
-{
-    // Select All leaves port 1 unselected there, as it has no PoE; the other
-    // parameters still reach every twisted-pair port.
-    QTest::addColumn<int>("model");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("admin state") << kPoEModel << "A" << int(AdminState) << 0 << "xxxxxxxx";
-    QTest::newRow("flow control") << kPoEModel << "A" << int(FlowControl) << 1 << "xxxxxxxx";
-    QTest::newRow("speed") << kPoEModel << "A n=0" << int(Speed) << 1 << "xxxxxxxx";
 }
 
 void TestPortRules::autoNegotiationSpeedRule_data()

@@ -7,6 +7,19 @@
 
 Q_DECLARE_METATYPE(SwitchConfig)
 
+namespace {
+
+// "setting|port|first|second", "; " between.
+QString listed(const QVector<ConfigDifference> &differences)
+{
+    QStringList lines;
+    for (const ConfigDifference &d : differences)
+        lines << QStringLiteral("%1|%2|%3|%4").arg(d.setting).arg(d.port).arg(d.first, d.second);
+    return lines.join(QLatin1String("; "));
+}
+
+} // namespace
+
 class TestConfigDiff : public QObject
 {
     Q_OBJECT
@@ -59,10 +72,7 @@ void TestConfigDiff::differences()
 {
     QFETCH(SwitchConfig, first);
     QFETCH(SwitchConfig, second);
-    QStringList lines;
-    for (const ConfigDifference &d : configDifferences(first, second))
-        lines << QStringLiteral("%1|%2|%3|%4").arg(d.setting).arg(d.port).arg(d.first, d.second);
-    QTEST(lines.join(QLatin1String("; ")), "expected");
+    QTEST(listed(configDifferences(first, second)), "expected");
 }
 
 void TestConfigDiff::settingsTheFileSets_data()
@@ -103,20 +113,12 @@ void TestConfigDiff::settingsTheFileSets()
 
     SwitchConfig fromFile;
     const ConfigLoadResult loaded = loadConfigBytes(file, 0, fromFile);
-    QStringList lines;
-    const auto list = [&lines](const QVector<ConfigDifference> &differences) {
-        lines.clear();
-        for (const ConfigDifference &d : differences)
-            lines
-                << QStringLiteral("%1|%2|%3|%4").arg(d.setting).arg(d.port).arg(d.first, d.second);
-        return lines.join(QLatin1String("; "));
-    };
     // The window against the file, and the file saved as it was against it.
-    QTEST(list(configDifferences(edited, fromFile, nullptr, &loaded.settingsRead)), "expected");
+    QTEST(listed(configDifferences(edited, fromFile, nullptr, &loaded.settingsRead)), "expected");
     SwitchConfig saved;
     const ConfigLoadResult asSaved = loadConfigBytes(
         configFileBytes(edited, {QString(), QStringLiteral("Hall 3")}, {}), 0, saved);
-    QTEST(list(configDifferences(saved, fromFile, &asSaved.settingsRead, &loaded.settingsRead)),
+    QTEST(listed(configDifferences(saved, fromFile, &asSaved.settingsRead, &loaded.settingsRead)),
           "expected");
 }
 

@@ -115,30 +115,19 @@ void TestOutputFile::targets_data()
     QTest::addColumn<QString>("error"); // empty when the write succeeds
     QTest::addColumn<QString>("contentPath"); // where the new content lands
 
-    QTest::newRow("new file") << ""
-                              << ""
-                              << "target";
-    QTest::newRow("regular file") << "file"
-                                  << ""
-                                  << "target";
-    QTest::newRow("link to a regular file") << "link to file"
-                                            << ""
-                                            << "real";
-    QTest::newRow("link to a file yet to be made") << "dangling link"
-                                                   << ""
-                                                   << "real";
-    QTest::newRow("FIFO") << "fifo"
-                          << "target is not a regular file"
-                          << "";
-    QTest::newRow("link to a FIFO") << "link to fifo"
-                                    << "target is not a regular file"
-                                    << "";
-    QTest::newRow("folder") << "folder"
-                            << "target is not a regular file"
-                            << "";
-    QTest::newRow("in a missing folder") << "missing folder"
-                                         << "No such file or directory"
-                                         << "";
+    const auto row = [](const char *name, const char *setUp, const char *error,
+                        const char *contentPath) {
+        QTest::newRow(name) << QString(setUp) << QString(error) << QString(contentPath);
+    };
+    const char *notRegular = "target is not a regular file";
+    row("new file", "", "", "target");
+    row("regular file", "file", "", "target");
+    row("link to a regular file", "link to file", "", "real");
+    row("link to a file yet to be made", "dangling link", "", "real");
+    row("FIFO", "fifo", notRegular, "");
+    row("link to a FIFO", "link to fifo", notRegular, "");
+    row("folder", "folder", notRegular, "");
+    row("in a missing folder", "missing folder", "No such file or directory", "");
 }
 
 void TestOutputFile::targets()

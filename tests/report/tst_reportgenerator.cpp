@@ -44,8 +44,6 @@ private slots:
     void everyModelGetsOnePagePerBody();
     void pageValues_data();
     void pageValues();
-    void neighbouringCellsKeepTheirOwnValues_data();
-    void neighbouringCellsKeepTheirOwnValues() { pageValues(); }
     void unwritableTargetLeavesNoFile();
 
 private:
@@ -122,8 +120,17 @@ void TestReportGenerator::pageValues_data()
     // A model without power-supply alarms shows none, as one without PoE.
     QTest::newRow("no power-supply alarms")
         << 16 << ConfigEdit([](SwitchConfig &) {}) << 0 << QStringList {"Value - - 300 TrustDot1p"};
-    QTest::newRow("global parameters after New") << 4 << ConfigEdit([](SwitchConfig &) {}) << 0
-                                                 << QStringList {"Value On On 300 TrustDot1p"};
+    // Neighbouring cells given values that print differently, so that a
+    // cell showing its neighbour's field shows.
+    QTest::newRow("power supply 1 off, 2 on")
+        << 4 << ConfigEdit([](SwitchConfig &c) { c.psuAlarm1 = 0; }) << 0
+        << QStringList {"Value Off On 300 TrustDot1p"};
+    QTest::newRow("storm thresholds") << 0 << ConfigEdit([](SwitchConfig &c) {
+        for (int p = 0; p < 5; ++p) {
+            c.ports[p].broadcastStormThreshold = quint8(10 + p);
+            c.ports[p].multicastStormThreshold = quint8(60 + p);
+        }
+    }) << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
     QTest::newRow("untrusted, alarms off") << 4 << ConfigEdit([](SwitchConfig &c) {
         c.qosTrustMode = 0;
         c.psuAlarm1 = 0;
@@ -204,30 +211,6 @@ void TestReportGenerator::pageValues()
                      [&](const QString &line) { return line == end || line.endsWith(' ' + end); }),
                  qPrintable(end + "\nnot in\n" + lines.join('\n')));
     }
-}
-
-// Cells that sit side by side and print alike by default, given values that
-// print differently, so that a cell showing its neighbour's field shows.
-void TestReportGenerator::neighbouringCellsKeepTheirOwnValues_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<ConfigEdit>("edit");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("lineEnds");
-    const ConfigEdit alarms = [](SwitchConfig &c) {
-        c.psuAlarm1 = 1;
-        c.psuAlarm2 = 0;
-    };
-    const ConfigEdit thresholds = [](SwitchConfig &c) {
-        for (int p = 0; p < 5; ++p) {
-            c.ports[p].broadcastStormThreshold = quint8(10 + p);
-            c.ports[p].multicastStormThreshold = quint8(60 + p);
-        }
-    };
-    QTest::newRow("power supply 1 on, 2 off")
-        << 4 << alarms << 0 << QStringList {"Value On Off 300 TrustDot1p"};
-    QTest::newRow("storm thresholds")
-        << 0 << thresholds << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
 }
 
 void TestReportGenerator::unwritableTargetLeavesNoFile()
