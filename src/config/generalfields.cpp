@@ -41,7 +41,8 @@ public:
 
 void setPattern(QLineEdit *edit, const char *pattern)
 {
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QLatin1String(pattern)), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QLatin1String(pattern)), edit));
 }
 
 // Program changes keep the cursor where it is while the user types.

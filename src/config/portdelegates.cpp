@@ -125,7 +125,8 @@ QWidget *LineEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
                                         const QModelIndex &) const
 {
     auto *editor = new QLineEdit(parent);
-    editor->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-4,]{0,9}")), editor));
+    editor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-4,]{0,9}")), editor));
     editor->setMaxLength(kMaxClassesTextLength);
     connect(editor, &QLineEdit::textEdited, this, &LineEditDelegate::valueChanged);
     return editor;
