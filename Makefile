@@ -1,6 +1,18 @@
 # Everyday commands. Each one first installs what is missing and configures
 # the build, so a fresh Debian 12 machine needs nothing but make and git.
+# QT=6 builds the same sources on Qt 6 in folders of their own (build-qt6/,
+# build-package-qt6/); Qt 5 is the default.
+QT ?= 5
+ifeq ($(QT),6)
+BUILD_DIR ?= build-qt6
+PACKAGE_DIR ?= build-package-qt6
+DEPS_QT = qt6
+else ifeq ($(QT),5)
 BUILD_DIR ?= build
+else
+$(error QT must be 5 or 6)
+endif
+QT_OPTION = -DMESTREL_QT_MAJOR=$(QT)
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
@@ -11,10 +23,10 @@ PREFIX ?= /usr/local
 all: build
 
 deps:
-	@sh tools/install-deps.sh
+	@sh tools/install-deps.sh $(DEPS_QT)
 
 $(BUILD_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(QT_OPTION)
 
 configure: deps $(BUILD_DIR)/CMakeCache.txt
 
@@ -66,7 +78,7 @@ PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all \
 	DEB_CXXFLAGS_MAINT_APPEND="$(PACKAGE_CXXFLAGS)" dpkg-buildflags --get
 
 package: deps
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DMESTREL_TESTS=OFF \
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DMESTREL_TESTS=OFF $(QT_OPTION) \
 		-DCMAKE_CXX_FLAGS="$$($(PACKAGE_FLAGS) CPPFLAGS) $$($(PACKAGE_FLAGS) CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(PACKAGE_FLAGS) LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
@@ -120,8 +132,8 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 artwork:
-	@sh tools/install-deps.sh artwork
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	@sh tools/install-deps.sh $(DEPS_QT) artwork
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(QT_OPTION)
 	cmake --build $(BUILD_DIR) --target drawartwork -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/drawartwork resources
 	cp resources/image/Help_logo.png HelpShared/Help_logo.png

@@ -7,6 +7,9 @@
 #   install-deps.sh sanitize  that, and clang with its sanitizers for
 #                             "make test-sanitize"
 #   install-deps.sh artwork   that, and Qt's SVG module for "make artwork"
+#   install-deps.sh qt6       that, with Qt 6 in place of Qt 5, for
+#                             "make run QT=6", "make test QT=6" (any of the
+#                             others may follow, e.g. "qt6 artwork")
 #   install-deps.sh package-check  that, and Debian's package checkers and
 #                             debootstrap for "make package-check" and
 #                             "make package-install-check"
@@ -18,10 +21,18 @@ set -e
 # manual pages, which man-db checks; bash-completion runs the completion in
 # the tests; dpkg-dev finds the package's dependencies and build flags for
 # `make package` and reads the changelog in the tests.
-PACKAGES="g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils appstream scdoc man-db bash-completion dpkg-dev"
+QT_PACKAGES="qtbase5-dev qtbase5-dev-tools"
+SVG_PACKAGE="libqt5svg5-dev"
+if [ "$1" = qt6 ]; then
+    # qt6-base-dev brings the platform plugins, offscreen included.
+    QT_PACKAGES="qt6-base-dev qt6-base-dev-tools"
+    SVG_PACKAGE="qt6-svg-dev"
+    shift
+fi
+PACKAGES="g++ cmake make $QT_PACKAGES fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils appstream scdoc man-db bash-completion dpkg-dev"
 case "$1" in
 fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
-artwork) PACKAGES="$PACKAGES libqt5svg5-dev" ;;
+artwork) PACKAGES="$PACKAGES $SVG_PACKAGE" ;;
 package-check) PACKAGES="$PACKAGES lintian devscripts debootstrap" ;;
 esac
 

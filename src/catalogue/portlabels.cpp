@@ -30,7 +30,7 @@ PortLabels::PortLabels(QLabel *productImage, QObject *parent)
     : QObject(parent)
     , m_productImage(productImage)
 {
-    const QFont font(QStringLiteral("Arial Narrow"), 8, 75, false);
+    const QFont font(QStringLiteral("Arial Narrow"), 8, QFont::Bold, false);
     for (int i = 0; i < kMaxPorts; ++i) {
         auto *label = new clickQlabel(productImage);
         label->hide();

@@ -1,6 +1,8 @@
 #include "check/terminaltext.h"
 
-#include <QTextCodec>
+#include <QByteArray>
+
+#include <langinfo.h>
 
 #include <algorithm>
 
@@ -33,7 +35,9 @@ QString escaped(QChar c)
 
 bool localeIsUtf8()
 {
-    static const bool utf8 = QTextCodec::codecForLocale()->mibEnum() == 106;
+    // The character set of the locale the application set up from the
+    // environment, as the terminal shows it.
+    static const bool utf8 = qstricmp(nl_langinfo(CODESET), "UTF-8") == 0;
     return utf8;
 }
 

@@ -8,7 +8,7 @@
 #include "ui_generalfields.h"
 
 #include <QIntValidator>
-#include <QRegExpValidator>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 namespace {
@@ -41,7 +41,8 @@ public:
 
 void setPattern(QLineEdit *edit, const char *pattern)
 {
-    edit->setValidator(new QRegExpValidator(QRegExp(QLatin1String(pattern)), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QLatin1String(pattern)), edit));
 }
 
 // Program changes keep the cursor where it is while the user types.

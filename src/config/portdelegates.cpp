@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegExpValidator>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -126,7 +126,8 @@ QWidget *LineEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
                                         const QModelIndex &) const
 {
     auto *editor = new QLineEdit(parent);
-    editor->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-4,]{0,9}")), editor));
+    editor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-4,]{0,9}")), editor));
     editor->setMaxLength(kMaxClassesTextLength);
     connect(editor, &QLineEdit::textEdited, this, &LineEditDelegate::valueChanged);
     return editor;

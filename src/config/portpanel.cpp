@@ -5,6 +5,7 @@
 #include "ui_portpanel.h"
 
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -74,7 +75,7 @@ PortPanel::PortPanel(QWidget *parent)
     };
 
     ui->lineEdit_allowedPoEClasses->setValidator(
-        new QRegExpValidator(QRegExp(QStringLiteral("[0-4,-]{0,9}")), this));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-4,-]{0,9}")), this));
     ui->lineEdit_allowedPoEClasses->setToolTip(tr("Numeric(0 to 4) and special character (,)"));
     fitToLongestClassList(ui->lineEdit_allowedPoEClasses);
     // The items and ranges are the port parameters'.

@@ -7,6 +7,7 @@
 #include "report/reportformats.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryFile>

@@ -158,8 +158,10 @@ void TestWindowFit::portLabelsOnTheirPorts()
 {
     // The picture keeps its size in logical pixels at every scale and has
     // the screen's pixels behind it (up to the artwork's 2x), so it stays
-    // sharp; each label's centre lies on its port in the drawn picture.
+    // sharp; each label's centre lies on its port in the drawn picture, its
+    // number in bold on either toolkit's weight scale.
     WindowDriver d;
+    QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
     QLabel *picture = d.find<QLabel>("label_productImage");
     const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
     for (int model = 0; model < kCatalogueSize; ++model) {
