@@ -103,6 +103,24 @@ int createSibling(const QByteArray &resolved, QByteArray *siblingPath)
     return -1;
 }
 
+// The file `path` finally names and what is there now, when it may be
+// written: nothing yet, or a regular file. Otherwise false, with the reason.
+bool resolveTarget(const QString &path, QByteArray *resolved, TargetKind *kind, struct stat *status,
+                   QString *error)
+{
+    if (path.isEmpty())
+        return fail(error, systemReason(ENOENT));
+    *resolved = followLinks(QFile::encodeName(path));
+    if (resolved->isEmpty())
+        return fail(error, systemReason(errno));
+    *kind = targetKind(*resolved, status);
+    if (*kind == TargetKind::Other)
+        return fail(error, notRegularFileText(path));
+    if (*kind == TargetKind::Unknown)
+        return fail(error, systemReason(errno));
+    return true;
+}
+
 } // namespace
 
 bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error)
@@ -126,37 +144,19 @@ QString notRegularFileText(const QString &path)
 
 bool isWritableTarget(const QString &path, QString *error)
 {
-    if (path.isEmpty())
-        return fail(error, systemReason(ENOENT));
-    const QByteArray resolved = followLinks(QFile::encodeName(path));
-    if (resolved.isEmpty())
-        return fail(error, systemReason(errno));
+    QByteArray resolved;
+    TargetKind kind;
     struct stat status;
-    switch (targetKind(resolved, &status)) {
-    case TargetKind::Missing:
-    case TargetKind::Regular:
-        return true;
-    case TargetKind::Other:
-        return fail(error, notRegularFileText(path));
-    case TargetKind::Unknown:
-        break;
-    }
-    return fail(error, systemReason(errno));
+    return resolveTarget(path, &resolved, &kind, &status, error);
 }
 
 bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    if (path.isEmpty())
-        return fail(error, systemReason(ENOENT));
-    const QByteArray resolved = followLinks(QFile::encodeName(path));
-    if (resolved.isEmpty())
-        return fail(error, systemReason(errno));
+    QByteArray resolved;
+    TargetKind kind;
     struct stat previous;
-    const TargetKind kind = targetKind(resolved, &previous);
-    if (kind == TargetKind::Other)
-        return fail(error, notRegularFileText(path));
-    if (kind == TargetKind::Unknown)
-        return fail(error, systemReason(errno));
+    if (!resolveTarget(path, &resolved, &kind, &previous, error))
+        return false;
 
     QByteArray siblingPath;
     const int descriptor = createSibling(resolved, &siblingPath);
