@@ -27,7 +27,7 @@ rm -f "$root.log"
 mount -t proc proc "$root/proc"
 mount --bind /dev/pts "$root/dev/pts" # where apt writes its terminal log
 cp "$deb" "$root/tmp/"
-cp "$here/../tests/file/data/default-row16.csv" "$root/tmp/switch.csv"
+cp "$here/../tests/core/file/data/default-row16.csv" "$root/tmp/switch.csv"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 
 echo "== apt-get install ./${deb##*/}"

@@ -1,7 +1,7 @@
 #include "check/checkoutput.h"
 
 #include "check/terminaltext.h"
-#include "file/errorlog.h"
+#include "core/file/errorlog.h"
 
 #include <QJsonDocument>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "check/filecheck.h"
-#include "file/configdiff.h"
+#include "core/file/configdiff.h"
 
 #include <QByteArray>
 #include <QJsonArray>

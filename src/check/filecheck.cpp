@@ -1,6 +1,6 @@
 #include "check/filecheck.h"
 
-#include "file/configdiff.h"
+#include "core/file/configdiff.h"
 
 int exitCodeOf(CheckedFile::Status status)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/configreader.h"
+#include "core/file/configreader.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/portparameters.h"
+#include "core/config/portparameters.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,10 +1,10 @@
 #include "report/reportgenerator.h"
 
-#include "app/appresources.h"
-#include "catalogue/productcatalogue.h"
-#include "config/textfields.h"
-#include "file/outputfile.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/config/textfields.h"
+#include "core/file/outputfile.h"
 #include "report/reportformats.h"
+#include "resources/appresources.h"
 
 #include <QDir>
 #include <QFile>

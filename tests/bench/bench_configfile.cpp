@@ -1,9 +1,9 @@
 // Saving and loading configuration files through the window, with every
 // dialog answered. Run through "make bench".
-#include "../windowdriver.h"
-#include "app/prompts.h"
+#include "../window/windowdriver.h"
 #include "benchmark.h"
-#include "file/filecommands.h"
+#include "window/file/filecommands.h"
+#include "window/ground/prompts.h"
 
 #include <QTemporaryDir>
 

@@ -1,12 +1,12 @@
 // The document commands with a full undo history on the 26-port model, each
 // from the user's input until the event queue is empty again; questions
 // answered through the prompts seam. Run through "make bench".
-#include "../windowdriver.h"
-#include "app/prompts.h"
-#include "app/undohistory.h"
+#include "../window/windowdriver.h"
 #include "benchmark.h"
-#include "config/portparameters.h"
-#include "file/filecommands.h"
+#include "core/config/portparameters.h"
+#include "window/app/undohistory.h"
+#include "window/file/filecommands.h"
+#include "window/ground/prompts.h"
 
 #include <QTemporaryDir>
 #include <QUndoStack>

@@ -1,9 +1,9 @@
 // The window's interactive actions, each from the user's input until the
 // event queue is empty again. Run through "make bench".
-#include "../windowdriver.h"
-#include "app/undohistory.h"
+#include "../window/windowdriver.h"
 #include "benchmark.h"
-#include "config/portparameters.h"
+#include "core/config/portparameters.h"
+#include "window/app/undohistory.h"
 
 #include <QAction>
 #include <QUndoStack>

@@ -1,7 +1,7 @@
 // Writing the report of the 26-port model, the longest one (three pages).
 // Run through "make bench".
 #include "benchmark.h"
-#include "catalogue/productcatalogue.h"
+#include "core/catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
 
 #include <QTemporaryDir>

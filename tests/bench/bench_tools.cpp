@@ -1,9 +1,9 @@
 // mestrel-check over a folder of files and the comparison of two
 // configurations. Run through "make bench".
 #include "benchmark.h"
-#include "catalogue/productcatalogue.h"
-#include "file/configdiff.h"
-#include "file/configwriter.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/file/configdiff.h"
+#include "core/file/configwriter.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

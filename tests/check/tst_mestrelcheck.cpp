@@ -1,8 +1,8 @@
 // Runs the built mestrel-check as a script would, in a folder of files.
 #include "../report/pdftext.h"
-#include "catalogue/productcatalogue.h"
-#include "file/configkeytable.h"
-#include "file/configwriter.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/file/configkeytable.h"
+#include "core/file/configwriter.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

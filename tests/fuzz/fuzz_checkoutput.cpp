@@ -8,10 +8,10 @@
 // longer than a few cut fields. The JSON parses and keeps every rejected
 // line whole, its bytes as Latin-1 characters.
 
-#include "catalogue/productcatalogue.h"
 #include "check/checkoutput.h"
 #include "check/filecheck.h"
-#include "file/configwriter.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/file/configwriter.h"
 
 #include <QDate>
 #include <QJsonDocument>

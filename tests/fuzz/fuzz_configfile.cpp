@@ -7,12 +7,12 @@
 // values the file format allows, and whatever was loaded must be written
 // as a file that loads again without a refused line.
 
-#include "catalogue/productcatalogue.h"
-#include "config/portparameters.h"
-#include "file/configkeytable.h"
-#include "file/configreader.h"
-#include "file/configwriter.h"
-#include "file/errorlog.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/config/portparameters.h"
+#include "core/file/configkeytable.h"
+#include "core/file/configreader.h"
+#include "core/file/configwriter.h"
+#include "core/file/errorlog.h"
 
 #include <QDate>
 

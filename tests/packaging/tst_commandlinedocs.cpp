@@ -1,7 +1,7 @@
 // What a user reads about mestrel-check outside the program: the manual
 // pages as man shows them, the manual's options against --help, and the
 // bash completion run as bash runs it.
-#include "catalogue/productcatalogue.h"
+#include "core/catalogue/productcatalogue.h"
 
 #include <QMap>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The report as a reader sees it: each case writes a PDF with the generator
 // alone (no window) and reads its text back with the poppler tools.
-#include "catalogue/productcatalogue.h"
-#include "config/textfields.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/config/textfields.h"
 #include "pdftext.h"
 #include "report/reportgenerator.h"
 

@@ -5,8 +5,8 @@
 // and the desktop icon as OUTPUT_ROOT/icons/hicolor/scalable/apps/mestrel.svg
 // and a PNG for each usual hicolor size, all from the same drawing.
 
-#include "catalogue/productcatalogue.h"
-#include "config/switchconfig.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/config/switchconfig.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,0 +1,259 @@
+#include "core/catalogue/productcatalogue.h"
+
+#include <initializer_list>
+
+namespace {
+
+using Rects = std::array<QRect, kMaxPorts>;
+
+Rects rects(std::initializer_list<QRect> list)
+{
+    Rects result {};
+    int i = 0;
+    for (const QRect &r : list)
+        result[i++] = r;
+    return result;
+}
+
+// Port label positions, in pixels of the 212 x 300 product pictures.
+
+// Five ports in one column, a gap before the fifth (rows 1 and 4).
+const Rects fivePortColumn = rects(
+    {{94, 48, 24, 31}, {94, 84, 24, 31}, {94, 118, 24, 31}, {94, 152, 24, 32}, {94, 222, 24, 31}});
+
+// Four copper ports and a fibre port below them (rows 6 to 8 and 16).
+const Rects fourPlusFibre = rects(
+    {{94, 48, 24, 31}, {94, 84, 24, 31}, {94, 118, 24, 31}, {94, 152, 24, 32}, {91, 204, 30, 50}});
+
+// Eight ports in one column (rows 2 and 5).
+const Rects eightPortColumn = rects({{94, 40, 24, 24},
+                                     {94, 68, 24, 24},
+                                     {94, 96, 24, 24},
+                                     {94, 124, 24, 24},
+                                     {94, 152, 24, 24},
+                                     {94, 180, 24, 24},
+                                     {94, 208, 24, 24},
+                                     {94, 236, 24, 24}});
+
+// Sixteen ports in two columns, odd ports on the left (row 3).
+const Rects sixteenPortColumns = rects({{83, 45, 22, 24},
+                                        {106, 45, 22, 24},
+                                        {83, 70, 22, 25},
+                                        {106, 70, 22, 25},
+                                        {83, 96, 22, 25},
+                                        {106, 96, 22, 25},
+                                        {83, 122, 22, 25},
+                                        {106, 122, 22, 25},
+                                        {83, 148, 22, 25},
+                                        {106, 148, 22, 25},
+                                        {83, 174, 22, 25},
+                                        {106, 174, 22, 25},
+                                        {83, 200, 22, 25},
+                                        {106, 200, 22, 25},
+                                        {83, 226, 22, 25},
+                                        {106, 226, 22, 25}});
+
+// Six copper ports in two columns and three fibre ports (row 9).
+const Rects sixPlusThreeFibre = rects({{58, 50, 22, 24},
+                                       {82, 50, 22, 24},
+                                       {58, 78, 22, 24},
+                                       {82, 78, 22, 24},
+                                       {58, 106, 22, 24},
+                                       {82, 106, 22, 24},
+                                       {126, 48, 28, 46},
+                                       {126, 102, 28, 46},
+                                       {126, 156, 28, 46}});
+
+// Eight copper ports in two columns and one fibre port (rows 10 and 11).
+const Rects eightPlusFibre = rects({{58, 50, 22, 24},
+                                    {82, 50, 22, 24},
+                                    {58, 78, 22, 24},
+                                    {82, 78, 22, 24},
+                                    {58, 106, 22, 24},
+                                    {82, 106, 22, 24},
+                                    {58, 134, 22, 24},
+                                    {82, 134, 22, 24},
+                                    {126, 48, 28, 46}});
+
+// Seven copper ports in two columns and two fibre ports (rows 12 and 13).
+const Rects sevenPlusTwoFibre = rects({{58, 50, 22, 24},
+                                       {82, 50, 22, 24},
+                                       {58, 78, 22, 24},
+                                       {82, 78, 22, 24},
+                                       {58, 106, 22, 24},
+                                       {82, 106, 22, 24},
+                                       {58, 134, 22, 24},
+                                       {126, 48, 28, 46},
+                                       {126, 102, 28, 46}});
+
+// 24 copper ports in four columns and two fibre ports above ports 17-24
+// (rows 14 and 15).
+const Rects twentySixPorts = rects({
+    {53, 45, 22, 24},   {76, 45, 22, 24},   {53, 70, 22, 25},   {76, 70, 22, 25},
+    {53, 96, 22, 25},   {76, 96, 22, 25},   {53, 122, 22, 25},  {76, 122, 22, 25},
+    {53, 148, 22, 25},  {76, 148, 22, 25},  {53, 174, 22, 25},  {76, 174, 22, 25},
+    {53, 200, 22, 25},  {76, 200, 22, 25},  {53, 226, 22, 25},  {76, 226, 22, 25},
+    {114, 224, 22, 25}, {137, 224, 22, 25}, {114, 199, 22, 24}, {137, 199, 22, 24},
+    {114, 173, 22, 25}, {137, 173, 22, 25}, {114, 147, 22, 25}, {137, 147, 22, 25},
+    {117, 86, 17, 25},  {117, 43, 17, 25},
+});
+
+// Eight ports in two columns of four (rows 17 and 18).
+const Rects eightPortsTwoColumns = rects({{74, 27, 20, 20},
+                                          {74, 67, 20, 20},
+                                          {74, 107, 20, 20},
+                                          {74, 147, 20, 20},
+                                          {119, 27, 20, 20},
+                                          {119, 67, 20, 20},
+                                          {119, 107, 20, 20},
+                                          {119, 147, 20, 20}});
+
+ProductRecord row(quint8 configId, const char *name, const char *article, quint8 kindMask,
+                  quint8 speedMask, const char *picture, quint8 portCount, quint8 fibrePorts,
+                  const Rects &portRect, quint8 traits)
+{
+    ProductRecord r;
+    r.configId = configId;
+    r.modelName = QString::fromLatin1(name);
+    r.articleNumber = QString::fromLatin1(article);
+    r.portKindMask = kindMask;
+    r.portSpeedMask = speedMask;
+    r.imagePath = QStringLiteral(":/ProductImage/") + QString::fromLatin1(picture);
+    r.portCount = portCount;
+    r.nonTpPortCount = fibrePorts;
+    r.portRect = portRect;
+    r.traits = traits;
+    return r;
+}
+
+// The traits of the two families: the larger one has alarm contacts, the
+// compact one none.
+constexpr quint8 kAlarms = ModelTrait::PsuAlarms | ModelTrait::LinkAlarm;
+constexpr quint8 kJumbo = ModelTrait::JumboFrames;
+constexpr quint8 kNoPoEOnPort1 = ModelTrait::Port1WithoutPoE;
+
+} // namespace
+
+// A new model is one row here; `make artwork` draws its picture into
+// resources/product, where the build finds it.
+// clang-format off
+const std::vector<ProductRecord> ProductCatalogue = {
+    row( 16, "TAVRIN-KX-21-05C4000000", "613807101", 0x02, 0x01, "Model16.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
+    row( 17, "TAVRIN-KX-21-08C4000000", "613807102", 0x02, 0x01, "Model17.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
+    row( 18, "TAVRIN-KX-21-16C4000000", "613807103", 0x02, 0x01, "Model21.png",  16, 0, sixteenPortColumns,   kAlarms | kJumbo),
+    row( 19, "TAVRIN-KX-61-05C4000000", "613807104", 0x02, 0x02, "Model19.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
+    row( 20, "TAVRIN-KX-61-08C4000000", "613807105", 0x02, 0x02, "Model20.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4F30000", "613807106", 0x02, 0x01, "Model24.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4F50000", "613807107", 0x02, 0x01, "Model25.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 24, "TAVRIN-KX-21-04C4H30000", "613807108", 0x02, 0x01, "Model26.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row( 27, "TAVRIN-KX-21-06C4R7R7R7", "613807109", 0x02, 0x01, "Model27.png",   9, 3, sixPlusThreeFibre,    kAlarms),
+    row( 28, "TAVRIN-KX-21-08C4F30000", "613807110", 0x02, 0x01, "Model28.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
+    row( 28, "TAVRIN-KX-21-08C4H30000", "613807111", 0x02, 0x01, "Model29.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
+    row( 30, "TAVRIN-KX-21-07C4F3F300", "613807112", 0x02, 0x01, "Model30.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
+    row( 30, "TAVRIN-KX-21-07C4H3H300", "613807113", 0x02, 0x01, "Model31.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
+    row( 32, "TAVRIN KX-21-24C4R7R700", "613807114", 0x02, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
+    row( 32, "TAVRIN KX-41-24C4G7G700", "613807999", 0x03, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
+    row( 34, "TAVRIN-KX-61-04C4G70000", "613807116", 0x02, 0x02, "Model34.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
+    row(100, "MERANTE 8CX-LVD",         "613820001", 0x0A, 0x01, "Model100.png",  8, 0, eightPortsTwoColumns, kJumbo),
+    row(101, "MERANTE 8CX PoE-LVD",     "613821001", 0x0E, 0x01, "Model101.png",  8, 0, eightPortsTwoColumns, kJumbo | kNoPoEOnPort1),
+};
+// clang-format on
+
+const int kCatalogueSize = int(ProductCatalogue.size());
+
+const ProductRecord &catalogueRow(int index)
+{
+    static const ProductRecord none;
+    if (index < 0 || index >= kCatalogueSize)
+        return none;
+    return ProductCatalogue[index];
+}
+
+QString articleNumber(int index)
+{
+    return catalogueRow(index).articleNumber;
+}
+
+int firstRowWithConfigId(int configId)
+{
+    for (int i = 0; i < kCatalogueSize; ++i) {
+        if (ProductCatalogue[i].configId == configId)
+            return i;
+    }
+    return -1;
+}
+
+int rowCountWithConfigId(int configId)
+{
+    const int first = firstRowWithConfigId(configId);
+    if (first < 0)
+        return 0;
+    int count = 0;
+    while (first + count < kCatalogueSize && ProductCatalogue[first + count].configId == configId)
+        ++count;
+    return count;
+}
+
+int rowForConfigId(int configId, int preferredRow)
+{
+    if (catalogueRow(preferredRow).configId == configId && configId != 0)
+        return preferredRow;
+    return firstRowWithConfigId(configId);
+}
+
+void setModelIdentity(SwitchConfig &config, const ProductRecord &row)
+{
+    config.configId = row.configId;
+    config.portKindMask = row.portKindMask;
+    config.portSpeedMask = row.portSpeedMask;
+    config.portCount = row.portCount;
+    config.nonTpPortCount = row.nonTpPortCount;
+    config.modelTraits = row.traits;
+}
+
+SwitchConfig defaultConfiguration(int index)
+{
+    SwitchConfig config;
+    setModelIdentity(config, catalogueRow(index));
+    resetToDefaults(config);
+    return config;
+}
+
+PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex)
+{
+    const int portCount = row.portCount;
+    const int twistedPair = portCount - row.nonTpPortCount;
+    const quint8 kinds = config.portKindMask;
+    const quint8 speeds = config.portSpeedMask;
+
+    if (portIndex < 0 || (portIndex >= twistedPair && portIndex < portCount)) {
+        if (speeds & PortSpeedBit::Fast)
+            return FibreFast;
+        if (speeds & PortSpeedBit::Gigabit)
+            return FibreGigabit;
+        return NoPort;
+    }
+    if (portIndex >= portCount)
+        return NoPort;
+
+    if (!(kinds & PortKindBit::PoE)) {
+        if (!(kinds & PortKindBit::TwistedPair))
+            return NoPort;
+        if (speeds & PortSpeedBit::Fast)
+            return CopperFast;
+        if (speeds & PortSpeedBit::Gigabit)
+            return CopperGigabit;
+        return NoPort;
+    }
+
+    // Of exactly five twisted-pair ports, the fifth has no PoE.
+    const bool fifthOfFive = twistedPair == 5 && portIndex == 4;
+    PortKind kind = NoPort;
+    if (speeds & PortSpeedBit::Fast)
+        kind = fifthOfFive ? CopperFast : CopperFastPoE;
+    else if (speeds & PortSpeedBit::Gigabit)
+        kind = fifthOfFive ? CopperGigabit : CopperGigabitPoE;
+    if (config.hasTrait(ModelTrait::Port1WithoutPoE) && portIndex == 0)
+        kind = CopperFast;
+    return kind;
+}

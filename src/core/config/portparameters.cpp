@@ -1,0 +1,317 @@
+#include "core/config/portparameters.h"
+
+#include "core/config/poeclasses.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace PortColumn;
+using namespace PortMask;
+using Kind = PortValueKind;
+
+PortParameter parameter(int column, const char *header, std::string_view key, int fileOrder,
+                        Kind kind)
+{
+    PortParameter row;
+    row.column = column;
+    row.header = header;
+    row.fileKey = key;
+    row.fileOrder = fileOrder;
+    row.kind = kind;
+    return row;
+}
+
+// A parameter switched on or off. `clamped`: the panel shows "Off" for a
+// stored value that is neither 0 nor 1, as the cell does.
+PortParameter onOff(int column, const char *header, std::string_view key, int fileOrder,
+                    quint8 PortConfig::*field, bool clamped, quint8 kindMask = kAnyKind,
+                    quint8 speedMask = kAnySpeed)
+{
+    PortParameter row = parameter(column, header, key, fileOrder, Kind::Choice);
+    row.byteField = field;
+    row.maxValue = 1;
+    row.kindMask = kindMask;
+    row.speedMask = speedMask;
+    row.items = QStringList {QStringLiteral("Off"), QStringLiteral("On")};
+    row.cellFallback = 0;
+    row.panelFallback = clamped ? 0 : -1;
+    return row;
+}
+
+PortParameter choice(int column, const char *header, std::string_view key, int fileOrder,
+                     quint8 PortConfig::*field, int firstValue, QStringList items,
+                     int panelFallback = -1, quint8 kindMask = kAnyKind)
+{
+    PortParameter row = parameter(column, header, key, fileOrder, Kind::Choice);
+    row.byteField = field;
+    row.minValue = firstValue;
+    row.maxValue = firstValue + items.size() - 1;
+    row.kindMask = kindMask;
+    row.firstValue = firstValue;
+    row.items = std::move(items);
+    row.panelFallback = panelFallback;
+    return row;
+}
+
+PortParameter number(int column, const char *header, std::string_view key, int fileOrder,
+                     quint8 PortConfig::*field, int maxValue)
+{
+    PortParameter row = parameter(column, header, key, fileOrder, Kind::Number);
+    row.byteField = field;
+    row.maxValue = maxValue;
+    return row;
+}
+
+// The PoE settings exist on PoE ports only; their numbers read "-" where
+// they have none.
+PortParameter poe(PortParameter row)
+{
+    row.kindMask = kPoE;
+    row.dashForZero = true;
+    return row;
+}
+
+QStringList digits(int count)
+{
+    QStringList texts;
+    for (int digit = 0; digit < count; ++digit)
+        texts.append(QString::number(digit));
+    return texts;
+}
+
+void placeInReport(std::array<PortParameter, Count> &table)
+{
+    const auto place = [&](int column, int row, const char *label) {
+        table[size_t(column)].reportRow = row;
+        table[size_t(column)].reportLabel = label;
+    };
+    place(AdminState, 2, "Port State");
+    place(AlarmLink, 3, "Link Alarm");
+    place(Speed, 5, "Speed [Mbit/s]");
+    place(AutoNeg, 6, "Auto-negotiation");
+    place(AutoCrossing, 7, "Auto-crossing");
+    place(DuplexMode, 8, "Duplex Mode");
+    place(MdiState, 9, "MDI State");
+    place(JumboFrames, 11, "Jumbo Frames");
+    place(PortPriority, 12, "Port Priority");
+    place(Eee, 13, "Energy Efficient Ethernet");
+    place(FlowControl, 15, "Flow Control");
+    place(BroadcastStormProtection, 16, "Broadcast Storm Protection");
+    place(BroadcastStormThreshold, 17, "Broadcast Storm Thld. [%]");
+    place(MulticastStormProtection, 18, "Multicast Storm Protection");
+    place(MulticastStormThreshold, 19, "Multicast Storm Thld. [%]");
+    place(PoeAdminState, 21, "PoE Admin State");
+    place(PoePriority, 22, "PoE Priority");
+    place(AllowedPoEClasses, 23, "Allowed PoE classes");
+    place(AllowedPoEOverride, 24, "PoE User Set Limit");
+    table[Speed].reportItems =
+        QStringList {QStringLiteral("10\nMbps"), QStringLiteral("100\nMbps"), QStringLiteral("-")};
+}
+
+std::array<PortParameter, Count> makeTable()
+{
+    std::array<PortParameter, Count> table = {{
+        onOff(AdminState, "Port\nState", "port.admin-state", 1, &PortConfig::adminState, false),
+        onOff(AlarmLink, "Link\nAlarm", "port.alarm.link", 8, &PortConfig::alarmLink, false,
+              kTwistedPairOrPoE),
+        onOff(AutoNeg, "Auto\nNegotiation", "port.autoneg", 9, &PortConfig::autoNeg, true),
+        // The file has no "auto" speed: the switch negotiates it (stored 3,
+        // written as 100 Mbit/s).
+        choice(Speed, "Speed", "port.speed", 10, &PortConfig::speed, 1,
+               {QStringLiteral("10Mbps"), QStringLiteral("100Mbps"), QStringLiteral("-")}),
+        choice(DuplexMode, "Duplex\nMode", "port.duplex", 11, &PortConfig::duplexMode, 1,
+               {QStringLiteral("HDX"), QStringLiteral("FDX")}, 0),
+        onOff(AutoCrossing, "Auto\nCrossing", "port.auto-crossing", 12, &PortConfig::autoCrossing,
+              true),
+        choice(MdiState, "MDI\nState", "port.mdi", 13, &PortConfig::mdiState, 0,
+               {QStringLiteral("MDIX"), QStringLiteral("MDI")}),
+        onOff(FlowControl, "Flow\nControl", "port.flow-control", 0, &PortConfig::flowControl,
+              false),
+        onOff(BroadcastStormProtection, "Broadcast\nMode", "port.bc-storm.protection", 3,
+              &PortConfig::broadcastStormProtection, true),
+        number(BroadcastStormThreshold, "Broadcast\nThreshold", "port.bc-storm.threshold", 4,
+               &PortConfig::broadcastStormThreshold, 100),
+        onOff(MulticastStormProtection, "Multicast\nMode", "port.mc-storm.protection", 5,
+              &PortConfig::multicastStormProtection, true),
+        number(MulticastStormThreshold, "Multicast\nThreshold", "port.mc-storm.threshold", 6,
+               &PortConfig::multicastStormThreshold, 100),
+        onOff(JumboFrames, "Jumbo\nFrames", "port.jumbo", 2, &PortConfig::jumboFrames, true),
+        choice(QosTrustMode, "QoS\nTrust\nMode", "port.qos.trust-mode", -1,
+               &PortConfig::portQosTrustMode, 0,
+               {QStringLiteral("untrusted"), QStringLiteral("trustDot1p"),
+                QStringLiteral("trustIpDscp")}),
+        choice(PortPriority, "Port\nPriority", "port.qos.port-based", 7, &PortConfig::portPriority,
+               0, digits(8)),
+        onOff(Eee, "Energy\nEfficient\nEthernet", "port.eee", 14, &PortConfig::eee, true, kAnyKind,
+              kGigabit),
+        onOff(PoeAdminState, "PoE\nState", "port.poe.admin-state", 15, &PortConfig::poeAdminState,
+              true, kPoE),
+        choice(PoePriority, "PoE\nPriority", "port.poe.priority", 16, &PortConfig::poePriority, 1,
+               {QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Critical")}, -1,
+               kPoE),
+        poe(parameter(AllowedPoEClasses, "PoE\nClasses", "port.poe.allowed-classes", 17,
+                      Kind::ClassList)),
+        poe(parameter(AllowedPoEOverride, "PoE\nUser Set\nLimit [W]", "port.poe.override", 18,
+                      Kind::Number)),
+    }};
+    table[AllowedPoEClasses].maxValue = 4; // the largest class digit
+    table[AllowedPoEOverride].wordField = &PortConfig::allowedPoEOverride;
+    table[AllowedPoEOverride].maxValue = 13;
+    // The table's editor never offers speed "-" (and the file never holds
+    // it); MDI lists MDI first; the trust mode belongs to the whole switch.
+    table[Speed].tableItems = table[Speed].items.mid(0, 2);
+    table[Speed].maxValue = 2;
+    table[MdiState].cellFallback = 0; // any value but MDI reads "MDIX"
+    table[MdiState].tableItems = QStringList {QStringLiteral("MDI"), QStringLiteral("MDIX")};
+    table[QosTrustMode].switchWide = true;
+    placeInReport(table);
+    for (int column = 0; column < Count; ++column)
+        Q_ASSERT(table[size_t(column)].column == column);
+    return table;
+}
+
+const std::array<PortParameter, Count> &parameters()
+{
+    static const std::array<PortParameter, Count> table = makeTable();
+    return table;
+}
+
+// The item of a choice a stored value shows, or `fallback`.
+int itemOf(const PortParameter &parameter, int value, int fallback)
+{
+    const int item = value - parameter.firstValue;
+    return item >= 0 && item < parameter.items.size() ? item : fallback;
+}
+
+} // namespace
+
+const PortParameter *portParameter(int column)
+{
+    return column >= 0 && column < Count ? &parameters()[size_t(column)] : nullptr;
+}
+
+const std::array<const PortParameter *, PortColumn::Count> &portParametersInFileOrder()
+{
+    static const std::array<const PortParameter *, Count> order = [] {
+        std::array<const PortParameter *, Count> rows;
+        for (int column = 0; column < Count; ++column)
+            rows[size_t(column)] = &parameters()[size_t(column)];
+        // Unwritten parameters (order -1) go last.
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const PortParameter *a, const PortParameter *b) {
+                             return unsigned(a->fileOrder) < unsigned(b->fileOrder);
+                         });
+        return rows;
+    }();
+    return order;
+}
+
+QString onOffText(int value)
+{
+    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+QString portColumnHeader(int column)
+{
+    const PortParameter *parameter = portParameter(column);
+    return parameter ? QString::fromLatin1(parameter->header) : QString();
+}
+
+QString portParameterName(int column)
+{
+    return portColumnHeader(column).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QStringList portColumnEditorItems(int column)
+{
+    const PortParameter *parameter = portParameter(column);
+    if (!parameter || parameter->switchWide)
+        return {};
+    return parameter->tableItems.isEmpty() ? parameter->items : parameter->tableItems;
+}
+
+QString qosTrustModeText(int mode)
+{
+    const PortParameter &trust = parameters()[QosTrustMode];
+    const int item = itemOf(trust, mode, -1);
+    return item < 0 ? QString() : trust.items.at(item);
+}
+
+std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column)
+{
+    const PortParameter *parameter = portParameter(column);
+    if (portIndex < 0 || portIndex >= kMaxPorts || !parameter)
+        return std::nullopt;
+    const PortConfig &port = config.ports[portIndex];
+    const QString noValue = QStringLiteral("-");
+    switch (parameter->kind) {
+    case Kind::ClassList:
+        return QVariant(config.hasPoE() ? storedClassesText(port.allowedPoEClasses) : noValue);
+    case Kind::Number: {
+        const int value = parameter->storedValue(port);
+        if (!parameter->dashForZero)
+            return QVariant(value);
+        return QVariant(config.hasPoE() && value != 0 ? QString::number(value) : noValue);
+    }
+    case Kind::Choice:
+        break;
+    }
+    const int item = itemOf(*parameter, parameter->storedValue(port), parameter->cellFallback);
+    if (item < 0)
+        return std::nullopt;
+    return QVariant(parameter->items.at(item));
+}
+
+int portFieldValue(const PortConfig &port, int column)
+{
+    const PortParameter *parameter = portParameter(column);
+    return parameter ? parameter->storedValue(port) : 0;
+}
+
+void setPortFieldValue(PortConfig &port, int column, int value)
+{
+    const PortParameter *parameter = portParameter(column);
+    if (!parameter)
+        return;
+    if (parameter->byteField)
+        port.*parameter->byteField = quint8(value);
+    else if (parameter->wordField)
+        port.*parameter->wordField = quint16(value);
+}
+
+bool isNumberColumn(int column)
+{
+    const PortParameter *parameter = portParameter(column);
+    return parameter && parameter->kind == Kind::Number;
+}
+
+int storedFromPanelIndex(int column, int index)
+{
+    const PortParameter *parameter = portParameter(column);
+    return parameter && parameter->kind == Kind::Choice ? index + parameter->firstValue : index;
+}
+
+int panelIndexFromStored(int column, int value)
+{
+    const PortParameter *parameter = portParameter(column);
+    if (!parameter || parameter->kind != Kind::Choice)
+        return value;
+    return itemOf(*parameter, value, parameter->panelFallback);
+}
+
+std::optional<int> storedFromCellText(int column, const QString &text)
+{
+    const PortParameter *parameter = portParameter(column);
+    if (!parameter || parameter->kind == Kind::ClassList)
+        return std::nullopt;
+    if (parameter->kind == Kind::Number) {
+        if (text == QLatin1String("-"))
+            return 0;
+        bool ok = false;
+        const int value = text.trimmed().toInt(&ok);
+        return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
+    }
+    const int item = parameter->items.indexOf(text);
+    return item < 0 ? std::nullopt : std::optional<int>(item + parameter->firstValue);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/config/portparameters.h"
+
+#include <array>
+#include <string_view>
+
+// The keys of the configuration file: what index and value each accepts,
+// which models know it, and which field of the record it sets. Writer and
+// reader share this one table.
+
+// Why the reader rejects a line; the codes are those of "errorLog.txt".
+namespace RejectReason {
+enum : int {
+    None = 0,
+    UnknownKey = 1,
+    NoSuchPortKind = 2, // no port of the model has the kind the key is for
+    NoSuchPortSpeed = 3,
+    BadIndex = 4,
+    BadValue = 5,
+};
+}
+
+enum class ConfigValueKind : quint8 {
+    Number,
+    DigitList, // the allowed PoE classes: a run of class digits
+    Text,
+};
+
+// The record field a key sets. Per-port keys are made from the port
+// parameters (PortColumn), so the port settings table and the file agree on
+// fields.
+enum class ConfigTarget : quint8 {
+    None, // text keys that carry nothing to keep
+    ContactName,
+    Location,
+    PsuAlarm,
+    AgingTime,
+    QosTrustMode,
+    TrafficClassScheme,
+    Dot1pTrafficClass,
+    DscpTrafficClass,
+    PortColumnField, // ConfigKey::portColumn of the port
+    PortVlanId,
+};
+
+struct ConfigKey
+{
+    std::string_view key;
+    bool portIndexed; // the index is a port number 1..portCount
+    int minIndex;
+    int maxIndex; // port keys: bounded by the model's portCount instead
+    ConfigValueKind valueKind;
+    qint64 minValue;
+    qint64 maxValue;
+    quint8 kindMask; // the key exists for models sharing a bit with these
+    quint8 speedMask;
+    ConfigTarget target;
+    int portColumn = -1;
+
+    // Array position of an index: port and PSU numbers count from 1.
+    int positionOf(qint64 index) const { return int(index - (minIndex == 1 ? 1 : 0)); }
+    // The largest index the key takes on `config`'s model.
+    int maxIndexFor(const SwitchConfig &config) const
+    {
+        return portIndexed ? qMin<int>(config.portCount, kMaxPorts) : maxIndex;
+    }
+    bool isTextKey() const { return valueKind == ConfigValueKind::Text; }
+};
+
+namespace ConfigKeyTable {
+
+// The switch-wide and text keys, and the VLAN ID (not shown in the table).
+constexpr int kOtherRowCount = 14;
+constexpr int kRowCount = kOtherRowCount + PortColumn::Count;
+
+const std::array<ConfigKey, kRowCount> &rows();
+
+// The row of `key` (exact, case-sensitive), nullptr if the file format has
+// no such key.
+const ConfigKey *find(std::string_view key);
+
+// The key of a port parameter, nullptr for a column no key writes.
+const ConfigKey *portKey(int column);
+
+// Whether `config`'s model knows the key: RejectReason::None if so, else
+// NoSuchPortKind or NoSuchPortSpeed.
+int capabilityMismatch(const ConfigKey &row, const SwitchConfig &config);
+
+} // namespace ConfigKeyTable

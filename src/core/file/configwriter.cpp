@@ -1,0 +1,133 @@
+#include "core/file/configwriter.h"
+
+#include "core/config/portparameters.h"
+#include "core/file/configkeytable.h"
+#include "core/file/outputfile.h"
+
+#include <QDate>
+#include <QIODevice>
+
+namespace {
+
+// The decimal digits of `value`, into the end of `buffer`; returns where
+// they start. Saves a temporary QByteArray per number of a file.
+char *formatDecimal(qint64 value, char *bufferEnd)
+{
+    char *digits = bufferEnd;
+    const bool negative = value < 0;
+    quint64 magnitude = negative ? 0 - quint64(value) : quint64(value);
+    do {
+        *--digits = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        *--digits = '-';
+    return digits;
+}
+
+class Lines
+{
+public:
+    // The largest model's file is about 10 KB; one allocation holds it.
+    Lines() { m_bytes.reserve(16 * 1024); }
+
+    // Every line but the last ends in a line feed: the feed goes before
+    // each line after the first.
+    void add(std::string_view key, int index, std::string_view value)
+    {
+        if (m_count > 0)
+            m_bytes += '\n';
+        m_bytes.append(key.data(), int(key.size()));
+        m_bytes += ',';
+        appendNumber(index);
+        m_bytes += ',';
+        m_bytes.append(value.data(), int(value.size()));
+        ++m_count;
+    }
+    void add(std::string_view key, int index, const QByteArray &value)
+    {
+        add(key, index, std::string_view(value.constData(), std::size_t(value.size())));
+    }
+    void add(std::string_view key, int index, qint64 value)
+    {
+        char buffer[24];
+        char *const end = buffer + sizeof buffer;
+        const char *digits = formatDecimal(value, end);
+        add(key, index, std::string_view(digits, std::size_t(end - digits)));
+    }
+    int count() const { return m_count; }
+    QByteArray take() { return std::move(m_bytes); }
+
+private:
+    void appendNumber(qint64 value)
+    {
+        char buffer[24];
+        char *const end = buffer + sizeof buffer;
+        const char *digits = formatDecimal(value, end);
+        m_bytes.append(digits, int(end - digits));
+    }
+
+    QByteArray m_bytes;
+    int m_count = 0;
+};
+
+void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int portNumber,
+                 const PortConfig &port)
+{
+    if (row.portColumn == PortColumn::AllowedPoEClasses) {
+        char digits[8];
+        int count = 0;
+        for (quint8 poeClass : port.allowedPoEClasses) {
+            if (poeClass != kNoPoEClass && count < int(sizeof digits))
+                digits[count++] = char('0' + poeClass % 10);
+        }
+        lines.add(key, portNumber, std::string_view(digits, std::size_t(count)));
+        return;
+    }
+    // A value the file has no word for is its largest: a speed left to auto
+    // negotiation is written as 100 Mbit/s, and the switch negotiates.
+    const int value = portFieldValue(port, row.portColumn);
+    lines.add(key, portNumber, qMin(qint64(value), row.maxValue));
+}
+
+} // namespace
+
+QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &texts,
+                           const QDate &date)
+{
+    Lines lines;
+    lines.add("file.configID", 0, config.configId);
+    lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
+    lines.add("file.contactname", 0, texts.contactName.toLatin1());
+    lines.add("file.location", 0, texts.location.toLatin1());
+    lines.add("alarm.psu", 1, config.psuAlarm1);
+    lines.add("alarm.psu", 2, config.psuAlarm2);
+    lines.add("switch.aging-time", 0, config.agingTime);
+    lines.add("qos.trust-mode", 0, config.qosTrustMode);
+    for (int i = 0; i < int(config.trafficClassScheme.size()); ++i)
+        lines.add("traffic-class.priority-scheme", i, config.trafficClassScheme[i]);
+    for (int i = 0; i < int(config.dot1pTrafficClass.size()); ++i)
+        lines.add("dot1p.traffic-class", i, config.dot1pTrafficClass[i]);
+    for (int i = 0; i < int(config.dscpTrafficClass.size()); ++i)
+        lines.add("dscp.traffic-class", i, config.dscpTrafficClass[i]);
+
+    const int portCount = qMin<int>(config.portCount, kMaxPorts);
+    // Each key for all ports before the next, and only if the model knows it.
+    for (const PortParameter *parameter : portParametersInFileOrder()) {
+        const ConfigKey *row = ConfigKeyTable::portKey(parameter->column);
+        if (parameter->fileOrder < 0 || !row ||
+            ConfigKeyTable::capabilityMismatch(*row, config) != RejectReason::None)
+            continue;
+        for (int p = 0; p < portCount; ++p)
+            addPortLine(lines, row->key, *row, p + 1, config.ports[p]);
+    }
+
+    lines.add("file.end", 0, lines.count() + 1);
+    return lines.take();
+}
+
+bool writeConfigTo(QIODevice &device, const SwitchConfig &config, const ConfigFileTexts &texts,
+                   const QDate &date, QString *error)
+{
+    return writeAllTo(device, configFileBytes(config, texts, date), error);
+}

@@ -1,0 +1,183 @@
+#include "core/file/outputfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// As many links as the system itself follows before it gives up (ELOOP).
+constexpr int kMaxLinkDepth = 40;
+
+QString systemReason(int errorNumber)
+{
+    return qt_error_string(errorNumber);
+}
+
+// The file a path finally names: symbolic links followed, also to a target
+// that does not exist yet (it is created where the last link points).
+// Empty, with errno set, when the links cannot be followed.
+QByteArray followLinks(QByteArray path)
+{
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        struct stat status;
+        if (::lstat(path.constData(), &status) != 0)
+            return errno == ENOENT ? path : QByteArray();
+        if (!S_ISLNK(status.st_mode))
+            return path;
+        QByteArray target(int(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (length < 0)
+            return QByteArray();
+        target.truncate(int(length));
+        if (target.startsWith('/')) {
+            path = target;
+        } else {
+            const int slash = path.lastIndexOf('/');
+            path = (slash < 0 ? QByteArray() : path.left(slash + 1)) + target;
+        }
+    }
+    errno = ELOOP;
+    return QByteArray();
+}
+
+// Whether the resolved target exists and is something other than a regular
+// file. errno is set when it cannot be examined at all.
+enum class TargetKind { Missing, Regular, Other, Unknown };
+
+TargetKind targetKind(const QByteArray &resolved, struct stat *status)
+{
+    if (::stat(resolved.constData(), status) == 0)
+        return S_ISREG(status->st_mode) ? TargetKind::Regular : TargetKind::Other;
+    return errno == ENOENT ? TargetKind::Missing : TargetKind::Unknown;
+}
+
+bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool writeFully(int descriptor, const QByteArray &bytes)
+{
+    const char *next = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, next, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC; // a device that takes nothing and says nothing
+            return false;
+        }
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+// A new, empty file beside `resolved` with a name no other file has; -1
+// with errno set when the folder takes none.
+int createSibling(const QByteArray &resolved, QByteArray *siblingPath)
+{
+    const int slash = resolved.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : resolved.left(slash + 1);
+    const QByteArray name = resolved.mid(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *siblingPath = folder + '.' + name + '.' +
+            QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".part";
+        // 0666 and the umask: the permissions any new file of the user gets.
+        const int descriptor =
+            ::open(siblingPath->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
+// The file `path` finally names and what is there now, when it may be
+// written: nothing yet, or a regular file. Otherwise false, with the reason.
+bool resolveTarget(const QString &path, QByteArray *resolved, TargetKind *kind, struct stat *status,
+                   QString *error)
+{
+    if (path.isEmpty())
+        return fail(error, systemReason(ENOENT));
+    *resolved = followLinks(QFile::encodeName(path));
+    if (resolved->isEmpty())
+        return fail(error, systemReason(errno));
+    *kind = targetKind(*resolved, status);
+    if (*kind == TargetKind::Other)
+        return fail(error, notRegularFileText(path));
+    if (*kind == TargetKind::Unknown)
+        return fail(error, systemReason(errno));
+    return true;
+}
+
+} // namespace
+
+bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = device.errorString();
+            return fail(error,
+                        reason.isEmpty() ? systemReason(written == 0 ? ENOSPC : EIO) : reason);
+        }
+        done += written;
+    }
+    return true;
+}
+
+QString notRegularFileText(const QString &path)
+{
+    return QStringLiteral("%1 is not a regular file").arg(path);
+}
+
+bool isWritableTarget(const QString &path, QString *error)
+{
+    QByteArray resolved;
+    TargetKind kind;
+    struct stat status;
+    return resolveTarget(path, &resolved, &kind, &status, error);
+}
+
+bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QByteArray resolved;
+    TargetKind kind;
+    struct stat previous;
+    if (!resolveTarget(path, &resolved, &kind, &previous, error))
+        return false;
+
+    QByteArray siblingPath;
+    const int descriptor = createSibling(resolved, &siblingPath);
+    if (descriptor < 0)
+        return fail(error, systemReason(errno));
+    // A replaced file keeps its permissions and, where allowed, its owner.
+    bool written = true;
+    if (kind == TargetKind::Regular) {
+        written = ::fchmod(descriptor, previous.st_mode & 07777) == 0;
+        if (written && ::fchown(descriptor, previous.st_uid, previous.st_gid) != 0)
+            errno = 0; // not ours to give away; the content still is
+    }
+    // The data must be on the disk before the rename makes it the file: a
+    // full disk shows at the write, the sync or the close.
+    written = written && writeFully(descriptor, bytes) && ::fdatasync(descriptor) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(descriptor) == 0;
+    const int closeError = errno;
+    if (written && closed && ::rename(siblingPath.constData(), resolved.constData()) == 0)
+        return true;
+    const int reason = !written ? writeError : !closed ? closeError : errno;
+    ::unlink(siblingPath.constData());
+    return fail(error, systemReason(reason));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/file/configdiff.h"
+#include "core/file/configreader.h"
+
+#include <QDialog>
+#include <QScopedPointer>
+
+namespace Ui {
+class DialogCompare;
+}
+
+// "Compare Configurations": the settings in which a file differs from the
+// configuration being edited, and the lines of the file that were refused.
+class DialogCompare : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `modelLine` says which models the two are for; empty when they are for
+    // the same model.
+    DialogCompare(const QVector<ConfigDifference> &differences, const QString &modelLine,
+                  const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
+    ~DialogCompare() override;
+
+private slots:
+    // Puts the list on the clipboard as tab-separated text.
+    void on_pushButton_copy_clicked();
+
+private:
+    const QScopedPointer<Ui::DialogCompare> m_ui;
+    const QVector<ConfigDifference> m_differences;
+};

@@ -1,0 +1,60 @@
+#include "window/file/toolcommands.h"
+
+#include "core/config/configeditor.h"
+#include "core/file/configdiff.h"
+#include "window/file/dialogcompare.h"
+#include "window/file/filecommands.h"
+#include "window/ground/busycursor.h"
+#include "window/ground/prompts.h"
+
+ToolCommands::ToolCommands(ConfigEditor *editor, FileCommands *files, QWidget *window)
+    : m_editor(editor)
+    , m_files(files)
+    , m_window(window)
+{ }
+
+QString ToolCommands::chooseFile(const QString &title) const
+{
+    return Prompts::openFileName(m_window, title, m_files->openDialogFolder(),
+                                 FileCommands::configFileFilter());
+}
+
+void ToolCommands::compareWithFile()
+{
+    const QString title = QObject::tr("Compare with File");
+    const QString path = chooseFile(title);
+    if (path.isEmpty())
+        return;
+    const std::optional<FileCommands::ChosenFile> file = m_files->readChosenFile(path, title);
+    if (!file)
+        return;
+
+    BusyCursor busy;
+    const EditorState &current = m_editor->state();
+    const int row = rowForConfigId(file->configId, current.modelIndex);
+    SwitchConfig fromFile;
+    const ConfigLoadResult loaded = loadConfigBytes(file->bytes, row, fromFile);
+    const QVector<ConfigDifference> differences =
+        configDifferences(current.config, fromFile, nullptr, &loaded.settingsRead);
+    const QString modelLine = row == current.modelIndex
+        ? QString()
+        : QObject::tr("The file is for %1; the current configuration is for %2.")
+              .arg(catalogueRow(row).modelName, current.row().modelName);
+    DialogCompare dialog(differences, modelLine, loaded.rejected, m_window);
+    dialog.setModal(true);
+    busy.release();
+    Prompts::exec(dialog);
+}
+
+void ToolCommands::applyFileToCurrentModel()
+{
+    const QString title = QObject::tr("Apply File to Current Model");
+    const QString path = chooseFile(title);
+    if (path.isEmpty())
+        return;
+    // The file's own model does not matter: its lines are held to the rules
+    // of the model being edited.
+    if (const std::optional<FileCommands::ChosenFile> file = m_files->readChosenFile(path, title))
+        m_files->applyToEditor(file->bytes, m_editor->state().modelIndex,
+                               QObject::tr("Apply File"));
+}

@@ -1,0 +1,298 @@
+// The window on every desk: no text cut at the smallest and the first size
+// of every model, readable text under a dark palette, and port labels on
+// their ports. CTest runs this file at several QT_SCALE_FACTOR values; the
+// checks work in logical pixels, which the scale must not disturb.
+#include "../windowdriver.h"
+#include "window/app/desksetup.h"
+#include "window/file/dialogerrorlog.h"
+#include "window/ground/prompts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace {
+
+const QSize kSmallestScreenRoom(1260, 640); // 1280 x 720 less title bar and task bar
+
+bool isPortNumber(const QWidget *widget)
+{
+    return qobject_cast<const clickQlabel *>(widget) &&
+        widget->parentWidget()->objectName() == QLatin1String("label_productImage");
+}
+
+// A text a widget shows, the width (or height) it needs and the one it has.
+using TextRoom = std::tuple<QString, int, int>;
+
+QVector<TextRoom> textRooms(QWidget *widget)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    QStyle *style = widget->style();
+    QVector<TextRoom> rooms;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (label->text().isEmpty() || isPortNumber(label))
+            return rooms;
+        const QSize needed = metrics.size(Qt::TextShowMnemonic, label->text());
+        const QRect room = label->contentsRect().marginsRemoved(
+            QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+        rooms.append({label->text(), needed.width(), room.width()});
+        rooms.append({label->text() + QStringLiteral(" (height)"), needed.height(), room.height()});
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        rooms.append({button->text(), metrics.horizontalAdvance(button->text()), room.width()});
+    } else if (auto *check = qobject_cast<QAbstractButton *>(widget)) {
+        if (!check->text().isEmpty())
+            rooms.append({check->text(), check->minimumSizeHint().width(), check->width()});
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        option.frame = combo->hasFrame();
+        const QRect room = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                 QStyle::SC_ComboBoxEditField, combo);
+        // Every item, since any of them may be the one shown.
+        for (int item = 0; item < combo->count(); ++item) {
+            const QString text = combo->itemText(item);
+            rooms.append({text, metrics.horizontalAdvance(text) + 2, room.width()});
+        }
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect room = style->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+        QString text = edit->displayText();
+        // The longest class list a user may enter.
+        if (edit->objectName() == QLatin1String("lineEdit_allowedPoEClasses"))
+            text = QStringLiteral("0,1,2,3,4");
+        rooms.append({text, metrics.horizontalAdvance(text) + 4, room.width()});
+    } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        if (!group->title().isEmpty())
+            rooms.append({group->title(), title.right() + 1, group->width()});
+    }
+    return rooms;
+}
+
+// "objectName: text" for every text of the window that is cut.
+QStringList cutTexts(QWidget *window)
+{
+    QStringList cut;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        for (const auto &[text, needed, room] : textRooms(widget)) {
+            if (needed > room && widget->isVisibleTo(window))
+                cut << widget->objectName() + ": " + text;
+        }
+    }
+    return cut;
+}
+
+void settle(QWidget *window)
+{
+    window->layout()->activate();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestWindowFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::reset(); }
+    void textFits_data();
+    void textFits();
+    void portLabelsOnTheirPorts();
+    void readableUnderDarkPalette();
+    void errorLogShowsItsColumnsWhole();
+    void messageBoxHasRoomForItsTitle();
+};
+
+void TestWindowFit::textFits_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<bool>("smallest");
+    for (int model = 0; model < kCatalogueSize; ++model) {
+        const QByteArray name = catalogueRow(model).modelName.toLatin1();
+        QTest::newRow(name + " smallest") << model << true;
+        QTest::newRow(name + " first size") << model << false;
+    }
+}
+
+void TestWindowFit::textFits()
+{
+    QFETCH(int, model);
+    QFETCH(bool, smallest);
+    WindowDriver d;
+    d.selectModel(model);
+    d.clickPort(0); // the panel as the first port's kind shows it
+    MainWindow *window = d.window.get();
+    settle(window);
+    const QSize minimum = window->minimumSize();
+    QCOMPARE(minimum.boundedTo(kSmallestScreenRoom), minimum);
+    window->resize(smallest ? minimum : DeskSetup::kPreferredWindowSize.expandedTo(minimum));
+    settle(window);
+    const QStringList cut = cutTexts(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void TestWindowFit::portLabelsOnTheirPorts()
+{
+    // The picture keeps its size in logical pixels at every scale and has
+    // the screen's pixels behind it (up to the artwork's 2x), so it stays
+    // sharp; each label's centre lies on its port in the drawn picture, its
+    // number in bold on either toolkit's weight scale.
+    WindowDriver d;
+    QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
+    QLabel *picture = d.find<QLabel>("label_productImage");
+    const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
+    for (int model = 0; model < kCatalogueSize; ++model) {
+        d.selectModel(model);
+        settle(d.window.get());
+        const ProductRecord &row = catalogueRow(model);
+        const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
+        const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
+        QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale), qPrintable(row.imagePath));
+        const QRect drawn = QStyle::alignedRect(picture->layoutDirection(), picture->alignment(),
+                                                shown.toSize(), picture->contentsRect());
+        // The port rectangles are in pixels of the artwork's logical size.
+        const qreal toDrawn =
+            drawn.width() * kPicturePixelRatio / qreal(QPixmap(row.imagePath).width());
+        for (int port = 0; port < row.portCount; ++port) {
+            const QRect &rect = row.portRect[port];
+            const QRectF onPicture(drawn.topLeft() + QPointF(rect.topLeft()) * toDrawn,
+                                   QSizeF(rect.size()) * toDrawn);
+            const QPointF centre = QRectF(d.portLabel(port)->geometry()).center();
+            QVERIFY2(onPicture.contains(centre),
+                     qPrintable(row.modelName + QStringLiteral(" port %1").arg(port + 1)));
+        }
+    }
+}
+
+void TestWindowFit::readableUnderDarkPalette()
+{
+    // The measure itself: from 1:1 for one colour to 21:1 for black on white.
+    QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
+    QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
+    const QString previousStyle = QApplication::style()->objectName();
+    const QPalette previousPalette = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Text, button, light, dark, mid, text, bright text, base, window.
+    const QColor grey(53, 53, 53);
+    QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
+                  QColor(35, 35, 35), grey);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
+    QApplication::setPalette(dark);
+
+    QStringList unreadable;
+    {
+        WindowDriver d;
+        d.selectModel(kCatalogueSize - 1); // PoE: every panel widget shown
+        d.clickPort(0);
+        settle(d.window.get());
+        for (QWidget *widget : d.window->findChildren<QWidget *>()) {
+            if (textRooms(widget).isEmpty() || !widget->isVisibleTo(d.window.get()))
+                continue;
+            // The colour behind: the nearest widget that fills its background.
+            const QWidget *backdrop = widget;
+            while (!backdrop->isWindow() && !backdrop->autoFillBackground())
+                backdrop = backdrop->parentWidget();
+            const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            QPalette::ColorRole text = widget->foregroundRole();
+            QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
+            if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
+                qobject_cast<QPushButton *>(widget)) {
+                // Drawn on their own field or button face.
+                const bool field = qobject_cast<QLineEdit *>(widget);
+                text = field ? QPalette::Text : QPalette::ButtonText;
+                behind = widget->palette().color(group, field ? QPalette::Base : QPalette::Button);
+            }
+            const double ratio =
+                DeskSetup::contrastRatio(widget->palette().color(group, text), behind);
+            // Disabled text is told apart from enabled text, not read at length.
+            if (ratio < (widget->isEnabled() ? 4.5 : 3.0))
+                unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
+        }
+    }
+    QApplication::setStyle(previousStyle);
+    QApplication::setPalette(previousPalette);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+}
+
+void TestWindowFit::errorLogShowsItsColumnsWhole()
+{
+    // Two keys that differ only at their end, and a value of 200 characters.
+    const QVector<RejectedLine> rejected {
+        {1204, "port.poe.allowed-classes,3,0;1;2", 5},
+        {1205, "port.poe.admin-state,3,7", 5},
+        {1206, "port.poe.override,2," + QByteArray(200, '9'), 5},
+    };
+    DialogErrorLog dialog(rejected);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *table = dialog.findChild<QTableView *>(QStringLiteral("tableView_errorLog"));
+    const QAbstractItemModel *cells = table->model();
+    QHeaderView *header = table->horizontalHeader();
+    for (int column = 0; column < cells->columnCount(); ++column) {
+        const QString title = cells->headerData(column, Qt::Horizontal).toString();
+        const QFontMetrics titleMetrics(
+            cells->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>());
+        QVERIFY2(header->sectionSize(column) > titleMetrics.horizontalAdvance(title),
+                 qPrintable(title));
+        for (int row = 0; row < cells->rowCount(); ++row) {
+            const QString text = cells->index(row, column).data().toString();
+            QVERIFY2(table->columnWidth(column) > table->fontMetrics().horizontalAdvance(text),
+                     qPrintable(text));
+        }
+    }
+    // The dialog grew to show the columns, but not past the screen.
+    const int screenWidth = dialog.screen()->availableGeometry().width();
+    QVERIFY(dialog.width() <= qMax(screenWidth, dialog.minimumSizeHint().width()));
+    QVERIFY(dialog.width() >= qMin(screenWidth, header->length()));
+}
+
+void TestWindowFit::messageBoxHasRoomForItsTitle()
+{
+    int width = 0;
+    int titleWidth = 0;
+    Prompts::setDialogHandler([&](QDialog &box) {
+        box.show();
+        width = box.width();
+        titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        return int(QMessageBox::Ok);
+    });
+    Prompts::information(nullptr, QStringLiteral("Unable to open file"), QStringLiteral("No."));
+    // Besides the title, the title bar holds the icon and three buttons.
+    const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QVERIFY2(width >= titleWidth + 4 * titleBar, qPrintable(QString::number(width)));
+}
+
+int main(int argc, char *argv[])
+{
+    DeskSetup::enableHighDpi();
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg 2"), 8, QFont::Normal, false));
+    TestWindowFit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windowfit.moc"
