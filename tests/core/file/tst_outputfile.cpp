@@ -5,6 +5,7 @@
 #include "core/file/configwriter.h"
 #include "core/file/outputfile.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,7 +18,7 @@
 namespace {
 
 // Takes `capacity` bytes, then fails every write as a full disk does.
-class FillingDevice : public QIODevice
+class FillingDevice : public QBuffer
 {
 public:
     explicit FillingDevice(qint64 capacity)
@@ -25,20 +26,14 @@ public:
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    QByteArray taken;
 
 protected:
-    qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
-        const qint64 room = m_capacity - taken.size();
-        if (room <= 0) {
+        const qint64 room = m_capacity - buffer().size();
+        if (room <= 0)
             setErrorString(qt_error_string(ENOSPC));
-            return -1;
-        }
-        const qint64 count = qMin(room, size);
-        taken.append(data, int(count));
-        return count;
+        return room <= 0 ? -1 : QBuffer::writeData(data, qMin(room, size));
     }
 
 private:
@@ -56,30 +51,6 @@ mode_t modeOf(const QString &path)
     struct stat status;
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode : 0;
 }
-
-// Lowers the file size limit for the life of the object, as a nearly full
-// disk would stop a write.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous;
-    void (*m_previousHandler)(int);
-};
 
 } // namespace
 
@@ -101,12 +72,12 @@ void TestOutputFile::failingDevice()
     FillingDevice device(1000);
     QString error;
     QVERIFY(!writeConfigTo(device, defaultConfiguration(0), {}, QDate(2024, 3, 7), &error));
-    QCOMPARE(device.taken.size(), 1000);
+    QCOMPARE(device.data().size(), 1000);
     QCOMPARE(error, QStringLiteral("No space left on device"));
 
     FillingDevice roomy(1 << 20);
     QVERIFY(writeAllTo(roomy, QByteArray(5000, 'x'), &error));
-    QCOMPARE(roomy.taken, QByteArray(5000, 'x'));
+    QCOMPARE(roomy.data(), QByteArray(5000, 'x'));
 }
 
 void TestOutputFile::targets_data()
@@ -192,14 +163,21 @@ void TestOutputFile::targets()
 
 void TestOutputFile::failedWriteKeepsThePreviousFile()
 {
+    // A file size limit stops the write part-way, as a nearly full disk does.
     QTemporaryDir folder;
     const QString target = folder.filePath("report.pdf");
     QVERIFY(writeOutputFile(target, "the good report\n"));
+    rlimit before, lowered;
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    lowered = before;
+    lowered.rlim_cur = 4096;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
     QString reason;
-    {
-        FileSizeLimit limit(4096);
-        QVERIFY(!writeOutputFile(target, QByteArray(64 * 1024, 'x'), &reason));
-    }
+    const bool written = writeOutputFile(target, QByteArray(64 * 1024, 'x'), &reason);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!written);
     QCOMPARE(reason, QStringLiteral("File too large"));
     QCOMPARE(contentOf(target), QByteArray("the good report\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"report.pdf"});
