@@ -111,9 +111,10 @@ void TestReportGenerator::pageValues_data()
                storeText(c.fileRelease, QStringLiteral("1234"));
            })
         << 0
-        << QStringList {QString::fromLatin1(
-                            "Serial Number : 613807101-42 Contact Person : J\xfcrgen M\xfcller, Halle"),
-                        "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
+        << QStringList {
+               QString::fromLatin1(
+                   "Serial Number : 613807101-42 Contact Person : J\xfcrgen M\xfcller, Halle"),
+               "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
     // A model without power-supply alarms shows none, as one without PoE.
     QTest::newRow("no power-supply alarms")
         << 16 << ConfigEdit([](SwitchConfig &) {}) << 0 << QStringList {"Value - - 300 TrustDot1p"};

@@ -23,64 +23,50 @@ template<typename Setter> void type(ConfigEditor &editor, Setter set, const QStr
         (editor.*set)(text.left(length));
 }
 
-// The editor with its history; each step of the user's notes the document
-// as the title then shows it: the file name, "*" for changes the file does
-// not hold.
+// The editor with its history.
 struct Editing
 {
     QWidget window;
     ConfigEditor editor;
     UndoHistory history {&editor, &window};
-    QStringList seen;
+};
+// One step of the user's on the document.
+using Step = std::function<void(Editing &)>;
+using Steps = QVector<Step>;
 
-    void look() { seen << editor.state().document.fileName + (isSaved(editor.state()) ? "" : "*"); }
-    // Opens a file of catalogue row `row` as Open does.
-    void open(const QString &fileName, int row)
-    {
-        EditorState opened = editor.state();
+// Opens a file of catalogue row `row` as Open does.
+Step open(const QString &fileName, int row)
+{
+    return [=](Editing &e) {
+        EditorState opened = e.editor.state();
         selectModel(opened, row);
         configurationLoaded(opened);
         startDocument(opened, fileName);
-        editor.loadState(opened, QStringLiteral("Open File"));
-        look();
-    }
-    void flowControl(int value)
-    {
-        editor.clickPort(1);
-        editor.editPort(FlowControl, value);
-        look();
-    }
-    template<typename Setter> void typeInto(Setter set, const QString &text)
-    {
-        type(editor, set, text);
-        look();
-    }
-    void saved(const QString &fileName, bool written)
-    {
-        editor.documentSaved(fileName, written);
-        look();
-    }
-    void newFile()
-    {
-        editor.newConfiguration();
-        look();
-    }
-    void undo()
-    {
-        history.undoAction()->trigger();
-        look();
-    }
-    void redo()
-    {
-        history.redoAction()->trigger();
-        look();
-    }
-};
-using DocumentSteps = std::function<void(Editing &)>;
+        e.editor.loadState(opened, QStringLiteral("Open File"));
+    };
+}
+Step flowControl(int value)
+{
+    return [=](Editing &e) {
+        e.editor.clickPort(1);
+        e.editor.editPort(FlowControl, value);
+    };
+}
+Step saved(const QString &fileName, bool written)
+{
+    return [=](Editing &e) { e.editor.documentSaved(fileName, written); };
+}
+template<typename Setter> Step typeInto(Setter set, const QString &text)
+{
+    return [=](Editing &e) { type(e.editor, set, text); };
+}
+const Step newFile = [](Editing &e) { e.editor.newConfiguration(); };
+const Step undo = [](Editing &e) { e.history.undoAction()->trigger(); };
+const Step redo = [](Editing &e) { e.history.redoAction()->trigger(); };
 
 } // namespace
 
-Q_DECLARE_METATYPE(DocumentSteps)
+Q_DECLARE_METATYPE(Steps)
 
 class TestUndoHistory : public QObject
 {
@@ -186,82 +172,61 @@ void TestUndoHistory::undoAndRedo()
 void TestUndoHistory::documentTravelsWithTheHistory_data()
 {
     QTest::addColumn<int>("entries"); // in the history at the end
-    QTest::addColumn<QStringList>("documents"); // after each step
-    QTest::addColumn<DocumentSteps>("steps");
+    QTest::addColumn<QStringList>("documents"); // after each step, as the title names them
+    QTest::addColumn<Steps>("steps");
     QTest::newRow("undo and redo of Open")
         << 3 << QStringList {"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "A.csv*", "B.csv"}
-        << DocumentSteps([](Editing &e) {
-               e.open("A.csv", 3);
-               e.flowControl(1);
-               e.open("B.csv", 13); // over unsaved changes, once the user let them go
-               e.undo();
-               e.undo();
-               e.redo();
-               e.redo();
-           });
+        << Steps {open("A.csv", 3),
+                  flowControl(1),
+                  open("B.csv", 13), // over unsaved changes, once the user let them go
+                  undo,
+                  undo,
+                  redo,
+                  redo};
     QTest::newRow("the same file opened again")
-        << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"} << DocumentSteps([](Editing &e) {
-               e.open("A.csv", 3);
-               e.open("A.csv", 3); // a document of its own, though alike
-               e.saved("F.csv", true);
-               e.undo();
-           });
+        << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"}
+        << Steps {open("A.csv", 3), open("A.csv", 3), // a document of its own, though alike
+                  saved("F.csv", true), undo};
     QTest::newRow("save, then undo and redo past it")
         << 3 << QStringList {"A.csv", "A.csv*", "A.csv", "A.csv*", "A.csv", "A.csv*"}
-        << DocumentSteps([](Editing &e) {
-               e.open("A.csv", 3);
-               e.flowControl(1);
-               e.saved("A.csv", true);
-               e.undo(); // what was opened, no longer what the file holds
-               e.redo();
-               e.flowControl(0); // back to the opened values: a change to the file
-           });
+        << Steps {open("A.csv", 3),
+                  flowControl(1),
+                  saved("A.csv", true),
+                  undo, // what was opened, no longer what the file holds
+                  redo,
+                  flowControl(0)}; // back to the opened values: a change to the file
     QTest::newRow("Save As names the document's earlier states")
-        << 1 << QStringList {"*", "F", "F*", "", "F*"} << DocumentSteps([](Editing &e) {
-               e.flowControl(1);
-               e.saved("F", true);
-               e.undo();
-               e.newFile();
-               e.undo(); // New's undo brings back F, not an untitled document
-           });
+        << 1 << QStringList {"*", "F", "F*", "", "F*"}
+        << Steps {flowControl(1), saved("F", true), undo, newFile,
+                  undo}; // New's undo brings back F, not an untitled document
     QTest::newRow("failed Save As")
         << 1 << QStringList {"A.csv", "G.csv*", "G.csv", "", "G.csv*", "G.csv"}
-        << DocumentSteps([](Editing &e) {
-               e.open("A.csv", 3);
-               e.saved("G.csv", false);
-               e.saved("G.csv", true); // Save retries it
-               e.undo(); // before the Open
-               e.saved("G.csv", false); // another document, same name
-               e.redo(); // what G holds, not what failed to reach it
-           });
+        << Steps {open("A.csv", 3),
+                  saved("G.csv", false),
+                  saved("G.csv", true), // Save retries it
+                  undo, // before the Open
+                  saved("G.csv", false), // another document, same name
+                  redo}; // what G holds, not what failed to reach it
     QTest::newRow("New") << 3 << QStringList {"", "*", "", "*", "A.csv", "", "A.csv"}
-                         << DocumentSteps([](Editing &e) {
-                                e.newFile(); // the untitled start: nothing to do
-                                e.flowControl(1);
-                                e.newFile();
-                                e.undo();
-                                e.open("A.csv", 3);
-                                e.newFile();
-                                e.undo();
-                            });
+                         << Steps {newFile, // the untitled start: nothing to do
+                                   flowControl(1), newFile, undo, open("A.csv", 3), newFile, undo};
     QTest::newRow("what the file does not hold")
-        << 2 << QStringList {"A.csv", "A.csv", "&Undo Serial Number", "A.csv*", "A.csv"}
-        << DocumentSteps([](Editing &e) {
-               e.open("A.csv", 3);
-               e.typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42"));
-               e.seen << e.history.undoAction()->text();
-               e.typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo"));
-               e.editor.setContactName(QString()); // typed and deleted again
-               e.look();
-           });
+        << 2 << QStringList {"A.csv", "A.csv", "A.csv*", "A.csv"}
+        << Steps {open("A.csv", 3), typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42")),
+                  typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo")),
+                  [](Editing &e) { e.editor.setContactName(QString()); }}; // and deleted again
 }
 
 void TestUndoHistory::documentTravelsWithTheHistory()
 {
-    QFETCH(DocumentSteps, steps);
+    QFETCH(Steps, steps);
     Editing e;
-    steps(e);
-    QTEST(e.seen, "documents");
+    QStringList documents; // the file name, "*" for changes the file does not hold
+    for (const Step &step : steps) {
+        step(e);
+        documents << e.editor.state().document.fileName + (isSaved(e.editor.state()) ? "" : "*");
+    }
+    QTEST(documents, "documents");
     QTEST(e.history.stack().count(), "entries");
 }
 

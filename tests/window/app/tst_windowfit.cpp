@@ -158,16 +158,23 @@ void TestWindowFit::portLabelsOnTheirPorts()
 {
     // The picture keeps its size in logical pixels at every scale and has
     // the screen's pixels behind it (up to the artwork's 2x), so it stays
-    // sharp; each label's centre lies on its port in the drawn picture, its
-    // number in bold on either toolkit's weight scale.
+    // sharp; each label's centre lies on its port in the drawn picture, also
+    // when the window grows; its number in bold on either toolkit's weight
+    // scale.
     WindowDriver d;
     QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
     QLabel *picture = d.find<QLabel>("label_productImage");
     const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
-    for (int model = 0; model < kCatalogueSize; ++model) {
-        d.selectModel(model);
+    for (int model = 0; model <= kCatalogueSize; ++model) {
+        if (model == kCatalogueSize) { // the last model once more, in a larger window
+            const QSize before = picture->size();
+            d.window->resize(1400, 1000);
+            QTRY_VERIFY(picture->size() != before);
+        } else {
+            d.selectModel(model);
+        }
         settle(d.window.get());
-        const ProductRecord &row = catalogueRow(model);
+        const ProductRecord &row = catalogueRow(d.window->state().modelIndex);
         const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
         const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
         QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale), qPrintable(row.imagePath));

@@ -392,9 +392,10 @@ void TestFileCommands::compareWithFile()
     d->action(QStringLiteral("&Compare with File…"))->trigger();
     const QStringList rejected {"86|port.flow-control|3|7|Not valid value|",
                                 "155|port.speed|3|7|Not valid value|"};
-    QCOMPARE(m_answers.compared,
-             QStringList({"2 settings differ", "Aging Time [s]||600|300|", "Flow Control|2|On|Off|"}) +
-                 rejected);
+    QCOMPARE(
+        m_answers.compared,
+        QStringList({"2 settings differ", "Aging Time [s]||600|300|", "Flow Control|2|On|Off|"}) +
+            rejected);
     QVERIFY(m_answers.copied.endsWith("\nAging Time [s]\t\t600\t300\nFlow Control\t2\tOn\tOff\n"));
     QVERIFY(d->config() == edited); // only looked at
 
@@ -458,7 +459,8 @@ void TestFileCommands::openSavesTheFileShown()
     // not let one type (Latin-1 letters, commas, more than 40 characters);
     // B, shown again, is not rewritten at Exit either.
     const QString contact = QString::fromLatin1("J\xfcrgen M\xfcller, Werk 2");
-    const QString location = QString::fromLatin1("Halle 3, Stra\xdf" "e 7; Schrank 90 (Nord) / Rack 2.");
+    const QString location = QString::fromLatin1("Halle 3, Stra\xdf"
+                                                 "e 7; Schrank 90 (Nord) / Rack 2.");
     QByteArray a = configFileBytes(defaultConfiguration(3), {}, QDate::currentDate());
     a.replace("file.contactname,0,\n", "file.contactname,0," + contact.toLatin1() + '\n');
     a.replace("file.location,0,\n", "file.location,0," + location.toLatin1() + '\n');
