@@ -73,162 +73,162 @@ class TestUndoHistory : public QObject
     Q_OBJECT
 
 private slots:
-    void undoAndRedo_data();
-    void undoAndRedo();
-    void documentTravelsWithTheHistory_data();
-    void documentTravelsWithTheHistory();
-};
-
-void TestUndoHistory::undoAndRedo_data()
-{
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<QString>("undoText"); // where given
-    QTest::addColumn<EditorSteps>("steps");
-    QTest::newRow("table cell") << 1 << "&Undo Flow Control" << EditorSteps([](ConfigEditor &e) {
-        e.editTableCell(3, FlowControl, QStringLiteral("On"));
-    });
-    // Each kind of step once: one entry each, with the exceptions noted. (A
-    // model change, New and Open are undone in the window's and the
-    // document's tests.)
-    QTest::newRow("every other kind of step")
-        << 17 << "&Undo PoE User Set Limit" << EditorSteps([](ConfigEditor &e) {
-               type(e, &ConfigEditor::setLocation, QStringLiteral("42"));
-               e.setLocation(QString()); // typed and deleted again: no entry
-               e.editTrustMode(0);
-               e.setPsuAlarm(2, 0);
-               e.setPsuAlarm(1, -1); // an emptied combo box: no entry
-               SwitchConfig edited = e.state().config;
-               edited.dot1pTrafficClass[3] ^= 1;
-               edited.dscpTrafficClass[63] ^= 1;
-               e.setDot1pMapping(edited);
-               e.setDscpMapping(edited);
-               type(e, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
-               type(e, &ConfigEditor::setAgingTime, QStringLiteral("600"));
-               type(e, &ConfigEditor::setContactName, QStringLiteral("Jo"));
-               type(e, &ConfigEditor::setLocation, QStringLiteral("Hall"));
-               type(e, &ConfigEditor::setContactName, QStringLiteral("Jo Smith"));
-               e.clickPort(1);
-               type(e, &ConfigEditor::editClasses, QStringLiteral("13"));
-               e.editPort(FlowControl, 1);
-               e.editPort(FlowControl, 0); // two picks in one combo box: two entries
-               e.editPort(FlowControl, 0); // the value shown already: no entry
-               e.controlClickPort(2);
-               e.controlClickPort(3);
-               e.editPort(BroadcastStormProtection, 1);
-               e.editPort(BroadcastStormThreshold, 5);
-               e.editPort(BroadcastStormThreshold, 50); // typing on the same ports: one entry
-               e.deselectAllPorts();
-               e.clickPort(2);
-               e.editPort(BroadcastStormThreshold, 5);
-               e.clickPort(3);
-               e.editPort(BroadcastStormThreshold, 5); // the same field on other ports: an entry
-               e.editPort(AllowedPoEOverride, 1);
-               e.editPort(AllowedPoEOverride, 13);
-           });
-    // The two oldest steps go, and they cancel out.
-    QTest::newRow("more steps than are kept")
-        << UndoHistory::kMaxSteps << "" << EditorSteps([](ConfigEditor &e) {
-               for (int step = 0; step < UndoHistory::kMaxSteps + 2; ++step)
-                   e.setPsuAlarm(1, step % 2);
-           });
-}
-
-void TestUndoHistory::undoAndRedo()
-{
-    QFETCH(EditorSteps, steps);
-    QFETCH(int, entries);
-    // The PoE model, port 6 with flow control, a contact, as the history
-    // starts.
-    Editing e;
-    e.editor.selectModel(17);
-    e.editor.clickPort(5);
-    e.editor.editPort(FlowControl, 1);
-    e.editor.setContactName(QStringLiteral("Ann"));
-    e.editor.deselectAllPorts();
-    e.history.stack().clear();
-    const EditorState before = e.editor.state();
-
-    steps(e.editor);
-    const EditorState after = e.editor.state();
-    QCOMPARE(e.history.stack().count(), entries);
-    QFETCH(QString, undoText);
-    if (!undoText.isEmpty())
-        QCOMPARE(e.history.undoAction()->text(), undoText);
-    for (int entry = 0; entry < entries; ++entry)
-        e.history.undoAction()->trigger();
-    QVERIFY(sameDocument(e.editor.state(), before));
-    QVERIFY(e.editor.state().selection.isEmpty());
-    for (int entry = 0; entry < entries; ++entry)
-        e.history.redoAction()->trigger();
-    QVERIFY(sameDocument(e.editor.state(), after));
-    QVERIFY(e.editor.state().selection.isEmpty());
-
-    // A new step after an undo drops the steps to redo.
-    e.history.undoAction()->trigger();
-    e.editor.newConfiguration();
-    QVERIFY(!e.history.redoAction()->isEnabled());
-}
-
-void TestUndoHistory::documentTravelsWithTheHistory_data()
-{
-    QTest::addColumn<int>("entries"); // in the history at the end
-    QTest::addColumn<QStringList>("documents"); // after each step, as the title names them
-    QTest::addColumn<Steps>("steps");
-    QTest::newRow("undo and redo of Open")
-        << 3 << QStringList {"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "A.csv*", "B.csv"}
-        << Steps {open("A.csv", 3),
-                  flowControl(1),
-                  open("B.csv", 13), // over unsaved changes, once the user let them go
-                  undo,
-                  undo,
-                  redo,
-                  redo};
-    QTest::newRow("the same file opened again")
-        << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"}
-        << Steps {open("A.csv", 3), open("A.csv", 3), // a document of its own, though alike
-                  saved("F.csv", true), undo};
-    QTest::newRow("save, then undo and redo past it")
-        << 3 << QStringList {"A.csv", "A.csv*", "A.csv", "A.csv*", "A.csv", "A.csv*"}
-        << Steps {open("A.csv", 3),
-                  flowControl(1),
-                  saved("A.csv", true),
-                  undo, // what was opened, no longer what the file holds
-                  redo,
-                  flowControl(0)}; // back to the opened values: a change to the file
-    QTest::newRow("Save As names the document's earlier states")
-        << 1 << QStringList {"*", "F", "F*", "", "F*"}
-        << Steps {flowControl(1), saved("F", true), undo, newFile,
-                  undo}; // New's undo brings back F, not an untitled document
-    QTest::newRow("failed Save As")
-        << 1 << QStringList {"A.csv", "G.csv*", "G.csv", "", "G.csv*", "G.csv"}
-        << Steps {open("A.csv", 3),
-                  saved("G.csv", false),
-                  saved("G.csv", true), // Save retries it
-                  undo, // before the Open
-                  saved("G.csv", false), // another document, same name
-                  redo}; // what G holds, not what failed to reach it
-    QTest::newRow("New") << 3 << QStringList {"", "*", "", "*", "A.csv", "", "A.csv"}
-                         << Steps {newFile, // the untitled start: nothing to do
-                                   flowControl(1), newFile, undo, open("A.csv", 3), newFile, undo};
-    QTest::newRow("what the file does not hold")
-        << 2 << QStringList {"A.csv", "A.csv", "A.csv*", "A.csv"}
-        << Steps {open("A.csv", 3), typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42")),
-                  typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo")),
-                  [](Editing &e) { e.editor.setContactName(QString()); }}; // and deleted again
-}
-
-void TestUndoHistory::documentTravelsWithTheHistory()
-{
-    QFETCH(Steps, steps);
-    Editing e;
-    QStringList documents; // the file name, "*" for changes the file does not hold
-    for (const Step &step : steps) {
-        step(e);
-        documents << e.editor.state().document.fileName + (isSaved(e.editor.state()) ? "" : "*");
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("undoText"); // where given
+        QTest::addColumn<EditorSteps>("steps");
+        QTest::newRow("table cell")
+            << 1 << "&Undo Flow Control" << EditorSteps([](ConfigEditor &e) {
+                   e.editTableCell(3, FlowControl, QStringLiteral("On"));
+               });
+        // Each kind of step once: one entry each, with the exceptions noted. (A
+        // model change, New and Open are undone in the window's and the
+        // document's tests.)
+        QTest::newRow("every other kind of step")
+            << 17 << "&Undo PoE User Set Limit" << EditorSteps([](ConfigEditor &e) {
+                   type(e, &ConfigEditor::setLocation, QStringLiteral("42"));
+                   e.setLocation(QString()); // typed and deleted again: no entry
+                   e.editTrustMode(0);
+                   e.setPsuAlarm(2, 0);
+                   e.setPsuAlarm(1, -1); // an emptied combo box: no entry
+                   SwitchConfig edited = e.state().config;
+                   edited.dot1pTrafficClass[3] ^= 1;
+                   edited.dscpTrafficClass[63] ^= 1;
+                   e.setDot1pMapping(edited);
+                   e.setDscpMapping(edited);
+                   type(e, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
+                   type(e, &ConfigEditor::setAgingTime, QStringLiteral("600"));
+                   type(e, &ConfigEditor::setContactName, QStringLiteral("Jo"));
+                   type(e, &ConfigEditor::setLocation, QStringLiteral("Hall"));
+                   type(e, &ConfigEditor::setContactName, QStringLiteral("Jo Smith"));
+                   e.clickPort(1);
+                   type(e, &ConfigEditor::editClasses, QStringLiteral("13"));
+                   e.editPort(FlowControl, 1);
+                   e.editPort(FlowControl, 0); // two picks in one combo box: two entries
+                   e.editPort(FlowControl, 0); // the value shown already: no entry
+                   e.controlClickPort(2);
+                   e.controlClickPort(3);
+                   e.editPort(BroadcastStormProtection, 1);
+                   e.editPort(BroadcastStormThreshold, 5);
+                   e.editPort(BroadcastStormThreshold, 50); // typing on the same ports: one entry
+                   e.deselectAllPorts();
+                   e.clickPort(2);
+                   e.editPort(BroadcastStormThreshold, 5);
+                   e.clickPort(3);
+                   e.editPort(BroadcastStormThreshold,
+                              5); // the same field on other ports: an entry
+                   e.editPort(AllowedPoEOverride, 1);
+                   e.editPort(AllowedPoEOverride, 13);
+               });
+        // The two oldest steps go, and they cancel out.
+        QTest::newRow("more steps than are kept")
+            << UndoHistory::kMaxSteps << "" << EditorSteps([](ConfigEditor &e) {
+                   for (int step = 0; step < UndoHistory::kMaxSteps + 2; ++step)
+                       e.setPsuAlarm(1, step % 2);
+               });
     }
-    QTEST(documents, "documents");
-    QTEST(e.history.stack().count(), "entries");
-}
+
+    void undoAndRedo()
+    {
+        QFETCH(EditorSteps, steps);
+        QFETCH(int, entries);
+        // The PoE model, port 6 with flow control, a contact, as the history
+        // starts.
+        Editing e;
+        e.editor.selectModel(17);
+        e.editor.clickPort(5);
+        e.editor.editPort(FlowControl, 1);
+        e.editor.setContactName(QStringLiteral("Ann"));
+        e.editor.deselectAllPorts();
+        e.history.stack().clear();
+        const EditorState before = e.editor.state();
+
+        steps(e.editor);
+        const EditorState after = e.editor.state();
+        QCOMPARE(e.history.stack().count(), entries);
+        QFETCH(QString, undoText);
+        if (!undoText.isEmpty())
+            QCOMPARE(e.history.undoAction()->text(), undoText);
+        for (int entry = 0; entry < entries; ++entry)
+            e.history.undoAction()->trigger();
+        QVERIFY(sameDocument(e.editor.state(), before));
+        QVERIFY(e.editor.state().selection.isEmpty());
+        for (int entry = 0; entry < entries; ++entry)
+            e.history.redoAction()->trigger();
+        QVERIFY(sameDocument(e.editor.state(), after));
+        QVERIFY(e.editor.state().selection.isEmpty());
+
+        // A new step after an undo drops the steps to redo.
+        e.history.undoAction()->trigger();
+        e.editor.newConfiguration();
+        QVERIFY(!e.history.redoAction()->isEnabled());
+    }
+
+    void documentTravelsWithTheHistory_data()
+    {
+        QTest::addColumn<int>("entries"); // in the history at the end
+        QTest::addColumn<QStringList>("documents"); // after each step, as the title names them
+        QTest::addColumn<Steps>("steps");
+        QTest::newRow("undo and redo of Open")
+            << 3 << QStringList {"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "A.csv*", "B.csv"}
+            << Steps {open("A.csv", 3),
+                      flowControl(1),
+                      open("B.csv", 13), // over unsaved changes, once the user let them go
+                      undo,
+                      undo,
+                      redo,
+                      redo};
+        QTest::newRow("the same file opened again")
+            << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"}
+            << Steps {open("A.csv", 3), open("A.csv", 3), // a document of its own, though alike
+                      saved("F.csv", true), undo};
+        QTest::newRow("save, then undo and redo past it")
+            << 3 << QStringList {"A.csv", "A.csv*", "A.csv", "A.csv*", "A.csv", "A.csv*"}
+            << Steps {open("A.csv", 3),
+                      flowControl(1),
+                      saved("A.csv", true),
+                      undo, // what was opened, no longer what the file holds
+                      redo,
+                      flowControl(0)}; // back to the opened values: a change to the file
+        QTest::newRow("Save As names the document's earlier states")
+            << 1 << QStringList {"*", "F", "F*", "", "F*"}
+            << Steps {flowControl(1), saved("F", true), undo, newFile,
+                      undo}; // New's undo brings back F, not an untitled document
+        QTest::newRow("failed Save As")
+            << 1 << QStringList {"A.csv", "G.csv*", "G.csv", "", "G.csv*", "G.csv"}
+            << Steps {open("A.csv", 3),
+                      saved("G.csv", false),
+                      saved("G.csv", true), // Save retries it
+                      undo, // before the Open
+                      saved("G.csv", false), // another document, same name
+                      redo}; // what G holds, not what failed to reach it
+        QTest::newRow("New") << 3 << QStringList {"", "*", "", "*", "A.csv", "", "A.csv"}
+                             << Steps {newFile, // the untitled start: nothing to do
+                                       flowControl(1),   newFile, undo,
+                                       open("A.csv", 3), newFile, undo};
+        QTest::newRow("what the file does not hold")
+            << 2 << QStringList {"A.csv", "A.csv", "A.csv*", "A.csv"}
+            << Steps {open("A.csv", 3),
+                      typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42")),
+                      typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo")),
+                      [](Editing &e) { e.editor.setContactName(QString()); }}; // and deleted again
+    }
+
+    void documentTravelsWithTheHistory()
+    {
+        QFETCH(Steps, steps);
+        Editing e;
+        QStringList documents; // the file name, "*" for changes the file does not hold
+        for (const Step &step : steps) {
+            step(e);
+            documents << e.editor.state().document.fileName +
+                    (isSaved(e.editor.state()) ? "" : "*");
+        }
+        QTEST(documents, "documents");
+        QTEST(e.history.stack().count(), "entries");
+    }
+};
 
 QTEST_MAIN(TestUndoHistory)
 #include "tst_undohistory.moc"
