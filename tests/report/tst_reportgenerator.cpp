@@ -40,11 +40,154 @@ class TestReportGenerator : public QObject
     Q_OBJECT
 
 private slots:
-    void everyModelGetsOnePagePerBody_data();
-    void everyModelGetsOnePagePerBody();
-    void pageValues_data();
-    void pageValues();
-    void unwritableTargetLeavesNoFile();
+    void everyModelGetsOnePagePerBody_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("pages");
+        for (int row = 0; row < kCatalogueSize; ++row) {
+            QTest::addRow("%d %s", row + 1, qPrintable(catalogueRow(row).modelName))
+                << row << (catalogueRow(row).portCount > 16 ? 3 : 2);
+        }
+    }
+
+    // Each body with its header and page line fills exactly one sheet, however
+    // tall its content, and the report's font is the Arial-metric one that the
+    // 16-port grid was measured for.
+    void everyModelGetsOnePagePerBody()
+    {
+        QFETCH(int, row);
+        QFETCH(int, pages);
+        const QList<QStringList> text = writeReport(row, tallestContent);
+        QCOMPARE(text.size(), pages);
+        for (int page = 0; page < pages; ++page) {
+            const QStringList &lines = text.at(page);
+            QCOMPARE(lines.first(), QStringLiteral("Date:05.12.2026"));
+            QCOMPARE(lines.last(), QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+            QVERIFY(lines.contains(catalogueRow(row).modelName));
+        }
+        QVERIFY(text.at(0).contains(QStringLiteral("Global Parameters")));
+        QVERIFY(text.at(1).contains(QStringLiteral("Port Parameters")));
+        // pdffonts lists two lines of heads, then one line per font.
+        const QString fonts = runPoppler(QStringLiteral("pdffonts"), {file()});
+        const int liberation = fonts.count(QRegularExpression("\n(\\w+\\+)?LiberationSans"));
+        QVERIFY2(liberation > 0 && liberation == fonts.count('\n') - 2, qPrintable(fonts));
+    }
+
+    void pageValues_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<ConfigEdit>("edit");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("lineEnds"); // each ends a line of the page
+        // Contact and location: 20 characters beside the label, the rest below;
+        // Latin-1 letters and a comma as a file may hold them; the file release
+        // as its raw digits.
+        QTest::newRow("texts")
+            << 0 << ConfigEdit([](SwitchConfig &c) {
+                   storeText(c.contactName, QString::fromLatin1("J\xfcrgen M\xfcller, Halle"));
+                   storeText(c.location,
+                             QStringLiteral("Building 12 North (East)/Plant 4 Line 77"));
+                   storeText(c.fileRelease, QStringLiteral("1234"));
+               })
+            << 0
+            << QStringList {
+                   QString::fromLatin1(
+                       "Serial Number : 613807101-42 Contact Person : J\xfcrgen M\xfcller, Halle"),
+                   "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
+        // A model without power-supply alarms shows none, as one without PoE.
+        QTest::newRow("no power-supply alarms") << 16 << ConfigEdit([](SwitchConfig &) {}) << 0
+                                                << QStringList {"Value - - 300 TrustDot1p"};
+        // Neighbouring cells given values that print differently, so that a
+        // cell showing its neighbour's field shows.
+        QTest::newRow("untrusted, power supply 1 off, 2 on")
+            << 4 << ConfigEdit([](SwitchConfig &c) {
+                   c.qosTrustMode = 0;
+                   c.psuAlarm1 = 2;
+                   c.agingTime = 0;
+               })
+            << 0 << QStringList {"Value Off On 0 Untrusted"};
+        QTest::newRow("storm thresholds") << 0 << ConfigEdit([](SwitchConfig &c) {
+            for (int p = 0; p < 5; ++p) {
+                c.ports[p].broadcastStormThreshold = quint8(10 + p);
+                c.ports[p].multicastStormThreshold = quint8(60 + p);
+            }
+        }) << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
+        QTest::newRow("IP DSCP, edited mappings")
+            << 4 << ConfigEdit([](SwitchConfig &c) {
+                   c.qosTrustMode = 2;
+                   c.dot1pTrafficClass = {3, 2, 1, 0, 0, 1, 2, 3};
+                   c.dscpTrafficClass[0] = 3;
+                   c.dscpTrafficClass[23] = 2;
+                   c.dscpTrafficClass[24] = 0;
+                   c.dscpTrafficClass[63] = 1;
+               })
+            << 0
+            << QStringList {"Value On On 300 TrustIpDscp", "Traffic Class 3 2 1 0 0 1 2 3",
+                            "Traffic Class 3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
+                            "Traffic Class 0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
+                            "Traffic Class 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
+        QTest::newRow("speeds; no PoE but the user limit")
+            << 0 << ConfigEdit([](SwitchConfig &c) {
+                   c.ports[0].speed = 1;
+                   c.ports[1].speed = 2;
+                   c.ports[3].speed = 0;
+                   c.ports[0].allowedPoEOverride = 13;
+                   c.ports[2].duplexMode = 1;
+                   c.ports[4].mdiState = 1;
+                   c.ports[1].adminState = 0;
+                   c.ports[4].portPriority = 7;
+                   c.ports[3].portPriority = 8;
+               })
+            << 1
+            << QStringList {"Port 1 2 3 4 5",
+                            "Port State On Off On On On",
+                            "Speed [Mbit/s] 10 100 - -",
+                            "Mbps Mbps",
+                            "Duplex Mode FDX FDX HDX FDX FDX",
+                            "MDI State MDIX MDIX MDIX MDIX MDI",
+                            "Port Priority 0 0 0 7",
+                            "PoE Admin State - - - - -",
+                            "PoE Priority - - - - -",
+                            "Allowed PoE classes - - - - -",
+                            "PoE User Set Limit 13 - - - -"};
+        QTest::newRow("PoE classes and priorities")
+            << 17 << ConfigEdit([](SwitchConfig &c) {
+                   c.ports[2].allowedPoEClasses = {1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+                   c.ports[3].allowedPoEClasses.fill(0xFF);
+                   c.ports[1].poePriority = 2;
+                   c.ports[2].poePriority = 3;
+                   c.ports[3].poePriority = 0;
+               })
+            << 1
+            << QStringList {"PoE Admin State Off On On On On On On On",
+                            "PoE Priority Low High Critical Low Low Low Low",
+                            "Allowed PoE classes 0,1,2, 1,3 0,1,2, 0,1,2, 0,1,2, 0,1,2,",
+                            "3,4 3,4 3,4 3,4 3,4", "PoE User Set Limit - - - - - - - -"};
+        QTest::newRow("26 ports: page 3")
+            << 13 << ConfigEdit([](SwitchConfig &c) {
+                   for (int p = 0; p < 26; ++p)
+                       c.ports[p].broadcastStormThreshold = p + 1;
+               })
+            << 2
+            << QStringList {"Port 17 18 19 20 21 22 23 24 25 26",
+                            "Broadcast Storm Thld. [%] 17 18 19 20 21 22 23 24 25 26"};
+    }
+
+    void pageValues()
+    {
+        QFETCH(int, row);
+        QFETCH(ConfigEdit, edit);
+        QFETCH(int, page);
+        QFETCH(QStringList, lineEnds);
+        const QStringList lines = writeReport(row, edit).value(page);
+        for (const QString &end : lineEnds) {
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString &line) {
+                                     return line == end || line.endsWith(' ' + end);
+                                 }),
+                     qPrintable(end + "\nnot in\n" + lines.join('\n')));
+        }
+    }
 
 private:
     // Writes the report of catalogue row `row` with `edit` applied to its
@@ -62,169 +205,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-void TestReportGenerator::everyModelGetsOnePagePerBody_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("pages");
-    for (int row = 0; row < kCatalogueSize; ++row) {
-        QTest::addRow("%d %s", row + 1, qPrintable(catalogueRow(row).modelName))
-            << row << (catalogueRow(row).portCount > 16 ? 3 : 2);
-    }
-}
-
-// Each body with its header and page line fills exactly one sheet, however
-// tall its content, and the report's font is the Arial-metric one that the
-// 16-port grid was measured for.
-void TestReportGenerator::everyModelGetsOnePagePerBody()
-{
-    QFETCH(int, row);
-    QFETCH(int, pages);
-    const QList<QStringList> text = writeReport(row, tallestContent);
-    QCOMPARE(text.size(), pages);
-    for (int page = 0; page < pages; ++page) {
-        const QStringList &lines = text.at(page);
-        QCOMPARE(lines.first(), QStringLiteral("Date:05.12.2026"));
-        QCOMPARE(lines.last(), QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
-        QVERIFY(lines.contains(catalogueRow(row).modelName));
-    }
-    QVERIFY(text.at(0).contains(QStringLiteral("Global Parameters")));
-    QVERIFY(text.at(1).contains(QStringLiteral("Port Parameters")));
-    // pdffonts lists two lines of heads, then one line per font.
-    const QString fonts = runPoppler(QStringLiteral("pdffonts"), {file()});
-    const int liberation = fonts.count(QRegularExpression("\n(\\w+\\+)?LiberationSans"));
-    QVERIFY2(liberation > 0 && liberation == fonts.count('\n') - 2, qPrintable(fonts));
-}
-
-void TestReportGenerator::pageValues_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<ConfigEdit>("edit");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("lineEnds"); // each ends a line of the page
-    // Contact and location: 20 characters beside the label, the rest below;
-    // the file release as its raw digits.
-    QTest::newRow("texts")
-        << 0 << ConfigEdit([](SwitchConfig &c) {
-               storeText(c.contactName, QStringLiteral("Anna Maria Schneider"));
-               storeText(c.location, QStringLiteral("Building 12 North (East)/Plant 4 Line 77"));
-               storeText(c.fileRelease, QStringLiteral("1234"));
-           })
-        << 0
-        << QStringList {"Serial Number : 613807101-42 Contact Person : Anna Maria Schneider",
-                        "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
-    // Texts as a file may hold them: Latin-1 letters, a comma.
-    QTest::newRow("texts from a file") << 0 << ConfigEdit([](SwitchConfig &c) {
-        storeText(c.contactName, QString::fromLatin1("J\xfcrgen M\xfcller, Halle 3"));
-    }) << 0 << QStringList {QString::fromLatin1("Contact Person : J\xfcrgen M\xfcller, Halle")};
-    // A model without power-supply alarms shows none, as one without PoE.
-    QTest::newRow("no power-supply alarms")
-        << 16 << ConfigEdit([](SwitchConfig &) {}) << 0 << QStringList {"Value - - 300 TrustDot1p"};
-    // Neighbouring cells given values that print differently, so that a
-    // cell showing its neighbour's field shows.
-    QTest::newRow("power supply 1 off, 2 on")
-        << 4 << ConfigEdit([](SwitchConfig &c) { c.psuAlarm1 = 0; }) << 0
-        << QStringList {"Value Off On 300 TrustDot1p"};
-    QTest::newRow("storm thresholds") << 0 << ConfigEdit([](SwitchConfig &c) {
-        for (int p = 0; p < 5; ++p) {
-            c.ports[p].broadcastStormThreshold = quint8(10 + p);
-            c.ports[p].multicastStormThreshold = quint8(60 + p);
-        }
-    }) << 1 << QStringList {"Multicast Storm Thld. [%] 60 61 62 63 64"};
-    QTest::newRow("untrusted, alarms off") << 4 << ConfigEdit([](SwitchConfig &c) {
-        c.qosTrustMode = 0;
-        c.psuAlarm1 = 0;
-        c.psuAlarm2 = 2;
-        c.agingTime = 0;
-    }) << 0 << QStringList {"Value Off Off 0 Untrusted"};
-    QTest::newRow("IP DSCP, edited mappings")
-        << 4 << ConfigEdit([](SwitchConfig &c) {
-               c.qosTrustMode = 2;
-               c.dot1pTrafficClass = {3, 2, 1, 0, 0, 1, 2, 3};
-               c.dscpTrafficClass[0] = 3;
-               c.dscpTrafficClass[23] = 2;
-               c.dscpTrafficClass[24] = 0;
-               c.dscpTrafficClass[63] = 1;
-           })
-        << 0
-        << QStringList {"Value On On 300 TrustIpDscp", "Traffic Class 3 2 1 0 0 1 2 3",
-                        "Traffic Class 3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
-                        "Traffic Class 0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
-                        "Traffic Class 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
-    QTest::newRow("speeds; no PoE but the user limit")
-        << 0 << ConfigEdit([](SwitchConfig &c) {
-               c.ports[0].speed = 1;
-               c.ports[1].speed = 2;
-               c.ports[3].speed = 0;
-               c.ports[0].allowedPoEOverride = 13;
-               c.ports[2].duplexMode = 1;
-               c.ports[4].mdiState = 1;
-               c.ports[1].adminState = 0;
-               c.ports[4].portPriority = 7;
-               c.ports[3].portPriority = 8;
-           })
-        << 1
-        << QStringList {"Port 1 2 3 4 5",
-                        "Port State On Off On On On",
-                        "Speed [Mbit/s] 10 100 - -",
-                        "Mbps Mbps",
-                        "Duplex Mode FDX FDX HDX FDX FDX",
-                        "MDI State MDIX MDIX MDIX MDIX MDI",
-                        "Port Priority 0 0 0 7",
-                        "PoE Admin State - - - - -",
-                        "PoE Priority - - - - -",
-                        "Allowed PoE classes - - - - -",
-                        "PoE User Set Limit 13 - - - -"};
-    QTest::newRow("PoE classes and priorities")
-        << 17 << ConfigEdit([](SwitchConfig &c) {
-               c.ports[2].allowedPoEClasses = {1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-               c.ports[3].allowedPoEClasses.fill(0xFF);
-               c.ports[1].poePriority = 2;
-               c.ports[2].poePriority = 3;
-               c.ports[3].poePriority = 0;
-           })
-        << 1
-        << QStringList {"PoE Admin State Off On On On On On On On",
-                        "PoE Priority Low High Critical Low Low Low Low",
-                        "Allowed PoE classes 0,1,2, 1,3 0,1,2, 0,1,2, 0,1,2, 0,1,2,",
-                        "3,4 3,4 3,4 3,4 3,4", "PoE User Set Limit - - - - - - - -"};
-    QTest::newRow("26 ports: page 3")
-        << 13 << ConfigEdit([](SwitchConfig &c) {
-               for (int p = 0; p < 26; ++p)
-                   c.ports[p].broadcastStormThreshold = p + 1;
-           })
-        << 2
-        << QStringList {"Port 17 18 19 20 21 22 23 24 25 26",
-                        "Broadcast Storm Thld. [%] 17 18 19 20 21 22 23 24 25 26"};
-}
-
-void TestReportGenerator::pageValues()
-{
-    QFETCH(int, row);
-    QFETCH(ConfigEdit, edit);
-    QFETCH(int, page);
-    QFETCH(QStringList, lineEnds);
-    const QStringList lines = writeReport(row, edit).value(page);
-    for (const QString &end : lineEnds) {
-        QVERIFY2(std::any_of(
-                     lines.begin(), lines.end(),
-                     [&](const QString &line) { return line == end || line.endsWith(' ' + end); }),
-                 qPrintable(end + "\nnot in\n" + lines.join('\n')));
-    }
-}
-
-void TestReportGenerator::unwritableTargetLeavesNoFile()
-{
-    // A folder where the file should go: nothing written, nothing left over.
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("report.pdf"));
-    ReportGenerator report(0, defaultConfiguration(0), QString(), dir.filePath("report.pdf"));
-    QVERIFY(!report.generate());
-    QVERIFY(!report.errorString().isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList("report.pdf"));
-    QVERIFY(QDir(dir.filePath("report.pdf")).isEmpty());
-}
 
 QTEST_MAIN(TestReportGenerator)
 #include "tst_reportgenerator.moc"

@@ -29,99 +29,92 @@ class TestSwitchConfig : public QObject
     Q_OBJECT
 
 private slots:
-    void resetRefillsEverything();
-    void storeText_data();
-    void storeText();
-    void fileRelease_data();
-    void fileRelease();
-    void agingTime_data();
-    void agingTime();
+    void resetRefillsEverything()
+    {
+        // Every byte scribbled over: the reset leaves what a fresh record of the
+        // model holds, but for the scheme a loaded file may have set.
+        SwitchConfig config;
+        std::memset(static_cast<void *>(&config), 0x5A, sizeof config);
+        setModelIdentity(config, catalogueRow(0));
+        resetToDefaults(config);
+        SwitchConfig expected = defaultConfiguration(0);
+        expected.trafficClassScheme = config.trafficClassScheme;
+        for (int p = expected.portCount; p < kMaxPorts; ++p)
+            expected.ports[p] = config.ports[p]; // ports the model lacks are never used
+        QVERIFY(config == expected);
+        QCOMPARE(int(config.trafficClassScheme[2]), 0x5A);
+        QCOMPARE(int(config.ports[1].poeAdminState), 0); // no PoE on this model
+    }
+
+    void storeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("stored"); // in a buffer of nine bytes
+        QTest::addColumn<QString>("readBack");
+        const auto row = [](const char *name, const QString &text, const char *stored,
+                            const QString &readBack) {
+            QTest::newRow(name) << text << bytes(stored) << readBack;
+        };
+        row("short text", "Anna", "Anna_____", "Anna");
+        row("code 256 stored as zero", QString("A") + QChar(0x100) + "B", "A_B______", "A");
+        row("code 255 kept as one byte", QString(QChar(0xFF)), "\xff________",
+            QString(QChar(0xFF)));
+        row("longer text is cut", "ABCDEFGHIJK", "ABCDEFGHI", "ABCDEFGHI");
+    }
+
+    void storeText()
+    {
+        QFETCH(QString, text);
+        // Old content and a guard byte past the end: the store clears the whole
+        // buffer and nothing beyond it; a full buffer is read without a zero.
+        QByteArray buffer(10, 'x');
+        ::storeText(buffer.data(), 9, text);
+        QTEST(buffer.left(9), "stored");
+        QCOMPARE(buffer.at(9), 'x');
+        QTEST(readText(buffer.constData(), 9), "readBack");
+    }
+
+    void fileRelease_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("shown");
+        const QByteArray full = bytes("12345___");
+        QTest::newRow("typed") << bytes("________") << "12.3.45" << full << "12.3.45";
+        QTest::newRow("first group shortened") << full << "1.3.45" << bytes("1_345___") << "1.3.45";
+        QTest::newRow("missing groups keep their bytes") << full << "12" << full << "12.3.45";
+        QTest::newRow("empty third group") << full << "12.3." << bytes("123_____") << "12.3";
+        QTest::newRow("group too long") << full << "12.34.5" << bytes("12_5____") << "12.5";
+        QTest::newRow("bytes 5 to 7 kept")
+            << bytes("_____abc") << "9.8.76" << bytes("9_876abc") << "9.8.76";
+    }
+
+    void fileRelease()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, text);
+        std::array<char, 8> release = releaseBytes(before);
+        applyFileReleaseEdit(release, text);
+        QTEST(QByteArray(release.data(), 8), "after");
+        QTEST(fileReleaseText(release), "shown");
+    }
+
+    void agingTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<quint32>("seconds");
+        QTest::newRow("one above the maximum") << "1048576" << 1048575u;
+        QTest::newRow("beyond 64 bits") << "123456789012345678901234567890" << 1048575u;
+        QTest::newRow("not a number") << "12a" << 0u;
+    }
+
+    void agingTime()
+    {
+        QFETCH(QString, text);
+        QTEST(agingTimeFromText(text), "seconds");
+    }
 };
-
-void TestSwitchConfig::resetRefillsEverything()
-{
-    // Every byte scribbled over: the reset leaves what a fresh record of the
-    // model holds, but for the scheme a loaded file may have set.
-    SwitchConfig config;
-    std::memset(static_cast<void *>(&config), 0x5A, sizeof config);
-    setModelIdentity(config, catalogueRow(0));
-    resetToDefaults(config);
-    SwitchConfig expected = defaultConfiguration(0);
-    expected.trafficClassScheme = config.trafficClassScheme;
-    for (int p = expected.portCount; p < kMaxPorts; ++p)
-        expected.ports[p] = config.ports[p]; // ports the model lacks are never used
-    QVERIFY(config == expected);
-    QCOMPARE(int(config.trafficClassScheme[2]), 0x5A);
-    QCOMPARE(int(config.ports[1].poeAdminState), 0); // no PoE on this model
-}
-
-void TestSwitchConfig::storeText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("stored"); // in a buffer of nine bytes
-    QTest::addColumn<QString>("readBack");
-    const auto row = [](const char *name, const QString &text, const char *stored,
-                        const QString &readBack) {
-        QTest::newRow(name) << text << bytes(stored) << readBack;
-    };
-    row("short text", "Anna", "Anna_____", "Anna");
-    row("code 256 stored as zero", QString("A") + QChar(0x100) + "B", "A_B______", "A");
-    row("code 255 kept as one byte", QString(QChar(0xFF)), "\xff________", QString(QChar(0xFF)));
-    row("longer text is cut", "ABCDEFGHIJK", "ABCDEFGHI", "ABCDEFGHI");
-}
-
-void TestSwitchConfig::storeText()
-{
-    QFETCH(QString, text);
-    // Old content and a guard byte past the end: the store clears the whole
-    // buffer and nothing beyond it; a full buffer is read without a zero.
-    QByteArray buffer(10, 'x');
-    ::storeText(buffer.data(), 9, text);
-    QTEST(buffer.left(9), "stored");
-    QCOMPARE(buffer.at(9), 'x');
-    QTEST(readText(buffer.constData(), 9), "readBack");
-}
-
-void TestSwitchConfig::fileRelease_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QString>("shown");
-    const QByteArray full = bytes("12345___");
-    QTest::newRow("typed") << bytes("________") << "12.3.45" << full << "12.3.45";
-    QTest::newRow("first group shortened") << full << "1.3.45" << bytes("1_345___") << "1.3.45";
-    QTest::newRow("missing groups keep their bytes") << full << "12" << full << "12.3.45";
-    QTest::newRow("empty third group") << full << "12.3." << bytes("123_____") << "12.3";
-    QTest::newRow("group too long") << full << "12.34.5" << bytes("12_5____") << "12.5";
-    QTest::newRow("bytes 5 to 7 kept")
-        << bytes("_____abc") << "9.8.76" << bytes("9_876abc") << "9.8.76";
-}
-
-void TestSwitchConfig::fileRelease()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QString, text);
-    std::array<char, 8> release = releaseBytes(before);
-    applyFileReleaseEdit(release, text);
-    QTEST(QByteArray(release.data(), 8), "after");
-    QTEST(fileReleaseText(release), "shown");
-}
-
-void TestSwitchConfig::agingTime_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("seconds");
-    QTest::newRow("one above the maximum") << "1048576" << 1048575u;
-    QTest::newRow("beyond 64 bits") << "123456789012345678901234567890" << 1048575u;
-    QTest::newRow("not a number") << "12a" << 0u;
-}
-
-void TestSwitchConfig::agingTime()
-{
-    QFETCH(QString, text);
-    QTEST(agingTimeFromText(text), "seconds");
-}
 
 QTEST_GUILESS_MAIN(TestSwitchConfig)
 #include "tst_switchconfig.moc"

@@ -80,177 +80,167 @@ class TestConfigFile : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultFiles_data();
-    void defaultFiles();
-    void roundTripOnEveryModel_data();
-    void roundTripOnEveryModel();
-    void lineReasons_data();
-    void lineReasons();
-    void errorLog();
-    void trustModeLines();
-    void hugeInput();
-};
-
-void TestConfigFile::defaultFiles_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::newRow("5 ports 10/100") << 0;
-    QTest::newRow("gigabit: EEE") << 3;
-    QTest::newRow("configId 100") << 16;
-    QTest::newRow("PoE") << 17;
-}
-
-void TestConfigFile::defaultFiles()
-{
-    // The exact file of a model just chosen: key-major, the keys the model
-    // knows, "file.end" with the line count and without a line feed.
-    QFETCH(int, row);
-    QFile expected(QStringLiteral(MESTREL_TEST_DATA "/default-row%1.csv").arg(row));
-    QVERIFY(expected.open(QIODevice::ReadOnly));
-    const QByteArray file =
-        configFileBytes(defaultConfiguration(row), {"Ann Smith", "Hall 3"}, kSaveDate);
-    QCOMPARE(file, expected.readAll());
-}
-
-void TestConfigFile::roundTripOnEveryModel_data()
-{
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < kCatalogueSize; ++row)
-        QTest::addRow("row %d", row) << row;
-}
-
-void TestConfigFile::roundTripOnEveryModel()
-{
-    QFETCH(int, row);
-    for (quint32 seed = 1; seed <= 5; ++seed) {
-        ConfigFileTexts texts;
-        const SwitchConfig saved = randomSettings(row, quint32(row) * 100 + seed, texts);
-        const QByteArray file = configFileBytes(saved, texts, kSaveDate);
-        SwitchConfig loaded;
-        const ConfigLoadResult result = loadConfigBytes(file, row, loaded);
-        QCOMPARE(errorLogText(result.rejected), QByteArray());
-        QVERIFY2(loaded == saved, qPrintable(QStringLiteral("seed %1").arg(seed)));
-        QCOMPARE(result.texts.contactName, texts.contactName);
-        QCOMPARE(result.texts.location, texts.location);
-        QCOMPARE(result.lineCount, file.count('\n') + 1);
-        QCOMPARE(configIdsNamed(file), QVector<int> {saved.configId});
-        // Saved again, byte for byte the same file.
-        const ConfigFileTexts shown {readText(loaded.contactName), readText(loaded.location)};
-        QCOMPARE(configFileBytes(loaded, shown, kSaveDate), file);
+    void defaultFiles_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("5 ports 10/100") << 0;
+        QTest::newRow("gigabit: EEE") << 3;
+        QTest::newRow("configId 100") << 16;
+        QTest::newRow("PoE") << 17;
     }
-}
 
-void TestConfigFile::lineReasons_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("reason"); // 0: accepted
-    const auto row = [](const char *line, int reason, int catalogueRow = 0) {
-        // Tags in UTF-8, whatever bytes the line holds.
-        QTest::newRow(QString::fromLatin1(line).toUtf8().constData())
-            << catalogueRow << QByteArray(line) << reason;
-    };
-    row("port.admin-state, 1,1", 0);
-    row("port.speed,+2,1", 0);
-    row("Port.speed,1,1", 1);
-    row("port.poe.admin-state,1,1", 2); // no PoE ports
-    row("port.eee,1,0", 3); // no gigabit ports
-    for (const char *index : {"6", "0", "001", "", "x"})
-        row(qPrintable(QStringLiteral("port.jumbo,%1,1").arg(index)), 4);
-    row("port.jumbo,1,", 4);
-    row("port.speed,1,0", 5);
-    row("port.mdi,1,1,7", 0); // a number key reads the third field alone
-    row("port.mdi,9,x", 5); // a value that is no number, before the index
-    row("port.bc-storm.threshold,1,100", 0);
-    row("port.bc-storm.threshold,1,0100", 5);
-    row("switch.aging-time,0,1048575", 0);
-    row("switch.aging-time,0,1048576", 5);
-    row("switch.aging-time,0,99999999999999999999999999", 5);
-    row("port.vlan.id,2,4096", 0);
-    row("port.vlan.id,2,0", 5);
-    for (const char *value : {"+1", "1x", "2"})
-        row(qPrintable(QStringLiteral("port.mdi,1,%1").arg(value)), 5);
-    row("port.poe.allowed-classes,2,31", 0, 17);
-    row("port.poe.allowed-classes,2,", 0, 17); // no class
-    row("port.poe.allowed-classes,2,5", 5, 17);
-    row("port.poe.allowed-classes,2,000000", 5, 17);
-    row("port.poe.allowed-classes,9,0", 4, 17);
-    row("file.version,x,anything", 0);
-    row("file.command,1,reboot", 4);
-    // Any text the record can hold whole; the typing patterns are the
-    // fields' business.
-    row("file.contactname,0,J\xfcrgen M\xfcller", 0);
-    row("file.contactname,0,Ann,Bob", 0);
-    row("file.location,0,Hall 3.", 0);
-    row(qPrintable("file.location,0," + QString(100, 'x')), 0);
-    row(qPrintable("file.location,0," + QString(101, 'x')), 5);
-    row(qPrintable("file.contactname,0," + QString(101, 'x')), 5);
-}
+    void defaultFiles()
+    {
+        // The exact file of a model just chosen: key-major, the keys the model
+        // knows, "file.end" with the line count and without a line feed.
+        QFETCH(int, row);
+        QFile expected(QStringLiteral(MESTREL_TEST_DATA "/default-row%1.csv").arg(row));
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        const QByteArray file =
+            configFileBytes(defaultConfiguration(row), {"Ann Smith", "Hall 3"}, kSaveDate);
+        QCOMPARE(file, expected.readAll());
+    }
 
-void TestConfigFile::lineReasons()
-{
-    QFETCH(int, row);
-    QFETCH(QByteArray, line);
-    SwitchConfig config;
-    const ConfigLoadResult result = loadConfigBytes(line + '\n', row, config);
-    QTEST(result.rejected.isEmpty() ? 0 : result.rejected.first().reason, "reason");
-}
+    void roundTripOnEveryModel_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < kCatalogueSize; ++row)
+            QTest::addRow("row %d", row) << row;
+    }
 
-void TestConfigFile::errorLog()
-{
-    // Every line counts from 0, skipped ones too; the log holds each refused
-    // line without its terminator, byte for byte.
-    SwitchConfig config;
-    const ConfigLoadResult result = loadConfigBytes(
-        raw("port.mdi,1,0\r\n\n# comment\nport.speed,1,7\r\nport.mdi,1,\0\n\x01\xff,\x80,\x7f"), 0,
-        config);
-    QCOMPARE(errorLogText(result.rejected),
-             raw("3,port.speed,1,7,5\n4,port.mdi,1,\0,5\n5,\x01\xff,\x80,\x7f,1\n"));
-    QCOMPARE(result.lineCount, 6);
-}
+    void roundTripOnEveryModel()
+    {
+        QFETCH(int, row);
+        for (quint32 seed = 1; seed <= 5; ++seed) {
+            ConfigFileTexts texts;
+            const SwitchConfig saved = randomSettings(row, quint32(row) * 100 + seed, texts);
+            const QByteArray file = configFileBytes(saved, texts, kSaveDate);
+            SwitchConfig loaded;
+            const ConfigLoadResult result = loadConfigBytes(file, row, loaded);
+            QCOMPARE(errorLogText(result.rejected), QByteArray());
+            QVERIFY2(loaded == saved, qPrintable(QStringLiteral("seed %1").arg(seed)));
+            QCOMPARE(result.texts.contactName, texts.contactName);
+            QCOMPARE(result.texts.location, texts.location);
+            QCOMPARE(result.lineCount, file.count('\n') + 1);
+            QCOMPARE(configIdsNamed(file), QVector<int> {saved.configId});
+            // Saved again, byte for byte the same file.
+            const ConfigFileTexts shown {readText(loaded.contactName), readText(loaded.location)};
+            QCOMPARE(configFileBytes(loaded, shown, kSaveDate), file);
+        }
+    }
 
-void TestConfigFile::trustModeLines()
-{
-    // The trust mode of the switch, then those of ports 1 to 4 and 26.
-    const auto trust = [](const QByteArray &file) {
+    void lineReasons_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("reason"); // 0: accepted
+        const auto row = [](const char *line, int reason, int catalogueRow = 0) {
+            // Tags in UTF-8, whatever bytes the line holds.
+            QTest::newRow(QString::fromLatin1(line).toUtf8().constData())
+                << catalogueRow << QByteArray(line) << reason;
+        };
+        row("port.admin-state, 1,1", 0);
+        row("port.speed,+2,1", 0);
+        row("Port.speed,1,1", 1);
+        row("port.poe.admin-state,1,1", 2); // no PoE ports
+        row("port.eee,1,0", 3); // no gigabit ports
+        for (const char *index : {"6", "0", "001", "", "x"})
+            row(qPrintable(QStringLiteral("port.jumbo,%1,1").arg(index)), 4);
+        row("port.jumbo,1,", 4);
+        row("port.speed,1,0", 5);
+        row("port.mdi,1,1,7", 0); // a number key reads the third field alone
+        row("port.mdi,9,x", 5); // a value that is no number, before the index
+        row("port.bc-storm.threshold,1,100", 0);
+        row("port.bc-storm.threshold,1,0100", 5);
+        row("switch.aging-time,0,1048575", 0);
+        row("switch.aging-time,0,1048576", 5);
+        row("switch.aging-time,0,99999999999999999999999999", 5);
+        row("port.vlan.id,2,4096", 0);
+        row("port.vlan.id,2,0", 5);
+        for (const char *value : {"+1", "1x", "2"})
+            row(qPrintable(QStringLiteral("port.mdi,1,%1").arg(value)), 5);
+        row("port.poe.allowed-classes,2,31", 0, 17);
+        row("port.poe.allowed-classes,2,", 0, 17); // no class
+        row("port.poe.allowed-classes,2,5", 5, 17);
+        row("port.poe.allowed-classes,2,000000", 5, 17);
+        row("port.poe.allowed-classes,9,0", 4, 17);
+        row("file.version,x,anything", 0);
+        row("file.command,1,reboot", 4);
+        // Any text the record can hold whole; the typing patterns are the
+        // fields' business.
+        row("file.contactname,0,J\xfcrgen M\xfcller", 0);
+        row("file.contactname,0,Ann,Bob", 0);
+        row("file.location,0,Hall 3.", 0);
+        row(qPrintable("file.location,0," + QString(100, 'x')), 0);
+        row(qPrintable("file.location,0," + QString(101, 'x')), 5);
+        row(qPrintable("file.contactname,0," + QString(101, 'x')), 5);
+    }
+
+    void lineReasons()
+    {
+        QFETCH(int, row);
+        QFETCH(QByteArray, line);
         SwitchConfig config;
-        loadConfigBytes(file, 13, config);
-        QString modes = QString::number(config.qosTrustMode) + ':';
-        for (int port : {0, 1, 2, 3, 25})
-            modes += QString::number(config.ports[port].portQosTrustMode);
-        return modes;
-    };
-    // The switch-wide line sets every port, so "untrusted" survives a reload.
-    QCOMPARE(trust("qos.trust-mode,0,0\n"), QStringLiteral("0:00000"));
-    // Without it, the first per-port line sets all; later ones their port.
-    QCOMPARE(trust("port.qos.trust-mode,1,0\nport.qos.trust-mode,2,2\n"),
-             QStringLiteral("0:02000"));
-    // After the switch-wide line a per-port line is that port's exception.
-    QCOMPARE(trust("qos.trust-mode,0,0\nport.qos.trust-mode,3,2\n"), QStringLiteral("0:00200"));
-}
+        const ConfigLoadResult result = loadConfigBytes(line + '\n', row, config);
+        QTEST(result.rejected.isEmpty() ? 0 : result.rejected.first().reason, "reason");
+    }
 
-void TestConfigFile::hugeInput()
-{
-    // 20 MB without a line feed, and a line of megabytes that is refused:
-    // one line each, and the log row shows only the start of it.
-    SwitchConfig config;
-    ConfigLoadResult result = loadConfigBytes(QByteArray(20 * 1024 * 1024, 'x'), 0, config);
-    QCOMPARE(result.lineCount, 1);
-    QVERIFY(result.rejected.isEmpty());
+    void errorLog()
+    {
+        // Every line counts from 0, skipped ones too; the log holds each refused
+        // line without its terminator, byte for byte.
+        SwitchConfig config;
+        const ConfigLoadResult result = loadConfigBytes(
+            raw("port.mdi,1,0\r\n\n# comment\nport.speed,1,7\r\nport.mdi,1,\0\n\x01\xff,\x80,\x7f"),
+            0, config);
+        QCOMPARE(errorLogText(result.rejected),
+                 raw("3,port.speed,1,7,5\n4,port.mdi,1,\0,5\n5,\x01\xff,\x80,\x7f,1\n"));
+        QCOMPARE(result.lineCount, 6);
+    }
 
-    const QByteArray longValue = "port.mdi,1," + QByteArray(4 * 1024 * 1024, '7');
-    result = loadConfigBytes(longValue, 0, config);
-    QCOMPARE(result.rejected.size(), 1);
-    QCOMPARE(result.rejected.first().line, longValue);
-    QVERIFY(errorLogRow(result.rejected.first()).value.size() < 300);
+    void trustModeLines()
+    {
+        // The trust mode of the switch, then those of ports 1 to 4 and 26.
+        const auto trust = [](const QByteArray &file) {
+            SwitchConfig config;
+            loadConfigBytes(file, 13, config);
+            QString modes = QString::number(config.qosTrustMode) + ':';
+            for (int port : {0, 1, 2, 3, 25})
+                modes += QString::number(config.ports[port].portQosTrustMode);
+            return modes;
+        };
+        // The switch-wide line sets every port, so "untrusted" survives a reload.
+        QCOMPARE(trust("qos.trust-mode,0,0\n"), QStringLiteral("0:00000"));
+        // Without it, the first per-port line sets all; later ones their port.
+        QCOMPARE(trust("port.qos.trust-mode,1,0\nport.qos.trust-mode,2,2\n"),
+                 QStringLiteral("0:02000"));
+        // After the switch-wide line a per-port line is that port's exception.
+        QCOMPARE(trust("qos.trust-mode,0,0\nport.qos.trust-mode,3,2\n"), QStringLiteral("0:00200"));
+    }
 
-    // A device without end is refused, not read until the memory runs out.
-    QFile endless(QStringLiteral("/dev/zero"));
-    QVERIFY(endless.open(QIODevice::ReadOnly));
-    QString error;
-    QVERIFY(!readConfigDevice(endless, &error));
-    QVERIFY(!error.isEmpty());
-}
+    void hugeInput()
+    {
+        // 20 MB without a line feed, and a line of megabytes that is refused:
+        // one line each, and the log row shows only the start of it.
+        SwitchConfig config;
+        ConfigLoadResult result = loadConfigBytes(QByteArray(20 * 1024 * 1024, 'x'), 0, config);
+        QCOMPARE(result.lineCount, 1);
+        QVERIFY(result.rejected.isEmpty());
+
+        const QByteArray longValue = "port.mdi,1," + QByteArray(4 * 1024 * 1024, '7');
+        result = loadConfigBytes(longValue, 0, config);
+        QCOMPARE(result.rejected.size(), 1);
+        QCOMPARE(result.rejected.first().line, longValue);
+        QVERIFY(errorLogRow(result.rejected.first()).value.size() < 300);
+
+        // A device without end is refused, not read until the memory runs out.
+        QFile endless(QStringLiteral("/dev/zero"));
+        QVERIFY(endless.open(QIODevice::ReadOnly));
+        QString error;
+        QVERIFY(!readConfigDevice(endless, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestConfigFile)
 #include "tst_configfile.moc"

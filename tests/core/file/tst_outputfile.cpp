@@ -5,6 +5,7 @@
 #include "core/file/configwriter.h"
 #include "core/file/outputfile.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,7 +18,7 @@
 namespace {
 
 // Takes `capacity` bytes, then fails every write as a full disk does.
-class FillingDevice : public QIODevice
+class FillingDevice : public QBuffer
 {
 public:
     explicit FillingDevice(qint64 capacity)
@@ -25,20 +26,14 @@ public:
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    QByteArray taken;
 
 protected:
-    qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
-        const qint64 room = m_capacity - taken.size();
-        if (room <= 0) {
+        const qint64 room = m_capacity - buffer().size();
+        if (room <= 0)
             setErrorString(qt_error_string(ENOSPC));
-            return -1;
-        }
-        const qint64 count = qMin(room, size);
-        taken.append(data, int(count));
-        return count;
+        return room <= 0 ? -1 : QBuffer::writeData(data, qMin(room, size));
     }
 
 private:
@@ -57,30 +52,6 @@ mode_t modeOf(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode : 0;
 }
 
-// Lowers the file size limit for the life of the object, as a nearly full
-// disk would stop a write.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous;
-    void (*m_previousHandler)(int);
-};
-
 } // namespace
 
 class TestOutputFile : public QObject
@@ -88,122 +59,126 @@ class TestOutputFile : public QObject
     Q_OBJECT
 
 private slots:
-    void failingDevice();
-    void targets_data();
-    void targets();
-    void failedWriteKeepsThePreviousFile();
-};
-
-void TestOutputFile::failingDevice()
-{
-    // The writer goes on after a partial write and reports the failure
-    // that follows it, with the device's reason.
-    FillingDevice device(1000);
-    QString error;
-    QVERIFY(!writeConfigTo(device, defaultConfiguration(0), {}, QDate(2024, 3, 7), &error));
-    QCOMPARE(device.taken.size(), 1000);
-    QCOMPARE(error, QStringLiteral("No space left on device"));
-
-    FillingDevice roomy(1 << 20);
-    QVERIFY(writeAllTo(roomy, QByteArray(5000, 'x'), &error));
-    QCOMPARE(roomy.taken, QByteArray(5000, 'x'));
-}
-
-void TestOutputFile::targets_data()
-{
-    QTest::addColumn<QString>("setUp"); // what stands at "target" before
-    QTest::addColumn<QString>("error"); // empty when the write succeeds
-    QTest::addColumn<QString>("contentPath"); // where the new content lands
-
-    const auto row = [](const char *name, const char *setUp, const char *error,
-                        const char *contentPath) {
-        QTest::newRow(name) << QString(setUp) << QString(error) << QString(contentPath);
-    };
-    const char *notRegular = "target is not a regular file";
-    row("new file", "", "", "target");
-    row("regular file", "file", "", "target");
-    row("link to a regular file", "link to file", "", "real");
-    row("link to a file yet to be made", "dangling link", "", "real");
-    row("FIFO", "fifo", notRegular, "");
-    row("link to a FIFO", "link to fifo", notRegular, "");
-    row("folder", "folder", notRegular, "");
-    row("in a missing folder", "missing folder", "No such file or directory", "");
-}
-
-void TestOutputFile::targets()
-{
-    QFETCH(QString, setUp);
-    QFETCH(QString, error);
-    QFETCH(QString, contentPath);
-    QTemporaryDir folder;
-    const auto at = [&folder](const QString &name) { return folder.filePath(name); };
-    const QByteArray old = "old content\n";
-    const auto makeFile = [&](const QString &name) {
-        QFile file(at(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    };
-    QString target = at("target");
-    if (setUp == "file") {
-        makeFile("target");
-    } else if (setUp == "link to file") {
-        makeFile("real");
-        QVERIFY(QFile::link("real", target));
-    } else if (setUp == "dangling link") {
-        QVERIFY(QFile::link("real", target));
-    } else if (setUp.contains("fifo")) {
-        const QString fifo = at(setUp == "fifo" ? "target" : "fifo");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        if (setUp != "fifo")
-            QVERIFY(QFile::link("fifo", target));
-    } else if (setUp == "folder") {
-        QVERIFY(QDir(folder.path()).mkdir("target"));
-    } else if (setUp == "missing folder") {
-        target = at("missing/target");
-    }
-    const QStringList before =
-        QDir(folder.path())
-            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    const mode_t modeBefore = modeOf(target);
-
-    QString reason;
-    const bool written = writeOutputFile(target, "new content\n", &reason);
-    QCOMPARE(written, error.isEmpty());
-    QCOMPARE(reason.replace(folder.path() + '/', QString()), written ? QString() : error);
-
-    // Nothing left beside the target, and what stood there is what it was:
-    // a link stays a link, a FIFO a FIFO, a replaced file keeps its mode.
-    QStringList expected = before;
-    if (written)
-        expected << contentPath;
-    expected.removeDuplicates();
-    expected.sort();
-    QCOMPARE(QDir(folder.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-             expected);
-    if (setUp.contains("link") || setUp == "fifo" || setUp == "folder")
-        QCOMPARE(modeOf(target) & S_IFMT, modeBefore & S_IFMT);
-    if (setUp == "file")
-        QCOMPARE(modeOf(target) & 07777, mode_t(0640));
-    if (!contentPath.isEmpty())
-        QCOMPARE(contentOf(at(contentPath)), QByteArray("new content\n"));
-}
-
-void TestOutputFile::failedWriteKeepsThePreviousFile()
-{
-    QTemporaryDir folder;
-    const QString target = folder.filePath("report.pdf");
-    QVERIFY(writeOutputFile(target, "the good report\n"));
-    QString reason;
+    void failingDevice()
     {
-        FileSizeLimit limit(4096);
-        QVERIFY(!writeOutputFile(target, QByteArray(64 * 1024, 'x'), &reason));
+        // The writer goes on after a partial write and reports the failure
+        // that follows it, with the device's reason.
+        FillingDevice device(1000);
+        QString error;
+        QVERIFY(!writeConfigTo(device, defaultConfiguration(0), {}, QDate(2024, 3, 7), &error));
+        QCOMPARE(device.data().size(), 1000);
+        QCOMPARE(error, QStringLiteral("No space left on device"));
+
+        FillingDevice roomy(1 << 20);
+        QVERIFY(writeAllTo(roomy, QByteArray(5000, 'x'), &error));
+        QCOMPARE(roomy.data(), QByteArray(5000, 'x'));
     }
-    QCOMPARE(reason, QStringLiteral("File too large"));
-    QCOMPARE(contentOf(target), QByteArray("the good report\n"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"report.pdf"});
-}
+
+    void targets_data()
+    {
+        QTest::addColumn<QString>("setUp"); // what stands at "target" before
+        QTest::addColumn<QString>("error"); // empty when the write succeeds
+        QTest::addColumn<QString>("contentPath"); // where the new content lands
+
+        const auto row = [](const char *name, const char *setUp, const char *error,
+                            const char *contentPath) {
+            QTest::newRow(name) << QString(setUp) << QString(error) << QString(contentPath);
+        };
+        const char *notRegular = "target is not a regular file";
+        row("new file", "", "", "target");
+        row("regular file", "file", "", "target");
+        row("link to a regular file", "link to file", "", "real");
+        row("link to a file yet to be made", "dangling link", "", "real");
+        row("FIFO", "fifo", notRegular, "");
+        row("link to a FIFO", "link to fifo", notRegular, "");
+        row("folder", "folder", notRegular, "");
+        row("in a missing folder", "missing folder", "No such file or directory", "");
+    }
+
+    void targets()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, error);
+        QFETCH(QString, contentPath);
+        QTemporaryDir folder;
+        const auto at = [&folder](const QString &name) { return folder.filePath(name); };
+        const QByteArray old = "old content\n";
+        const auto makeFile = [&](const QString &name) {
+            QFile file(at(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+            file.close();
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        };
+        QString target = at("target");
+        if (setUp == "file") {
+            makeFile("target");
+        } else if (setUp == "link to file") {
+            makeFile("real");
+            QVERIFY(QFile::link("real", target));
+        } else if (setUp == "dangling link") {
+            QVERIFY(QFile::link("real", target));
+        } else if (setUp.contains("fifo")) {
+            const QString fifo = at(setUp == "fifo" ? "target" : "fifo");
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            if (setUp != "fifo")
+                QVERIFY(QFile::link("fifo", target));
+        } else if (setUp == "folder") {
+            QVERIFY(QDir(folder.path()).mkdir("target"));
+        } else if (setUp == "missing folder") {
+            target = at("missing/target");
+        }
+        const QStringList before =
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        const mode_t modeBefore = modeOf(target);
+
+        QString reason;
+        const bool written = writeOutputFile(target, "new content\n", &reason);
+        QCOMPARE(written, error.isEmpty());
+        QCOMPARE(reason.replace(folder.path() + '/', QString()), written ? QString() : error);
+
+        // Nothing left beside the target, and what stood there is what it was:
+        // a link stays a link, a FIFO a FIFO, a replaced file keeps its mode.
+        QStringList expected = before;
+        if (written)
+            expected << contentPath;
+        expected.removeDuplicates();
+        expected.sort();
+        QCOMPARE(
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            expected);
+        if (setUp.contains("link") || setUp == "fifo" || setUp == "folder")
+            QCOMPARE(modeOf(target) & S_IFMT, modeBefore & S_IFMT);
+        if (setUp == "file")
+            QCOMPARE(modeOf(target) & 07777, mode_t(0640));
+        if (!contentPath.isEmpty())
+            QCOMPARE(contentOf(at(contentPath)), QByteArray("new content\n"));
+    }
+
+    void failedWriteKeepsThePreviousFile()
+    {
+        // A file size limit stops the write part-way, as a nearly full disk does.
+        QTemporaryDir folder;
+        const QString target = folder.filePath("report.pdf");
+        QVERIFY(writeOutputFile(target, "the good report\n"));
+        rlimit before, lowered;
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        lowered = before;
+        lowered.rlim_cur = 4096;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+        QString reason;
+        const bool written = writeOutputFile(target, QByteArray(64 * 1024, 'x'), &reason);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!written);
+        QCOMPARE(reason, QStringLiteral("File too large"));
+        QCOMPARE(contentOf(target), QByteArray("the good report\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {"report.pdf"});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestOutputFile)
 #include "tst_outputfile.moc"

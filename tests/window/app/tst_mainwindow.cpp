@@ -68,339 +68,313 @@ class TestMainWindow : public QObject
 private slots:
     void init() { Prompts::setScripted(true); }
     void cleanup() { Prompts::reset(); }
-    void clicksOnPortLabels();
-    void changesReachTheViews();
-    void tableEditReachesThePanel();
-    void modelChangeResets();
-    void undoHistory();
-    void qosDialogs();
-    void helpPages_data();
-    void helpPages();
-    void menus();
+    void clicksOnPortLabelsAndMenus()
+    {
+        // On a port label only exactly Ctrl adds: Ctrl+Shift is a click, the right button does
+        // nothing, and a double click is one click.
+        WindowDriver d;
+        QWidget *label = d.portLabel(2);
+        d.clickPort(0);
+        QTest::mouseClick(label, Qt::RightButton);
+        QCOMPARE(d.selection(), QStringLiteral("x...."));
+        QTest::mouseClick(label, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(d.selection(), QStringLiteral("..x.."));
+        d.clickPort(0);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseDClick(label, Qt::LeftButton); // what the system delivers after the first click
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(d.selection(), QStringLiteral("..x.."));
+
+        // File, Documentation and Help keep their items and order; Edit and
+        // Tools stand between them.
+        QStringList menus;
+        for (QAction *menu : d.window->menuBar()->actions()) {
+            QStringList items;
+            for (QAction *item : menu->menu()->actions())
+                items << item->text();
+            menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
+        }
+        QCOMPARE(menus,
+                 (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
+                               "&Documentation:&Export",
+                               "&Tools:&Compare with File…,&Apply File to Current Model…",
+                               "&Help:&Language,&Online Help,Webs&ite,&About"}));
+    }
+
+    void changesReachTheViews()
+    {
+        // A click reaches the selection, a panel change the table and the labels;
+        // the table model stays sound through model changes.
+        WindowDriver d;
+        QAbstractItemModelTester tester(d.cells(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        d.selectModel(13);
+        d.clickPort(24);
+        QCOMPARE(d.selection().mid(23), QStringLiteral(".x."));
+
+        d.clickPort(6);
+        QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("-")); // no PoE here
+        QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
+        d.clickPort(4);
+        d.clickPort(6, Qt::ControlModifier);
+        QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
+        QVERIFY(!d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
+        // Picking the item the panel shows already (port 5's "Off") still counts.
+        QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("Off")));
+        QCOMPARE(d.cell(6, FlowControl), QStringLiteral("Off"));
+        QSignalSpy redrawn(d.cells(), &QAbstractItemModel::dataChanged);
+        QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
+        QVERIFY(std::any_of(redrawn.begin(), redrawn.end(), [](const QList<QVariant> &rows) {
+            return rows[0].toModelIndex().row() <= 6 && rows[1].toModelIndex().row() >= 6;
+        }));
+        QVERIFY(d.pick("comboBox_speed", QStringLiteral("10Mbps")));
+        QCOMPARE(d.cell(6, Speed), QStringLiteral("10Mbps"));
+        d.clickRadio("radioButton_selectAll");
+        QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
+        QVERIFY(d.find<QRadioButton>("radioButton_selectAll")->isChecked());
+        d.clickRadio("radioButton_deselectAll");
+        QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
+        d.selectModel(0);
+        QCOMPARE(d.cells()->rowCount(), 5);
+    }
+
+    void tableEditReachesThePanel()
+    {
+        WindowDriver d;
+        d.selectModel(17);
+        auto *editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("0,1,2,3,4"));
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, QStringLiteral("13"));
+        QCOMPARE(editor->text(), QStringLiteral("1,3"));
+        QCOMPARE(d.cell(5, AllowedPoEClasses), QStringLiteral("1,3"));
+        QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("1,3"));
+        // And back: the panel's field to the table.
+        QCOMPARE(d.type("lineEdit_allowedPoEClasses", QStringLiteral("01")), QStringLiteral("0,1"));
+
+        // An editor opens on the cell's value, and its typing falls back to it;
+        // a cell the panel would refuse opens none.
+        editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
+        editor->setSelection(1, 1);
+        QTest::keyClick(editor, '2');
+        QCOMPARE(editor->text(), QStringLiteral("0,1"));
+        QVERIFY(!d.openEditor<QComboBox>(1, MdiState));
+        QCOMPARE(d.selection(), QStringLiteral(".x......")); // the click chose the row
+        auto *autoNeg = d.openEditor<QComboBox>(1, AutoNeg);
+        QVERIFY(autoNeg);
+        QCOMPARE(autoNeg->currentText(), QStringLiteral("On"));
+        QTest::keyClick(autoNeg, Qt::Key_Up);
+        QCOMPARE(d.cell(1, AutoNeg), QStringLiteral("Off"));
+        QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off"));
+    }
+
+    void modelChangeResets()
+    {
+        // Each alarm's combo box writes its own alarm, and picking the model
+        // shown already keeps the configuration. The model's capabilities reach
+        // the window; typed text reaches the record as far as the field admits
+        // it; another model resets it all.
+        WindowDriver d;
+        QVERIFY(d.pick("comboBox_psuAlarm2", QStringLiteral("Disable")));
+        QCOMPARE(int(d.config().psuAlarm1), 1);
+        QVERIFY(d.pick("comboBox_psuAlarm1", QStringLiteral("Disable")));
+        QCOMPARE(int(d.config().psuAlarm1) + int(d.config().psuAlarm2), 0);
+        const SwitchConfig before = d.config();
+        QVERIFY(d.pick("comboBox_productSelection", 0));
+        QVERIFY(d.config() == before);
+        QLabel *selectAll = d.find<QLabel>("label_selectAll");
+        QWidget *info = d.find("toolButton_allowedPoEOverride_info");
+        QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
+        d.selectModel(17); // PoE, no alarm contacts
+        QVERIFY(selectAll->text().contains(QLatin1String("PoE Ports")));
+        QVERIFY(info->isVisible() && info->isEnabled());
+        QVERIFY(!d.combo("comboBox_psuAlarm1")->isEnabled());
+        QCOMPARE(d.type("lineEdit_contactName", QString("J") + QChar(0xF6) + "rg 2nd"), "Jrg nd");
+        QCOMPARE(d.type("lineEdit_serialNumber", QStringLiteral("12a3456789")), "123456789");
+        QCOMPARE(d.type("lineEdit_agingTime", QStringLiteral("1048576")), "104857");
+        d.clickPort(3);
+        QVERIFY(d.pick("comboBox_autoNeg", 0));
+
+        d.selectModel(5); // no PoE
+        QVERIFY(!info->isVisible());
+        for (int i = 0; i < kMaxPorts; ++i)
+            QCOMPARE(d.portLabel(i)->isVisible(), i < 5);
+        QVERIFY(d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
+        QVERIFY(!d.combo("comboBox_flowControl")->isEnabled()); // nothing selected
+        QCOMPARE(d.cells()->rowCount(), 5);
+        QCOMPARE(d.text("lineEdit_contactName"), QString());
+        QCOMPARE(d.text("lineEdit_agingTime"), QStringLiteral("300"));
+        QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(5));
+    }
+
+    void undoHistory()
+    {
+        // The title as changes are made, saved and undone; the undo key in a
+        // text field; New and Open over changes ask first; closing saves the
+        // file the title names.
+        QTemporaryDir folder;
+        const QString saved = folder.filePath(QStringLiteral("saved"));
+        WindowDriver d;
+        QAction *undo = d.window->undoHistory().undoAction();
+        const auto title = [&] { return d.window->windowHandle()->title(); };
+        QCOMPARE(title(), QStringLiteral("Mestrel"));
+        d.type("lineEdit_contactName", QStringLiteral("Jo"));
+        QCOMPARE(title(), QStringLiteral("Mestrel*"));
+        Prompts::queueFileNames({saved});
+        d.window->saveAs();
+        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+        QCOMPARE(d.window->windowFilePath(), saved + ".csv");
+        // Typing on is a step of its own, which the undo and redo keys reach
+        // even in a field with nothing of its own to undo.
+        d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
+        QCOMPARE(title(), QStringLiteral("saved.csv* - Mestrel"));
+        QApplication::setActiveWindow(d.window.get());
+        auto *location = d.find<QLineEdit>("lineEdit_location");
+        for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Undo})
+            QTest::keySequence(location, QKeySequence(key));
+        QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
+        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+
+        QStringList asked;
+        int answer = QMessageBox::Cancel;
+        Prompts::setDialogHandler([&](QDialog &dialog) {
+            if (auto *box = qobject_cast<QMessageBox *>(&dialog))
+                asked << box->text();
+            return answer;
+        });
+        d.action(QStringLiteral("&New"))->trigger(); // saved: no question
+        QCOMPARE(title(), QStringLiteral("Mestrel"));
+        QVERIFY(d.pick("comboBox_productSelection", 13));
+        d.type("lineEdit_contactName", QStringLiteral("Ann"));
+        d.action(QStringLiteral("&Open"))->trigger(); // Cancel: no file dialog
+        answer = QMessageBox::Save;
+        Prompts::queueFileNames({QString()}); // and the Save As dialog cancelled
+        d.action(QStringLiteral("&New"))->trigger();
+        const QString first = QStringLiteral("Save changes to the current configuration first?");
+        QCOMPARE(asked, QStringList({first, first}));
+        QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Ann"));
+        answer = QMessageBox::Discard;
+        d.action(QStringLiteral("&New"))->trigger();
+        QCOMPARE(title(), QStringLiteral("Mestrel"));
+        QCOMPARE(d.text("lineEdit_contactName"), QString());
+        for (int step = 0; step < 4; ++step) // New, the typing, the model change, New
+            undo->trigger();
+        QCOMPARE(d.cells()->rowCount(), 5);
+        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+        QCOMPARE(Prompts::unansweredDialogs(), 0);
+
+        d.type("lineEdit_location", QStringLiteral("Hall"));
+        answer = QMessageBox::Save;
+        QFile::remove(saved + ".csv");
+        QVERIFY(QDir().mkdir(saved + ".csv")); // the save fails: the window stays
+        d.window->exit();
+        QVERIFY(d.window->isVisible());
+        QDir().rmdir(saved + ".csv");
+        d.window->exit();
+        QVERIFY(!d.window->isVisible());
+        QCOMPARE(asked.last(), QStringLiteral("Save changes to the configuration before closing?"));
+        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
+        QFile file(saved + ".csv");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("file.location,0,Hall\n"));
+    }
+
+    void qosDialogs()
+    {
+        // Each dialog opens on the record's table, every entry in its own combo
+        // box; OK writes every entry back, Cancel writes nothing.
+        WindowDriver d;
+        for (const bool dscp : {false, true}) {
+            const auto table = [&] {
+                return dscp ? digits(d.config().dscpTrafficClass)
+                            : digits(d.config().dot1pTrafficClass);
+            };
+            QString shown, chosen;
+            const auto edit = [&](int shift, QDialogButtonBox::StandardButton button) {
+                Prompts::setDialogHandler([&](QDialog &dialog) {
+                    shown = chosen = QString();
+                    for (int i = 0; i < table().size(); ++i) {
+                        auto *box = dialog.findChild<QComboBox *>(
+                            (dscp ? "comboBox_tc" : "comboBox_tcVlan") + QString::number(i));
+                        shown += QString::number(box->currentIndex());
+                        box->setCurrentIndex((i * 7 + shift) % 4);
+                        chosen += QString::number(box->currentIndex());
+                    }
+                    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(button)->click();
+                    return dialog.result();
+                });
+                d.find<QPushButton>(dscp ? "pushButton_qosDscpMapping" : "pushButton_qosPMapping")
+                    ->click();
+            };
+            edit(1, QDialogButtonBox::Ok);
+            const QString written = chosen;
+            QCOMPARE(table(), written);
+            edit(2, QDialogButtonBox::Cancel);
+            QCOMPARE(shown, written);
+            QCOMPARE(table(), written);
+        }
+        QCOMPARE(Prompts::unansweredDialogs(), 0);
+    }
+
+    void helpPages_data()
+    {
+        QTest::addColumn<bool>("inWorkingFolder");
+        QTest::newRow("working folder first") << true;
+        QTest::newRow("started elsewhere") << false;
+    }
+
+    void helpPages()
+    {
+        QFETCH(bool, inWorkingFolder);
+        QTemporaryDir working;
+        for (const QString &page : kPages) {
+            if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
+                QFile(working.filePath(page)).open(QIODevice::WriteOnly);
+        }
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(working.path());
+        WindowDriver d;
+        d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
+        d.selectModel(17); // the PoE model shows the "..." button
+        UrlCatcher browser;
+        Prompts::setDialogHandler([](QDialog &dialog) {
+            dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
+            [&] {
+                QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
+                QCOMPARE(dialog.windowFlags() &
+                             (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
+                         Qt::WindowCloseButtonHint);
+                dialog.show();
+                QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+                QVERIFY(!dialog.isVisible());
+            }();
+            return int(QDialog::Accepted);
+        });
+        auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
+
+        // The help page and the button's page in each language; choosing the
+        // checked language keeps it checked.
+        for (const QString chosen : {"&English", "&German", "&English"}) {
+            d.action(chosen)->trigger();
+            d.action(chosen)->trigger();
+            QCOMPARE(d.action("&German")->isChecked(), chosen == "&German");
+            QCOMPARE(d.action("&English")->isChecked(), chosen == "&English");
+            d.action("&Online Help")->trigger();
+            QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
+        }
+        d.action("&About")->trigger();
+        QDir::setCurrent(started);
+        QList<QUrl> expected;
+        for (const QString &page : kPages)
+            expected << QUrl::fromLocalFile((inWorkingFolder ? working.path() : kSourceDir) + '/' +
+                                            page);
+        QCOMPARE(browser.urls, expected);
+        d.action("Webs&ite")->trigger();
+        QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
+    }
 };
-
-void TestMainWindow::clicksOnPortLabels()
-{
-    // Only exactly Ctrl adds: Ctrl+Shift is a click, the right button does
-    // nothing, and a double click is one click.
-    WindowDriver d;
-    QWidget *label = d.portLabel(2);
-    d.clickPort(0);
-    QTest::mouseClick(label, Qt::RightButton);
-    QCOMPARE(d.selection(), QStringLiteral("x...."));
-    QTest::mouseClick(label, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(d.selection(), QStringLiteral("..x.."));
-    d.clickPort(0);
-    QTest::mouseClick(label, Qt::LeftButton);
-    QTest::mouseDClick(label, Qt::LeftButton); // what the system delivers after the first click
-    QTest::mouseRelease(label, Qt::LeftButton);
-    QCOMPARE(d.selection(), QStringLiteral("..x.."));
-}
-
-void TestMainWindow::changesReachTheViews()
-{
-    // A click reaches the selection, a panel change the table and the labels;
-    // the table model stays sound through model changes.
-    WindowDriver d;
-    QAbstractItemModelTester tester(d.cells(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-    d.selectModel(13);
-    // The labels stay on their ports of the picture when the window grows.
-    QLabel *picture = d.find<QLabel>("label_productImage");
-    const auto offset = [&](int port) {
-        const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, picture->alignment(),
-                                                QSize(212, 300), picture->contentsRect());
-        return d.portLabel(port)->geometry().translated(-drawn.topLeft());
-    };
-    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
-    const QSize before = picture->size();
-    d.window->resize(1400, 1000);
-    QTRY_VERIFY(picture->size() != before);
-    QCOMPARE(offset(24), catalogueRow(13).portRect[24]);
-    d.clickPort(24);
-    QCOMPARE(d.selection().mid(23), QStringLiteral(".x."));
-
-    d.clickPort(6);
-    QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("-")); // no PoE here
-    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
-    d.clickPort(4);
-    d.clickPort(6, Qt::ControlModifier);
-    QCOMPARE(d.selection().left(8), QStringLiteral("....x.x."));
-    QVERIFY(!d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
-    // Picking the item the panel shows already (port 5's "Off") still counts.
-    QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("Off")));
-    QCOMPARE(d.cell(6, FlowControl), QStringLiteral("Off"));
-    QSignalSpy redrawn(d.cells(), &QAbstractItemModel::dataChanged);
-    QVERIFY(d.pick("comboBox_autoNeg", QStringLiteral("Off")));
-    QVERIFY(std::any_of(redrawn.begin(), redrawn.end(), [](const QList<QVariant> &rows) {
-        return rows[0].toModelIndex().row() <= 6 && rows[1].toModelIndex().row() >= 6;
-    }));
-    QVERIFY(d.pick("comboBox_speed", QStringLiteral("10Mbps")));
-    QCOMPARE(d.cell(6, Speed), QStringLiteral("10Mbps"));
-    d.clickRadio("radioButton_selectAll");
-    QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
-    QVERIFY(d.find<QRadioButton>("radioButton_selectAll")->isChecked());
-    d.clickRadio("radioButton_deselectAll");
-    QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
-    d.selectModel(0);
-    QCOMPARE(d.cells()->rowCount(), 5);
-}
-
-void TestMainWindow::tableEditReachesThePanel()
-{
-    WindowDriver d;
-    d.selectModel(17);
-    auto *editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
-    QVERIFY(editor);
-    QCOMPARE(editor->text(), QStringLiteral("0,1,2,3,4"));
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, QStringLiteral("13"));
-    QCOMPARE(editor->text(), QStringLiteral("1,3"));
-    QCOMPARE(d.cell(5, AllowedPoEClasses), QStringLiteral("1,3"));
-    QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("1,3"));
-    // And back: the panel's field to the table.
-    QCOMPARE(d.type("lineEdit_allowedPoEClasses", QStringLiteral("01")), QStringLiteral("0,1"));
-
-    // An editor opens on the cell's value, and its typing falls back to it;
-    // a cell the panel would refuse opens none.
-    editor = d.openEditor<QLineEdit>(5, AllowedPoEClasses);
-    editor->setSelection(1, 1);
-    QTest::keyClick(editor, '2');
-    QCOMPARE(editor->text(), QStringLiteral("0,1"));
-    QVERIFY(!d.openEditor<QComboBox>(1, MdiState));
-    QCOMPARE(d.selection(), QStringLiteral(".x......")); // the click chose the row
-    auto *autoNeg = d.openEditor<QComboBox>(1, AutoNeg);
-    QVERIFY(autoNeg);
-    QCOMPARE(autoNeg->currentText(), QStringLiteral("On"));
-    QTest::keyClick(autoNeg, Qt::Key_Up);
-    QCOMPARE(d.cell(1, AutoNeg), QStringLiteral("Off"));
-    QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off"));
-}
-
-void TestMainWindow::modelChangeResets()
-{
-    // Each alarm's combo box writes its own alarm, and picking the model
-    // shown already keeps the configuration. The model's capabilities reach
-    // the window; typed text reaches the record as far as the field admits
-    // it; another model resets it all.
-    WindowDriver d;
-    QVERIFY(d.pick("comboBox_psuAlarm2", QStringLiteral("Disable")));
-    QCOMPARE(int(d.config().psuAlarm1), 1);
-    QVERIFY(d.pick("comboBox_psuAlarm1", QStringLiteral("Disable")));
-    QCOMPARE(int(d.config().psuAlarm1) + int(d.config().psuAlarm2), 0);
-    const SwitchConfig before = d.config();
-    QVERIFY(d.pick("comboBox_productSelection", 0));
-    QVERIFY(d.config() == before);
-    QLabel *selectAll = d.find<QLabel>("label_selectAll");
-    QWidget *info = d.find("toolButton_allowedPoEOverride_info");
-    QVERIFY(selectAll->text().contains(QLatin1String("TP Ports")));
-    d.selectModel(17); // PoE, no alarm contacts
-    QVERIFY(selectAll->text().contains(QLatin1String("PoE Ports")));
-    QVERIFY(info->isVisible() && info->isEnabled());
-    QVERIFY(!d.combo("comboBox_psuAlarm1")->isEnabled());
-    QCOMPARE(d.type("lineEdit_contactName", QString("J") + QChar(0xF6) + "rg 2nd"), "Jrg nd");
-    QCOMPARE(d.type("lineEdit_serialNumber", QStringLiteral("12a3456789")), "123456789");
-    QCOMPARE(d.type("lineEdit_agingTime", QStringLiteral("1048576")), "104857");
-    d.clickPort(3);
-    QVERIFY(d.pick("comboBox_autoNeg", 0));
-
-    d.selectModel(5); // no PoE
-    QVERIFY(!info->isVisible());
-    for (int i = 0; i < kMaxPorts; ++i)
-        QCOMPARE(d.portLabel(i)->isVisible(), i < 5);
-    QVERIFY(d.find<QRadioButton>("radioButton_deselectAll")->isChecked());
-    QVERIFY(!d.combo("comboBox_flowControl")->isEnabled()); // nothing selected
-    QCOMPARE(d.cells()->rowCount(), 5);
-    QCOMPARE(d.text("lineEdit_contactName"), QString());
-    QCOMPARE(d.text("lineEdit_agingTime"), QStringLiteral("300"));
-    QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(5));
-}
-
-void TestMainWindow::undoHistory()
-{
-    // The title as changes are made, saved and undone; the undo key in a
-    // text field; New and Open over changes ask first; closing saves the
-    // file the title names.
-    QTemporaryDir folder;
-    const QString saved = folder.filePath(QStringLiteral("saved"));
-    WindowDriver d;
-    QAction *undo = d.window->undoHistory().undoAction();
-    const auto title = [&] { return d.window->windowHandle()->title(); };
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
-    d.type("lineEdit_contactName", QStringLiteral("Jo"));
-    QCOMPARE(title(), QStringLiteral("Mestrel*"));
-    Prompts::queueFileNames({saved});
-    d.window->saveAs();
-    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-    QCOMPARE(d.window->windowFilePath(), saved + ".csv");
-    // Typing on is a step of its own, which the undo and redo keys reach
-    // even in a field with nothing of its own to undo.
-    d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
-    QCOMPARE(title(), QStringLiteral("saved.csv* - Mestrel"));
-    QApplication::setActiveWindow(d.window.get());
-    auto *location = d.find<QLineEdit>("lineEdit_location");
-    for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Undo})
-        QTest::keySequence(location, QKeySequence(key));
-    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
-    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-
-    QStringList asked;
-    int answer = QMessageBox::Cancel;
-    Prompts::setDialogHandler([&](QDialog &dialog) {
-        if (auto *box = qobject_cast<QMessageBox *>(&dialog))
-            asked << box->text();
-        return answer;
-    });
-    d.action(QStringLiteral("&New"))->trigger(); // saved: no question
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
-    QVERIFY(d.pick("comboBox_productSelection", 13));
-    d.type("lineEdit_contactName", QStringLiteral("Ann"));
-    d.action(QStringLiteral("&Open"))->trigger(); // Cancel: no file dialog
-    answer = QMessageBox::Save;
-    Prompts::queueFileNames({QString()}); // and the Save As dialog cancelled
-    d.action(QStringLiteral("&New"))->trigger();
-    const QString first = QStringLiteral("Save changes to the current configuration first?");
-    QCOMPARE(asked, QStringList({first, first}));
-    QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Ann"));
-    answer = QMessageBox::Discard;
-    d.action(QStringLiteral("&New"))->trigger();
-    QCOMPARE(title(), QStringLiteral("Mestrel"));
-    QCOMPARE(d.text("lineEdit_contactName"), QString());
-    for (int step = 0; step < 4; ++step) // New, the typing, the model change, New
-        undo->trigger();
-    QCOMPARE(d.cells()->rowCount(), 5);
-    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-    QCOMPARE(Prompts::unansweredDialogs(), 0);
-
-    d.type("lineEdit_location", QStringLiteral("Hall"));
-    answer = QMessageBox::Save;
-    QFile::remove(saved + ".csv");
-    QVERIFY(QDir().mkdir(saved + ".csv")); // the save fails: the window stays
-    d.window->exit();
-    QVERIFY(d.window->isVisible());
-    QDir().rmdir(saved + ".csv");
-    d.window->exit();
-    QVERIFY(!d.window->isVisible());
-    QCOMPARE(asked.last(), QStringLiteral("Save changes to the configuration before closing?"));
-    QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-    QFile file(saved + ".csv");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("file.location,0,Hall\n"));
-}
-
-void TestMainWindow::qosDialogs()
-{
-    // Each dialog opens on the record's table, every entry in its own combo
-    // box; OK writes every entry back, Cancel writes nothing.
-    WindowDriver d;
-    for (const bool dscp : {false, true}) {
-        const auto table = [&] {
-            return dscp ? digits(d.config().dscpTrafficClass)
-                        : digits(d.config().dot1pTrafficClass);
-        };
-        QString shown, chosen;
-        const auto edit = [&](int shift, QDialogButtonBox::StandardButton button) {
-            Prompts::setDialogHandler([&](QDialog &dialog) {
-                shown = chosen = QString();
-                for (int i = 0; i < table().size(); ++i) {
-                    auto *box = dialog.findChild<QComboBox *>(
-                        (dscp ? "comboBox_tc" : "comboBox_tcVlan") + QString::number(i));
-                    shown += QString::number(box->currentIndex());
-                    box->setCurrentIndex((i * 7 + shift) % 4);
-                    chosen += QString::number(box->currentIndex());
-                }
-                dialog.findChild<QDialogButtonBox *>("buttonBox")->button(button)->click();
-                return dialog.result();
-            });
-            d.find<QPushButton>(dscp ? "pushButton_qosDscpMapping" : "pushButton_qosPMapping")
-                ->click();
-        };
-        edit(1, QDialogButtonBox::Ok);
-        const QString written = chosen;
-        QCOMPARE(table(), written);
-        edit(2, QDialogButtonBox::Cancel);
-        QCOMPARE(shown, written);
-        QCOMPARE(table(), written);
-    }
-    QCOMPARE(Prompts::unansweredDialogs(), 0);
-}
-
-void TestMainWindow::helpPages_data()
-{
-    QTest::addColumn<bool>("inWorkingFolder");
-    QTest::newRow("working folder first") << true;
-    QTest::newRow("started elsewhere") << false;
-}
-
-void TestMainWindow::helpPages()
-{
-    QFETCH(bool, inWorkingFolder);
-    QTemporaryDir working;
-    for (const QString &page : kPages) {
-        if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
-            QFile(working.filePath(page)).open(QIODevice::WriteOnly);
-    }
-    const QString started = QDir::currentPath();
-    QDir::setCurrent(working.path());
-    WindowDriver d;
-    d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
-    d.selectModel(17); // the PoE model shows the "..." button
-    UrlCatcher browser;
-    Prompts::setDialogHandler([](QDialog &dialog) {
-        dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
-        [&] {
-            QVERIFY(qobject_cast<aboutDialog *>(&dialog) && dialog.isModal());
-            QCOMPARE(dialog.windowFlags() &
-                         (Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
-                     Qt::WindowCloseButtonHint);
-            dialog.show();
-            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-            QVERIFY(!dialog.isVisible());
-        }();
-        return int(QDialog::Accepted);
-    });
-    auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
-
-    // The help page and the button's page in each language; choosing the
-    // checked language keeps it checked.
-    for (const QString chosen : {"&English", "&German", "&English"}) {
-        d.action(chosen)->trigger();
-        d.action(chosen)->trigger();
-        QCOMPARE(d.action("&German")->isChecked(), chosen == "&German");
-        QCOMPARE(d.action("&English")->isChecked(), chosen == "&English");
-        d.action("&Online Help")->trigger();
-        QTest::mouseClick(poeLimitInfo, Qt::LeftButton);
-    }
-    d.action("&About")->trigger();
-    QDir::setCurrent(started);
-    QList<QUrl> expected;
-    for (const QString &page : kPages)
-        expected << QUrl::fromLocalFile((inWorkingFolder ? working.path() : kSourceDir) + '/' +
-                                        page);
-    QCOMPARE(browser.urls, expected);
-    d.action("Webs&ite")->trigger();
-    QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
-}
-
-void TestMainWindow::menus()
-{
-    // File, Documentation and Help keep their items and order; Edit and
-    // Tools stand between them.
-    WindowDriver d;
-    QStringList menus;
-    for (QAction *menu : d.window->menuBar()->actions()) {
-        QStringList items;
-        for (QAction *item : menu->menu()->actions())
-            items << item->text();
-        menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
-    }
-    QCOMPARE(menus,
-             (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
-                           "&Documentation:&Export",
-                           "&Tools:&Compare with File…,&Apply File to Current Model…",
-                           "&Help:&Language,&Online Help,Webs&ite,&About"}));
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

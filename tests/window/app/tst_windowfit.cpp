@@ -118,173 +118,176 @@ class TestWindowFit : public QObject
 private slots:
     void init() { Prompts::setScripted(true); }
     void cleanup() { Prompts::reset(); }
-    void textFits_data();
-    void textFits();
-    void portLabelsOnTheirPorts();
-    void readableUnderDarkPalette();
-    void errorLogShowsItsColumnsWhole();
-    void messageBoxHasRoomForItsTitle();
-};
-
-void TestWindowFit::textFits_data()
-{
-    QTest::addColumn<int>("model");
-    QTest::addColumn<bool>("smallest");
-    for (int model = 0; model < kCatalogueSize; ++model) {
-        const QByteArray name = catalogueRow(model).modelName.toLatin1();
-        QTest::newRow(name + " smallest") << model << true;
-        QTest::newRow(name + " first size") << model << false;
-    }
-}
-
-void TestWindowFit::textFits()
-{
-    QFETCH(int, model);
-    QFETCH(bool, smallest);
-    WindowDriver d;
-    d.selectModel(model);
-    d.clickPort(0); // the panel as the first port's kind shows it
-    MainWindow *window = d.window.get();
-    settle(window);
-    const QSize minimum = window->minimumSize();
-    QCOMPARE(minimum.boundedTo(kSmallestScreenRoom), minimum);
-    window->resize(smallest ? minimum : DeskSetup::kPreferredWindowSize.expandedTo(minimum));
-    settle(window);
-    const QStringList cut = cutTexts(window);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
-}
-
-void TestWindowFit::portLabelsOnTheirPorts()
-{
-    // The picture keeps its size in logical pixels at every scale and has
-    // the screen's pixels behind it (up to the artwork's 2x), so it stays
-    // sharp; each label's centre lies on its port in the drawn picture, its
-    // number in bold on either toolkit's weight scale.
-    WindowDriver d;
-    QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
-    QLabel *picture = d.find<QLabel>("label_productImage");
-    const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
-    for (int model = 0; model < kCatalogueSize; ++model) {
-        d.selectModel(model);
-        settle(d.window.get());
-        const ProductRecord &row = catalogueRow(model);
-        const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
-        const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
-        QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale), qPrintable(row.imagePath));
-        const QRect drawn = QStyle::alignedRect(picture->layoutDirection(), picture->alignment(),
-                                                shown.toSize(), picture->contentsRect());
-        // The port rectangles are in pixels of the artwork's logical size.
-        const qreal toDrawn =
-            drawn.width() * kPicturePixelRatio / qreal(QPixmap(row.imagePath).width());
-        for (int port = 0; port < row.portCount; ++port) {
-            const QRect &rect = row.portRect[port];
-            const QRectF onPicture(drawn.topLeft() + QPointF(rect.topLeft()) * toDrawn,
-                                   QSizeF(rect.size()) * toDrawn);
-            const QPointF centre = QRectF(d.portLabel(port)->geometry()).center();
-            QVERIFY2(onPicture.contains(centre),
-                     qPrintable(row.modelName + QStringLiteral(" port %1").arg(port + 1)));
-        }
-    }
-}
-
-void TestWindowFit::readableUnderDarkPalette()
-{
-    // The measure itself: from 1:1 for one colour to 21:1 for black on white.
-    QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
-    QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
-    const QString previousStyle = QApplication::style()->objectName();
-    const QPalette previousPalette = QApplication::palette();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Text, button, light, dark, mid, text, bright text, base, window.
-    const QColor grey(53, 53, 53);
-    QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
-                  QColor(35, 35, 35), grey);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-    QApplication::setPalette(dark);
-
-    QStringList unreadable;
+    void textFits_data()
     {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("smallest");
+        for (int model = 0; model < kCatalogueSize; ++model) {
+            const QByteArray name = catalogueRow(model).modelName.toLatin1();
+            QTest::newRow(name + " smallest") << model << true;
+            QTest::newRow(name + " first size") << model << false;
+        }
+    }
+
+    void textFits()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, smallest);
         WindowDriver d;
-        d.selectModel(kCatalogueSize - 1); // PoE: every panel widget shown
-        d.clickPort(0);
-        settle(d.window.get());
-        for (QWidget *widget : d.window->findChildren<QWidget *>()) {
-            if (textRooms(widget).isEmpty() || !widget->isVisibleTo(d.window.get()))
-                continue;
-            // The colour behind: the nearest widget that fills its background.
-            const QWidget *backdrop = widget;
-            while (!backdrop->isWindow() && !backdrop->autoFillBackground())
-                backdrop = backdrop->parentWidget();
-            const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
-            QPalette::ColorRole text = widget->foregroundRole();
-            QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
-            if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
-                qobject_cast<QPushButton *>(widget)) {
-                // Drawn on their own field or button face.
-                const bool field = qobject_cast<QLineEdit *>(widget);
-                text = field ? QPalette::Text : QPalette::ButtonText;
-                behind = widget->palette().color(group, field ? QPalette::Base : QPalette::Button);
+        d.selectModel(model);
+        d.clickPort(0); // the panel as the first port's kind shows it
+        MainWindow *window = d.window.get();
+        settle(window);
+        const QSize minimum = window->minimumSize();
+        QCOMPARE(minimum.boundedTo(kSmallestScreenRoom), minimum);
+        window->resize(smallest ? minimum : DeskSetup::kPreferredWindowSize.expandedTo(minimum));
+        settle(window);
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    void portLabelsOnTheirPorts()
+    {
+        // The picture keeps its size in logical pixels at every scale and has
+        // the screen's pixels behind it (up to the artwork's 2x), so it stays
+        // sharp; each label's centre lies on its port in the drawn picture, also
+        // when the window grows; its number in bold on either toolkit's weight
+        // scale.
+        WindowDriver d;
+        QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
+        QLabel *picture = d.find<QLabel>("label_productImage");
+        const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
+        for (int model = 0; model <= kCatalogueSize; ++model) {
+            if (model == kCatalogueSize) { // the last model once more, in a larger window
+                const QSize before = picture->size();
+                d.window->resize(1400, 1000);
+                QTRY_VERIFY(picture->size() != before);
+            } else {
+                d.selectModel(model);
             }
-            const double ratio =
-                DeskSetup::contrastRatio(widget->palette().color(group, text), behind);
-            // Disabled text is told apart from enabled text, not read at length.
-            if (ratio < (widget->isEnabled() ? 4.5 : 3.0))
-                unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
+            settle(d.window.get());
+            const ProductRecord &row = catalogueRow(d.window->state().modelIndex);
+            const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
+            const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
+            QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale),
+                     qPrintable(row.imagePath));
+            const QRect drawn =
+                QStyle::alignedRect(picture->layoutDirection(), picture->alignment(),
+                                    shown.toSize(), picture->contentsRect());
+            // The port rectangles are in pixels of the artwork's logical size.
+            const qreal toDrawn =
+                drawn.width() * kPicturePixelRatio / qreal(QPixmap(row.imagePath).width());
+            for (int port = 0; port < row.portCount; ++port) {
+                const QRect &rect = row.portRect[port];
+                const QRectF onPicture(drawn.topLeft() + QPointF(rect.topLeft()) * toDrawn,
+                                       QSizeF(rect.size()) * toDrawn);
+                const QPointF centre = QRectF(d.portLabel(port)->geometry()).center();
+                QVERIFY2(onPicture.contains(centre),
+                         qPrintable(row.modelName + QStringLiteral(" port %1").arg(port + 1)));
+            }
         }
     }
-    QApplication::setStyle(previousStyle);
-    QApplication::setPalette(previousPalette);
-    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
-}
 
-void TestWindowFit::errorLogShowsItsColumnsWhole()
-{
-    // Two keys that differ only at their end, and a value of 200 characters.
-    const QVector<RejectedLine> rejected {
-        {1204, "port.poe.allowed-classes,3,0;1;2", 5},
-        {1205, "port.poe.admin-state,3,7", 5},
-        {1206, "port.poe.override,2," + QByteArray(200, '9'), 5},
-    };
-    DialogErrorLog dialog(rejected);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *table = dialog.findChild<QTableView *>(QStringLiteral("tableView_errorLog"));
-    const QAbstractItemModel *cells = table->model();
-    QHeaderView *header = table->horizontalHeader();
-    for (int column = 0; column < cells->columnCount(); ++column) {
-        const QString title = cells->headerData(column, Qt::Horizontal).toString();
-        const QFontMetrics titleMetrics(
-            cells->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>());
-        QVERIFY2(header->sectionSize(column) > titleMetrics.horizontalAdvance(title),
-                 qPrintable(title));
-        for (int row = 0; row < cells->rowCount(); ++row) {
-            const QString text = cells->index(row, column).data().toString();
-            QVERIFY2(table->columnWidth(column) > table->fontMetrics().horizontalAdvance(text),
-                     qPrintable(text));
+    void readableUnderDarkPalette()
+    {
+        // The measure itself: from 1:1 for one colour to 21:1 for black on white.
+        QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
+        QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
+        const QString previousStyle = QApplication::style()->objectName();
+        const QPalette previousPalette = QApplication::palette();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // Text, button, light, dark, mid, text, bright text, base, window.
+        const QColor grey(53, 53, 53);
+        QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
+                      QColor(35, 35, 35), grey);
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
+        QApplication::setPalette(dark);
+
+        QStringList unreadable;
+        {
+            WindowDriver d;
+            d.selectModel(kCatalogueSize - 1); // PoE: every panel widget shown
+            d.clickPort(0);
+            settle(d.window.get());
+            for (QWidget *widget : d.window->findChildren<QWidget *>()) {
+                if (textRooms(widget).isEmpty() || !widget->isVisibleTo(d.window.get()))
+                    continue;
+                // The colour behind: the nearest widget that fills its background.
+                const QWidget *backdrop = widget;
+                while (!backdrop->isWindow() && !backdrop->autoFillBackground())
+                    backdrop = backdrop->parentWidget();
+                const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+                QPalette::ColorRole text = widget->foregroundRole();
+                QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
+                if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
+                    qobject_cast<QPushButton *>(widget)) {
+                    // Drawn on their own field or button face.
+                    const bool field = qobject_cast<QLineEdit *>(widget);
+                    text = field ? QPalette::Text : QPalette::ButtonText;
+                    behind =
+                        widget->palette().color(group, field ? QPalette::Base : QPalette::Button);
+                }
+                const double ratio =
+                    DeskSetup::contrastRatio(widget->palette().color(group, text), behind);
+                // Disabled text is told apart from enabled text, not read at length.
+                if (ratio < (widget->isEnabled() ? 4.5 : 3.0))
+                    unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
+            }
         }
+        QApplication::setStyle(previousStyle);
+        QApplication::setPalette(previousPalette);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     }
-    // The dialog grew to show the columns, but not past the screen.
-    const int screenWidth = dialog.screen()->availableGeometry().width();
-    QVERIFY(dialog.width() <= qMax(screenWidth, dialog.minimumSizeHint().width()));
-    QVERIFY(dialog.width() >= qMin(screenWidth, header->length()));
-}
 
-void TestWindowFit::messageBoxHasRoomForItsTitle()
-{
-    int width = 0;
-    int titleWidth = 0;
-    Prompts::setDialogHandler([&](QDialog &box) {
-        box.show();
-        width = box.width();
-        titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
-        return int(QMessageBox::Ok);
-    });
-    Prompts::information(nullptr, QStringLiteral("Unable to open file"), QStringLiteral("No."));
-    // Besides the title, the title bar holds the icon and three buttons.
-    const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    QVERIFY2(width >= titleWidth + 4 * titleBar, qPrintable(QString::number(width)));
-}
+    void errorLogShowsItsColumnsWhole()
+    {
+        // Two keys that differ only at their end, and a value of 200 characters.
+        const QVector<RejectedLine> rejected {
+            {1204, "port.poe.allowed-classes,3,0;1;2", 5},
+            {1205, "port.poe.admin-state,3,7", 5},
+            {1206, "port.poe.override,2," + QByteArray(200, '9'), 5},
+        };
+        DialogErrorLog dialog(rejected);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableView *>(QStringLiteral("tableView_errorLog"));
+        const QAbstractItemModel *cells = table->model();
+        QHeaderView *header = table->horizontalHeader();
+        for (int column = 0; column < cells->columnCount(); ++column) {
+            const QString title = cells->headerData(column, Qt::Horizontal).toString();
+            const QFontMetrics titleMetrics(
+                cells->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>());
+            QVERIFY2(header->sectionSize(column) > titleMetrics.horizontalAdvance(title),
+                     qPrintable(title));
+            for (int row = 0; row < cells->rowCount(); ++row) {
+                const QString text = cells->index(row, column).data().toString();
+                QVERIFY2(table->columnWidth(column) > table->fontMetrics().horizontalAdvance(text),
+                         qPrintable(text));
+            }
+        }
+        // The dialog grew to show the columns, but not past the screen.
+        const int screenWidth = dialog.screen()->availableGeometry().width();
+        QVERIFY(dialog.width() <= qMax(screenWidth, dialog.minimumSizeHint().width()));
+        QVERIFY(dialog.width() >= qMin(screenWidth, header->length()));
+    }
+
+    void messageBoxHasRoomForItsTitle()
+    {
+        int width = 0;
+        int titleWidth = 0;
+        Prompts::setDialogHandler([&](QDialog &box) {
+            box.show();
+            width = box.width();
+            titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+            return int(QMessageBox::Ok);
+        });
+        Prompts::information(nullptr, QStringLiteral("Unable to open file"), QStringLiteral("No."));
+        // Besides the title, the title bar holds the icon and three buttons.
+        const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        QVERIFY2(width >= titleWidth + 4 * titleBar, qPrintable(QString::number(width)));
+    }
+};
 
 int main(int argc, char *argv[])
 {
