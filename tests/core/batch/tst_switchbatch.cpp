@@ -115,7 +115,7 @@ void TestSwitchBatch::problems_data()
                         "..a"}
         << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0", "6:0", "7:0"};
     QTest::newRow("names written twice, also after .csv and in another case")
-        << big << QStringList() << QStringList {"a", "a.csv", "A", "b", "b.csv.csv"}
+        << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv"}
         << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1"};
 }
 
