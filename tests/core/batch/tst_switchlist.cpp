@@ -122,7 +122,7 @@ void TestSwitchList::tabSeparated_data()
         << false << QVector<QStringList> {{"sw1", "Hall 4", "", "12"}, {"sw2", "Hall 5", "", "13"}};
     // File names may hold colons; a header names a column the list knows.
     QTest::newRow("names that look like KEY:INDEX")
-        << "plant:1\tHall 4" << false << QVector<QStringList> {{"plant:1", "Hall 4"}};
+        << "plant:1\nplant:2" << false << QVector<QStringList> {{"plant:1"}, {"plant:2"}};
     QTest::newRow("a quoted cell with a tab and a line break")
         << "\"a\tb\nc\"\tx\n"
         << false << QVector<QStringList> {{"a\tb\nc", "x"}};
