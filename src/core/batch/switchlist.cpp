@@ -211,7 +211,7 @@ std::optional<SwitchList> switchListFromCells(const QVector<QStringList> &cells,
 }
 
 std::optional<SwitchList> parseSwitchList(const QByteArray &csv, QString *error,
-                                          QVector<int> *rowLines)
+                                          QVector<int> *lines)
 {
     QString text = QString::fromUtf8(csv);
     if (text.startsWith(QChar(0xFEFF))) // spreadsheets start UTF-8 files with a mark
@@ -220,8 +220,8 @@ std::optional<SwitchList> parseSwitchList(const QByteArray &csv, QString *error,
     if (!split)
         return std::nullopt;
     std::optional<SwitchList> list = switchListFromCells(split->rows, error);
-    if (list && rowLines)
-        *rowLines = split->rowLines.mid(1);
+    if (list && lines)
+        *lines = split->rowLines;
     return list;
 }
 

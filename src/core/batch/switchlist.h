@@ -59,10 +59,10 @@ bool isSwitchListColumnName(const QString &name);
 // fields than the header or an unterminated quote. Lines whose fields are
 // all empty are skipped; a row with fewer fields than the header has the
 // others empty.
-// `rowLines`, when given, gets each row's first line in the file, counted
-// from 0 (the header's).
+// `lines`, when given, gets the line of the header and then the first line
+// of each row, counted from 0.
 std::optional<SwitchList> parseSwitchList(const QByteArray &csv, QString *error = nullptr,
-                                          QVector<int> *rowLines = nullptr);
+                                          QVector<int> *lines = nullptr);
 
 // The same from cells already split, the first row being the header.
 std::optional<SwitchList> switchListFromCells(const QVector<QStringList> &cells,

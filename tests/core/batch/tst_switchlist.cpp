@@ -33,19 +33,19 @@ void TestSwitchList::parse_data()
     QTest::addColumn<QString>("error"); // a part of it; empty: parsed
     QTest::addColumn<QStringList>("overrideColumns");
     QTest::addColumn<QStringList>("rows"); // rowText of each
-    QTest::addColumn<QVector<int>>("rowLines");
+    QTest::addColumn<QVector<int>>("lines"); // the header's, then each row's
 
     QTest::newRow("columns in any order, CRLF, a quoted comma and quote")
         << QByteArray("serial,port.admin-state:5,File,location\r\n"
                       "12,0,sw1,\"Hall 4, \"\"north\"\"\"\r\n"
                       "13,,sw2,Hall 5\r\n")
         << QString() << QStringList {"port.admin-state:5"}
-        << QStringList {"sw1|Hall 4, \"north\"||12|0", "sw2|Hall 5||13|"} << QVector<int> {1, 2};
+        << QStringList {"sw1|Hall 4, \"north\"||12|0", "sw2|Hall 5||13|"} << QVector<int> {0, 1, 2};
     QTest::newRow("a line break in quotes, empty rows skipped, short rows filled")
         << QByteArray("\xEF\xBB\xBF"
                       "file,contact,serial\n\n,,\n\"a\nb\",Ann\nc\n")
         << QString() << QStringList() << QStringList {"a\nb||Ann||", "c||||"}
-        << QVector<int> {3, 5};
+        << QVector<int> {0, 3, 5};
 
     const QStringList none;
     const QVector<int> noLines;
@@ -84,7 +84,7 @@ void TestSwitchList::parse()
     for (const SwitchListRow &row : list->rows)
         parsed << rowText(row);
     QCOMPARE(parsed, rows);
-    QTEST(lines, "rowLines");
+    QTEST(lines, "lines");
 }
 
 void TestSwitchList::roundTrip()
