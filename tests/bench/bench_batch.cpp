@@ -19,13 +19,13 @@ SwitchList plantList()
 {
     SwitchList list;
     list.overrideColumns = QStringList {"port.admin-state:25", "port.admin-state:26",
-                                        "port.vlan.id:3", "port.speed:4", "port.autoneg:4"};
+                                        "port.jumbo:3", "port.speed:4", "port.autoneg:4"};
     for (int i = 0; i < kSwitches; ++i) {
         list.rows << SwitchListRow {QStringLiteral("hall%1-sw%2").arg(i / 10).arg(i),
                                     QStringLiteral("Hall %1 (row %2)").arg(i / 10).arg(i),
                                     QStringLiteral("Ann Smith"),
                                     QString::number(100200 + i),
-                                    {"0", i % 2 ? "0" : "", QString::number(10 + i), "1", "0"}};
+                                    {"0", i % 2 ? "0" : "", QString::number(i % 2), "1", "0"}};
     }
     return list;
 }
