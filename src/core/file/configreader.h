@@ -100,6 +100,9 @@ public:
     // One line as read, with its line terminator if it had one. A line with
     // fewer than two commas is skipped silently; every line is counted.
     void processConfigLine(std::string_view line);
+    // One setting, checked by validateConfigLine and stored when it passes:
+    // RejectReason::None, or the reason it was refused and nothing stored.
+    int applySetting(const ConfigKey *row, std::string_view index, std::string_view value);
     // Stores a line validateConfigLine accepted into the record.
     void applyConfigLine(const ConfigKey &row, std::string_view index, std::string_view value);
 
