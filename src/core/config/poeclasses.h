@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/switchconfig.h"
+#include "core/config/switchconfig.h"
 
 #include <QString>
 

@@ -5,8 +5,9 @@ class FileCommands;
 class QString;
 class QWidget;
 
-// The "Tools" menu: comparing the configuration with a file, and applying a
-// file of any model to the model being edited.
+// The "Tools" menu: comparing the configuration with a file, applying a
+// file of any model to the model being edited, and making files for several
+// switches from it.
 class ToolCommands
 {
 public:

@@ -397,7 +397,7 @@ void TestMainWindow::menus()
     }
     QCOMPARE(menus,
              (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
-                           "&Documentation:&Export",
+                           "&Documentation:&Export,&Print Report…,Print Pre&view…",
                            "&Tools:&Compare with File…,&Apply File to Current Model…",
                            "&Help:&Language,&Online Help,Webs&ite,&About"}));
 }
