@@ -38,6 +38,44 @@ const char *statusName(CheckedFile::Status status)
     return "";
 }
 
+// A problem's place and cell: the line, the column as KEY,INDEX (an
+// override) or its name, and the value when it is a row's.
+struct ProblemCell
+{
+    int line = 0;
+    QString header; // as the list names the column
+    QString column; // as printed
+    QString value;
+    bool hasValue = false;
+};
+
+ProblemCell problemCell(const SwitchList &list, const QVector<int> &lines,
+                        const BatchCellProblem &problem)
+{
+    static const char *const fixed[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
+                                        SwitchListColumn::kContact, SwitchListColumn::kSerial};
+    ProblemCell cell;
+    cell.line = lines.value(problem.row + 1);
+    const int override = problem.column - BatchColumn::FirstOverride;
+    if (override < 0) {
+        cell.column = cell.header = QLatin1String(fixed[qBound(0, problem.column, 3)]);
+    } else {
+        QString key, index;
+        const QString name = list.overrideColumns.value(override);
+        cell.header = name;
+        cell.column =
+            splitOverrideColumn(name, &key, &index) ? key + QLatin1Char(',') + index : name;
+    }
+    if (problem.row >= 0 && problem.row < list.rows.size()) {
+        const SwitchListRow &row = list.rows.at(problem.row);
+        const QString values[] = {row.fileName, row.location, row.contact, row.serial};
+        cell.value =
+            override < 0 ? values[qBound(0, problem.column, 3)] : row.overrides.value(override);
+        cell.hasValue = true;
+    }
+    return cell;
+}
+
 } // namespace
 
 QByteArray rejectedLinesText(const CheckedFile &file)
@@ -175,4 +213,37 @@ QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
                         {"identical", differences.isEmpty()},
                         {"summary", differenceSummary(differences.size())},
                         {"differences", list}};
+}
+
+QByteArray batchProblemsText(const QString &listPath, const SwitchList &list,
+                             const QVector<int> &lines, const QVector<BatchCellProblem> &problems)
+{
+    QString text;
+    const QString name = nameOf(listPath);
+    for (const BatchCellProblem &problem : problems) {
+        const ProblemCell cell = problemCell(list, lines, problem);
+        text += name + QLatin1Char(':') + QString::number(cell.line) + QStringLiteral(": ") +
+            terminalField(cell.column);
+        if (cell.hasValue)
+            text += QLatin1Char(',') + terminalField(cell.value);
+        text += QStringLiteral(": ") + terminalSafe(problem.reason) + QLatin1Char('\n');
+    }
+    return terminalBytes(text);
+}
+
+QJsonArray batchProblemsJson(const SwitchList &list, const QVector<int> &lines,
+                             const QVector<BatchCellProblem> &problems)
+{
+    QJsonArray json;
+    for (const BatchCellProblem &problem : problems) {
+        const ProblemCell cell = problemCell(list, lines, problem);
+        QJsonObject entry {{"line", cell.line},
+                           {"row", problem.row < 0 ? QJsonValue() : QJsonValue(problem.row + 1)},
+                           {"column", cell.header},
+                           {"reason", problem.reason}};
+        if (cell.hasValue)
+            entry.insert("value", cell.value);
+        json.append(entry);
+    }
+    return json;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/filecheck.h"
+#include "core/batch/switchbatch.h"
 #include "core/file/configdiff.h"
 
 #include <QByteArray>
@@ -37,3 +38,13 @@ QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second
                              const QVector<ConfigDifference> &differences);
 QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
                             const QVector<ConfigDifference> &differences);
+
+// The problems of a switch list, one a line as rejected lines are printed:
+// "LIST:LINE: KEY,INDEX,VALUE: REASON" for an override cell,
+// "LIST:LINE: COLUMN,VALUE: REASON" for the other columns, and for a column
+// that cannot be overridden the header's line without a value. `lines` are
+// those parseSwitchList gives: the header's, then each row's.
+QByteArray batchProblemsText(const QString &listPath, const SwitchList &list,
+                             const QVector<int> &lines, const QVector<BatchCellProblem> &problems);
+QJsonArray batchProblemsJson(const SwitchList &list, const QVector<int> &lines,
+                             const QVector<BatchCellProblem> &problems);

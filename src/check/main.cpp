@@ -2,7 +2,9 @@
 // and production lines. Exit status: 0 when every file passes, 1 when a
 // file has rejected lines (or two files differ), 2 when a file cannot be
 // read or names no supported model, or the command line is wrong; with
-// several files the highest.
+// several files the highest. --batch: 0 when every file was written, 1 when
+// the template or rows of the list were refused (nothing written), 2 when a
+// file could not be read or written.
 
 #include "check/checkoutput.h"
 #include "check/filecheck.h"
@@ -10,9 +12,12 @@
 #include "report/reportgenerator.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -179,6 +184,110 @@ int writeReport(const QString &path, const QString &output, const Options &optio
     return status;
 }
 
+struct BatchRequest
+{
+    QString templatePath;
+    QString listPath;
+    QString outputDir;
+    bool reports = false;
+    bool replace = false;
+};
+
+// The switch list, or why it could not be read (printed; status 2).
+std::optional<SwitchList> readSwitchList(const QString &path, QVector<int> *lines, QString *error)
+{
+    const std::optional<QByteArray> bytes = readConfigFile(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return parseSwitchList(*bytes, error, lines);
+}
+
+// Files (and reports) for every switch of a list: nothing is written unless
+// the template and every row pass.
+int makeBatch(const BatchRequest &request, const Options &options)
+{
+    const CheckedFile templateFile = readFileForRow(request.templatePath, options.row);
+    int status = exitCodeOf(templateFile.status);
+    QJsonObject json {{"template", fileJson(templateFile)},
+                      {"list", request.listPath},
+                      {"outputDir", request.outputDir}};
+    QByteArray text = rejectedLinesText(templateFile);
+    if (status != 0)
+        text += summaryLine(templateFile);
+
+    QVector<int> lines;
+    QString error;
+    const std::optional<SwitchList> list =
+        status == 0 ? readSwitchList(request.listPath, &lines, &error) : std::nullopt;
+    if (status == 0 && !list) {
+        status = kCannotCheck;
+        json.insert("listError", error);
+        text +=
+            terminalBytes(terminalSafe(request.listPath) + QStringLiteral(": cannot be read: ") +
+                          terminalSafe(error) + QLatin1Char('\n'));
+    }
+    if (status == 0 && !QFileInfo(request.outputDir).isDir()) {
+        status = kCannotCheck;
+        error = QStringLiteral("no such folder");
+        json.insert("outputError", error);
+        text += terminalBytes(terminalSafe(request.outputDir) + QStringLiteral(": ") + error +
+                              QLatin1Char('\n'));
+    }
+    if (status == 0) {
+        // The template as the window holds it right after opening the file.
+        const BatchPlan plan = planBatch(templateFile.config, templateFile.result.texts, *list,
+                                         request.outputDir, request.replace, request.reports);
+        json.insert("problems", batchProblemsJson(*list, lines, plan.problems));
+        if (!plan.isValid()) {
+            status = 1;
+            text += batchProblemsText(request.listPath, *list, lines, plan.problems);
+            text += terminalBytes(terminalSafe(request.listPath) +
+                                  (list->rows.isEmpty()
+                                       ? QStringLiteral(": names no switch; nothing written\n")
+                                       : plan.problems.size() == 1
+                                       ? QStringLiteral(": 1 problem; nothing written\n")
+                                       : QStringLiteral(": %1 problems; nothing written\n")
+                                             .arg(plan.problems.size())));
+        } else {
+            const int row = templateFile.row;
+            const QDate today = QDate::currentDate();
+            const BatchOutcome outcome =
+                writeBatch(plan, request.outputDir, today, {},
+                           [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath,
+                                        QString *reportError) {
+                               ReportGenerator report(row, batchSwitch.config,
+                                                      articleNumber(row) + QLatin1Char('-') +
+                                                          batchSwitch.serial,
+                                                      pdfPath, today);
+                               if (report.generate())
+                                   return true;
+                               *reportError = report.errorString();
+                               return false;
+                           });
+            json.insert("written", QJsonArray::fromStringList(outcome.written));
+            json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
+            if (!outcome.succeeded()) {
+                status = kCannotCheck;
+                json.insert("error", outcome.failure);
+                print(terminalBytes(QStringLiteral("mestrel-check: ") +
+                                    terminalSafe(outcome.failure) + QLatin1Char('\n')),
+                      stderr);
+            }
+            const QString summary = batchSummaryText(outcome, request.outputDir);
+            json.insert("summary", summary);
+            // Line by line: the names in it may hold anything.
+            for (const QString &summaryText : summary.split(QLatin1Char('\n')))
+                text += terminalBytes(terminalSafe(summaryText) + QLatin1Char('\n'));
+        }
+    }
+    json.insert("exitStatus", status);
+    if (options.json)
+        printJson(json);
+    else
+        print(text);
+    return status;
+}
+
 // The options and arguments mestrel-check takes.
 struct CommandLine
 {
@@ -196,11 +305,29 @@ struct CommandLine
                              QStringLiteral("Print the settings in which two files differ.")};
     QCommandLineOption report {
         QStringLiteral("report"),
-        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output)."),
+        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output); "
+                       "with --batch, without FILE: a report beside each file."),
         QStringLiteral("FILE")};
     QCommandLineOption output {QStringLiteral("output"),
                                QStringLiteral("The PDF file --report writes."),
                                QStringLiteral("PDF")};
+    QCommandLineOption batch {
+        QStringLiteral("batch"),
+        QStringLiteral("Write a configuration file for every switch of the --list, made from "
+                       "the TEMPLATE file, into the --output-dir folder."),
+        QStringLiteral("TEMPLATE")};
+    QCommandLineOption switchList {
+        QStringLiteral("list"),
+        QStringLiteral("The switch list of --batch: a CSV file with the columns file, location, "
+                       "contact, serial and KEY:INDEX."),
+        QStringLiteral("SWITCHES")};
+    QCommandLineOption outputDir {QStringLiteral("output-dir"),
+                                  QStringLiteral("The folder --batch writes into."),
+                                  QStringLiteral("DIR")};
+    QCommandLineOption replace {QStringLiteral("replace"),
+                                QStringLiteral("Let --batch replace files that exist.")};
+    // "--report" without a file, as --batch takes it; see batchArguments.
+    QCommandLineOption batchReports {QStringLiteral("batch-reports"), QString()};
     QCommandLineOption json {QStringLiteral("json"), QStringLiteral("Print the results as JSON.")};
 
     CommandLine()
@@ -209,13 +336,30 @@ struct CommandLine
             "Checks switch configuration files against the models they are for.\n"
             "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
             "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
-            "supported model; with several files the highest."));
-        parser.addOptions({model, list, diff, report, output, json});
+            "supported model; with several files the highest. --batch: 0 when every\n"
+            "file was written, 1 when the template or rows of the list are refused\n"
+            "(nothing is written then), 2 when a file cannot be read or written."));
+        batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions({model, list, diff, report, output, batch, switchList, outputDir, replace,
+                           batchReports, json});
         parser.addPositionalArgument(QStringLiteral("files"),
                                      QStringLiteral("Configuration files to check."),
                                      QStringLiteral("[FILE...]"));
     }
 };
+
+// The arguments as the parser takes them: with --batch, "--report" asks
+// for a report beside each file and names no file of its own.
+QStringList batchArguments(QStringList arguments)
+{
+    const bool batch = std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) {
+        return a == QLatin1String("--batch") || a.startsWith(QLatin1String("--batch="));
+    });
+    if (batch)
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^--report$")),
+                                   QStringLiteral("--batch-reports"));
+    return arguments;
+}
 
 // What the parsed command line asks for, done.
 int runCommand(const CommandLine &line)
@@ -237,6 +381,16 @@ int runCommand(const CommandLine &line)
         else
             print(modelListText());
         return finish(0);
+    }
+    if (parser.isSet(line.batch)) {
+        if (!parser.isSet(line.switchList) || !parser.isSet(line.outputDir))
+            return usageError(QStringLiteral("--batch needs --list SWITCHES and --output-dir DIR"));
+        if (parser.isSet(line.report) || !files.isEmpty())
+            return usageError(QStringLiteral("--batch takes no other file"));
+        const BatchRequest request {parser.value(line.batch), parser.value(line.switchList),
+                                    parser.value(line.outputDir), parser.isSet(line.batchReports),
+                                    parser.isSet(line.replace)};
+        return finish(makeBatch(request, options));
     }
     if (parser.isSet(line.report)) {
         if (!parser.isSet(line.output))
@@ -272,7 +426,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MESTREL_VERSION));
 
     CommandLine line;
-    if (!line.parser.parse(QCoreApplication::arguments()))
+    if (!line.parser.parse(batchArguments(QCoreApplication::arguments())))
         return usageError(line.parser.errorText());
     // Printed here rather than by the parser, which exits 0 even when
     // standard output took nothing.

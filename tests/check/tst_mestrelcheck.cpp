@@ -2,6 +2,7 @@
 #include "../report/pdftext.h"
 #include "core/catalogue/productcatalogue.h"
 #include "core/file/configkeytable.h"
+#include "core/file/configreader.h"
 #include "core/file/configwriter.h"
 
 #include <QFileInfo>
@@ -60,6 +61,9 @@ private slots:
     void options();
     void hostileBytes();
     void filesTheSwitchTakes();
+    void batch_data();
+    void batch();
+    void batchJson();
 
 private:
     QTemporaryDir m_folder;
@@ -279,6 +283,116 @@ void TestMestrelCheck::filesTheSwitchTakes()
     const auto [textStatus, textOutput] = run({"--diff", "good.csv", "texts.csv"});
     QCOMPARE(textStatus, 1);
     QVERIFY(textOutput.startsWith("2 settings differ"));
+}
+
+void TestMestrelCheck::batch_data()
+{
+    QTest::addColumn<QString>("templateFile");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lastLines"); // of standard output
+    QTest::addColumn<QStringList>("written"); // what the folder holds after
+
+    const QByteArray good = "file,location,port.admin-state:5,serial\n"
+                            "sw1,Hall 4,0,123\n"
+                            "\"sw2, east\",,,\n";
+    QTest::newRow("written") << "big.csv" << good << QStringList() << 0
+                             << QStringList {"2 files written to out"}
+                             << QStringList {"sw1.csv", "sw2, east.csv"};
+    QTest::newRow("with reports") << "big.csv" << good << QStringList {"--report"} << 0
+                                  << QStringList {"4 files written to out"}
+                                  << QStringList {"sw1.csv", "sw1.pdf", "sw2, east.csv",
+                                                  "sw2, east.pdf"};
+    QTest::newRow("rows rejected")
+        << "big.csv"
+        << QByteArray("file,port.admin-state:5,port.jumbo:27\n"
+                      "sw1,7,\n"
+                      "sw2,,\n")
+        << QStringList() << 1
+        << QStringList {"list.csv:0: port.jumbo,27: Not valid index",
+                        "list.csv:1: port.admin-state,5,7: Not valid value",
+                        "list.csv: 2 problems; nothing written"}
+        << QStringList();
+    QTest::newRow("a template with rejected lines")
+        << "bad.csv" << good << QStringList() << 1
+        << QStringList {"bad.csv:155: port.jumbo,9,1: Not valid index",
+                        "bad.csv: 1 rejected line (TAVRIN-KX-21-05C4000000)"}
+        << QStringList();
+    QTest::newRow("a list that is no list")
+        << "big.csv" << QByteArray("name\nsw1\n") << QStringList() << 2
+        << QStringList {"list.csv: cannot be read: unknown column \"name\": the columns are file, "
+                        "location, contact, serial and KEY:INDEX"}
+        << QStringList();
+    QTest::newRow("no such folder")
+        << "big.csv" << good << QStringList {"--output-dir", "missing"} << 2
+        << QStringList {"missing: no such folder"} << QStringList();
+}
+
+void TestMestrelCheck::batch()
+{
+    QFETCH(QString, templateFile);
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, lastLines);
+    QFETCH(QStringList, written);
+
+    QDir("out").removeRecursively();
+    QVERIFY(QDir().mkdir("out"));
+    writeFile("list.csv", list);
+    QStringList arguments {"--batch", templateFile, "--list", "list.csv"};
+    arguments +=
+        options.contains("--output-dir") ? options : options + QStringList {"--output-dir", "out"};
+    const auto [status, output] = run(arguments);
+    QTEST(status, "status");
+    const QStringList lines = QString::fromLocal8Bit(output).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
+    QCOMPARE(QDir("out").entryList(QDir::Files, QDir::Name), written);
+    if (written.isEmpty())
+        return;
+
+    // The rows as the list gave them, the rest as the template.
+    for (const auto &[name, adminState, location] : {std::make_tuple("out/sw1.csv", 0, "Hall 4"),
+                                                     std::make_tuple("out/sw2, east.csv", 1, "")}) {
+        SwitchConfig config;
+        const ConfigLoadResult result =
+            loadConfigBytes(readConfigFile(name).value_or(QByteArray()), 13, config);
+        QVERIFY(result.rejected.isEmpty());
+        QCOMPARE(config.ports[4].adminState, quint8(adminState));
+        QCOMPARE(result.texts.location, QString(location));
+    }
+    if (written.contains("sw1.pdf")) {
+        const QStringList page = pdfPageLines(QStringLiteral("out/sw1.pdf")).value(0);
+        QVERIFY(page.filter("Serial Number").value(0).contains(articleNumber(13) + "-123"));
+    }
+}
+
+void TestMestrelCheck::batchJson()
+{
+    QDir("out").removeRecursively();
+    QVERIFY(QDir().mkdir("out"));
+    writeFile("list.csv", "file,serial,port.speed:3\nsw1,12,1\nsw1,x,9\n");
+    auto [status, output] =
+        run({"--json", "--batch", "big.csv", "--list", "list.csv", "--output-dir", "out"});
+    QCOMPARE(status, 1);
+    QJsonDocument json = QJsonDocument::fromJson(output);
+    QCOMPARE(json["exitStatus"].toInt(), 1);
+    const QJsonArray problems = json["problems"].toArray();
+    QCOMPARE(problems.size(), 3);
+    QCOMPARE(problems[2]["line"].toInt(), 2);
+    QCOMPARE(problems[2]["row"].toInt(), 2);
+    QCOMPARE(problems[2]["column"].toString(), QStringLiteral("port.speed:3"));
+    QCOMPARE(problems[2]["value"].toString(), QStringLiteral("9"));
+    QCOMPARE(problems[2]["reason"].toString(), QStringLiteral("Not valid value"));
+
+    writeFile("list.csv", "file,serial,port.speed:3\nsw1,12,1\nsw2,,\n");
+    std::tie(status, output) =
+        run({"--json", "--batch", "big.csv", "--list", "list.csv", "--output-dir", "out"});
+    QCOMPARE(status, 0);
+    json = QJsonDocument::fromJson(output);
+    QCOMPARE(json["exitStatus"].toInt(), 0);
+    QCOMPARE(json["written"].toArray(), QJsonArray({"sw1.csv", "sw2.csv"}));
+    QCOMPARE(json["template"]["status"].toString(), QStringLiteral("passed"));
 }
 
 QTEST_GUILESS_MAIN(TestMestrelCheck)

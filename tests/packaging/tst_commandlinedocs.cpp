@@ -107,6 +107,10 @@ void TestCommandLineDocs::completion_data()
     QTest::newRow("report input") << "--report " << files;
     QTest::newRow("report output") << "--report a.csv --output " << QStringList {"r.pdf", "sub"};
     QTest::newRow("nothing after --version") << "--version " << QStringList {""};
+    QTest::newRow("batch list") << "--batch a.csv --list " << files;
+    QTest::newRow("batch folder") << "--batch a.csv --output-dir " << QStringList {"sub"};
+    QTest::newRow("batch reports take no file")
+        << "--batch a.csv --report --r" << QStringList {"--replace", "--report"};
 }
 
 void TestCommandLineDocs::completion()

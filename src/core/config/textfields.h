@@ -13,6 +13,8 @@
 // may hold any text the record's buffer can take: the switch accepts it.
 inline constexpr char kContactNamePattern[] = "[A-Za-z ]{0,40}";
 inline constexpr char kLocationPattern[] = "[0-9A-Za-z ()/-]{0,40}";
+// The digits typed after the article number.
+inline constexpr char kSerialNumberPattern[] = "[0-9]{0,9}";
 
 // The largest aging time the switch (and the loader) accepts, in seconds.
 constexpr quint32 kMaxAgingTime = 1048575;

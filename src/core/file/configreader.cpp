@@ -288,8 +288,9 @@ int validateConfigLine(const SwitchConfig &config, const ConfigKey *row, std::st
     return RejectReason::None;
 }
 
-ConfigReader::ConfigReader(SwitchConfig &config)
+ConfigReader::ConfigReader(SwitchConfig &config, Start start)
     : m_config(config)
+    , m_trustModeApplied(start == Start::OnReadRecord)
 { }
 
 void ConfigReader::processConfigLine(std::string_view line)
@@ -303,12 +304,19 @@ void ConfigReader::processConfigLine(std::string_view line)
     // A free text may hold commas; it runs to the end of the line.
     const ConfigKey *row = ConfigKeyTable::find(fields->key);
     const std::string_view value = row && row->isTextKey() ? fields->rest : fields->value;
-    const int reason = validateConfigLine(m_config, row, fields->index, value);
-    if (reason == RejectReason::None) {
-        applyConfigLine(*row, fields->index, value);
-        m_result.settingsRead.insert(*row, leadingNumber(fields->index));
-    } else
+    const int reason = applySetting(row, fields->index, value);
+    if (reason != RejectReason::None)
         m_result.rejected.append({lineNumber, QByteArray(body.data(), int(body.size())), reason});
+}
+
+int ConfigReader::applySetting(const ConfigKey *row, std::string_view index, std::string_view value)
+{
+    const int reason = validateConfigLine(m_config, row, index, value);
+    if (reason == RejectReason::None) {
+        applyConfigLine(*row, index, value);
+        m_result.settingsRead.insert(*row, leadingNumber(index));
+    }
+    return reason;
 }
 
 void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,

@@ -95,11 +95,18 @@ std::optional<ConfigLineFields> splitConfigLine(std::string_view body);
 class ConfigReader
 {
 public:
-    explicit ConfigReader(SwitchConfig &config);
+    enum class Start {
+        FromDefaults, // a file read into a record just reset
+        OnReadRecord, // settings changed on a record a file already set
+    };
+    explicit ConfigReader(SwitchConfig &config, Start start = Start::FromDefaults);
 
     // One line as read, with its line terminator if it had one. A line with
     // fewer than two commas is skipped silently; every line is counted.
     void processConfigLine(std::string_view line);
+    // One setting, checked by validateConfigLine and stored when it passes:
+    // RejectReason::None, or the reason it was refused and nothing stored.
+    int applySetting(const ConfigKey *row, std::string_view index, std::string_view value);
     // Stores a line validateConfigLine accepted into the record.
     void applyConfigLine(const ConfigKey &row, std::string_view index, std::string_view value);
 
@@ -115,5 +122,5 @@ private:
     ConfigLoadResult m_result;
     // The first trust-mode line sets every port; later per-port lines only
     // their own port.
-    bool m_trustModeApplied = false;
+    bool m_trustModeApplied;
 };

@@ -80,7 +80,7 @@ GeneralFields::~GeneralFields() = default;
 
 void GeneralFields::installValidators()
 {
-    setPattern(m_ui->lineEdit_serialNumber, "[0-9]{0,9}");
+    setPattern(m_ui->lineEdit_serialNumber, kSerialNumberPattern);
     setPattern(m_ui->lineEdit_fileRelease, "[0-9]{1,2}\\.[0-9]{1,1}\\.[0-9]{1,2}");
     setPattern(m_ui->lineEdit_contactName, kContactNamePattern);
     setPattern(m_ui->lineEdit_location, kLocationPattern);

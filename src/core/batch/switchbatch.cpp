@@ -1,0 +1,307 @@
+#include "core/batch/switchbatch.h"
+
+#include "core/config/documentidentity.h"
+#include "core/config/textfields.h"
+#include "core/file/configkeytable.h"
+#include "core/file/configreader.h"
+#include "core/file/errorlog.h"
+#include "core/file/outputfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Room left in a name for the temporary file writeOutputFile writes beside
+// the target (".NAME.random.part") within the usual 255-byte limit.
+constexpr int kMaxFileNameBytes = 200;
+
+QRegularExpression wholeMatch(const char *pattern)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(QLatin1String(pattern)));
+}
+
+// Why a row's file name cannot name a file in the output folder; empty if
+// it can.
+QString fileNameProblem(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("No file name");
+    if (name.contains(QLatin1Char('/')))
+        return QStringLiteral("A file name may not contain \"/\"");
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("A file name may not contain control characters");
+    }
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("Not a file name");
+    if (name.front().isSpace() || name.back().isSpace())
+        return QStringLiteral("A file name may not start or end with a space");
+    return QString();
+}
+
+QString reportNameOf(const QString &fileName)
+{
+    const QString base = fileName.endsWith(QLatin1String(".csv")) ? fileName.chopped(4) : fileName;
+    return base + QLatin1String(".pdf");
+}
+
+bool existsInFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Why `name` may not be written into `outputDir`: it exists and may not be
+// replaced, or is no regular file. Empty if it may.
+QString existingFileProblem(const QString &outputDir, const QString &name, bool replaceExisting)
+{
+    const QString path = QDir(outputDir).filePath(name);
+    if (!existsInFolder(path))
+        return QString();
+    if (!replaceExisting)
+        return QStringLiteral("%1 already exists").arg(name);
+    return isWritableTarget(path) ? QString() : notRegularFileText(name);
+}
+
+struct OverrideColumn
+{
+    int column = 0; // in the list
+    const ConfigKey *key = nullptr;
+    std::string index;
+};
+
+int keyOrder(const ConfigKey *key)
+{
+    return int(key - ConfigKeyTable::rows().data());
+}
+
+// The list's override columns that can be stored, in the order a file holds
+// their keys; the others as header problems.
+QVector<OverrideColumn> overrideColumns(const SwitchConfig &templateConfig,
+                                        const QStringList &names,
+                                        QVector<BatchCellProblem> &problems)
+{
+    QVector<OverrideColumn> usable;
+    QHash<QString, int> settings; // key and index number -> column
+    for (int i = 0; i < names.size(); ++i) {
+        const int column = BatchColumn::FirstOverride + i;
+        QString keyText, indexText;
+        const bool named = splitOverrideColumn(names.at(i), &keyText, &indexText);
+        const std::string key = keyText.toLatin1().toStdString();
+        OverrideColumn entry {column, named ? ConfigKeyTable::find(key) : nullptr,
+                              indexText.toLatin1().toStdString()};
+        int reason = RejectReason::None;
+        if (!entry.key)
+            reason = RejectReason::UnknownKey;
+        else if (!entry.key->isTextKey())
+            reason = ConfigKeyTable::capabilityMismatch(*entry.key, templateConfig);
+        // The index alone: a value of 0 is read for every number key, so a
+        // refusal for the index shows before any for the value.
+        if (reason == RejectReason::None && entry.key && !entry.key->isTextKey() &&
+            validateConfigLine(templateConfig, entry.key, entry.index, "0") ==
+                RejectReason::BadIndex)
+            reason = RejectReason::BadIndex;
+        if (reason != RejectReason::None) {
+            problems << BatchCellProblem {-1, column, rejectReasonText(reason)};
+            continue;
+        }
+        if (entry.key->isTextKey()) {
+            problems << BatchCellProblem {-1, column,
+                                          QStringLiteral("Not a setting a list may change")};
+            continue;
+        }
+        const QString setting = keyText + QLatin1Char(':') + QString::number(indexText.toInt());
+        if (settings.contains(setting)) {
+            problems << BatchCellProblem {-1, column,
+                                          QStringLiteral("Same setting as column \"%1\"")
+                                              .arg(names.at(settings.value(setting)))};
+            continue;
+        }
+        settings.insert(setting, i);
+        usable << entry;
+    }
+    std::stable_sort(usable.begin(), usable.end(),
+                     [](const OverrideColumn &a, const OverrideColumn &b) {
+                         return keyOrder(a.key) < keyOrder(b.key);
+                     });
+    return usable;
+}
+
+// The row's texts and serial number into its switch; problems for those
+// the window's fields would not take.
+void applyRowTexts(const SwitchListRow &row, int r, BatchSwitch &batchSwitch,
+                   QVector<BatchCellProblem> &problems)
+{
+    static const QRegularExpression location = wholeMatch(kLocationPattern);
+    static const QRegularExpression contact = wholeMatch(kContactNamePattern);
+    static const QRegularExpression serial = wholeMatch(kSerialNumberPattern);
+    if (!row.location.isEmpty()) {
+        if (location.match(row.location).hasMatch()) {
+            batchSwitch.texts.location = row.location;
+            storeText(batchSwitch.config.location, row.location);
+        } else
+            problems << BatchCellProblem {
+                r, BatchColumn::Location,
+                QStringLiteral("Only letters, digits, spaces and ( ) / - (at most 40)")};
+    }
+    if (!row.contact.isEmpty()) {
+        if (contact.match(row.contact).hasMatch()) {
+            batchSwitch.texts.contactName = row.contact;
+            storeText(batchSwitch.config.contactName, row.contact);
+        } else
+            problems << BatchCellProblem {r, BatchColumn::Contact,
+                                          QStringLiteral("Only letters and spaces (at most 40)")};
+    }
+    if (serial.match(row.serial).hasMatch())
+        batchSwitch.serial = row.serial;
+    else
+        problems << BatchCellProblem {r, BatchColumn::Serial,
+                                      QStringLiteral("Only digits (at most 9)")};
+}
+
+} // namespace
+
+BatchPlan planBatch(const SwitchConfig &templateConfig, const ConfigFileTexts &templateTexts,
+                    const SwitchList &list, const QString &outputDir, bool replaceExisting,
+                    bool withReports)
+{
+    BatchPlan plan;
+    plan.withReports = withReports;
+    plan.replaceExisting = replaceExisting;
+    const QVector<OverrideColumn> overrides =
+        overrideColumns(templateConfig, list.overrideColumns, plan.problems);
+    // Every file name of the batch, case folded -> the row that writes it.
+    QHash<QString, int> targets;
+
+    for (int r = 0; r < list.rows.size(); ++r) {
+        const SwitchListRow &row = list.rows.at(r);
+        BatchSwitch batchSwitch {configFilePath(row.fileName), QString(), templateConfig,
+                                 templateTexts, QString()};
+        batchSwitch.reportName = reportNameOf(batchSwitch.fileName);
+
+        QString nameProblem = fileNameProblem(row.fileName);
+        QStringList names {batchSwitch.fileName};
+        if (withReports)
+            names << batchSwitch.reportName;
+        for (const QString &name : qAsConst(names)) {
+            if (nameProblem.isEmpty() && QFile::encodeName(name).size() > kMaxFileNameBytes)
+                nameProblem = QStringLiteral("File name too long");
+            if (nameProblem.isEmpty() && targets.contains(name.toCaseFolded()))
+                nameProblem = QStringLiteral("Same file name as row %1")
+                                  .arg(targets.value(name.toCaseFolded()) + 1);
+            if (nameProblem.isEmpty() && !outputDir.isEmpty())
+                nameProblem = existingFileProblem(outputDir, name, replaceExisting);
+        }
+        if (nameProblem.isEmpty()) {
+            for (const QString &name : qAsConst(names))
+                targets.insert(name.toCaseFolded(), r);
+        } else
+            plan.problems << BatchCellProblem {r, BatchColumn::File, nameProblem};
+
+        applyRowTexts(row, r, batchSwitch, plan.problems);
+
+        ConfigReader reader(batchSwitch.config, ConfigReader::Start::OnReadRecord);
+        for (const OverrideColumn &entry : overrides) {
+            const QString value = row.overrides.value(entry.column - BatchColumn::FirstOverride);
+            if (value.isEmpty())
+                continue;
+            const QByteArray bytes = value.toLatin1();
+            const int reason = reader.applySetting(
+                entry.key, entry.index, std::string_view(bytes.constData(), size_t(bytes.size())));
+            if (reason != RejectReason::None)
+                plan.problems << BatchCellProblem {r, entry.column, rejectReasonText(reason)};
+        }
+        plan.switches << batchSwitch;
+    }
+    std::stable_sort(plan.problems.begin(), plan.problems.end(),
+                     [](const BatchCellProblem &a, const BatchCellProblem &b) {
+                         return std::make_pair(a.row, a.column) < std::make_pair(b.row, b.column);
+                     });
+    return plan;
+}
+
+BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
+                        const BatchProgress &progress, const BatchReportWriter &writeReport)
+{
+    BatchOutcome outcome;
+    const bool withReports = plan.withReports && writeReport;
+    QStringList planned;
+    for (const BatchSwitch &batchSwitch : plan.switches) {
+        planned << batchSwitch.fileName;
+        if (withReports)
+            planned << batchSwitch.reportName;
+    }
+    if (!plan.isValid()) {
+        outcome.failure = QStringLiteral("Nothing written: the list has rows in error");
+        outcome.notWritten = planned;
+        return outcome;
+    }
+
+    const QDir folder(outputDir);
+    // Writes one file unless it appeared since the plan and may not be
+    // replaced; false, with the failure noted, when it is not written.
+    auto writeOne = [&](const QString &name,
+                        const std::function<bool(const QString &, QString *)> &write) {
+        const QString path = folder.filePath(name);
+        QString error;
+        if (!plan.replaceExisting && existsInFolder(path))
+            error = QStringLiteral("already exists");
+        else if (write(path, &error))
+            return true;
+        outcome.failure = name + QLatin1String(": ") + error;
+        return false;
+    };
+
+    const int total = plan.switches.size();
+    for (int i = 0; i < total && outcome.failure.isEmpty(); ++i) {
+        if (progress && !progress(i, total)) {
+            outcome.cancelled = true;
+            break;
+        }
+        const BatchSwitch &batchSwitch = plan.switches.at(i);
+        const bool fileWritten =
+            writeOne(batchSwitch.fileName, [&](const QString &path, QString *error) {
+                return writeOutputFile(
+                    path, configFileBytes(batchSwitch.config, batchSwitch.texts, date), error);
+            });
+        if (fileWritten)
+            outcome.written << batchSwitch.fileName;
+        if (fileWritten && withReports &&
+            writeOne(batchSwitch.reportName, [&](const QString &path, QString *error) {
+                return writeReport(batchSwitch, path, error);
+            }))
+            outcome.written << batchSwitch.reportName;
+    }
+    for (const QString &name : qAsConst(planned)) {
+        if (!outcome.written.contains(name))
+            outcome.notWritten << name;
+    }
+    if (progress && outcome.succeeded())
+        progress(total, total);
+    return outcome;
+}
+
+QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir)
+{
+    const int written = outcome.written.size();
+    if (outcome.succeeded())
+        return written == 1 ? QStringLiteral("1 file written to %1").arg(outputDir)
+                            : QStringLiteral("%1 files written to %2").arg(written).arg(outputDir);
+    const QString why = outcome.cancelled
+        ? QStringLiteral("Cancelled.")
+        : QStringLiteral("Stopped: ") + outcome.failure + QLatin1Char('.');
+    auto names = [](const QStringList &list) {
+        return list.isEmpty() ? QStringLiteral("none") : list.join(QLatin1String(", "));
+    };
+    // One pass of arg(): a "%1" in a file name stays as it is.
+    return QStringLiteral("%1\nWritten to %2 (%3): %4\nNot written (%5): %6")
+        .arg(why, outputDir, QString::number(written), names(outcome.written),
+             QString::number(outcome.notWritten.size()), names(outcome.notWritten));
+}

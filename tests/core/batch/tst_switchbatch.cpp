@@ -1,0 +1,309 @@
+// Many switches from one template: the checks before anything is written
+// and the writing, which stops cleanly.
+#include "core/batch/switchbatch.h"
+#include "core/catalogue/productcatalogue.h"
+#include "core/config/textfields.h"
+#include "core/file/configreader.h"
+#include "core/file/outputfile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QDate kDate(2026, 12, 7);
+constexpr int kTwentySixPorts = 13;
+
+// Rows as "file|location|contact|serial|override;override".
+SwitchList listOf(const QStringList &overrideColumns, const QStringList &rows)
+{
+    SwitchList list;
+    list.overrideColumns = overrideColumns;
+    for (const QString &text : rows) {
+        const QStringList f = text.split(QLatin1Char('|'));
+        SwitchListRow row {f.value(0), f.value(1), f.value(2), f.value(3), {}};
+        if (!overrideColumns.isEmpty())
+            row.overrides = f.value(4).split(QLatin1Char(';'));
+        list.rows << row;
+    }
+    return list;
+}
+
+// "row:column:reason" per problem.
+QStringList problemsOf(const BatchPlan &plan)
+{
+    QStringList problems;
+    for (const BatchCellProblem &p : plan.problems)
+        problems << QStringLiteral("%1:%2:%3").arg(p.row).arg(p.column).arg(p.reason);
+    return problems;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System,
+                                  QDir::Name);
+}
+
+} // namespace
+
+class TestSwitchBatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void problems_data();
+    void problems();
+    void switchRecords();
+    void existingFiles_data();
+    void existingFiles();
+    void writing_data();
+    void writing();
+};
+
+void TestSwitchBatch::problems_data()
+{
+    QTest::addColumn<int>("catalogueRow");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QStringList>("rows");
+    // "row:column" or "row:column:reason"; the reason is compared when given.
+    QTest::addColumn<QStringList>("expected");
+
+    const int big = kTwentySixPorts;
+    QTest::newRow("valid rows") << big << QStringList {"port.admin-state:5", "port.speed:26"}
+                                << QStringList {"sw1|Hall 4 (north)/2-b|Ann Smith|123456789|0;1",
+                                                "sw2||||;"}
+                                << QStringList();
+    QTest::newRow("a key the file format lacks")
+        << big << QStringList {"port.admn-state:5"} << QStringList {"sw1||||1"}
+        << QStringList {"-1:4:Not valid parameter"};
+    QTest::newRow("a PoE key on a model without PoE ports")
+        << 0 << QStringList {"port.poe.admin-state:1"} << QStringList {"sw1||||1"}
+        << QStringList {"-1:4:Not valid Line"};
+    QTest::newRow("a gigabit key on a model without gigabit ports")
+        << 0 << QStringList {"port.eee:1"} << QStringList {"sw1||||1"}
+        << QStringList {"-1:4:Not valid type"};
+    QTest::newRow("ports the model lacks, an index too long")
+        << big << QStringList {"port.jumbo:27", "port.jumbo:0", "port.jumbo:001", "port.jumbo:26"}
+        << QStringList {"sw1||||1;1;1;1"}
+        << QStringList {"-1:4:Not valid index", "-1:5:Not valid index", "-1:6:Not valid index"};
+    QTest::newRow("values out of range, only in their cells")
+        << big
+        << QStringList {"port.admin-state:1", "switch.aging-time:0", "port.bc-storm.threshold:2",
+                        "port.speed:3"}
+        << QStringList {"sw1||||7;1048576;0100;x", "sw2||||1;1048575;100;1"}
+        << QStringList {"0:4:Not valid value", "0:5:Not valid value", "0:6:Not valid value",
+                        "0:7:Not valid value"};
+    QTest::newRow("a text key, a setting twice")
+        << big << QStringList {"file.location:0", "port.speed:5", "port.speed:05"}
+        << QStringList {"sw1||||x;1;1"} << QStringList {"-1:4", "-1:6"};
+    QTest::newRow("texts the window's fields refuse")
+        << big << QStringList()
+        << QStringList {"sw1|Hall#4|J. Smith|12a", "sw2|" + QString(41, 'x') + "||1234567890",
+                        "sw3|" + QString(40, 'x') + "|" + QString(40, 'y') + "|"}
+        << QStringList {"0:1", "0:2", "0:3", "1:1", "1:3"};
+    QTest::newRow("illegal file names")
+        << big << QStringList()
+        << QStringList {"",
+                        "a/b",
+                        ".",
+                        "..",
+                        " a",
+                        "a ",
+                        QStringLiteral("a%1b").arg(QChar(1)),
+                        QString(197, 'x'),
+                        QString(196, 'x'),
+                        "..a"}
+        << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0", "6:0", "7:0"};
+    QTest::newRow("names written twice, also after .csv and in another case")
+        << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv"}
+        << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1"};
+}
+
+void TestSwitchBatch::problems()
+{
+    QFETCH(int, catalogueRow);
+    QFETCH(QStringList, columns);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, expected);
+
+    const BatchPlan plan = planBatch(defaultConfiguration(catalogueRow), {}, listOf(columns, rows),
+                                     QString(), false, false);
+    QCOMPARE(plan.switches.size(), rows.size());
+    QStringList found = problemsOf(plan);
+    for (int i = 0; i < found.size() && i < expected.size(); ++i) {
+        if (expected.at(i).count(QLatin1Char(':')) == 1)
+            found[i] = found.at(i).section(QLatin1Char(':'), 0, 1);
+    }
+    QCOMPARE(found, expected);
+    QCOMPARE(plan.isValid(), expected.isEmpty());
+}
+
+void TestSwitchBatch::switchRecords()
+{
+    // The speed column comes first, but is stored after the auto
+    // negotiation it depends on, as in a file.
+    const SwitchConfig templateConfig = defaultConfiguration(kTwentySixPorts);
+    QCOMPARE(templateConfig.ports[4].autoNeg, quint8(1));
+    const SwitchList list = listOf({"port.speed:5", "port.autoneg:5", "port.qos.trust-mode:2"},
+                                   {"sw1|Hall 4||42|1;0;2", "sw2.csv||Ann||;;"});
+    const BatchPlan plan =
+        planBatch(templateConfig, {"Tom", "Plant"}, list, QString(), false, true);
+    QVERIFY(plan.isValid());
+
+    const BatchSwitch &first = plan.switches.at(0);
+    QCOMPARE(first.fileName, QStringLiteral("sw1.csv"));
+    QCOMPARE(first.reportName, QStringLiteral("sw1.pdf"));
+    QCOMPARE(first.serial, QStringLiteral("42"));
+    QCOMPARE(first.texts.location, QStringLiteral("Hall 4"));
+    QCOMPARE(first.texts.contactName, QStringLiteral("Tom"));
+    SwitchConfig expected = templateConfig;
+    storeText(expected.location, QStringLiteral("Hall 4"));
+    expected.ports[4].autoNeg = 0;
+    expected.ports[4].speed = kSpeed10;
+    expected.ports[1].portQosTrustMode = 2; // that port alone
+    QVERIFY(first.config == expected);
+
+    const BatchSwitch &second = plan.switches.at(1);
+    QCOMPARE(second.fileName, QStringLiteral("sw2.csv"));
+    QCOMPARE(second.reportName, QStringLiteral("sw2.pdf"));
+    QCOMPARE(second.texts.location, QStringLiteral("Plant"));
+    QCOMPARE(readText(second.config.contactName), QStringLiteral("Ann"));
+    expected = templateConfig;
+    storeText(expected.contactName, QStringLiteral("Ann"));
+    QVERIFY(second.config == expected);
+}
+
+void TestSwitchBatch::existingFiles_data()
+{
+    QTest::addColumn<QString>("existing"); // "dir " or "link " before a name: of that kind
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<bool>("reports");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("a file, kept") << "sw1.csv" << false << false << true;
+    QTest::newRow("a file, replaced") << "sw1.csv" << true << false << false;
+    QTest::newRow("a report, no reports") << "sw1.pdf" << false << false << false;
+    QTest::newRow("a report, kept") << "sw1.pdf" << false << true << true;
+    QTest::newRow("a report, replaced") << "sw1.pdf" << true << true << false;
+    QTest::newRow("a folder, replaced") << "dir sw1.csv" << true << false << true;
+    QTest::newRow("a link to nothing, kept") << "link sw1.csv" << false << false << true;
+}
+
+void TestSwitchBatch::existingFiles()
+{
+    QFETCH(QString, existing);
+    QFETCH(bool, replace);
+    QFETCH(bool, reports);
+    QFETCH(bool, refused);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(existing.section(QLatin1Char(' '), -1));
+    if (existing.startsWith(QLatin1String("dir ")))
+        QVERIFY(QDir().mkdir(path));
+    else if (existing.startsWith(QLatin1String("link ")))
+        QVERIFY(QFile::link(folder.filePath("nowhere"), path));
+    else
+        QVERIFY(writeOutputFile(path, "old"));
+
+    const BatchPlan plan = planBatch(defaultConfiguration(0), {}, listOf({}, {"sw0", "sw1"}),
+                                     folder.path(), replace, reports);
+    QCOMPARE(problemsOf(plan).join(QLatin1Char('\n')).startsWith(QLatin1String("1:0:")), refused);
+    QCOMPARE(plan.problems.size(), int(refused));
+}
+
+void TestSwitchBatch::writing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("reports");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("notWritten");
+
+    const QStringList all {"a.csv", "b.csv", "c.csv", "d.csv"};
+    QTest::newRow("all") << "" << false << all << QStringList();
+    QTest::newRow("all with reports")
+        << "" << true
+        << QStringList {"a.csv", "a.pdf", "b.csv", "b.pdf", "c.csv", "c.pdf", "d.csv", "d.pdf"}
+        << QStringList();
+    QTest::newRow("a folder squats on the third name")
+        << "folder" << false << QStringList(all.mid(0, 2)) << QStringList(all.mid(2));
+    QTest::newRow("a file appeared at the third name")
+        << "file" << false << QStringList(all.mid(0, 2)) << QStringList(all.mid(2));
+    QTest::newRow("cancelled before the third")
+        << "cancel" << false << QStringList(all.mid(0, 2)) << QStringList(all.mid(2));
+    QTest::newRow("the second report fails")
+        << "report" << true << QStringList {"a.csv", "a.pdf", "b.csv"}
+        << QStringList {"b.pdf", "c.csv", "c.pdf", "d.csv", "d.pdf"};
+}
+
+void TestSwitchBatch::writing()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, reports);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, notWritten);
+
+    QTemporaryDir folder;
+    const BatchPlan plan = planBatch(defaultConfiguration(kTwentySixPorts), {},
+                                     listOf({}, {"a|Hall 1", "b|Hall 2", "c|Hall 3", "d|Hall 4"}),
+                                     folder.path(), how == "folder", reports);
+    QVERIFY(plan.isValid());
+    // What happens between the plan and the writing. A folder is no file
+    // even for a batch that replaces files.
+    const QString third = folder.filePath("c.csv");
+    if (how == "folder")
+        QVERIFY(QDir().mkdir(third));
+    if (how == "file")
+        QVERIFY(writeOutputFile(third, "someone else's"));
+
+    QVector<int> progress;
+    const BatchOutcome outcome = writeBatch(
+        plan, folder.path(), kDate,
+        [&](int done, int total) {
+            progress << done;
+            return total == 4 && !(how == "cancel" && done == 2);
+        },
+        [&](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *error) {
+            if (how == "report" && batchSwitch.fileName == "b.csv") {
+                *error = "no fonts";
+                return false;
+            }
+            return writeOutputFile(pdfPath, batchSwitch.texts.location.toLatin1(), error);
+        });
+
+    QCOMPARE(outcome.written, written);
+    QCOMPARE(outcome.notWritten, notWritten);
+    QCOMPARE(outcome.cancelled, how == "cancel");
+    QCOMPARE(outcome.failure.isEmpty(), how.isEmpty() || how == "cancel");
+    QCOMPARE(outcome.succeeded(), how.isEmpty());
+    // Only the files written are there, each whole, and what was in the
+    // way is as it was.
+    QStringList present = written;
+    if (how == "folder" || how == "file")
+        present << "c.csv";
+    present.sort();
+    QCOMPARE(filesIn(folder.path()), present);
+    for (int i = 0; i < plan.switches.size(); ++i) {
+        const BatchSwitch &batchSwitch = plan.switches.at(i);
+        if (written.contains(batchSwitch.fileName)) {
+            const std::optional<QByteArray> bytes =
+                readConfigFile(folder.filePath(batchSwitch.fileName));
+            QVERIFY(bytes);
+            QCOMPARE(*bytes, configFileBytes(batchSwitch.config, batchSwitch.texts, kDate));
+        }
+    }
+    if (how == "file")
+        QCOMPARE(readConfigFile(third).value_or("(unreadable)"), QByteArray("someone else's"));
+
+    // The summary names what the user must know.
+    const QString summary = batchSummaryText(outcome, folder.path());
+    if (how.isEmpty()) {
+        QCOMPARE(progress, (QVector<int> {0, 1, 2, 3, 4}));
+        QCOMPARE(summary,
+                 QStringLiteral("%1 files written to %2").arg(written.size()).arg(folder.path()));
+    }
+    for (const QString &name : written + notWritten)
+        QVERIFY2(summary.contains(name) != how.isEmpty(), qPrintable(summary));
+}
+
+QTEST_GUILESS_MAIN(TestSwitchBatch)
+#include "tst_switchbatch.moc"

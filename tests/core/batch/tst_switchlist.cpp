@@ -1,0 +1,143 @@
+// The switch list as a CSV file and as a block pasted from a spreadsheet.
+#include "core/batch/switchlist.h"
+
+#include <QtTest>
+
+namespace {
+
+// A row as "file|location|contact|serial|override;override".
+QString rowText(const SwitchListRow &row)
+{
+    return QStringList {row.fileName, row.location, row.contact, row.serial,
+                        row.overrides.join(QLatin1Char(';'))}
+        .join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class TestSwitchList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void roundTrip();
+    void tabSeparated_data();
+    void tabSeparated();
+};
+
+void TestSwitchList::parse_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error"); // a part of it; empty: parsed
+    QTest::addColumn<QStringList>("overrideColumns");
+    QTest::addColumn<QStringList>("rows"); // rowText of each
+    QTest::addColumn<QVector<int>>("lines"); // the header's, then each row's
+
+    QTest::newRow("columns in any order, CRLF, a quoted comma and quote")
+        << QByteArray("serial,port.admin-state:5,File,location\r\n"
+                      "12,0,sw1,\"Hall 4, \"\"north\"\"\"\r\n"
+                      "13,,sw2,Hall 5\r\n")
+        << QString() << QStringList {"port.admin-state:5"}
+        << QStringList {"sw1|Hall 4, \"north\"||12|0", "sw2|Hall 5||13|"} << QVector<int> {0, 1, 2};
+    QTest::newRow("a line break in quotes, empty rows skipped, short rows filled")
+        << QByteArray("\xEF\xBB\xBF"
+                      "file,contact,serial\n\n,,\n\"a\nb\",Ann\nc\n")
+        << QString() << QStringList() << QStringList {"a\nb||Ann||", "c||||"}
+        << QVector<int> {0, 3, 5};
+
+    const QStringList none;
+    const QVector<int> noLines;
+    QTest::newRow("unknown column") << QByteArray("file,place\nsw1,x\n")
+                                    << "unknown column \"place\"" << none << none << noLines;
+    QTest::newRow("no file column")
+        << QByteArray("location\nx\n") << "no \"file\" column" << none << none << noLines;
+    QTest::newRow("a column twice")
+        << QByteArray("file,Location,location\n") << "appears twice" << none << none << noLines;
+    QTest::newRow("more fields than the header")
+        << QByteArray("file,serial\na,1,2\n") << "row 1 has 3 fields" << none << none << noLines;
+    QTest::newRow("a quote left open")
+        << QByteArray("file\n\"a\n") << "line 1: a quote is not closed" << none << none << noLines;
+    QTest::newRow("text after a closing quote")
+        << QByteArray("file\n\"a\"b\n") << "line 1: text after a closing quote" << none << none
+        << noLines;
+    QTest::newRow("nothing at all") << QByteArray() << "no header row" << none << none << noLines;
+}
+
+void TestSwitchList::parse()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    QFETCH(QStringList, rows);
+
+    QString reason;
+    QVector<int> lines;
+    const std::optional<SwitchList> list = parseSwitchList(csv, &reason, &lines);
+    QCOMPARE(bool(list), error.isEmpty());
+    if (!list) {
+        QVERIFY2(reason.contains(error), qPrintable(reason));
+        return;
+    }
+    QTEST(list->overrideColumns, "overrideColumns");
+    QStringList parsed;
+    for (const SwitchListRow &row : list->rows)
+        parsed << rowText(row);
+    QCOMPARE(parsed, rows);
+    QTEST(lines, "lines");
+}
+
+void TestSwitchList::roundTrip()
+{
+    SwitchList list;
+    list.overrideColumns = QStringList {"port.speed:3", "qos.trust-mode:0"};
+    list.rows << SwitchListRow {"plain", "Hall 4", "Ann", "123", {"1", ""}}
+              << SwitchListRow {"comma, \"quoted\"", "(a)/b-c", "", "", {"", "2"}}
+              << SwitchListRow {"two\r\nlines", "", "Bob", "9", {"", ""}}
+              << SwitchListRow {"", "", "", "", {"", "1"}};
+    const QByteArray bytes = switchListBytes(list);
+    const std::optional<SwitchList> back = parseSwitchList(bytes);
+    QVERIFY(back);
+    QCOMPARE(back->overrideColumns, list.overrideColumns);
+    for (int r = 0; r < list.rows.size(); ++r)
+        QCOMPARE(rowText(back->rows.value(r)), rowText(list.rows.at(r)));
+    QCOMPARE(back->rows.size(), list.rows.size());
+    QCOMPARE(switchListBytes(*back), bytes);
+}
+
+void TestSwitchList::tabSeparated_data()
+{
+    QTest::addColumn<QString>("block");
+    QTest::addColumn<bool>("hadHeader");
+    QTest::addColumn<QVector<QStringList>>("cells");
+
+    QTest::newRow("a header of fixed names")
+        << "File\tLocation\r\nsw1\tHall 4\r\n"
+        << true << QVector<QStringList> {{"File", "Location"}, {"sw1", "Hall 4"}};
+    QTest::newRow("a header of an override key and an empty cell")
+        << "port.admin-state:5\t\tserial\n0\tx\t1" << true
+        << QVector<QStringList> {{"port.admin-state:5", "", "serial"}, {"0", "x", "1"}};
+    QTest::newRow("rows without header")
+        << "sw1\tHall 4\t\t12\nsw2\tHall 5\t\t13\n"
+        << false << QVector<QStringList> {{"sw1", "Hall 4", "", "12"}, {"sw2", "Hall 5", "", "13"}};
+    // File names may hold colons; a header names a column the list knows.
+    QTest::newRow("names that look like KEY:INDEX")
+        << "plant:1\nplant:2" << false << QVector<QStringList> {{"plant:1"}, {"plant:2"}};
+    QTest::newRow("a quoted cell with a tab and a line break")
+        << "\"a\tb\nc\"\tx\n"
+        << false << QVector<QStringList> {{"a\tb\nc", "x"}};
+    QTest::newRow("a quote left open is text")
+        << "\"a\tb\nc\td" << false << QVector<QStringList> {{"\"a", "b"}, {"c", "d"}};
+}
+
+void TestSwitchList::tabSeparated()
+{
+    QFETCH(QString, block);
+    QFETCH(bool, hadHeader);
+    bool found = !hadHeader;
+    QTEST(parseTabSeparated(block, &found), "cells");
+    QCOMPARE(found, hadHeader);
+}
+
+QTEST_GUILESS_MAIN(TestSwitchList)
+#include "tst_switchlist.moc"
