@@ -211,6 +211,9 @@ void MainWindow::createActions()
         {&applyFileAct, "&Apply File to Current Model…", QKeySequence::UnknownKey,
          "Load the settings of a file of any model into the current model",
          &MainWindow::applyFileToCurrentModel},
+        {&severalSwitchesAct, "&Make Files for Several Switches…", QKeySequence::UnknownKey,
+         "Make a file (and a report) for every switch of a list from this configuration",
+         &MainWindow::makeFilesForSeveralSwitches},
         {&englishAct, "&English", QKeySequence::UnknownKey, "", &MainWindow::engLan},
         {&germanAct, "&German", QKeySequence::UnknownKey, "", &MainWindow::gerLan},
         {&onlineHelpAct, "&Online Help", QKeySequence::HelpContents, "Online Help",
@@ -256,6 +259,7 @@ void MainWindow::createMenus()
     toolsMenu = menuBar()->addMenu(tr("&Tools"));
     toolsMenu->addAction(compareAct);
     toolsMenu->addAction(applyFileAct);
+    toolsMenu->addAction(severalSwitchesAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     languageMenu = helpMenu->addMenu(tr("&Language"));
@@ -359,6 +363,11 @@ void MainWindow::compareWithFile()
 void MainWindow::applyFileToCurrentModel()
 {
     m_toolCommands->applyFileToCurrentModel();
+}
+
+void MainWindow::makeFilesForSeveralSwitches()
+{
+    m_toolCommands->makeFilesForSeveralSwitches();
 }
 
 void MainWindow::open()

@@ -13,15 +13,13 @@
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
-// current model), ReportExport and ReportPrinting (report/: "&Export",
-// "Print Report…", "Print Preview…"), HelpCommands (app/: help pages,
-// language, web site, about box), UndoHistory (app/: "&Undo", "&Redo") and
-// DocumentGuard (app/: the title naming the document's file, the modified
-// marker and the questions before New, Open and closing).
-// A user's change goes from a widget to a ConfigEditor method; the editor
-// applies the rules and says what changed (stateReset, selectionChanged,
-// portsChanged, generalChanged); the window redraws the views concerned.
-// Nothing writes the record as a side effect of showing it.
+// current model, "Several Switches" of batch/), ReportExport and ReportPrinting (report/:
+// "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
+// site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
+// the document's file, the modified marker and the questions before New, Open and closing). A
+// user's change goes from a widget to a ConfigEditor method; the editor applies the rules and says
+// what changed (stateReset, selectionChanged, portsChanged, generalChanged); the window redraws the
+// views concerned. Nothing writes the record as a side effect of showing it.
 
 #include <QMainWindow>
 #include <QScopedPointer>
@@ -79,6 +77,7 @@ public slots:
     void printPreview();
     void compareWithFile();
     void applyFileToCurrentModel();
+    void makeFilesForSeveralSwitches();
     void engLan();
     void gerLan();
     void onlineHelp();
@@ -128,6 +127,7 @@ private:
     QAction *printPreviewAct = nullptr;
     QAction *compareAct = nullptr;
     QAction *applyFileAct = nullptr;
+    QAction *severalSwitchesAct = nullptr;
     QAction *englishAct = nullptr;
     QAction *germanAct = nullptr;
     QAction *onlineHelpAct = nullptr;

@@ -21,6 +21,8 @@ public:
     // the file's lines to it with the loader's rules, as one step; the lines
     // that do not fit the model are listed.
     void applyFileToCurrentModel();
+    // "Several Switches": files for many switches from this configuration.
+    void makeFilesForSeveralSwitches();
 
 private:
     QString chooseFile(const QString &title) const;

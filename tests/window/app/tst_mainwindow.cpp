@@ -398,7 +398,8 @@ void TestMainWindow::menus()
     QCOMPARE(menus,
              (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
                            "&Documentation:&Export,&Print Report…,Print Pre&view…",
-                           "&Tools:&Compare with File…,&Apply File to Current Model…",
+                           "&Tools:&Compare with File…,&Apply File to Current Model…,"
+                           "&Make Files for Several Switches…",
                            "&Help:&Language,&Online Help,Webs&ite,&About"}));
 }
 

@@ -97,8 +97,8 @@ void TestReportPrinting::printedPagesAreTheExportedPages()
     QCOMPARE(exported.size(), ReportGenerator::pageCount(d->config().portCount));
     QCOMPARE(pdfPageLines(path("printed.pdf")), exported);
 
-    const QString title = QStringLiteral("Switch Configuration Report \u2014 ") +
-        catalogueRow(model).modelName;
+    const QString title =
+        QStringLiteral("Switch Configuration Report \u2014 ") + catalogueRow(model).modelName;
     for (const char *name : {"exported.pdf", "printed.pdf"}) {
         const QMap<QString, QString> info = pdfInfo(path(name));
         QCOMPARE(info.value("Title"), title);
