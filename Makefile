@@ -97,8 +97,9 @@ package-install-check: package
 	sh tools/try-package.sh $(PACKAGE_DIR)/mestrel_*.deb
 
 # Fuzzes each target of FUZZ_TARGETS for FUZZ_SECONDS in its own clang
-# build: the configuration file reader (configfile) and mestrel-check's
-# printers (checkoutput). New inputs go to build-fuzz/corpus-TARGET; a
+# build: the configuration file reader (configfile), mestrel-check's
+# printers (checkoutput) and the switch list with its batch plan
+# (switchlist). New inputs go to build-fuzz/corpus-TARGET; a
 # crashing input is saved as build-fuzz/crash-* (add it to
 # tests/fuzz/corpus/TARGET once fixed). Prints the executions per second.
 # FUZZ_ASAN keeps AddressSanitizer's quarantine small, which keeps freed
@@ -107,7 +108,7 @@ package-install-check: package
 # and JSON of thousands of lines only slows each run.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR ?= build-fuzz
-FUZZ_TARGETS ?= configfile checkoutput
+FUZZ_TARGETS ?= configfile checkoutput switchlist
 FUZZ_ASAN ?= quarantine_size_mb=16:max_malloc_fill_size=0
 
 fuzz:
@@ -116,7 +117,7 @@ fuzz:
 	cmake --build $(FUZZ_DIR) --target $(addprefix fuzz_,$(FUZZ_TARGETS)) -j $(JOBS)
 	@for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus-$$target; \
-		maxlen=; [ $$target = checkoutput ] && maxlen=-max_len=2048; \
+		maxlen=; [ $$target != configfile ] && maxlen=-max_len=2048; \
 		ASAN_OPTIONS=$(FUZZ_ASAN) ./$(FUZZ_DIR)/tests/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) $$maxlen \
 			-print_final_stats=1 -dict=tests/fuzz/$$target.dict -artifact_prefix=$(FUZZ_DIR)/ \
 			$(FUZZ_DIR)/corpus-$$target tests/fuzz/corpus/$$target > $(FUZZ_DIR)/fuzz-$$target.log 2>&1; \

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <string>
@@ -82,6 +83,16 @@ int keyOrder(const ConfigKey *key)
     return int(key - ConfigKeyTable::rows().data());
 }
 
+// The keys a file for the template's model holds: a setting the writer
+// leaves out would change the record and never reach the switch.
+QSet<QByteArray> keysWritten(const SwitchConfig &templateConfig)
+{
+    QSet<QByteArray> keys;
+    for (const QByteArray &line : configFileBytes(templateConfig, {}, QDate()).split('\n'))
+        keys.insert(line.left(line.indexOf(',')));
+    return keys;
+}
+
 // The list's override columns that can be stored, in the order a file holds
 // their keys; the others as header problems.
 QVector<OverrideColumn> overrideColumns(const SwitchConfig &templateConfig,
@@ -90,6 +101,7 @@ QVector<OverrideColumn> overrideColumns(const SwitchConfig &templateConfig,
 {
     QVector<OverrideColumn> usable;
     QHash<QString, int> settings; // key and index number -> column
+    const QSet<QByteArray> written = keysWritten(templateConfig);
     for (int i = 0; i < names.size(); ++i) {
         const int column = BatchColumn::FirstOverride + i;
         QString keyText, indexText;
@@ -115,6 +127,11 @@ QVector<OverrideColumn> overrideColumns(const SwitchConfig &templateConfig,
         if (entry.key->isTextKey()) {
             problems << BatchCellProblem {-1, column,
                                           QStringLiteral("Not a setting a list may change")};
+            continue;
+        }
+        if (!written.contains(QByteArray::fromStdString(key))) {
+            problems << BatchCellProblem {-1, column,
+                                          QStringLiteral("Not a setting the file carries")};
             continue;
         }
         const QString setting = keyText + QLatin1Char(':') + QString::number(indexText.toInt());
@@ -207,7 +224,7 @@ BatchPlan planBatch(const SwitchConfig &templateConfig, const ConfigFileTexts &t
 
         applyRowTexts(row, r, batchSwitch, plan.problems);
 
-        ConfigReader reader(batchSwitch.config, ConfigReader::Start::OnReadRecord);
+        ConfigReader reader(batchSwitch.config);
         for (const OverrideColumn &entry : overrides) {
             const QString value = row.overrides.value(entry.column - BatchColumn::FirstOverride);
             if (value.isEmpty())

@@ -66,7 +66,8 @@ struct BatchPlan
 // Refused: a location or contact the window's fields would not take
 // ("Hall#4"), a serial number of anything but up to 9 digits, an override
 // the reader would refuse (with its reason: "Not valid parameter", "Not
-// valid index", "Not valid value", ...), a text key as an override, an empty
+// valid index", "Not valid value", ...), a text key or a key the file does
+// not carry (the VLAN ID, a port's own trust mode) as an override, an empty
 // or illegal file name ("/", NUL, "." or "..", space at either end), two
 // rows writing the same file (also when names differ only in case, which
 // removable media do not tell apart) and, unless `replaceExisting`, a file

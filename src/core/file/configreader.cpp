@@ -288,9 +288,8 @@ int validateConfigLine(const SwitchConfig &config, const ConfigKey *row, std::st
     return RejectReason::None;
 }
 
-ConfigReader::ConfigReader(SwitchConfig &config, Start start)
+ConfigReader::ConfigReader(SwitchConfig &config)
     : m_config(config)
-    , m_trustModeApplied(start == Start::OnReadRecord)
 { }
 
 void ConfigReader::processConfigLine(std::string_view line)

@@ -95,11 +95,7 @@ std::optional<ConfigLineFields> splitConfigLine(std::string_view body);
 class ConfigReader
 {
 public:
-    enum class Start {
-        FromDefaults, // a file read into a record just reset
-        OnReadRecord, // settings changed on a record a file already set
-    };
-    explicit ConfigReader(SwitchConfig &config, Start start = Start::FromDefaults);
+    explicit ConfigReader(SwitchConfig &config);
 
     // One line as read, with its line terminator if it had one. A line with
     // fewer than two commas is skipped silently; every line is counted.
@@ -122,5 +118,5 @@ private:
     ConfigLoadResult m_result;
     // The first trust-mode line sets every port; later per-port lines only
     // their own port.
-    bool m_trustModeApplied;
+    bool m_trustModeApplied = false;
 };

@@ -93,6 +93,9 @@ void TestSwitchBatch::problems_data()
         << QStringList {"sw1||||7;1048576;0100;x", "sw2||||1;1048575;100;1"}
         << QStringList {"0:4:Not valid value", "0:5:Not valid value", "0:6:Not valid value",
                         "0:7:Not valid value"};
+    QTest::newRow("keys a file does not carry")
+        << big << QStringList {"port.vlan.id:3", "port.qos.trust-mode:2", "qos.trust-mode:0"}
+        << QStringList {"sw1||||5;1;1"} << QStringList {"-1:4", "-1:5"};
     QTest::newRow("a text key, a setting twice")
         << big << QStringList {"file.location:0", "port.speed:5", "port.speed:05"}
         << QStringList {"sw1||||x;1;1"} << QStringList {"-1:4", "-1:6"};
@@ -144,8 +147,8 @@ void TestSwitchBatch::switchRecords()
     // negotiation it depends on, as in a file.
     const SwitchConfig templateConfig = defaultConfiguration(kTwentySixPorts);
     QCOMPARE(templateConfig.ports[4].autoNeg, quint8(1));
-    const SwitchList list = listOf({"port.speed:5", "port.autoneg:5", "port.qos.trust-mode:2"},
-                                   {"sw1|Hall 4||42|1;0;2", "sw2.csv||Ann||;;"});
+    const SwitchList list = listOf({"port.speed:5", "port.autoneg:5", "port.jumbo:2"},
+                                   {"sw1|Hall 4||42|1;0;1", "sw2.csv||Ann||;;"});
     const BatchPlan plan =
         planBatch(templateConfig, {"Tom", "Plant"}, list, QString(), false, true);
     QVERIFY(plan.isValid());
@@ -160,7 +163,7 @@ void TestSwitchBatch::switchRecords()
     storeText(expected.location, QStringLiteral("Hall 4"));
     expected.ports[4].autoNeg = 0;
     expected.ports[4].speed = kSpeed10;
-    expected.ports[1].portQosTrustMode = 2; // that port alone
+    expected.ports[1].jumboFrames = 1;
     QVERIFY(first.config == expected);
 
     const BatchSwitch &second = plan.switches.at(1);
