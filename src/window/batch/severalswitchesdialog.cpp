@@ -2,6 +2,7 @@
 
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
+#include "core/file/configwriter.h"
 #include "core/file/outputfile.h"
 #include "ui_severalswitchesdialog.h"
 #include "window/batch/batchprogress.h"
@@ -19,6 +20,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QUrl>
@@ -48,6 +50,11 @@ public:
         return editor;
     }
 };
+
+QString counted(int count, const QString &one, const QString &many)
+{
+    return count == 1 ? one : many.arg(count);
+}
 
 bool isBlank(const SwitchListRow &row)
 {
@@ -82,7 +89,8 @@ SeveralSwitchesDialog::SeveralSwitchesDialog(const EditorState &state, const QSt
     // Ctrl+V in the table pastes a block, as in a spreadsheet.
     auto *paste = new QShortcut(QKeySequence::Paste, m_ui->tableView_switches);
     paste->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(paste, &QShortcut::activated, this, &SeveralSwitchesDialog::on_pushButton_paste_clicked);
+    connect(paste, &QShortcut::activated, this,
+            &SeveralSwitchesDialog::on_pushButton_paste_clicked);
     fillOverrideKeys();
     m_ui->lineEdit_outputFolder->setText(QDir::toNativeSeparators(folder));
 
@@ -113,17 +121,18 @@ QString SeveralSwitchesDialog::folder() const
 
 void SeveralSwitchesDialog::fillOverrideKeys()
 {
-    // The keys a file of the template's model may set, but for the texts,
+    // The settings a file of the template's model holds, but for the texts,
     // which have columns of their own.
     const SwitchConfig &config = m_template.config;
+    QSet<QByteArray> written;
+    for (const QByteArray &line : configFileBytes(config, {}, QDate()).split('\n'))
+        written.insert(line.left(line.indexOf(',')));
     const auto &rows = ConfigKeyTable::rows();
     for (int i = 0; i < int(rows.size()); ++i) {
         const ConfigKey &row = rows[i];
-        if (row.isTextKey() || row.target == ConfigTarget::None ||
-            ConfigKeyTable::capabilityMismatch(row, config) != RejectReason::None)
-            continue;
-        m_ui->comboBox_overrideKey->addItem(
-            QString::fromLatin1(row.key.data(), int(row.key.size())), i);
+        const QByteArray key(row.key.data(), int(row.key.size()));
+        if (!row.isTextKey() && written.contains(key))
+            m_ui->comboBox_overrideKey->addItem(QString::fromLatin1(key), i);
     }
 }
 
@@ -190,7 +199,8 @@ void SeveralSwitchesDialog::pasteWithHeader(const QVector<QStringList> &cells)
     QString error;
     const std::optional<SwitchList> pasted = switchListFromCells(cells, &error);
     if (!pasted) {
-        Prompts::information(this, tr("Paste"), tr("The pasted rows cannot be read: %1").arg(error));
+        Prompts::information(this, tr("Paste"),
+                             tr("The pasted rows cannot be read: %1").arg(error));
         return;
     }
     // Rows of a table holding nothing yet are replaced; otherwise the pasted
@@ -240,9 +250,9 @@ void SeveralSwitchesDialog::pasteCells(const QVector<QStringList> &cells)
     replan();
     if (leftOut > 0)
         Prompts::information(this, tr("Paste"),
-                             tr("%n cell(s) beyond the last column were left out. Add the "
-                                "override columns first, or paste the rows with a header row.",
-                                nullptr, leftOut));
+                             counted(leftOut, tr("1 cell"), tr("%1 cells")) +
+                                 tr(" beyond the last column left out. Add the override "
+                                    "columns first, or paste the rows with a header row."));
 }
 
 void SeveralSwitchesDialog::on_pushButton_import_clicked()
@@ -259,9 +269,8 @@ void SeveralSwitchesDialog::on_pushButton_import_clicked()
     QString error;
     const std::optional<SwitchList> list = parseSwitchList(file.readAll(), &error);
     if (!list) {
-        Prompts::information(this, title,
-                             tr("%1 is no switch list: %2")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        Prompts::information(
+            this, title, tr("%1 is no switch list: %2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
     m_model->setList(*list);
@@ -269,9 +278,9 @@ void SeveralSwitchesDialog::on_pushButton_import_clicked()
 
 void SeveralSwitchesDialog::on_pushButton_export_clicked()
 {
-    QString path = Prompts::saveFileName(this, tr("Export Switch List"),
-                                         QDir(folder()).filePath(QStringLiteral("switches.csv")),
-                                         kListFilter);
+    QString path =
+        Prompts::saveFileName(this, tr("Export Switch List"),
+                              QDir(folder()).filePath(QStringLiteral("switches.csv")), kListFilter);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".csv")))
@@ -301,31 +310,39 @@ void SeveralSwitchesDialog::replan()
 
     QStringList lines;
     QStringList headProblems;
-    int cellProblems = 0;
+    QStringList cellProblems;
+    const auto columnName = [this](int column) {
+        return m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    };
     for (const BatchCellProblem &problem : m_plan.problems) {
-        if (problem.row < 0) {
-            headProblems << tr("Column \"%1\": %2")
-                                .arg(m_model->headerData(problem.column, Qt::Horizontal,
-                                                         Qt::DisplayRole)
-                                         .toString(),
+        if (problem.row < 0)
+            headProblems << tr("Column \"%1\": %2").arg(columnName(problem.column), problem.reason);
+        else
+            cellProblems << tr("Row %1, %2: %3")
+                                .arg(QString::number(problem.row + 1), columnName(problem.column),
                                      problem.reason);
-        } else {
-            ++cellProblems;
-        }
     }
     const bool folderThere = !outputFolder.isEmpty() && QFileInfo(outputFolder).isDir();
     if (m_model->rowCount() == 0)
         lines << tr("Add a switch, paste rows from a spreadsheet or import a list.");
-    if (cellProblems > 0)
-        lines << tr("%n cell(s) in error, marked red: point at a cell for the reason.", nullptr,
-                    cellProblems);
+    if (!cellProblems.isEmpty()) {
+        // The first few, so the reasons show without pointing at cells.
+        constexpr int kListed = 3;
+        lines << counted(cellProblems.size(), tr("1 cell"), tr("%1 cells")) +
+                tr(" in error, marked red: point at a cell for the reason.");
+        lines << cellProblems.mid(0, kListed);
+        if (cellProblems.size() > kListed)
+            lines << tr("…");
+    }
     lines << headProblems;
     if (outputFolder.isEmpty())
         lines << tr("Choose the output folder.");
     else if (!folderThere)
         lines << tr("The output folder does not exist.");
     if (lines.isEmpty())
-        lines << tr("%n file(s) ready to be written.", nullptr, m_plan.switches.size());
+        lines << counted(m_plan.switches.size(), tr("1 switch"), tr("%1 switches")) +
+                (m_plan.withReports ? tr(" ready: a file and a report for each.")
+                                    : tr(" ready: a file for each."));
     m_ui->label_problems->setText(lines.join(QLatin1Char('\n')));
     m_ui->pushButton_makeFiles->setEnabled(m_plan.isValid() && folderThere);
 }

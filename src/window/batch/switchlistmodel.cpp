@@ -1,6 +1,8 @@
 #include "window/batch/switchlistmodel.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 const QColor SwitchListModel::kProblemBackground(0xb7, 0x1c, 0x1c);
 const QColor SwitchListModel::kProblemText(Qt::white);
@@ -151,7 +153,8 @@ bool SwitchListModel::setData(const QModelIndex &index, const QVariant &value, i
 
 Qt::ItemFlags SwitchListModel::flags(const QModelIndex &index) const
 {
-    return QAbstractTableModel::flags(index) | (index.isValid() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+    return QAbstractTableModel::flags(index) |
+        (index.isValid() ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 QVariant SwitchListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -166,8 +169,15 @@ QVariant SwitchListModel::headerData(int section, Qt::Orientation orientation, i
             : m_list.overrideColumns.at(section - BatchColumn::FirstOverride);
     case Qt::ToolTipRole:
         return problem.isEmpty() ? QVariant() : QVariant(problem);
-    case Qt::ForegroundRole:
-        return problem.isEmpty() ? QVariant() : QVariant(kProblemBackground);
+    case Qt::ForegroundRole: {
+        if (problem.isEmpty())
+            return QVariant();
+        // A head's text is drawn on the header's own colour: a dark red on
+        // a light header, a light red on a dark one.
+        const bool darkHeader =
+            QGuiApplication::palette().color(QPalette::Button).lightness() < 128;
+        return darkHeader ? QColor(0xff, 0x8a, 0x80) : kProblemBackground;
+    }
     default:
         return QVariant();
     }

@@ -173,11 +173,15 @@ void TestSeveralSwitches::cellsInErrorAsTheUserTypes_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("fixed");
-    QTest::newRow("location") << 0 << 1 << "Hall#4" << "Hall 4";
-    QTest::newRow("file name used twice") << 1 << 0 << "sw1" << "sw9";
-    QTest::newRow("serial") << 1 << 3 << "12a" << "12";
-    QTest::newRow("override value") << 1 << 4 << "9" << "";
-    QTest::newRow("file that exists") << 1 << 0 << "taken" << "sw9";
+    const auto add = [](const char *name, int row, int column, const char *typed,
+                        const char *fixed) {
+        QTest::newRow(name) << row << column << QString(typed) << QString(fixed);
+    };
+    add("location", 0, 1, "Hall#4", "Hall 4");
+    add("file name used twice", 1, 0, "sw1", "sw9");
+    add("serial", 1, 3, "12a", "12");
+    add("override value", 1, 4, "9", "");
+    add("file that exists", 1, 0, "taken", "sw9");
 }
 
 void TestSeveralSwitches::cellsInErrorAsTheUserTypes()
@@ -191,7 +195,8 @@ void TestSeveralSwitches::cellsInErrorAsTheUserTypes()
     taken.close();
     auto d = dialog();
     d->show();
-    d->model()->setList(listOf("file,location,serial,port.admin-state:5\nsw1,Hall 1,1,0\nsw2,,,1\n"));
+    d->model()->setList(
+        listOf("file,location,serial,port.admin-state:5\nsw1,Hall 1,1,0\nsw2,,,1\n"));
     auto *makeFiles = d->findChild<QPushButton *>("pushButton_makeFiles");
     QVERIFY(makeFiles->isEnabled());
 
@@ -222,9 +227,8 @@ void TestSeveralSwitches::makesFilesFromTheWindowsConfiguration_data()
 {
     QTest::addColumn<int>("cancelBefore"); // the file whose progress cancels; 0 none
     QTest::addColumn<QStringList>("written");
-    QTest::newRow("all three") << 0
-                               << QStringList {"sw1.csv", "sw1.pdf", "sw2.csv", "sw2.pdf",
-                                               "sw3.csv", "sw3.pdf"};
+    QTest::newRow("all three") << 0 << QStringList {"sw1.csv", "sw1.pdf", "sw2.csv",
+                                                    "sw2.pdf", "sw3.csv", "sw3.pdf"};
     QTest::newRow("cancelled at the second") << 2 << QStringList {"sw1.csv", "sw1.pdf"};
 }
 
