@@ -104,8 +104,8 @@ package-install-check: package
 # tests/fuzz/corpus/TARGET once fixed). Prints the executions per second.
 # FUZZ_ASAN keeps AddressSanitizer's quarantine small, which keeps freed
 # memory in the cache instead of faulting in new pages on every input. The
-# printers' inputs are kept to 2 KiB: a few dozen lines reach every rule,
-# and JSON of thousands of lines only slows each run.
+# printers' and the switch list's inputs are kept to 2 KiB: a few dozen
+# lines reach every rule, and JSON of thousands of lines only slows each run.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR ?= build-fuzz
 FUZZ_TARGETS ?= configfile checkoutput switchlist
