@@ -99,16 +99,57 @@ std::optional<QByteArray> ReportGenerator::printPdf()
     printed.close();
 
     QPrinter printer(QPrinter::ScreenResolution);
+    setUpPrinter(printer, modelIndex);
+    printer.setResolution(120);
+    printer.setOutputFileName(printed.fileName());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    layOut(printer.pageRect(QPrinter::Point).size());
+    document->print(&printer);
+
+    if (!printed.open()) {
+        errorText = printed.errorString();
+        return std::nullopt;
+    }
+    QByteArray pdf = printed.readAll();
+    if (!isCompletePdf(pdf)) {
+        errorText = reasonPrintingStopped(printed.fileName());
+        return std::nullopt;
+    }
+    return pdf;
+}
+
+bool ReportGenerator::print(QPrinter *printer)
+{
+    layOut(printer->pageRect(QPrinter::Point).size());
+    // The document scales its pages onto the printer's; a printer that does
+    // not start (a file that cannot be made) prints nothing and says so.
+    document->print(printer);
+    if (printer->printerState() == QPrinter::Error) {
+        errorText = QStringLiteral("The printer could not print the report");
+        return false;
+    }
+    return true;
+}
+
+void ReportGenerator::setUpPrinter(QPrinter &printer, int modelIndex)
+{
     printer.setColorMode(QPrinter::Color);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(20, 10, 20, 10), QPageLayout::Millimeter);
-    printer.setResolution(120);
     printer.setFullPage(true);
-    printer.setOutputFileName(printed.fileName());
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setDocName(documentTitle(modelIndex));
+    printer.setCreator(QStringLiteral("Mestrel"));
+}
 
-    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size();
+QString ReportGenerator::documentTitle(int modelIndex)
+{
+    return QStringLiteral("Switch Configuration Report \u2014 ") +
+        catalogueRow(modelIndex).modelName;
+}
+
+void ReportGenerator::layOut(const QSizeF &paper)
+{
     document = std::make_unique<QTextDocument>();
     // Text that no format sizes (the empty cells and lines between tables)
     // takes the report's font too, whatever the application's font is.
@@ -123,19 +164,6 @@ std::optional<QByteArray> ReportGenerator::printPdf()
     for (int page = 1; page <= pages; ++page)
         insertPage();
     fitBodiesToPages(paper, pages);
-
-    document->print(&printer);
-
-    if (!printed.open()) {
-        errorText = printed.errorString();
-        return std::nullopt;
-    }
-    QByteArray pdf = printed.readAll();
-    if (!isCompletePdf(pdf)) {
-        errorText = reasonPrintingStopped(printed.fileName());
-        return std::nullopt;
-    }
-    return pdf;
 }
 
 bool ReportGenerator::isCompletePdf(const QByteArray &pdf)

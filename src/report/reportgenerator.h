@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QTextCursor;
 class QTextDocument;
 class QTextFrame;
@@ -43,6 +44,19 @@ public:
     bool generate();
     QString errorString() const { return errorText; }
 
+    // Prints the same pages onto `printer`, laid out on its paper as the
+    // PDF is on A4 landscape (the print dialog and the print preview). False
+    // when the printer could not be started.
+    bool print(QPrinter *printer);
+
+    // Sets what every printing of the report proposes: A4 landscape on the
+    // whole sheet (the document keeps its own margin), in colour, with the
+    // document's title and "Mestrel" as its creator.
+    static void setUpPrinter(QPrinter &printer, int modelIndex);
+    // "Switch Configuration Report — " and the model's name: the PDF's title
+    // and the print job's name.
+    static QString documentTitle(int modelIndex);
+
     // Pages of the report: 3 for models with more than 16 ports, else 2.
     static int pageCount(int portCount);
 
@@ -51,6 +65,8 @@ public:
 
 private:
     std::optional<QByteArray> printPdf();
+    // Builds the pages for paper of the given size in points.
+    void layOut(const QSizeF &paper);
     static QString reasonPrintingStopped(const QString &printedPath);
     void fitBodiesToPages(const QSizeF &paper, int pages);
     void insertPage();

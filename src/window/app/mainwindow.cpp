@@ -15,6 +15,7 @@
 #include "window/file/filecommands.h"
 #include "window/file/toolcommands.h"
 #include "window/report/reportexport.h"
+#include "window/report/reportprinting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_document = new DocumentGuard(m_editor, this);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
     m_reportExport = std::make_unique<ReportExport>(m_editor, this);
+    m_reportPrinting = std::make_unique<ReportPrinting>(m_editor, this);
     m_toolCommands = std::make_unique<ToolCommands>(m_editor, m_fileCommands.get(), this);
     showLogo();
     connectViews();
@@ -198,12 +200,20 @@ void MainWindow::createActions()
          &MainWindow::saveToUsb},
         {&exitAct, "E&xit", QKeySequence::Quit, "Exit the application", &MainWindow::exit},
         {&exportAct, "&Export", QKeySequence::UnknownKey, "Export", &MainWindow::exportReport},
+        {&printAct, "&Print Report…", QKeySequence::Print,
+         "Print the configuration report on a printer", &MainWindow::printReport},
+        {&printPreviewAct, "Print Pre&view…", QKeySequence::UnknownKey,
+         "Show the pages of the configuration report as they will be printed",
+         &MainWindow::printPreview},
         {&compareAct, "&Compare with File…", QKeySequence::UnknownKey,
          "List the settings in which a file differs from this configuration",
          &MainWindow::compareWithFile},
         {&applyFileAct, "&Apply File to Current Model…", QKeySequence::UnknownKey,
          "Load the settings of a file of any model into the current model",
          &MainWindow::applyFileToCurrentModel},
+        {&severalSwitchesAct, "&Make Files for Several Switches…", QKeySequence::UnknownKey,
+         "Make a file (and a report) for every switch of a list from this configuration",
+         &MainWindow::makeFilesForSeveralSwitches},
         {&englishAct, "&English", QKeySequence::UnknownKey, "", &MainWindow::engLan},
         {&germanAct, "&German", QKeySequence::UnknownKey, "", &MainWindow::gerLan},
         {&onlineHelpAct, "&Online Help", QKeySequence::HelpContents, "Online Help",
@@ -243,10 +253,13 @@ void MainWindow::createMenus()
 
     documentationMenu = menuBar()->addMenu(tr("&Documentation"));
     documentationMenu->addAction(exportAct);
+    documentationMenu->addAction(printAct);
+    documentationMenu->addAction(printPreviewAct);
 
     toolsMenu = menuBar()->addMenu(tr("&Tools"));
     toolsMenu->addAction(compareAct);
     toolsMenu->addAction(applyFileAct);
+    toolsMenu->addAction(severalSwitchesAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     languageMenu = helpMenu->addMenu(tr("&Language"));
@@ -332,6 +345,16 @@ void MainWindow::exportReport()
     m_reportExport->exportReport();
 }
 
+void MainWindow::printReport()
+{
+    m_reportPrinting->printReport();
+}
+
+void MainWindow::printPreview()
+{
+    m_reportPrinting->printPreview();
+}
+
 void MainWindow::compareWithFile()
 {
     m_toolCommands->compareWithFile();
@@ -340,6 +363,11 @@ void MainWindow::compareWithFile()
 void MainWindow::applyFileToCurrentModel()
 {
     m_toolCommands->applyFileToCurrentModel();
+}
+
+void MainWindow::makeFilesForSeveralSwitches()
+{
+    m_toolCommands->makeFilesForSeveralSwitches();
 }
 
 void MainWindow::open()

@@ -13,14 +13,13 @@
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
-// current model), ReportExport (report/: "&Export"), HelpCommands (app/: help
-// pages, language, web site, about box), UndoHistory (app/: "&Undo",
-// "&Redo") and DocumentGuard (app/: the title naming the document's file,
-// the modified marker and the questions before New, Open and closing).
-// A user's change goes from a widget to a ConfigEditor method; the editor
-// applies the rules and says what changed (stateReset, selectionChanged,
-// portsChanged, generalChanged); the window redraws the views concerned.
-// Nothing writes the record as a side effect of showing it.
+// current model, "Several Switches" of batch/), ReportExport and ReportPrinting (report/:
+// "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
+// site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
+// the document's file, the modified marker and the questions before New, Open and closing). A
+// user's change goes from a widget to a ConfigEditor method; the editor applies the rules and says
+// what changed (stateReset, selectionChanged, portsChanged, generalChanged); the window redraws the
+// views concerned. Nothing writes the record as a side effect of showing it.
 
 #include <QMainWindow>
 #include <QScopedPointer>
@@ -40,6 +39,7 @@ class PortLabels;
 class PortTable;
 class PortTableModel;
 class ReportExport;
+class ReportPrinting;
 class ToolCommands;
 class UndoHistory;
 struct EditorState;
@@ -73,8 +73,11 @@ public slots:
     void saveToUsb();
     void exit();
     void exportReport();
+    void printReport();
+    void printPreview();
     void compareWithFile();
     void applyFileToCurrentModel();
+    void makeFilesForSeveralSwitches();
     void engLan();
     void gerLan();
     void onlineHelp();
@@ -110,6 +113,7 @@ private:
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ReportExport> m_reportExport;
+    std::unique_ptr<ReportPrinting> m_reportPrinting;
     std::unique_ptr<ToolCommands> m_toolCommands;
 
     QAction *newAct = nullptr;
@@ -119,8 +123,11 @@ private:
     QAction *saveToUsbAct = nullptr;
     QAction *exitAct = nullptr;
     QAction *exportAct = nullptr;
+    QAction *printAct = nullptr;
+    QAction *printPreviewAct = nullptr;
     QAction *compareAct = nullptr;
     QAction *applyFileAct = nullptr;
+    QAction *severalSwitchesAct = nullptr;
     QAction *englishAct = nullptr;
     QAction *germanAct = nullptr;
     QAction *onlineHelpAct = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/config/configeditor.h"
 #include "core/file/configdiff.h"
+#include "window/batch/severalswitchesdialog.h"
 #include "window/file/dialogcompare.h"
 #include "window/file/filecommands.h"
 #include "window/ground/busycursor.h"
@@ -57,4 +58,10 @@ void ToolCommands::applyFileToCurrentModel()
     if (const std::optional<FileCommands::ChosenFile> file = m_files->readChosenFile(path, title))
         m_files->applyToEditor(file->bytes, m_editor->state().modelIndex,
                                QObject::tr("Apply File"));
+}
+
+void ToolCommands::makeFilesForSeveralSwitches()
+{
+    SeveralSwitchesDialog dialog(m_editor->state(), m_files->openDialogFolder(), m_window);
+    Prompts::exec(dialog);
 }

@@ -5,8 +5,9 @@ class FileCommands;
 class QString;
 class QWidget;
 
-// The "Tools" menu: comparing the configuration with a file, and applying a
-// file of any model to the model being edited.
+// The "Tools" menu: comparing the configuration with a file, applying a
+// file of any model to the model being edited, and making files for several
+// switches from it.
 class ToolCommands
 {
 public:
@@ -20,6 +21,8 @@ public:
     // the file's lines to it with the loader's rules, as one step; the lines
     // that do not fit the model are listed.
     void applyFileToCurrentModel();
+    // "Several Switches": files for many switches from this configuration.
+    void makeFilesForSeveralSwitches();
 
 private:
     QString chooseFile(const QString &title) const;

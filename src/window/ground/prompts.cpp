@@ -74,6 +74,13 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &sta
     return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
 }
 
+QString existingDirectory(QWidget *parent, const QString &caption, const QString &startPath)
+{
+    if (script().scripted)
+        return scriptedFileName(caption, startPath, QString());
+    return QFileDialog::getExistingDirectory(parent, caption, startPath);
+}
+
 int exec(QDialog &dialog)
 {
     Script &s = script();

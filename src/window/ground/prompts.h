@@ -28,6 +28,8 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &sta
                      const QString &filter);
 QString openFileName(QWidget *parent, const QString &caption, const QString &startPath,
                      const QString &filter);
+// The usual folder dialog; an empty name when cancelled.
+QString existingDirectory(QWidget *parent, const QString &caption, const QString &startPath);
 
 // Runs `dialog` modally and returns its result code.
 int exec(QDialog &dialog);
@@ -40,7 +42,7 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
                                      QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton);
 
-// Test seam. File names are taken from the front of the queue (an empty
+// Test seam. File and folder names are taken from the front of the queue (an empty
 // name is a cancelled dialog); dialogs and message boxes are handed to the
 // handler, which may change them and returns the result code `exec` would
 // have returned. Without a handler a dialog would block: it is rejected

@@ -96,8 +96,9 @@ private slots:
         }
         QCOMPARE(menus,
                  (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
-                               "&Documentation:&Export",
-                               "&Tools:&Compare with File…,&Apply File to Current Model…",
+                               "&Documentation:&Export,&Print Report…,Print Pre&view…",
+                               "&Tools:&Compare with File…,&Apply File to Current Model…,"
+                               "&Make Files for Several Switches…",
                                "&Help:&Language,&Online Help,Webs&ite,&About"}));
     }
 

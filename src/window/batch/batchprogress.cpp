@@ -1,0 +1,58 @@
+#include "window/batch/batchprogress.h"
+
+#include "core/catalogue/productcatalogue.h"
+#include "report/reportgenerator.h"
+#include "window/ground/busycursor.h"
+
+#include <QCoreApplication>
+#include <QProgressDialog>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SeveralSwitchesDialog", text);
+}
+
+} // namespace
+
+BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, int modelIndex,
+                                    QWidget *parent)
+{
+    const int total = plan.switches.size();
+    QProgressDialog progress(parent);
+    progress.setObjectName(QStringLiteral("progressDialog_batch"));
+    progress.setWindowTitle(tr("Several Switches"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setRange(0, total);
+    BusyCursor busy;
+
+    const auto onProgress = [&](int done, int all) {
+        progress.setMaximum(all);
+        if (done < all)
+            progress.setLabelText(tr("Writing file %1 of %2…").arg(done + 1).arg(all));
+        progress.setValue(done);
+        // The window repaints and the cancel button is heard between files.
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    const QDate today = QDate::currentDate();
+    const QString article = articleNumber(modelIndex);
+    BatchReportWriter writeReport;
+    if (plan.withReports) {
+        writeReport = [&](const BatchSwitch &one, const QString &pdfPath, QString *error) {
+            // The serial number as the window shows it: article number, "-",
+            // the digits.
+            ReportGenerator report(modelIndex, one.config, article + QLatin1Char('-') + one.serial,
+                                   pdfPath, today);
+            if (report.generate())
+                return true;
+            *error = report.errorString();
+            return false;
+        };
+    }
+    return writeBatch(plan, folder, today, onProgress, writeReport);
+}

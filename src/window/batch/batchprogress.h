@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/batch/switchbatch.h"
+
+class QWidget;
+
+// Writes the files of a valid plan into `folder` with the window's report
+// code for the reports, showing "Writing file 12 of 40…" in a progress
+// dialog that can be cancelled and keeps the window repainting between
+// files.
+BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, int modelIndex,
+                                    QWidget *parent);

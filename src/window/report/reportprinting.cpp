@@ -1,0 +1,61 @@
+#include "window/report/reportprinting.h"
+
+#include "core/config/configeditor.h"
+#include "report/reportgenerator.h"
+#include "window/ground/busycursor.h"
+#include "window/ground/prompts.h"
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+ReportPrinting::ReportPrinting(const ConfigEditor *editor, QWidget *parent)
+    : m_editor(editor)
+    , m_parent(parent)
+{ }
+
+void ReportPrinting::printReport()
+{
+    const EditorState &state = m_editor->state();
+    QPrinter printer(QPrinter::HighResolution);
+    ReportGenerator::setUpPrinter(printer, state.modelIndex);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(tr("Print Report"));
+    if (Prompts::exec(dialog) != QDialog::Accepted)
+        return;
+
+    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, QString());
+    bool printed = false;
+    {
+        BusyCursor busy;
+        printed = report.print(&printer);
+    }
+    if (!printed)
+        Prompts::information(m_parent, tr("Unable to print"), report.errorString());
+}
+
+void ReportPrinting::printPreview()
+{
+    const EditorState &state = m_editor->state();
+    QPrinter printer(QPrinter::HighResolution);
+    ReportGenerator::setUpPrinter(printer, state.modelIndex);
+    QPrintPreviewDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(tr("Print Preview"));
+    // The preview asks again for every change of paper or orientation.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&state](QPrinter *shown) {
+        BusyCursor busy;
+        ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, QString());
+        report.print(shown);
+    });
+    Prompts::exec(dialog);
+}
