@@ -6,6 +6,7 @@
 //   ports.png   the product picture of that window with the select buttons
 //   poe.png     the port parameters of a PoE port with a user limit of 10 W
 //   dot1p.png   the 802.1p mapping dialog with its default classes
+//   several.png the "Several Switches" dialog with three switches pasted in
 // Each widget paints itself into a picture (QWidget::grab), so the pictures
 // do not depend on a window manager or on what else is on the screen.
 
@@ -14,15 +15,19 @@
 #include "core/config/portparameters.h"
 #include "window/app/desksetup.h"
 #include "window/app/mainwindow.h"
+#include "window/batch/severalswitchesdialog.h"
 #include "window/ground/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
@@ -33,6 +38,13 @@ namespace {
 // The window's size in the pictures: room for every group, small enough to
 // be shown unscaled beside the text.
 const QSize kWindowSize(1000, 780);
+const QSize kSeveralSwitchesSize(820, 470);
+
+// The switch list of the help pages' example, as a spreadsheet pastes it.
+const char kExampleSwitches[] = "file\tlocation\tcontact\tserial\tport.admin-state:5\n"
+                                "hall4-sw01\tHall 4\tAnn Smith\t100201\t\n"
+                                "hall4-sw02\tHall 4\tAnn Smith\t100202\t0\n"
+                                "press, line 2\tPress (east)\tBob Lee\t100203\t\n";
 
 int catalogueRowNamed(const char *name)
 {
@@ -137,6 +149,38 @@ void takeDialog(PictureTaker &pictures, const char *button, const QString &name)
     Prompts::setDialogHandler({});
 }
 
+// The dialog of Tools › Make Files for Several Switches with the example
+// list, writing into an empty folder, so that it says the files are ready.
+void takeSeveralSwitches(PictureTaker &pictures)
+{
+    const auto window = shownWindow();
+    window->editor()->selectModel(catalogueRowNamed("TAVRIN KX-21-24C4R7R700"));
+    QTemporaryDir parent;
+    const QString folder = QDir(parent.path()).filePath(QStringLiteral("plant"));
+    QDir().mkpath(folder);
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        auto *several = qobject_cast<SeveralSwitchesDialog *>(&dialog);
+        if (!several)
+            return int(QDialog::Rejected);
+        several->pasteBlock(QString::fromUtf8(kExampleSwitches));
+        child<QLineEdit>(dialog, "lineEdit_outputFolder")->setText(QStringLiteral("plant"));
+        dialog.resize(kSeveralSwitchesSize);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            qWarning("helppictures: the dialog was not shown");
+        settle();
+        pictures.save(dialog.grab(), QStringLiteral("several.png"));
+        return int(QDialog::Rejected);
+    });
+    // The folder is named relative to the current one, so the picture does
+    // not show where the temporary folder happens to be.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(parent.path());
+    window->makeFilesForSeveralSwitches();
+    QDir::setCurrent(previous);
+    Prompts::setDialogHandler({});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -149,7 +193,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: helppictures OUTPUT_FOLDER\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // Absolute: the pictures are written while another folder is current.
+    const QDir folder(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
     if (!folder.exists()) {
         std::fprintf(stderr, "helppictures: no folder %s\n", argv[1]);
         return 2;
@@ -160,5 +205,6 @@ int main(int argc, char *argv[])
     takeWindowAndPorts(pictures);
     takePoePanel(pictures);
     takeDialog(pictures, "pushButton_qosPMapping", QStringLiteral("dot1p.png"));
+    takeSeveralSwitches(pictures);
     return pictures.failed() || Prompts::unansweredDialogs() > 0 ? 1 : 0;
 }
