@@ -62,6 +62,7 @@ public:
     DocumentGuard &document() const { return *m_document; }
 
 public slots:
+    // The lower-case "click" is a name other parts rely on; keep its spelling.
     void label_singleclick(int port);
     void label_controlclick(int port);
     void setActive();
@@ -75,6 +76,7 @@ public slots:
     void exportReport();
     void compareWithFile();
     void applyFileToCurrentModel();
+    // The short language names are names other parts rely on; keep them.
     void engLan();
     void gerLan();
     void onlineHelp();
