@@ -207,7 +207,8 @@ private slots:
         QStringList unreadable;
         {
             WindowDriver d;
-            d.selectModel(kCatalogueSize - 1); // PoE: every panel widget shown
+            // The PoE model: every panel widget shown.
+        d.selectModel(firstRowWithConfigId(101));
             d.clickPort(0);
             settle(d.window.get());
             for (QWidget *widget : d.window->findChildren<QWidget *>()) {
