@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,6 +154,29 @@ private slots:
             QCOMPARE(modeOf(target) & 07777, mode_t(0640));
         if (!contentPath.isEmpty())
             QCOMPARE(contentOf(at(contentPath)), QByteArray("new content\n"));
+    }
+
+    void failedWriteKeepsThePreviousFile()
+    {
+        // A file size limit stops the write part-way, as a nearly full disk does.
+        QTemporaryDir folder;
+        const QString target = folder.filePath("report.pdf");
+        QVERIFY(writeOutputFile(target, "the good report\n"));
+        rlimit before, lowered;
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        lowered = before;
+        lowered.rlim_cur = 4096;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+        QString reason;
+        const bool written = writeOutputFile(target, QByteArray(64 * 1024, 'x'), &reason);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!written);
+        QCOMPARE(reason, QStringLiteral("File too large"));
+        QCOMPARE(contentOf(target), QByteArray("the good report\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {"report.pdf"});
     }
 };
 
