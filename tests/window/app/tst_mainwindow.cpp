@@ -24,28 +24,6 @@ using namespace PortColumn;
 
 namespace {
 
-// Takes the URLs the program hands to the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher()
-    {
-        for (const char *scheme : {"file", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char *scheme : {"file", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 // A traffic-class table as one digit per entry.
 template<std::size_t N> QString digits(const std::array<quint8, N> &table)
 {
@@ -60,10 +38,6 @@ const QStringList kPages {"HelpEn/Mestrel.html",      "HelpEn/Editingportparamet
                           "HelpDe/Mestrel.html",      "HelpDe/Editingportparameters.html",
                           "HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
                           "Licenses/licensetext.html"};
-
-} // namespace
-
-namespace {
 
 // The text of the label left of a widget of the port panel's grid, without
 // its unit: "Broadcast Threshold".
@@ -91,6 +65,9 @@ QString labelBeside(QWidget *editor)
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+
+public slots:
+    void openUrl(const QUrl &url) { m_urls << url; }
 
 private slots:
     void init() { Prompts::setScripted(true); }
@@ -259,7 +236,8 @@ private slots:
         // Every editor of the panel but the classes field (typed, tested above).
         const auto *panel = d.find("groupBox_configurePortParameters");
         QCOMPARE(edited.size(),
-                 panel->findChildren<QComboBox *>().size() + panel->findChildren<QSpinBox *>().size());
+                 panel->findChildren<QComboBox *>().size() +
+                     panel->findChildren<QSpinBox *>().size());
     }
 
     void modelChangeResets()
@@ -410,19 +388,14 @@ private slots:
         QCOMPARE(Prompts::unansweredDialogs(), 0);
     }
 
-    void helpPages_data()
-    {
-        QTest::addColumn<bool>("inWorkingFolder");
-        QTest::newRow("working folder first") << true;
-        QTest::newRow("started elsewhere") << false;
-    }
-
     void helpPages()
     {
-        QFETCH(bool, inWorkingFolder);
+        // Each page from the working folder when it holds it (here the English
+        // ones), otherwise from the first data folder that does.
         QTemporaryDir working;
+        const auto inWorkingFolder = [](const QString &page) { return page.startsWith("HelpEn"); };
         for (const QString &page : kPages) {
-            if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
+            if (inWorkingFolder(page) && QDir(working.path()).mkpath(QFileInfo(page).path()))
                 QFile(working.filePath(page)).open(QIODevice::WriteOnly);
         }
         const QString started = QDir::currentPath();
@@ -430,7 +403,8 @@ private slots:
         WindowDriver d;
         d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
         d.selectModel(17); // the PoE model shows the "..." button
-        UrlCatcher browser;
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
         Prompts::setDialogHandler([](QDialog &dialog) {
             dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
             [&] {
@@ -460,12 +434,18 @@ private slots:
         QDir::setCurrent(started);
         QList<QUrl> expected;
         for (const QString &page : kPages)
-            expected << QUrl::fromLocalFile((inWorkingFolder ? working.path() : kSourceDir) + '/' +
-                                            page);
-        QCOMPARE(browser.urls, expected);
+            expected << QUrl::fromLocalFile((inWorkingFolder(page) ? working.path() : kSourceDir) +
+                                            '/' + page);
+        QCOMPARE(m_urls, expected);
         d.action("Webs&ite")->trigger();
-        QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
+        QCOMPARE(m_urls.last().scheme(), QStringLiteral("https"));
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        m_urls.clear();
     }
+
+private:
+    QList<QUrl> m_urls; // what the program hands to the desktop's browser
 };
 
 QTEST_MAIN(TestMainWindow)
