@@ -301,7 +301,7 @@ void TestMestrelCheck::batch_data()
                              << QStringList {"2 files written to out"}
                              << QStringList {"sw1.csv", "sw2, east.csv"};
     QTest::newRow("with reports") << "big.csv" << good << QStringList {"--report"} << 0
-                                  << QStringList {"4 files written to out"}
+                                  << QStringList {"2 files and 2 reports written to out"}
                                   << QStringList {"sw1.csv", "sw1.pdf", "sw2, east.csv",
                                                   "sw2, east.pdf"};
     QTest::newRow("rows rejected")
