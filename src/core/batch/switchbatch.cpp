@@ -308,9 +308,19 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
 QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir)
 {
     const int written = outcome.written.size();
-    if (outcome.succeeded())
-        return written == 1 ? QStringLiteral("1 file written to %1").arg(outputDir)
-                            : QStringLiteral("%1 files written to %2").arg(written).arg(outputDir);
+    if (outcome.succeeded()) {
+        // A switch's report is not another switch: "40 files and 40 reports".
+        const auto reports = int(std::count_if(
+            outcome.written.cbegin(), outcome.written.cend(),
+            [](const QString &name) { return name.endsWith(QLatin1String(".pdf")); }));
+        const int files = written - reports;
+        QString what =
+            files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files);
+        if (reports > 0)
+            what += reports == 1 ? QStringLiteral(" and 1 report")
+                                 : QStringLiteral(" and %1 reports").arg(reports);
+        return what + QStringLiteral(" written to ") + outputDir;
+    }
     const QString why = outcome.cancelled
         ? QStringLiteral("Cancelled.")
         : QStringLiteral("Stopped: ") + outcome.failure + QLatin1Char('.');

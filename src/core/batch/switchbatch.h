@@ -106,6 +106,6 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
                         const BatchProgress &progress, const BatchReportWriter &writeReport);
 
 // What the user is told at the end: "40 files written to FOLDER" when all
-// were written; otherwise why it stopped, and which files were written and
-// which not.
+// were written ("40 files and 40 reports written to FOLDER" with reports); otherwise why it
+// stopped, and which files were written and which not.
 QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir);

@@ -191,6 +191,15 @@ const PortParameter *portParameter(int column)
     return column >= 0 && column < Count ? &parameters()[size_t(column)] : nullptr;
 }
 
+const PortParameter *portParameterWithKey(std::string_view key)
+{
+    for (const PortParameter &parameter : parameters()) {
+        if (parameter.fileKey == key)
+            return &parameter;
+    }
+    return nullptr;
+}
+
 const std::array<const PortParameter *, PortColumn::Count> &portParametersInFileOrder()
 {
     static const std::array<const PortParameter *, Count> order = [] {

@@ -100,6 +100,9 @@ struct PortParameter
 
 // The row of `column`, nullptr for a column the table does not have.
 const PortParameter *portParameter(int column);
+// The row whose file key is `key`, nullptr if none: the panel's form names
+// the parameter each widget shows by its key.
+const PortParameter *portParameterWithKey(std::string_view key);
 // The rows in the order of their keys in a file: each key is written for
 // all ports before the next.
 const std::array<const PortParameter *, PortColumn::Count> &portParametersInFileOrder();

@@ -6,8 +6,6 @@
 #include "core/file/configkeytable.h"
 
 #include <algorithm>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -17,50 +15,42 @@ bool bothAccept(const ConfigKey &row, const SwitchConfig &first, const SwitchCon
         ConfigKeyTable::capabilityMismatch(row, second) == RejectReason::None;
 }
 
-// A switch-wide setting: one file key with its indexes, the name each index
-// goes by, and the value the record holds for it.
+// A switch-wide setting as a comparison lists it: its file key, the name
+// of an index (%1 stands for the index) and the text of a value. The key
+// table says where the record holds each value; the texts take it from
+// there, in this order.
 struct GlobalSetting
 {
     std::string_view key;
-    int firstIndex;
-    int lastIndex;
-    std::function<QString(int index)> name;
-    std::function<QString(const SwitchConfig &, int index)> value;
+    const char *name;
+    QString (*text)(qint64 value);
 };
 
-// The name of a setting with a single index.
-std::function<QString(int)> fixed(const char *name)
+QString numberText(qint64 value)
 {
-    return [name](int) { return QString::fromLatin1(name); };
+    return QString::number(value);
 }
 
-const std::vector<GlobalSetting> &globalSettings()
+const GlobalSetting kGlobalSettings[] = {
+    {"alarm.psu", "Alarm PSU %1", [](qint64 value) { return onOffText(int(value)); }},
+    {"switch.aging-time", "Aging Time [s]", numberText},
+    {"qos.trust-mode", "QoS Trust Mode", [](qint64 value) { return qosTrustModeText(int(value)); }},
+    {"dot1p.traffic-class", "QoS 802.1p Mapping, VLAN Priority %1", numberText},
+    {"dscp.traffic-class", "QoS DSCP Mapping, DSCP Value %1", numberText},
+    {"traffic-class.priority-scheme", "Priority Scheme, Traffic Class %1", numberText},
+};
+
+// The free texts, before the numbers.
+const struct
 {
-    static const std::vector<GlobalSetting> settings = {
-        {"file.contactname", 0, 0, fixed("Contact Person"),
-         [](const SwitchConfig &c, int) { return readText(c.contactName); }},
-        {"file.location", 0, 0, fixed("Location"),
-         [](const SwitchConfig &c, int) { return readText(c.location); }},
-        {"alarm.psu", 1, 2, [](int i) { return QStringLiteral("Alarm PSU %1").arg(i); },
-         [](const SwitchConfig &c, int i) {
-             return onOffText(i == 1 ? c.psuAlarm1 : c.psuAlarm2);
-         }},
-        {"switch.aging-time", 0, 0, fixed("Aging Time [s]"),
-         [](const SwitchConfig &c, int) { return QString::number(c.agingTime); }},
-        {"qos.trust-mode", 0, 0, fixed("QoS Trust Mode"),
-         [](const SwitchConfig &c, int) { return qosTrustModeText(c.qosTrustMode); }},
-        {"dot1p.traffic-class", 0, 7,
-         [](int i) { return QStringLiteral("QoS 802.1p Mapping, VLAN Priority %1").arg(i); },
-         [](const SwitchConfig &c, int i) { return QString::number(c.dot1pTrafficClass[i]); }},
-        {"dscp.traffic-class", 0, 63,
-         [](int i) { return QStringLiteral("QoS DSCP Mapping, DSCP Value %1").arg(i); },
-         [](const SwitchConfig &c, int i) { return QString::number(c.dscpTrafficClass[i]); }},
-        {"traffic-class.priority-scheme", 0, 3,
-         [](int i) { return QStringLiteral("Priority Scheme, Traffic Class %1").arg(i); },
-         [](const SwitchConfig &c, int i) { return QString::number(c.trafficClassScheme[i]); }},
-    };
-    return settings;
-}
+    std::string_view key;
+    const char *name;
+    QString (*text)(const SwitchConfig &config);
+} kTextSettings[] = {
+    {"file.contactname", "Contact Person",
+     [](const SwitchConfig &c) { return readText(c.contactName); }},
+    {"file.location", "Location", [](const SwitchConfig &c) { return readText(c.location); }},
+};
 
 QString portValueText(const SwitchConfig &config, int port, int column)
 {
@@ -88,12 +78,23 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
             differences.append({setting, port, a, b, row.key, index});
     };
 
-    for (const GlobalSetting &setting : globalSettings()) {
+    for (const auto &setting : kTextSettings) {
         const ConfigKey *row = ConfigKeyTable::find(setting.key);
-        if (!row || !bothAccept(*row, first, second))
+        if (row && bothAccept(*row, first, second))
+            compare(*row, 0, 0, QLatin1String(setting.name), setting.text(first),
+                    setting.text(second));
+    }
+    for (const GlobalSetting &setting : kGlobalSettings) {
+        const ConfigKey *row = ConfigKeyTable::find(setting.key);
+        if (!row || !row->field.read || !bothAccept(*row, first, second))
             continue;
-        for (int i = setting.firstIndex; i <= setting.lastIndex; ++i)
-            compare(*row, i, 0, setting.name(i), setting.value(first, i), setting.value(second, i));
+        const QString name = QLatin1String(setting.name);
+        for (int i = row->minIndex; i <= row->maxIndex; ++i) {
+            const int at = row->positionOf(i);
+            compare(*row, i, 0, row->minIndex == row->maxIndex ? name : name.arg(i),
+                    setting.text(row->field.read(first, at)),
+                    setting.text(row->field.read(second, at)));
+        }
     }
 
     // The port columns both models have keys for; the per-port trust mode

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -17,10 +18,34 @@ constexpr ConfigKey text(std::string_view key, T target = T::None)
 }
 
 constexpr ConfigKey global(std::string_view key, int minIndex, int maxIndex, qint64 maxValue,
-                           T target, quint8 kindMask = kAnyKind)
+                           GlobalField field, quint8 kindMask = kAnyKind, T target = T::GlobalField)
 {
-    return {key, false, minIndex, maxIndex, K::Number, 0, maxValue, kindMask, kAnySpeed, target};
+    return {key,      false,    minIndex,  maxIndex, K::Number, 0,
+            maxValue, kindMask, kAnySpeed, target,   -1,        field};
 }
+
+// A field of one value, whatever the index.
+template<auto Field> constexpr GlobalField single()
+{
+    return {[](const SwitchConfig &c, int) -> qint64 { return c.*Field; },
+            [](SwitchConfig &c, int, qint64 value) {
+                c.*Field = std::remove_reference_t<decltype(c.*Field)>(value);
+            }};
+}
+
+// A table of the record, one entry per index.
+template<auto Table> constexpr GlobalField entries()
+{
+    return {[](const SwitchConfig &c, int at) -> qint64 { return (c.*Table)[size_t(at)]; },
+            [](SwitchConfig &c, int at, qint64 value) { (c.*Table)[size_t(at)] = quint8(value); }};
+}
+
+// The two alarm contacts, each a field of its own.
+constexpr GlobalField psuAlarms {
+    [](const SwitchConfig &c, int at) -> qint64 { return at == 0 ? c.psuAlarm1 : c.psuAlarm2; },
+    [](SwitchConfig &c, int at, qint64 value) {
+        (at == 0 ? c.psuAlarm1 : c.psuAlarm2) = quint8(value);
+    }};
 
 ConfigKey portKeyOf(const PortParameter &parameter)
 {
@@ -44,12 +69,15 @@ std::array<ConfigKey, ConfigKeyTable::kRowCount> makeRows()
     const ConfigKey before[] = {
         text("file.creation-date"),
         text("file.version"),
-        global("alarm.psu", 1, 2, 1, T::PsuAlarm, kTwistedPairOrPoE),
-        global("switch.aging-time", 0, 0, kMaxAgingTime, T::AgingTime),
-        global("qos.trust-mode", 0, 0, 2, T::QosTrustMode),
-        global("traffic-class.priority-scheme", 0, 3, 0, T::TrafficClassScheme),
-        global("dot1p.traffic-class", 0, 7, 3, T::Dot1pTrafficClass),
-        global("dscp.traffic-class", 0, 63, 3, T::DscpTrafficClass),
+        // The switch-wide numbers, in the order a file has them.
+        global("alarm.psu", 1, 2, 1, psuAlarms, kTwistedPairOrPoE),
+        global("switch.aging-time", 0, 0, kMaxAgingTime, single<&SwitchConfig::agingTime>()),
+        global("qos.trust-mode", 0, 0, 2, single<&SwitchConfig::qosTrustMode>(), kAnyKind,
+               T::QosTrustMode),
+        global("traffic-class.priority-scheme", 0, 3, 0,
+               entries<&SwitchConfig::trafficClassScheme>()),
+        global("dot1p.traffic-class", 0, 7, 3, entries<&SwitchConfig::dot1pTrafficClass>()),
+        global("dscp.traffic-class", 0, 63, 3, entries<&SwitchConfig::dscpTrafficClass>()),
     };
     const ConfigKey after[] = {
         {"port.vlan.id", true, 1, kMaxPorts, K::Number, 1, 4096, kAnyKind, kAnySpeed,

@@ -34,14 +34,19 @@ enum class ConfigTarget : quint8 {
     None, // text keys that carry nothing to keep
     ContactName,
     Location,
-    PsuAlarm,
-    AgingTime,
-    QosTrustMode,
-    TrafficClassScheme,
-    Dot1pTrafficClass,
-    DscpTrafficClass,
+    GlobalField, // ConfigKey::read and store, at the index's position
+    QosTrustMode, // the switch-wide mode, which every port takes too
     PortColumnField, // ConfigKey::portColumn of the port
     PortVlanId,
+};
+
+// The record's field behind a switch-wide number at one array position (an
+// index counts from minIndex): the writer, the reader and the comparison
+// reach the record through it.
+struct GlobalField
+{
+    qint64 (*read)(const SwitchConfig &config, int position) = nullptr;
+    void (*store)(SwitchConfig &config, int position, qint64 value) = nullptr;
 };
 
 struct ConfigKey
@@ -57,6 +62,7 @@ struct ConfigKey
     quint8 speedMask;
     ConfigTarget target;
     int portColumn = -1;
+    GlobalField field = {}; // the switch-wide numbers only
 
     // Array position of an index: port and PSU numbers count from 1.
     int positionOf(qint64 index) const { return int(index - (minIndex == 1 ? 1 : 0)); }

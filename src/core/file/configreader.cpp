@@ -339,8 +339,11 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
         return;
     if (row.portIndexed)
         applyPortNumber(row, m_config.ports[position], int(*number));
-    else
-        applyGlobalNumber(row.target, position, int(*number));
+    else if (row.target == ConfigTarget::QosTrustMode)
+        // The switch-wide mode is every port's mode too, as the panel keeps it.
+        applyTrustModeToAllPorts(quint8(*number));
+    else if (row.field.store)
+        row.field.store(m_config, position, *number);
 }
 
 void ConfigReader::applyText(ConfigTarget target, std::string_view value)
@@ -351,33 +354,6 @@ void ConfigReader::applyText(ConfigTarget target, std::string_view value)
     } else if (target == ConfigTarget::Location) {
         m_result.texts.location = latin1(value);
         storeText(m_config.location, m_result.texts.location);
-    }
-}
-
-void ConfigReader::applyGlobalNumber(ConfigTarget target, int position, int value)
-{
-    switch (target) {
-    case ConfigTarget::PsuAlarm:
-        (position == 0 ? m_config.psuAlarm1 : m_config.psuAlarm2) = quint8(value);
-        break;
-    case ConfigTarget::AgingTime:
-        m_config.agingTime = quint32(value);
-        break;
-    case ConfigTarget::QosTrustMode:
-        // The switch-wide mode is every port's mode too, as the panel keeps it.
-        applyTrustModeToAllPorts(quint8(value));
-        break;
-    case ConfigTarget::TrafficClassScheme:
-        m_config.trafficClassScheme[position] = quint8(value);
-        break;
-    case ConfigTarget::Dot1pTrafficClass:
-        m_config.dot1pTrafficClass[position] = quint8(value);
-        break;
-    case ConfigTarget::DscpTrafficClass:
-        m_config.dscpTrafficClass[position] = quint8(value);
-        break;
-    default:
-        break;
     }
 }
 

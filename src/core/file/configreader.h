@@ -110,7 +110,6 @@ public:
 
 private:
     void applyText(ConfigTarget target, std::string_view value);
-    void applyGlobalNumber(ConfigTarget target, int position, int value);
     void applyPortNumber(const ConfigKey &row, PortConfig &port, int value);
     void applyTrustModeToAllPorts(quint8 mode);
 

@@ -100,16 +100,13 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
     lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
     lines.add("file.contactname", 0, texts.contactName.toLatin1());
     lines.add("file.location", 0, texts.location.toLatin1());
-    lines.add("alarm.psu", 1, config.psuAlarm1);
-    lines.add("alarm.psu", 2, config.psuAlarm2);
-    lines.add("switch.aging-time", 0, config.agingTime);
-    lines.add("qos.trust-mode", 0, config.qosTrustMode);
-    for (int i = 0; i < int(config.trafficClassScheme.size()); ++i)
-        lines.add("traffic-class.priority-scheme", i, config.trafficClassScheme[i]);
-    for (int i = 0; i < int(config.dot1pTrafficClass.size()); ++i)
-        lines.add("dot1p.traffic-class", i, config.dot1pTrafficClass[i]);
-    for (int i = 0; i < int(config.dscpTrafficClass.size()); ++i)
-        lines.add("dscp.traffic-class", i, config.dscpTrafficClass[i]);
+    // The switch-wide numbers in the key table's order, every index.
+    for (const ConfigKey &row : ConfigKeyTable::rows()) {
+        if (!row.field.read)
+            continue;
+        for (int i = row.minIndex; i <= row.maxIndex; ++i)
+            lines.add(row.key, i, row.field.read(config, row.positionOf(i)));
+    }
 
     const int portCount = qMin<int>(config.portCount, kMaxPorts);
     // Each key for all ports before the next, and only if the model knows it.

@@ -9,7 +9,8 @@ class aboutDialog;
 
 // The about box: program name, version, maker and legal notice. Its
 // "License Information" button asks for the licence page; whoever shows the
-// box decides where that page is.
+// box decides where that page is. The lower-case class name is a name other
+// parts rely on (the form is named after it): keep it.
 class aboutDialog : public QDialog
 {
     Q_OBJECT

@@ -23,6 +23,7 @@ public:
 
     void onlineHelp();
     void portParametersHelp();
+    // The short language names are names other parts rely on; keep them.
     void engLan();
     void gerLan();
     void webSite();

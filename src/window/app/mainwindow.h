@@ -62,6 +62,7 @@ public:
     DocumentGuard &document() const { return *m_document; }
 
 public slots:
+    // The lower-case "click" is a name other parts rely on; keep its spelling.
     void label_singleclick(int port);
     void label_controlclick(int port);
     void setActive();
@@ -78,6 +79,7 @@ public slots:
     void compareWithFile();
     void applyFileToCurrentModel();
     void makeFilesForSeveralSwitches();
+    // The short language names are names other parts rely on; keep them.
     void engLan();
     void gerLan();
     void onlineHelp();

@@ -4,6 +4,8 @@
 
 // A label that reports left clicks: plain, with exactly Ctrl held, and double
 // clicks. Used for the port labels over the product picture and the logo.
+// The class and signal names are names other parts rely on (the form
+// promotes its labels to this class): keep their spelling.
 class clickQlabel : public QLabel
 {
     Q_OBJECT

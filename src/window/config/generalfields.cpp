@@ -165,6 +165,7 @@ void GeneralFields::showState(const EditorState &state)
 
     setIndexQuietly(ui->comboBox_qosTrustMode, state.panel.values.portQosTrustMode);
     const bool trustEditable = state.gating.isEditable(PortColumn::QosTrustMode);
+    // "Thrust" is the label's object name, one other parts rely on; keep it.
     ui->label_qosThrustMode->setEnabled(trustEditable);
     ui->comboBox_qosTrustMode->setEnabled(trustEditable);
 }

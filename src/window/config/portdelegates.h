@@ -47,9 +47,12 @@ public:
                       const QModelIndex &index) const override;
 
 signals:
+    // The odd spelling is a name other parts rely on; keep its spelling.
     void currentValueofCombo(const QString &text);
 
 public slots:
+    // Named for the index although it takes the text: a name other parts rely on; keep its
+    // spelling.
     void onCurrentIndexChanged(const QString &text);
 };
 

@@ -4,7 +4,9 @@
 #include "core/config/portparameters.h"
 #include "ui_portpanel.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -40,39 +42,8 @@ PortPanel::PortPanel(QWidget *parent)
     , m_ui(new Ui::PortPanel)
 {
     m_ui->setupUi(this);
-    using namespace PortColumn;
+    bindRows();
     Ui::PortPanel *ui = m_ui.data();
-    m_rows = {
-        {AdminState, ui->comboBox_adminState, {ui->label_portAdminState}},
-        {AlarmLink, ui->comboBox_alarmLink, {ui->label_linkAlarm}},
-        {AutoNeg, ui->comboBox_autoNeg, {ui->label_autoNeg}},
-        {Speed, ui->comboBox_speed, {ui->label_speed}},
-        {DuplexMode, ui->comboBox_duplexMode, {ui->label_duplexMode}},
-        {AutoCrossing, ui->comboBox_autoCrossing, {ui->label_autoCrossing}},
-        {MdiState, ui->comboBox_mdiState, {ui->label_mdiState}},
-        {FlowControl, ui->comboBox_flowControl, {ui->label_flowControl}},
-        {BroadcastStormProtection,
-         ui->comboBox_broadcastStormProtection,
-         {ui->label_broadcastStormProtection}},
-        {BroadcastStormThreshold,
-         ui->spinBox_broadcastStormThreshold,
-         {ui->label_broadcastStormThreshold}},
-        {MulticastStormProtection,
-         ui->comboBox_multicastStormProtection,
-         {ui->label_multicastStormProtection}},
-        {MulticastStormThreshold,
-         ui->spinBox_multicastStormThreshold,
-         {ui->label_multicastStormThreshold}},
-        {JumboFrames, ui->comboBox_jumboFrames, {ui->label_jumboFrames}},
-        {PortPriority, ui->comboBox_portpriority, {ui->label_portpriority}},
-        {Eee, ui->comboBox_eee, {ui->label_eee}},
-        {PoeAdminState, ui->comboBox_poeAdminState, {ui->label_poeAdminState}},
-        {PoePriority, ui->comboBox_poePriority, {ui->label_poePriority}},
-        {AllowedPoEClasses, ui->lineEdit_allowedPoEClasses, {ui->label_allowedPoEClasses}},
-        {AllowedPoEOverride,
-         ui->spinBox_allowedPoEOverride,
-         {ui->label_allowedPoEOverride, ui->label_allowedPoEOverride_2}},
-    };
 
     ui->lineEdit_allowedPoEClasses->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-4,-]{0,9}")), this));
@@ -99,6 +70,36 @@ PortPanel::PortPanel(QWidget *parent)
 }
 
 PortPanel::~PortPanel() = default;
+
+void PortPanel::bindRows()
+{
+    // The form names the parameter each of its widgets shows, by file key,
+    // in the widget's "portParameter" property: one editor per parameter and
+    // the labels enabled with it.
+    QMap<int, Row> rows;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        const QString key = widget->property("portParameter").toString();
+        if (key.isEmpty())
+            continue;
+        const PortParameter *parameter = portParameterWithKey(key.toStdString());
+        Q_ASSERT_X(parameter, "PortPanel", "a widget names an unknown port parameter");
+        if (!parameter)
+            continue;
+        Row &row = rows[parameter->column];
+        row.column = parameter->column;
+        if (qobject_cast<QLabel *>(widget)) {
+            row.labels.append(widget);
+        } else {
+            Q_ASSERT_X(!row.editor, "PortPanel", "two widgets edit one port parameter");
+            row.editor = widget;
+        }
+    }
+    for (const Row &row : qAsConst(rows)) {
+        Q_ASSERT_X(row.editor, "PortPanel", "a port parameter has labels but no editor");
+        if (row.editor)
+            m_rows.append(row);
+    }
+}
 
 void PortPanel::setEditor(ConfigEditor *editor)
 {

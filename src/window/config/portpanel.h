@@ -27,11 +27,12 @@ public:
 private:
     struct Row
     {
-        int column; // PortColumn
-        QWidget *editor;
+        int column = -1; // PortColumn
+        QWidget *editor = nullptr;
         QList<QWidget *> labels; // enabled together with the editor
     };
 
+    void bindRows();
     void connectRows();
     void classesEdited(const QString &text);
 

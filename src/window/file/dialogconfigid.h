@@ -24,6 +24,7 @@ public:
     int choice() const { return m_choice; }
 
 public slots:
+    // The verb-less name is a name other parts rely on; keep its spelling.
     void radioButtonSelect(int select);
 
 private slots:

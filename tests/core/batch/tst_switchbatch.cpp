@@ -155,7 +155,6 @@ void TestSwitchBatch::switchRecords()
 
     const BatchSwitch &first = plan.switches.at(0);
     QCOMPARE(first.fileName, QStringLiteral("sw1.csv"));
-    QCOMPARE(first.reportName, QStringLiteral("sw1.pdf"));
     QCOMPARE(first.serial, QStringLiteral("42"));
     QCOMPARE(first.texts.location, QStringLiteral("Hall 4"));
     QCOMPARE(first.texts.contactName, QStringLiteral("Tom"));
@@ -170,7 +169,6 @@ void TestSwitchBatch::switchRecords()
     QCOMPARE(second.fileName, QStringLiteral("sw2.csv"));
     QCOMPARE(second.reportName, QStringLiteral("sw2.pdf"));
     QCOMPARE(second.texts.location, QStringLiteral("Plant"));
-    QCOMPARE(readText(second.config.contactName), QStringLiteral("Ann"));
     expected = templateConfig;
     storeText(expected.contactName, QStringLiteral("Ann"));
     QVERIFY(second.config == expected);
@@ -302,7 +300,9 @@ void TestSwitchBatch::writing()
     if (how.isEmpty()) {
         QCOMPARE(progress, (QVector<int> {0, 1, 2, 3, 4}));
         QCOMPARE(summary,
-                 QStringLiteral("%1 files written to %2").arg(written.size()).arg(folder.path()));
+                 (reports ? QStringLiteral("4 files and 4 reports written to ")
+                          : QStringLiteral("4 files written to ")) +
+                     folder.path());
     }
     for (const QString &name : written + notWritten)
         QVERIFY2(summary.contains(name) != how.isEmpty(), qPrintable(summary));

@@ -62,7 +62,8 @@ QString selection(const EditorState &s)
 QString gating(const EditorState &s)
 {
     QString shown;
-    for (int column = 0; column < Count; ++column)
+    // The columns the letters name: a column added later keeps these rows.
+    for (int column = 0; column < kColumnLetters.size(); ++column)
         shown += s.gating.isEditable(column) ? kColumnLetters.at(column).toUpper()
                                              : kColumnLetters.at(column);
     return shown + (s.gating.psuAlarms ? QLatin1Char('Y') : QLatin1Char('y'));

@@ -13,36 +13,16 @@
 #include <QAbstractItemModelTester>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace PortColumn;
 
 namespace {
-
-// Takes the URLs the program hands to the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher()
-    {
-        for (const char *scheme : {"file", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char *scheme : {"file", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 // A traffic-class table as one digit per entry.
 template<std::size_t N> QString digits(const std::array<quint8, N> &table)
@@ -59,11 +39,35 @@ const QStringList kPages {"HelpEn/Mestrel.html",      "HelpEn/Editingportparamet
                           "HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
                           "Licenses/licensetext.html"};
 
+// The text of the label left of a widget of the port panel's grid, without
+// its unit: "Broadcast Threshold".
+QString labelBeside(QWidget *editor)
+{
+    auto *grid = qobject_cast<QGridLayout *>(
+        editor->window()
+            ->findChild<QWidget *>(QStringLiteral("groupBox_configurePortParameters"))
+            ->layout());
+    for (int i = 0; grid && i < grid->count(); ++i) {
+        QLayoutItem *item = grid->itemAt(i);
+        if (item->widget() != editor && !(item->layout() && item->layout()->indexOf(editor) >= 0))
+            continue;
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(i, &row, &column, &rows, &columns);
+        QLayoutItem *left = grid->itemAtPosition(row, column - 1);
+        auto *label = left ? qobject_cast<QLabel *>(left->widget()) : nullptr;
+        return label ? label->text().simplified().section(QStringLiteral(" ("), 0, 0) : QString();
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+
+public slots:
+    void openUrl(const QUrl &url) { m_urls << url; }
 
 private slots:
     void init() { Prompts::setScripted(true); }
@@ -169,6 +173,71 @@ private slots:
         QTest::keyClick(autoNeg, Qt::Key_Up);
         QCOMPARE(d.cell(1, AutoNeg), QStringLiteral("Off"));
         QCOMPARE(d.combo("comboBox_autoNeg")->currentText(), QStringLiteral("Off"));
+    }
+
+    void panelWidgetsEditTheColumnTheirLabelsName()
+    {
+        // Every editor of the panel writes the column its label names, as the
+        // table shows it for the selected port: the form binds them by key.
+        WindowDriver d;
+        const struct
+        {
+            int model;
+            const char *editor;
+            QString text; // the item to pick, or the number to set
+        } steps[] = {
+            {15, "comboBox_adminState", "Off"},
+            {15, "comboBox_alarmLink", "On"},
+            {15, "comboBox_flowControl", "On"},
+            {15, "comboBox_broadcastStormProtection", "On"},
+            {15, "spinBox_broadcastStormThreshold", "42"},
+            {15, "comboBox_multicastStormProtection", "On"},
+            {15, "spinBox_multicastStormThreshold", "43"},
+            {15, "comboBox_jumboFrames", "On"},
+            {15, "comboBox_eee", "On"},
+            {15, "comboBox_autoNeg", "Off"},
+            {15, "comboBox_speed", "10Mbps"},
+            {15, "comboBox_duplexMode", "HDX"},
+            {15, "comboBox_autoCrossing", "Off"},
+            {15, "comboBox_mdiState", "MDI"},
+            {15, "comboBox_portpriority", "5"},
+            {17, "comboBox_poePriority", "High"},
+            {17, "spinBox_allowedPoEOverride", "7"},
+            {17, "comboBox_poeAdminState", "Off"},
+        };
+        QSet<QWidget *> edited;
+        for (const auto &step : steps) {
+            if (d.config().configId != catalogueRow(step.model).configId) {
+                d.selectModel(step.model);
+                d.clickPort(1);
+                QVERIFY(d.pick("comboBox_qosTrustMode", QStringLiteral("untrusted")));
+            }
+            QStringList before;
+            for (int column = 0; column < Count; ++column)
+                before << d.cell(1, column);
+            QWidget *editor = d.find(step.editor);
+            QVERIFY2(editor->isEnabled(), step.editor);
+            if (auto *spin = qobject_cast<QSpinBox *>(editor))
+                spin->setValue(step.text.toInt());
+            else
+                QVERIFY2(d.pick(step.editor, step.text), step.editor);
+            edited << editor;
+            const QString label = labelBeside(editor);
+            QVERIFY2(!label.isEmpty(), step.editor);
+            int written = -1;
+            for (int column = 0; column < Count; ++column) {
+                if (d.cell(1, column) != before[column] &&
+                    portParameterName(column).section(QStringLiteral(" ["), 0, 0) == label)
+                    written = column;
+            }
+            QVERIFY2(written >= 0, step.editor);
+            QCOMPARE(d.cell(1, written), step.text);
+        }
+        // Every editor of the panel but the classes field (typed, tested above).
+        const auto *panel = d.find("groupBox_configurePortParameters");
+        QCOMPARE(edited.size(),
+                 panel->findChildren<QComboBox *>().size() +
+                     panel->findChildren<QSpinBox *>().size());
     }
 
     void modelChangeResets()
@@ -319,19 +388,14 @@ private slots:
         QCOMPARE(Prompts::unansweredDialogs(), 0);
     }
 
-    void helpPages_data()
-    {
-        QTest::addColumn<bool>("inWorkingFolder");
-        QTest::newRow("working folder first") << true;
-        QTest::newRow("started elsewhere") << false;
-    }
-
     void helpPages()
     {
-        QFETCH(bool, inWorkingFolder);
+        // Each page from the working folder when it holds it (here the English
+        // ones), otherwise from the first data folder that does.
         QTemporaryDir working;
+        const auto inWorkingFolder = [](const QString &page) { return page.startsWith("HelpEn"); };
         for (const QString &page : kPages) {
-            if (inWorkingFolder && QDir(working.path()).mkpath(QFileInfo(page).path()))
+            if (inWorkingFolder(page) && QDir(working.path()).mkpath(QFileInfo(page).path()))
                 QFile(working.filePath(page)).open(QIODevice::WriteOnly);
         }
         const QString started = QDir::currentPath();
@@ -339,7 +403,8 @@ private slots:
         WindowDriver d;
         d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
         d.selectModel(17); // the PoE model shows the "..." button
-        UrlCatcher browser;
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
         Prompts::setDialogHandler([](QDialog &dialog) {
             dialog.findChild<QPushButton *>("pushButton_licensetext")->click();
             [&] {
@@ -369,12 +434,18 @@ private slots:
         QDir::setCurrent(started);
         QList<QUrl> expected;
         for (const QString &page : kPages)
-            expected << QUrl::fromLocalFile((inWorkingFolder ? working.path() : kSourceDir) + '/' +
-                                            page);
-        QCOMPARE(browser.urls, expected);
+            expected << QUrl::fromLocalFile((inWorkingFolder(page) ? working.path() : kSourceDir) +
+                                            '/' + page);
+        QCOMPARE(m_urls, expected);
         d.action("Webs&ite")->trigger();
-        QCOMPARE(browser.urls.last().scheme(), QStringLiteral("https"));
+        QCOMPARE(m_urls.last().scheme(), QStringLiteral("https"));
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        m_urls.clear();
     }
+
+private:
+    QList<QUrl> m_urls; // what the program hands to the desktop's browser
 };
 
 QTEST_MAIN(TestMainWindow)
