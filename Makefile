@@ -18,7 +18,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts Mestrel (bin/, share/mestrel/, the menu entry).
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench install package package-check package-install-check fuzz format artwork clean
+.PHONY: all deps configure build run test test-sanitize bench install package package-check package-install-check fuzz format artwork help-pictures clean
 
 all: build
 
@@ -138,6 +138,14 @@ artwork:
 	cmake --build $(BUILD_DIR) --target drawartwork -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/drawartwork resources
 	cp resources/image/Help_logo.png HelpShared/Help_logo.png
+
+# The window pictures of the help pages, taken from the running window on a
+# virtual screen (tools/help-pictures.sh), so they never fall behind it.
+help-pictures:
+	@sh tools/install-deps.sh $(DEPS_QT) help-pictures
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(QT_OPTION)
+	cmake --build $(BUILD_DIR) --target helppictures -j $(JOBS)
+	sh tools/help-pictures.sh $(BUILD_DIR) HelpShared
 
 clean:
 	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)

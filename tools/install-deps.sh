@@ -7,6 +7,8 @@
 #   install-deps.sh sanitize  that, and clang with its sanitizers for
 #                             "make test-sanitize"
 #   install-deps.sh artwork   that, and Qt's SVG module for "make artwork"
+#   install-deps.sh help-pictures  that, and a virtual X server for
+#                             "make help-pictures"
 #   install-deps.sh qt6       that, with Qt 6 in place of Qt 5, for
 #                             "make run QT=6", "make test QT=6" (any of the
 #                             others may follow, e.g. "qt6 artwork")
@@ -33,6 +35,7 @@ PACKAGES="g++ cmake make $QT_PACKAGES fonts-dejavu-core fonts-liberation poppler
 case "$1" in
 fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
 artwork) PACKAGES="$PACKAGES $SVG_PACKAGE" ;;
+help-pictures) PACKAGES="$PACKAGES xvfb xauth" ;;
 package-check) PACKAGES="$PACKAGES lintian devscripts debootstrap" ;;
 esac
 

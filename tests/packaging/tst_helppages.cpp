@@ -1,0 +1,179 @@
+// The help pages as a browser opens them from the installed folders: every
+// link and picture leads somewhere, every picture is shown at its own size,
+// and the English and German pages have the same sections and pictures.
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const QDir kRoot(QStringLiteral(MESTREL_SOURCE_DIR));
+const QStringList kLanguages = {QStringLiteral("HelpEn"), QStringLiteral("HelpDe")};
+
+QString pageText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList matches(const QString &text, const QString &pattern, int group = 1)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured(group);
+    return found;
+}
+
+// The targets of the page's links and pictures, as written.
+QStringList references(const QString &html)
+{
+    return matches(html, QStringLiteral("\\s(?:href|src)=\"([^\"]*)\""));
+}
+
+// Where an anchor may point to in a page.
+QStringList anchors(const QString &html)
+{
+    return matches(html, QStringLiteral("\\s(?:id|name)=\"([^\"]*)\""));
+}
+
+// The outline of a page: each heading's level and id, in order ("h2#save",
+// "h3" for a heading without an id).
+QStringList outline(const QString &html)
+{
+    QStringList headings;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("<(h[1-6])((?:\\s[^>]*)?)>")).globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch heading = it.next();
+        const QString id = QRegularExpression(QStringLiteral("\\sid=\"([^\"]*)\""))
+                               .match(heading.captured(2))
+                               .captured(1);
+        headings << (id.isEmpty() ? heading.captured(1) : heading.captured(1) + '#' + id);
+    }
+    return headings;
+}
+
+// The pictures of a page, each with the size its tag gives it.
+struct Picture
+{
+    QString source;
+    QSize shownSize;
+};
+
+QVector<Picture> pictures(const QString &html)
+{
+    QVector<Picture> found;
+    for (const QString &tag : matches(html, QStringLiteral("(<img\\s[^>]*>)"))) {
+        const auto attribute = [&tag](const char *name) {
+            return QRegularExpression(QStringLiteral("\\s%1=\"([^\"]*)\"").arg(name))
+                .match(tag)
+                .captured(1);
+        };
+        found.append(
+            {attribute("src"), QSize(attribute("width").toInt(), attribute("height").toInt())});
+    }
+    return found;
+}
+
+QStringList pageNames(const QString &language)
+{
+    return QDir(kRoot.filePath(language)).entryList({QStringLiteral("*.html")}, QDir::Files);
+}
+
+} // namespace
+
+class TestHelpPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linksAndPicturesResolve_data();
+    void linksAndPicturesResolve();
+    void languagesHaveTheSameSections_data();
+    void languagesHaveTheSameSections();
+};
+
+void TestHelpPages::linksAndPicturesResolve_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const QString &language : kLanguages) {
+        for (const QString &name : pageNames(language)) {
+            const QString page = language + '/' + name;
+            QTest::newRow(qPrintable(page)) << page;
+        }
+    }
+    QTest::newRow("Licenses/licensetext.html") << QStringLiteral("Licenses/licensetext.html");
+}
+
+void TestHelpPages::linksAndPicturesResolve()
+{
+    QFETCH(QString, page);
+    const QString pagePath = kRoot.filePath(page);
+    const QString html = pageText(pagePath);
+    QVERIFY2(!html.isEmpty(), qPrintable(pagePath));
+    const QDir pageFolder = QFileInfo(pagePath).dir();
+
+    const QStringList targets = references(html);
+    QVERIFY(!targets.isEmpty());
+    for (const QString &target : targets) {
+        if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:")))
+            continue; // the web is not part of the installation
+        const QString file = target.section('#', 0, 0);
+        const QString anchor = target.section('#', 1);
+        const QString targetPath = file.isEmpty() ? pagePath : pageFolder.filePath(file);
+        QVERIFY2(QFileInfo(targetPath).isFile(), qPrintable(target + " from " + page));
+        if (!anchor.isEmpty()) {
+            QVERIFY2(anchors(pageText(targetPath)).contains(anchor),
+                     qPrintable(target + " from " + page));
+        }
+    }
+    // A picture shown at another size than its own is blurred or cut.
+    for (const Picture &picture : pictures(html)) {
+        const QSize ownSize = QImageReader(pageFolder.filePath(picture.source)).size();
+        QVERIFY2(ownSize.isValid(), qPrintable(picture.source));
+        QVERIFY2(picture.shownSize == ownSize ||
+                     picture.shownSize.height() * ownSize.width() ==
+                         picture.shownSize.width() * ownSize.height(),
+                 qPrintable(QStringLiteral("%1 is %2x%3")
+                                .arg(picture.source)
+                                .arg(ownSize.width())
+                                .arg(ownSize.height())));
+    }
+}
+
+void TestHelpPages::languagesHaveTheSameSections_data()
+{
+    QTest::addColumn<QString>("name");
+    QStringList names = pageNames(kLanguages[0]) + pageNames(kLanguages[1]);
+    names.removeDuplicates();
+    for (const QString &name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestHelpPages::languagesHaveTheSameSections()
+{
+    QFETCH(QString, name);
+    const QString english = pageText(kRoot.filePath(kLanguages[0] + '/' + name));
+    const QString german = pageText(kRoot.filePath(kLanguages[1] + '/' + name));
+    QVERIFY2(!english.isEmpty(), "no English page");
+    QVERIFY2(!german.isEmpty(), "no German page");
+    QVERIFY(outline(english).size() > 1);
+    // Joined, so that a failure shows both outlines.
+    QCOMPARE(outline(german).join(' '), outline(english).join(' '));
+
+    const auto sources = [](const QString &html) {
+        QStringList found;
+        for (const Picture &picture : pictures(html))
+            found << picture.source;
+        return found;
+    };
+    QCOMPARE(sources(german).join(' '), sources(english).join(' '));
+}
+
+QTEST_GUILESS_MAIN(TestHelpPages)
+#include "tst_helppages.moc"
