@@ -6,9 +6,9 @@
 #include "report/reportformats.h"
 #include "resources/appresources.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
-#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>

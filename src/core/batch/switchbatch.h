@@ -96,12 +96,11 @@ using BatchReportWriter =
     std::function<bool(const BatchSwitch &, const QString &pdfPath, QString *error)>;
 
 // Writes the files of a valid plan into `outputDir` as writeOutputFile
-// does, synced and put in place together (before each report), with `date` as their creation date; the reports through `writeReport`
-// when the plan asks for them. `progress` (may be empty) is asked before
-// each switch with the number done and once at the end; it may cancel.
-// A failure or a cancel stops the batch: the files written stay, and the
-// outcome names them and the ones not written. A file that appeared since
-// the plan was made is not replaced unless the plan replaces files.
+// does, synced and put in place together (before each report), with `date` as their creation date;
+// the reports through `writeReport` when the plan asks for them. `progress` (may be empty) is asked
+// before each switch with the number done and once at the end; it may cancel. A failure or a cancel
+// stops the batch: the files written stay, and the outcome names them and the ones not written. A
+// file that appeared since the plan was made is not replaced unless the plan replaces files.
 BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
                         const BatchProgress &progress, const BatchReportWriter &writeReport);
 
