@@ -17,9 +17,9 @@ class QIODevice;
 bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error = nullptr);
 
 // Replaces the content of the file at `path` by `bytes`. The bytes go to a
-// new file beside the target, which is synced and then renamed over it, so
-// a failure at any point leaves the previous file as it was and no
-// temporary file behind. A symbolic link stays a link: the file it points
+// new file beside the target, which is synced and then renamed over it
+// (and the folder synced), so a failure at any point leaves the previous
+// file as it was and no temporary file behind. A symbolic link stays a link: the file it points
 // to gets the content. A new file gets the permissions the process's umask
 // gives; a replaced one keeps its own.
 //
