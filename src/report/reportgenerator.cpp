@@ -6,9 +6,11 @@
 #include "report/reportformats.h"
 #include "resources/appresources.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QTextCursor>
@@ -104,7 +106,7 @@ std::optional<QByteArray> ReportGenerator::printPdf()
     printer.setOutputFileName(printed.fileName());
     printer.setOutputFormat(QPrinter::PdfFormat);
     layOut(printer.pageRect(QPrinter::Point).size());
-    document->print(&printer);
+    paintPages(&printer);
 
     if (!printed.open()) {
         errorText = printed.errorString();
@@ -121,14 +123,50 @@ std::optional<QByteArray> ReportGenerator::printPdf()
 bool ReportGenerator::print(QPrinter *printer)
 {
     layOut(printer->pageRect(QPrinter::Point).size());
-    // The document scales its pages onto the printer's; a printer that does
-    // not start (a file that cannot be made) prints nothing and says so.
-    document->print(printer);
+    // A printer that does not start (a file that cannot be made) prints
+    // nothing and says so.
+    paintPages(printer);
     if (printer->printerState() == QPrinter::Error) {
         errorText = QStringLiteral("The printer could not print the report");
         return false;
     }
     return true;
+}
+
+void ReportGenerator::paintPages(QPrinter *printer)
+{
+    // Page by page as QTextDocument::print paints a paginated document,
+    // with a step between the pages: each page of the document scaled onto
+    // the printer's page, in the range the print dialog asked for.
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    const QSizeF page = document->pageSize();
+    painter.scale(printer->width() / page.width(), printer->height() / page.height());
+    const int pages = document->pageCount();
+    const int first = printer->fromPage() > 0 ? printer->fromPage() : 1;
+    const int last = printer->toPage() > 0 ? qMin(printer->toPage(), pages) : pages;
+    for (int index = first; index <= last; ++index) {
+        if (index > first && !printer->newPage())
+            return;
+        const QRectF view(QPointF(0, (index - 1) * page.height()), page);
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        // Black text whatever the system's palette says.
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document->documentLayout()->draw(&painter, context);
+        painter.restore();
+        step();
+    }
+}
+
+void ReportGenerator::step()
+{
+    if (betweenSteps)
+        betweenSteps();
 }
 
 void ReportGenerator::setUpPrinter(QPrinter &printer, int modelIndex)
@@ -163,7 +201,9 @@ void ReportGenerator::layOut(const QSizeF &paper)
     const int pages = pageCount(modelPortCount);
     for (int page = 1; page <= pages; ++page)
         insertPage();
+    step();
     fitBodiesToPages(paper, pages);
+    step();
 }
 
 bool ReportGenerator::isCompletePdf(const QByteArray &pdf)
@@ -193,7 +233,9 @@ void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
     // fits; printing shrinks it back onto the paper, 1 cm margin included.
     // Each header starts a page, so one page more means a body ran over.
     qreal zoom = 1;
+    // Each count of the pages lays the document out anew.
     while (document->pageCount() > pages && zoom < kMaxZoom) {
+        step();
         zoom *= kZoomStep;
         document->setPageSize(paper * zoom);
         document->setDocumentMargin(kDocumentMargin * zoom);

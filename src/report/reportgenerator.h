@@ -10,6 +10,7 @@
 #include <QTextTable>
 #include <QTextTableFormat>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -44,6 +45,11 @@ public:
     bool generate();
     QString errorString() const { return errorText; }
 
+    // Called between the steps of the work (the pages built, each layout
+    // pass, each page printed), none of which takes long, so that a window
+    // can repaint while reports are written.
+    void setBetweenSteps(std::function<void()> callback) { betweenSteps = std::move(callback); }
+
     // Prints the same pages onto `printer`, laid out on its paper as the
     // PDF is on A4 landscape (the print dialog and the print preview). False
     // when the printer could not be started.
@@ -65,6 +71,9 @@ public:
 
 private:
     std::optional<QByteArray> printPdf();
+    // Paints the pages laid out onto the printer, as many as it asks for.
+    void paintPages(QPrinter *printer);
+    void step();
     // Builds the pages for paper of the given size in points.
     void layOut(const QSizeF &paper);
     static QString reasonPrintingStopped(const QString &printedPath);
@@ -102,6 +111,7 @@ private:
     const QString serialPrefix;
     const QDate reportDate;
     QString errorText;
+    std::function<void()> betweenSteps;
 
     // The document outlives the cursor that writes into it.
     std::unique_ptr<QTextDocument> document;

@@ -5,8 +5,12 @@
 #include "core/batch/switchbatch.h"
 #include "core/catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
+#include "window/batch/batchprogress.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -40,6 +44,7 @@ private slots:
     void plan40Switches();
     void write40Files();
     void write40FilesWithReports();
+    void longestPauseWithReports();
 };
 
 void BenchBatch::plan40Switches()
@@ -86,6 +91,44 @@ void BenchBatch::write40FilesWithReports()
                 writeBatch(plan, folder.path(), QDate(2026, 12, 7), {}, writeReport).succeeded());
         },
         3);
+}
+
+// The longest time the window's event loop waits while the progress dialog
+// writes 40 files with reports: a timer that fires on every turn of the
+// loop notes when it turns. Printed as a case of its own, the longest pause
+// of each run in place of the run's time.
+void BenchBatch::longestPauseWithReports()
+{
+    // Instructions are those of the case with reports.
+    if (qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND"))
+        return;
+    QTemporaryDir folder;
+    const BatchPlan plan =
+        planBatch(defaultConfiguration(kRow), {}, plantList(), folder.path(), true, true);
+    QVERIFY(plan.isValid());
+    QWidget window;
+    window.show();
+    std::vector<double> pauses;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 longest = 0;
+        QTimer turn;
+        turn.setInterval(0);
+        QObject::connect(&turn, &QTimer::timeout, [&] {
+            longest = qMax(longest, clock.nsecsElapsed() - last);
+            last = clock.nsecsElapsed();
+        });
+        turn.start();
+        clock.start();
+        QVERIFY(writeBatchWithProgress(plan, folder.path(), kRow, &window).succeeded());
+        longest = qMax(longest, clock.nsecsElapsed() - last);
+        pauses.push_back(double(longest) / 1e6);
+    }
+    std::sort(pauses.begin(), pauses.end());
+    std::printf("BENCH Batch, 40 reports: longest pause of the window|100|%.3f|%.3f|%.3f|%ld\n",
+                pauses[1], pauses.front(), pauses.back(), Bench::peakMemoryKb());
+    std::fflush(stdout);
 }
 
 QTEST_MAIN(BenchBatch)

@@ -262,18 +262,28 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
     }
 
     const QDir folder(outputDir);
-    // Writes one file unless it appeared since the plan and may not be
-    // replaced; false, with the failure noted, when it is not written.
-    auto writeOne = [&](const QString &name,
-                        const std::function<bool(const QString &, QString *)> &write) {
-        const QString path = folder.filePath(name);
-        QString error;
-        if (!plan.replaceExisting && existsInFolder(path))
-            error = QStringLiteral("already exists");
-        else if (write(path, &error))
+    // A file that appeared since the plan and may not be replaced is not
+    // written; false, with the failure noted.
+    auto mayWrite = [&](const QString &name) {
+        if (plan.replaceExisting || !existsInFolder(folder.filePath(name)))
             return true;
-        outcome.failure = name + QLatin1String(": ") + error;
+        outcome.failure = name + QLatin1String(": already exists");
         return false;
+    };
+    // The files go to the disk together: each is written beside its target
+    // as it comes and all are put in place at once, before a report (which
+    // writes itself) and at the end.
+    OutputFileSet files;
+    QStringList staged;
+    auto putInPlace = [&] {
+        QString error;
+        const int done = files.commit(&error);
+        const bool all = done == staged.size();
+        outcome.written << staged.mid(0, done);
+        if (!all && outcome.failure.isEmpty())
+            outcome.failure = staged.at(done) + QLatin1String(": ") + error;
+        staged.clear();
+        return all;
     };
 
     const int total = plan.switches.size();
@@ -283,19 +293,27 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
             break;
         }
         const BatchSwitch &batchSwitch = plan.switches.at(i);
-        const bool fileWritten =
-            writeOne(batchSwitch.fileName, [&](const QString &path, QString *error) {
-                return writeOutputFile(
-                    path, configFileBytes(batchSwitch.config, batchSwitch.texts, date), error);
-            });
-        if (fileWritten)
-            outcome.written << batchSwitch.fileName;
-        if (fileWritten && withReports &&
-            writeOne(batchSwitch.reportName, [&](const QString &path, QString *error) {
-                return writeReport(batchSwitch, path, error);
-            }))
-            outcome.written << batchSwitch.reportName;
+        QString error;
+        if (!mayWrite(batchSwitch.fileName))
+            break;
+        if (!files.add(folder.filePath(batchSwitch.fileName),
+                       configFileBytes(batchSwitch.config, batchSwitch.texts, date), &error)) {
+            outcome.failure = batchSwitch.fileName + QLatin1String(": ") + error;
+            break;
+        }
+        staged << batchSwitch.fileName;
+        if (!withReports)
+            continue;
+        if (!putInPlace() || !mayWrite(batchSwitch.reportName))
+            break;
+        if (!writeReport(batchSwitch, folder.filePath(batchSwitch.reportName), &error)) {
+            outcome.failure = batchSwitch.reportName + QLatin1String(": ") + error;
+            break;
+        }
+        outcome.written << batchSwitch.reportName;
     }
+    // What was written before a cancel or a failure stays.
+    putInPlace();
     for (const QString &name : qAsConst(planned)) {
         if (!outcome.written.contains(name))
             outcome.notWritten << name;

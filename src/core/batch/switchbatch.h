@@ -19,8 +19,8 @@
 // its override values stored through the same validation and field store
 // as a file's lines (ConfigReader::applySetting), so a list is refused for
 // what a file would be refused for, with the error log's reasons.
-// writeBatch then writes the files of a valid plan one by one, each
-// atomically, and says which were written when it stops early.
+// writeBatch then writes the files of a valid plan, each atomically, and
+// says which were written when it stops early.
 
 // Where a problem is: `row` -1 for the header (a column that cannot be
 // overridden), otherwise the list's row; `column` 0 file, 1 location,
@@ -95,13 +95,12 @@ using BatchProgress = std::function<bool(int done, int total)>;
 using BatchReportWriter =
     std::function<bool(const BatchSwitch &, const QString &pdfPath, QString *error)>;
 
-// Writes the files of a valid plan into `outputDir` through writeOutputFile,
-// with `date` as their creation date; the reports through `writeReport`
-// when the plan asks for them. `progress` (may be empty) is asked before
-// each switch with the number done and once at the end; it may cancel.
-// A failure or a cancel stops the batch: the files written stay, and the
-// outcome names them and the ones not written. A file that appeared since
-// the plan was made is not replaced unless the plan replaces files.
+// Writes the files of a valid plan into `outputDir` as writeOutputFile
+// does, synced and put in place together (before each report), with `date` as their creation date;
+// the reports through `writeReport` when the plan asks for them. `progress` (may be empty) is asked
+// before each switch with the number done and once at the end; it may cancel. A failure or a cancel
+// stops the batch: the files written stay, and the outcome names them and the ones not written. A
+// file that appeared since the plan was made is not replaced unless the plan replaces files.
 BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
                         const BatchProgress &progress, const BatchReportWriter &writeReport);
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -84,6 +85,12 @@ bool writeFully(int descriptor, const QByteArray &bytes)
     return true;
 }
 
+QByteArray folderOf(const QByteArray &path)
+{
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
 // A new, empty file beside `resolved` with a name no other file has; -1
 // with errno set when the folder takes none.
 int createSibling(const QByteArray &resolved, QByteArray *siblingPath)
@@ -152,14 +159,24 @@ bool isWritableTarget(const QString &path, QString *error)
 
 bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QByteArray resolved;
+    OutputFileSet output;
+    return output.add(path, bytes, error) && output.commit(error) == 1;
+}
+
+OutputFileSet::~OutputFileSet()
+{
+    discard();
+}
+
+bool OutputFileSet::add(const QString &path, const QByteArray &bytes, QString *error)
+{
+    Staged staged;
     TargetKind kind;
     struct stat previous;
-    if (!resolveTarget(path, &resolved, &kind, &previous, error))
+    if (!resolveTarget(path, &staged.target, &kind, &previous, error))
         return false;
 
-    QByteArray siblingPath;
-    const int descriptor = createSibling(resolved, &siblingPath);
+    const int descriptor = createSibling(staged.target, &staged.temporary);
     if (descriptor < 0)
         return fail(error, systemReason(errno));
     // A replaced file keeps its permissions and, where allowed, its owner.
@@ -169,15 +186,66 @@ bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *erro
         if (written && ::fchown(descriptor, previous.st_uid, previous.st_gid) != 0)
             errno = 0; // not ours to give away; the content still is
     }
-    // The data must be on the disk before the rename makes it the file: a
-    // full disk shows at the write, the sync or the close.
-    written = written && writeFully(descriptor, bytes) && ::fdatasync(descriptor) == 0;
+    written = written && writeFully(descriptor, bytes);
+#ifdef SYNC_FILE_RANGE_WRITE
+    // The disk starts on it now; commit() only waits for what is left.
+    if (written)
+        ::sync_file_range(descriptor, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
     const int writeError = errno;
     const bool closed = ::close(descriptor) == 0;
     const int closeError = errno;
-    if (written && closed && ::rename(siblingPath.constData(), resolved.constData()) == 0)
+    if (written && closed) {
+        m_staged << staged;
         return true;
-    const int reason = !written ? writeError : !closed ? closeError : errno;
-    ::unlink(siblingPath.constData());
-    return fail(error, systemReason(reason));
+    }
+    ::unlink(staged.temporary.constData());
+    return fail(error, systemReason(!written ? writeError : closeError));
+}
+
+int OutputFileSet::commit(QString *error)
+{
+    // Every temporary is on the disk before any rename makes one a file: a
+    // full disk shows here, with nothing replaced yet.
+    int reason = 0;
+    for (const Staged &staged : qAsConst(m_staged)) {
+        const int descriptor = ::open(staged.temporary.constData(), O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0 || ::fdatasync(descriptor) != 0)
+            reason = errno;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        if (reason)
+            break;
+    }
+    int renamed = 0;
+    QSet<QByteArray> folders;
+    while (reason == 0 && renamed < m_staged.size()) {
+        const Staged &staged = m_staged.at(renamed);
+        if (::rename(staged.temporary.constData(), staged.target.constData()) != 0) {
+            reason = errno;
+            break;
+        }
+        folders.insert(folderOf(staged.target));
+        ++renamed;
+    }
+    m_staged.remove(0, renamed);
+    discard();
+    // The renames themselves reach the disk once per folder.
+    for (const QByteArray &folder : qAsConst(folders)) {
+        const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor >= 0) {
+            ::fsync(descriptor);
+            ::close(descriptor);
+        }
+    }
+    if (reason)
+        fail(error, systemReason(reason));
+    return renamed;
+}
+
+void OutputFileSet::discard()
+{
+    for (const Staged &staged : qAsConst(m_staged))
+        ::unlink(staged.temporary.constData());
+    m_staged.clear();
 }

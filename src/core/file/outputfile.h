@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 class QIODevice;
 
@@ -16,9 +17,9 @@ class QIODevice;
 bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error = nullptr);
 
 // Replaces the content of the file at `path` by `bytes`. The bytes go to a
-// new file beside the target, which is synced and then renamed over it, so
-// a failure at any point leaves the previous file as it was and no
-// temporary file behind. A symbolic link stays a link: the file it points
+// new file beside the target, which is synced and then renamed over it
+// (and the folder synced), so a failure at any point leaves the previous
+// file as it was and no temporary file behind. A symbolic link stays a link: the file it points
 // to gets the content. A new file gets the permissions the process's umask
 // gives; a replaced one keeps its own.
 //
@@ -27,6 +28,40 @@ bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error = nul
 // operating system's reason ("No space left on device", "Permission
 // denied", ...) in `error`.
 bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Several outputs that reach the disk together, each as writeOutputFile
+// would write it: add() writes each to a new file beside its target at
+// once, commit() syncs them all, then renames each over its target in the
+// order added and syncs their folders. One sync for the lot instead of one
+// per file lets the disk take them in one go.
+class OutputFileSet
+{
+public:
+    OutputFileSet() = default;
+    // Removes the temporaries of outputs not committed.
+    ~OutputFileSet();
+    OutputFileSet(const OutputFileSet &) = delete;
+    OutputFileSet &operator=(const OutputFileSet &) = delete;
+
+    // Checks the target and writes the bytes beside it, with the refusals
+    // and reasons of writeOutputFile; on failure nothing is left.
+    bool add(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    // Puts the outputs added since the last commit in place and returns how
+    // many. It stops at the first failure, with its reason in `error`: the
+    // outputs before it are in place, it and the rest keep their previous
+    // content, and no temporary is left.
+    int commit(QString *error = nullptr);
+    void discard();
+    int pending() const { return m_staged.size(); }
+
+private:
+    struct Staged
+    {
+        QByteArray target; // symbolic links followed
+        QByteArray temporary;
+    };
+    QVector<Staged> m_staged;
+};
 
 // The text of an "is not a regular file" refusal, for callers that check
 // before they produce the bytes.

@@ -48,6 +48,9 @@ BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder
             // the digits.
             ReportGenerator report(modelIndex, one.config, article + QLatin1Char('-') + one.serial,
                                    pdfPath, today);
+            // A report takes longer than a repaint may wait: the window is
+            // also repainted between its steps.
+            report.setBetweenSteps([] { QCoreApplication::processEvents(); });
             if (report.generate())
                 return true;
             *error = report.errorString();
