@@ -183,8 +183,12 @@ int writeReport(const QString &path, const QString &output, const Options &optio
 struct CommandLine
 {
     QCommandLineParser parser;
-    QCommandLineOption help = parser.addHelpOption();
-    QCommandLineOption version = parser.addVersionOption();
+    // Ordinary options rather than the parser's own, whose help option
+    // brings further options that differ between Qt versions.
+    QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")},
+                             QStringLiteral("Displays help on commandline options.")};
+    QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
+                                QStringLiteral("Displays version information.")};
     QCommandLineOption model {
         QStringLiteral("model"),
         QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
@@ -210,7 +214,7 @@ struct CommandLine
             "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
             "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
             "supported model; with several files the highest."));
-        parser.addOptions({model, list, diff, report, output, json});
+        parser.addOptions({help, version, model, list, diff, report, output, json});
         parser.addPositionalArgument(QStringLiteral("files"),
                                      QStringLiteral("Configuration files to check."),
                                      QStringLiteral("[FILE...]"));
