@@ -1,22 +1,14 @@
 #include "report/reportformats.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QtMath>
 
 namespace {
 
-// The document turns point sizes into pixels at the screen's resolution,
-// which differs between desks and between Qt versions (96 or 100 dpi
-// without a screen), and the report's line breaks and page fit with it.
-// The sizes are scaled so that text is laid out as at 100 dpi everywhere.
+// The document is laid out in pixels of a 100-dpi page. A point size would
+// be turned into pixels at the screen's resolution, which differs between
+// desks and between Qt versions (96 or 100 dpi without a screen), and the
+// report's line breaks and page fit with it.
 constexpr qreal kLayoutDpi = 100;
-
-// The resolution at which the document turns point sizes into pixels.
-qreal layoutScreenDpi()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? qreal(qRound(screen->logicalDotsPerInchY())) : kLayoutDpi;
-}
 
 } // namespace
 
@@ -24,7 +16,7 @@ QTextCharFormat reportCharFormat(qreal points, int weight)
 {
     QTextCharFormat format;
     format.setFontFamily(QStringLiteral("Arial"));
-    format.setFontPointSize(points * kLayoutDpi / layoutScreenDpi());
+    format.setProperty(QTextFormat::FontPixelSize, qRound(points * kLayoutDpi / 72));
     format.setFontWeight(weight);
     return format;
 }
