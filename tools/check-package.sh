@@ -24,16 +24,18 @@ echo "== hardening-check"
 # - _FORTIFY_SOURCE replaces only calls whose bounds it can check, and the
 #   only fortifiable functions the programs call are memcpy, memmove and
 #   memset that the compiler emits for copying and clearing objects, which
-#   its own man page names as a false alarm.
+#   its own man page names as a false alarm, and readlink, whose one call
+#   reads into a buffer of fixed size passed whole, which the compiler
+#   proves safe and so calls unchecked.
 # So the full report is printed, control flow integrity is left out of the
 # verdict, and "Fortify Source functions" passes when nothing but those
-# three is unprotected.
+# four is unprotected.
 for program in mestrel mestrel-check; do
     report=$(hardening-check --verbose "$tree/usr/bin/$program")
     printf '%s\n' "$report"
     hardening-check --quiet --nocfprotection --nofortify "$tree/usr/bin/$program" >/dev/null || status=1
     if printf '%s\n' "$report" | grep -q 'Fortify Source functions: no' &&
-        printf '%s\n' "$report" | grep 'unprotected:' | grep -qv -E 'unprotected: mem(cpy|move|set)$'; then
+        printf '%s\n' "$report" | grep 'unprotected:' | grep -qv -E 'unprotected: (mem(cpy|move|set)|readlink)$'; then
         status=1
     fi
 done

@@ -22,7 +22,9 @@ set -e
 # the menu entry in the tests and appstream its metainfo; scdoc makes the
 # manual pages, which man-db checks; bash-completion runs the completion in
 # the tests; dpkg-dev finds the package's dependencies and build flags for
-# `make package` and reads the changelog in the tests.
+# `make package` and reads the changelog in the tests. libclang-rt-dev is the
+# sanitizer and libFuzzer runtime of the release's default clang (14 on
+# Debian 12, 19 on Debian 13).
 QT_PACKAGES="qtbase5-dev qtbase5-dev-tools"
 SVG_PACKAGE="libqt5svg5-dev"
 if [ "$1" = qt6 ]; then
@@ -33,7 +35,7 @@ if [ "$1" = qt6 ]; then
 fi
 PACKAGES="g++ cmake make $QT_PACKAGES fonts-dejavu-core fonts-liberation poppler-utils desktop-file-utils appstream scdoc man-db bash-completion dpkg-dev"
 case "$1" in
-fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
+fuzz | sanitize) PACKAGES="$PACKAGES clang libclang-rt-dev" ;;
 artwork) PACKAGES="$PACKAGES $SVG_PACKAGE" ;;
 help-pictures) PACKAGES="$PACKAGES xvfb xauth" ;;
 package-check) PACKAGES="$PACKAGES lintian devscripts debootstrap" ;;

@@ -292,8 +292,12 @@ int makeBatch(const BatchRequest &request, const Options &options)
 struct CommandLine
 {
     QCommandLineParser parser;
-    QCommandLineOption help = parser.addHelpOption();
-    QCommandLineOption version = parser.addVersionOption();
+    // Ordinary options rather than the parser's own, whose help option
+    // brings further options that differ between Qt versions.
+    QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")},
+                             QStringLiteral("Displays help on commandline options.")};
+    QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
+                                QStringLiteral("Displays version information.")};
     QCommandLineOption model {
         QStringLiteral("model"),
         QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
@@ -340,8 +344,8 @@ struct CommandLine
             "file was written, 1 when the template or rows of the list are refused\n"
             "(nothing is written then), 2 when a file cannot be read or written."));
         batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({model, list, diff, report, output, batch, switchList, outputDir, replace,
-                           batchReports, json});
+        parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,
+                           outputDir, replace, batchReports, json});
         parser.addPositionalArgument(QStringLiteral("files"),
                                      QStringLiteral("Configuration files to check."),
                                      QStringLiteral("[FILE...]"));

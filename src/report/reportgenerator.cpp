@@ -227,8 +227,8 @@ QString ReportGenerator::reasonPrintingStopped(const QString &printedPath)
 
 void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
 {
-    // Qt measures text at 96 dpi on a page measured in points, so text is a
-    // third larger than its point size and a body can run over its page.
+    // The text is laid out at 100 dpi on a page measured in points, so it
+    // is larger than its point size and a body can run over its page.
     // Then the page is laid out larger, in small steps, until every body
     // fits; printing shrinks it back onto the paper, 1 cm margin included.
     // Each header starts a page, so one page more means a body ran over.
@@ -359,8 +359,8 @@ void ReportGenerator::insertTrustAndDot1pTables()
     enterCell(layout, 2, 0);
     insertFramedBox(Qt::AlignLeft, 100);
     QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
-    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
-                             QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
+    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm\nPSU 1"),
+                             QStringLiteral("Alarm\nPSU 2"), QStringLiteral("Aging Time [s]"),
                              QStringLiteral("QoS Trust Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.

@@ -15,6 +15,16 @@ constexpr int kHeadRows = 2;
 constexpr qreal kLabelColumnWidth = 170;
 constexpr qreal kPortColumnWidth = 35;
 
+// A value of one word is never broken inside the word: where a toolkit
+// measures it a little wider than the column ("Critical"), the column gives
+// way instead of the word.
+QTextBlockFormat valueBlock(const QString &text, QTextBlockFormat block)
+{
+    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('\n')))
+        block.setNonBreakableLines(true);
+    return block;
+}
+
 // The allowed classes in stored order, broken before the fourth entry so
 // that all five fit the narrow column on two lines: "0,1,2," and "3,4".
 QString poeClassesText(const std::array<quint8, 8> &classes)
@@ -155,8 +165,8 @@ void ReportGenerator::insertPortTable()
                        QTextBlockFormat());
         for (int column = 1; column <= ports; ++column) {
             const PortConfig &port = config.ports[firstPort + column - 2];
-            insertCellText(grid, row, column, gridText(*parameter, port, poe), valueFormat,
-                           centerBlock);
+            const QString text = gridText(*parameter, port, poe);
+            insertCellText(grid, row, column, text, valueFormat, valueBlock(text, centerBlock));
         }
     }
 

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,11 +33,17 @@ QByteArray followLinks(QByteArray path)
             return errno == ENOENT ? path : QByteArray();
         if (!S_ISLNK(status.st_mode))
             return path;
-        QByteArray target(int(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
-        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        // A buffer of fixed size, so that the fortified readlink checks it;
+        // a target as long as the buffer could not be opened anyway.
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), buffer, sizeof buffer);
         if (length < 0)
             return QByteArray();
-        target.truncate(int(length));
+        if (size_t(length) >= sizeof buffer) {
+            errno = ENAMETOOLONG;
+            return QByteArray();
+        }
+        const QByteArray target(buffer, int(length));
         if (target.startsWith('/')) {
             path = target;
         } else {
