@@ -227,8 +227,8 @@ QString ReportGenerator::reasonPrintingStopped(const QString &printedPath)
 
 void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
 {
-    // The text is laid out at 100 dpi on a page measured in points, so it
-    // is larger than its point size and a body can run over its page.
+    // Qt measures text at 96 dpi on a page measured in points, so text is a
+    // third larger than its point size and a body can run over its page.
     // Then the page is laid out larger, in small steps, until every body
     // fits; printing shrinks it back onto the paper, 1 cm margin included.
     // Each header starts a page, so one page more means a body ran over.

@@ -50,7 +50,7 @@ void SwitchListModel::setList(const SwitchList &list)
 
 void SwitchListModel::setProblems(const QVector<BatchCellProblem> &problems)
 {
-    QHash<qint64, QString> marked;
+    QHash<quint64, QString> marked;
     for (const BatchCellProblem &problem : problems) {
         QString &reason = marked[key(problem.row, problem.column)];
         // One cell may fail for more than one reason (a name used twice

@@ -48,8 +48,11 @@ public:
     static const QColor kProblemText;
 
 private:
-    static qint64 key(int row, int column) { return (qint64(row) << 32) | quint32(column); }
+    static quint64 key(int row, int column)
+    {
+        return (quint64(quint32(row)) << 32) | quint32(column);
+    }
 
     SwitchList m_list;
-    QHash<qint64, QString> m_problems; // by row and column; row -1 for a head
+    QHash<quint64, QString> m_problems; // by row and column; row -1 for a head
 };
