@@ -202,6 +202,41 @@ std::optional<SwitchList> readSwitchList(const QString &path, QVector<int> *line
     return parseSwitchList(*bytes, error, lines);
 }
 
+// Writes the files of a batch that passed; its outcome goes into `json` and
+// `text`. The exit status: 0 when everything was written.
+int writePlannedBatch(const BatchPlan &plan, int row, const QString &outputDir, QJsonObject &json,
+                      QByteArray &text)
+{
+    const QDate today = QDate::currentDate();
+    const BatchOutcome outcome = writeBatch(
+        plan, outputDir, today, {},
+        [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *reportError) {
+            ReportGenerator report(row, batchSwitch.config,
+                                   articleNumber(row) + QLatin1Char('-') + batchSwitch.serial,
+                                   pdfPath, today);
+            if (report.generate())
+                return true;
+            *reportError = report.errorString();
+            return false;
+        });
+    json.insert("written", QJsonArray::fromStringList(outcome.written));
+    json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
+    int status = 0;
+    if (!outcome.succeeded()) {
+        status = kCannotCheck;
+        json.insert("error", outcome.failure);
+        print(terminalBytes(QStringLiteral("mestrel-check: ") + terminalSafe(outcome.failure) +
+                            QLatin1Char('\n')),
+              stderr);
+    }
+    const QString summary = batchSummaryText(outcome, outputDir);
+    json.insert("summary", summary);
+    // Line by line: the names in it may hold anything.
+    for (const QString &summaryText : summary.split(QLatin1Char('\n')))
+        text += terminalBytes(terminalSafe(summaryText) + QLatin1Char('\n'));
+    return status;
+}
+
 // Files (and reports) for every switch of a list: nothing is written unless
 // the template and every row pass.
 int makeBatch(const BatchRequest &request, const Options &options)
@@ -249,35 +284,7 @@ int makeBatch(const BatchRequest &request, const Options &options)
                                        : QStringLiteral(": %1 problems; nothing written\n")
                                              .arg(plan.problems.size())));
         } else {
-            const int row = templateFile.row;
-            const QDate today = QDate::currentDate();
-            const BatchOutcome outcome =
-                writeBatch(plan, request.outputDir, today, {},
-                           [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath,
-                                        QString *reportError) {
-                               ReportGenerator report(row, batchSwitch.config,
-                                                      articleNumber(row) + QLatin1Char('-') +
-                                                          batchSwitch.serial,
-                                                      pdfPath, today);
-                               if (report.generate())
-                                   return true;
-                               *reportError = report.errorString();
-                               return false;
-                           });
-            json.insert("written", QJsonArray::fromStringList(outcome.written));
-            json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
-            if (!outcome.succeeded()) {
-                status = kCannotCheck;
-                json.insert("error", outcome.failure);
-                print(terminalBytes(QStringLiteral("mestrel-check: ") +
-                                    terminalSafe(outcome.failure) + QLatin1Char('\n')),
-                      stderr);
-            }
-            const QString summary = batchSummaryText(outcome, request.outputDir);
-            json.insert("summary", summary);
-            // Line by line: the names in it may hold anything.
-            for (const QString &summaryText : summary.split(QLatin1Char('\n')))
-                text += terminalBytes(terminalSafe(summaryText) + QLatin1Char('\n'));
+            status = writePlannedBatch(plan, templateFile.row, request.outputDir, json, text);
         }
     }
     json.insert("exitStatus", status);

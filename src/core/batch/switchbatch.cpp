@@ -244,48 +244,91 @@ BatchPlan planBatch(const SwitchConfig &templateConfig, const ConfigFileTexts &t
     return plan;
 }
 
-BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
-                        const BatchProgress &progress, const BatchReportWriter &writeReport)
+namespace {
+
+// Every file the plan would write, in order.
+QStringList plannedFiles(const BatchPlan &plan, bool withReports)
 {
-    BatchOutcome outcome;
-    const bool withReports = plan.withReports && writeReport;
     QStringList planned;
     for (const BatchSwitch &batchSwitch : plan.switches) {
         planned << batchSwitch.fileName;
         if (withReports)
             planned << batchSwitch.reportName;
     }
+    return planned;
+}
+
+// The batch's files on their way to the disk: each is written beside its
+// target as it comes, and all are put in place together, before a report
+// (which writes itself) and at the end. What was written and what stopped
+// the batch go into the outcome.
+class BatchFiles
+{
+public:
+    BatchFiles(const QString &outputDir, bool replaceExisting, BatchOutcome &outcome)
+        : m_folder(outputDir)
+        , m_replaceExisting(replaceExisting)
+        , m_outcome(outcome)
+    { }
+
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+
+    // A file that appeared since the plan and may not be replaced is not
+    // written; false, with the failure noted.
+    bool mayWrite(const QString &name)
+    {
+        if (m_replaceExisting || !existsInFolder(path(name)))
+            return true;
+        m_outcome.failure = name + QLatin1String(": already exists");
+        return false;
+    }
+
+    bool stage(const QString &name, const QByteArray &bytes)
+    {
+        QString error;
+        if (!m_files.add(path(name), bytes, &error)) {
+            m_outcome.failure = name + QLatin1String(": ") + error;
+            return false;
+        }
+        m_staged << name;
+        return true;
+    }
+
+    bool putInPlace()
+    {
+        QString error;
+        const int done = m_files.commit(&error);
+        const bool all = done == m_staged.size();
+        m_outcome.written << m_staged.mid(0, done);
+        if (!all && m_outcome.failure.isEmpty())
+            m_outcome.failure = m_staged.at(done) + QLatin1String(": ") + error;
+        m_staged.clear();
+        return all;
+    }
+
+private:
+    const QDir m_folder;
+    const bool m_replaceExisting;
+    BatchOutcome &m_outcome;
+    OutputFileSet m_files;
+    QStringList m_staged;
+};
+
+} // namespace
+
+BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
+                        const BatchProgress &progress, const BatchReportWriter &writeReport)
+{
+    BatchOutcome outcome;
+    const bool withReports = plan.withReports && writeReport;
+    const QStringList planned = plannedFiles(plan, withReports);
     if (!plan.isValid()) {
         outcome.failure = QStringLiteral("Nothing written: the list has rows in error");
         outcome.notWritten = planned;
         return outcome;
     }
 
-    const QDir folder(outputDir);
-    // A file that appeared since the plan and may not be replaced is not
-    // written; false, with the failure noted.
-    auto mayWrite = [&](const QString &name) {
-        if (plan.replaceExisting || !existsInFolder(folder.filePath(name)))
-            return true;
-        outcome.failure = name + QLatin1String(": already exists");
-        return false;
-    };
-    // The files go to the disk together: each is written beside its target
-    // as it comes and all are put in place at once, before a report (which
-    // writes itself) and at the end.
-    OutputFileSet files;
-    QStringList staged;
-    auto putInPlace = [&] {
-        QString error;
-        const int done = files.commit(&error);
-        const bool all = done == staged.size();
-        outcome.written << staged.mid(0, done);
-        if (!all && outcome.failure.isEmpty())
-            outcome.failure = staged.at(done) + QLatin1String(": ") + error;
-        staged.clear();
-        return all;
-    };
-
+    BatchFiles files(outputDir, plan.replaceExisting, outcome);
     const int total = plan.switches.size();
     for (int i = 0; i < total && outcome.failure.isEmpty(); ++i) {
         if (progress && !progress(i, total)) {
@@ -293,28 +336,24 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
             break;
         }
         const BatchSwitch &batchSwitch = plan.switches.at(i);
-        QString error;
-        if (!mayWrite(batchSwitch.fileName))
+        if (!files.mayWrite(batchSwitch.fileName) ||
+            !files.stage(batchSwitch.fileName,
+                         configFileBytes(batchSwitch.config, batchSwitch.texts, date)))
             break;
-        if (!files.add(folder.filePath(batchSwitch.fileName),
-                       configFileBytes(batchSwitch.config, batchSwitch.texts, date), &error)) {
-            outcome.failure = batchSwitch.fileName + QLatin1String(": ") + error;
-            break;
-        }
-        staged << batchSwitch.fileName;
         if (!withReports)
             continue;
-        if (!putInPlace() || !mayWrite(batchSwitch.reportName))
+        if (!files.putInPlace() || !files.mayWrite(batchSwitch.reportName))
             break;
-        if (!writeReport(batchSwitch, folder.filePath(batchSwitch.reportName), &error)) {
+        QString error;
+        if (!writeReport(batchSwitch, files.path(batchSwitch.reportName), &error)) {
             outcome.failure = batchSwitch.reportName + QLatin1String(": ") + error;
             break;
         }
         outcome.written << batchSwitch.reportName;
     }
     // What was written before a cancel or a failure stays.
-    putInPlace();
-    for (const QString &name : qAsConst(planned)) {
+    files.putInPlace();
+    for (const QString &name : planned) {
         if (!outcome.written.contains(name))
             outcome.notWritten << name;
     }
