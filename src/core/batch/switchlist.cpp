@@ -12,6 +12,41 @@ struct DelimitedText
     QVector<int> rowLines; // the line each row starts on, from 0
 };
 
+// Reads the quoted field that starts at *at up to its closing quote and
+// leaves *at there. "" inside it is one quote; line ends inside it count.
+bool readQuotedField(const QString &text, QChar separator, int *at, int *line, QString *field,
+                     QString *error)
+{
+    const int size = text.size();
+    const int quoteLine = *line;
+    for (++*at;; ++*at) {
+        if (*at >= size) {
+            if (error)
+                *error = QStringLiteral("line %1: a quote is not closed").arg(quoteLine);
+            return false;
+        }
+        const QChar q = text.at(*at);
+        if (q == QLatin1Char('"')) {
+            if (*at + 1 < size && text.at(*at + 1) == QLatin1Char('"')) {
+                *field += q;
+                ++*at;
+                continue;
+            }
+            break;
+        }
+        if (q == QLatin1Char('\n'))
+            ++*line;
+        *field += q;
+    }
+    const QChar next = *at + 1 < size ? text.at(*at + 1) : separator;
+    if (next != separator && next != QLatin1Char('\n') && next != QLatin1Char('\r')) {
+        if (error)
+            *error = QStringLiteral("line %1: text after a closing quote").arg(*line);
+        return false;
+    }
+    return true;
+}
+
 // Splits text into rows of fields at `separator` and line ends. A field
 // that starts with a quote runs to the closing quote, over separators and
 // line ends; "" inside it is one quote. A line whose fields are all empty
@@ -37,32 +72,8 @@ std::optional<DelimitedText> splitDelimited(const QString &text, QChar separator
     for (int at = 0; at < size; ++at) {
         const QChar c = text.at(at);
         if (c == QLatin1Char('"') && field.isEmpty()) {
-            const int quoteLine = line;
-            for (++at;; ++at) {
-                if (at >= size) {
-                    if (error)
-                        *error = QStringLiteral("line %1: a quote is not closed").arg(quoteLine);
-                    return std::nullopt;
-                }
-                const QChar q = text.at(at);
-                if (q == QLatin1Char('"')) {
-                    if (at + 1 < size && text.at(at + 1) == QLatin1Char('"')) {
-                        field += q;
-                        ++at;
-                        continue;
-                    }
-                    break;
-                }
-                if (q == QLatin1Char('\n'))
-                    ++line;
-                field += q;
-            }
-            const QChar next = at + 1 < size ? text.at(at + 1) : separator;
-            if (next != separator && next != QLatin1Char('\n') && next != QLatin1Char('\r')) {
-                if (error)
-                    *error = QStringLiteral("line %1: text after a closing quote").arg(line);
+            if (!readQuotedField(text, separator, &at, &line, &field, error))
                 return std::nullopt;
-            }
         } else if (c == separator) {
             row << field;
             field.clear();
