@@ -362,7 +362,7 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
     return outcome;
 }
 
-QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir)
+QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir, int namesListed)
 {
     const int written = outcome.written.size();
     if (outcome.succeeded()) {
@@ -381,8 +381,13 @@ QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir)
     const QString why = outcome.cancelled
         ? QStringLiteral("Cancelled.")
         : QStringLiteral("Stopped: ") + outcome.failure + QLatin1Char('.');
-    auto names = [](const QStringList &list) {
-        return list.isEmpty() ? QStringLiteral("none") : list.join(QLatin1String(", "));
+    auto names = [namesListed](const QStringList &list) {
+        if (list.isEmpty())
+            return QStringLiteral("none");
+        if (namesListed < 0 || list.size() <= namesListed)
+            return list.join(QLatin1String(", "));
+        return list.mid(0, namesListed).join(QLatin1String(", ")) +
+            QStringLiteral(" and %1 more").arg(list.size() - namesListed);
     };
     // One pass of arg(): a "%1" in a file name stays as it is.
     return QStringLiteral("%1\nWritten to %2 (%3): %4\nNot written (%5): %6")

@@ -106,5 +106,8 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
 
 // What the user is told at the end: "40 files written to FOLDER" when all
 // were written ("40 files and 40 reports written to FOLDER" with reports); otherwise why it
-// stopped, and which files were written and which not.
-QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir);
+// stopped, and which files were written and which not. With `namesListed` at 0 or more, each list
+// names at most that many files and counts the rest ("and 30 more"), for a message that has to fit
+// on a screen.
+QString batchSummaryText(const BatchOutcome &outcome, const QString &outputDir,
+                         int namesListed = -1);

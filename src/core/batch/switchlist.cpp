@@ -131,6 +131,38 @@ QString csvLine(const QStringList &fields)
     return out.join(QLatin1Char(','));
 }
 
+// A pasted block is what the spreadsheet copied; a broken quote is taken
+// as text rather than refused.
+QVector<QStringList> splitPasted(const QString &block, QChar separator)
+{
+    if (const std::optional<DelimitedText> split = splitDelimited(block, separator, nullptr))
+        return split->rows;
+    QVector<QStringList> rows;
+    for (const QString &line : block.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QString cells = line;
+        if (cells.endsWith(QLatin1Char('\r')))
+            cells.chop(1);
+        rows << cells.split(separator);
+    }
+    return rows;
+}
+
+// A header row names only columns of a switch list, at least one of them a
+// fixed column or a key of the file.
+bool isHeaderRow(const QStringList &cells)
+{
+    bool known = false;
+    for (const QString &cell : cells) {
+        const QString name = cell.trimmed();
+        if (name.isEmpty())
+            continue;
+        if (!isSwitchListColumnName(name))
+            return false;
+        known = known || isFixedColumn(name) || isKnownKeyColumn(name);
+    }
+    return known;
+}
+
 } // namespace
 
 bool operator==(const SwitchListRow &a, const SwitchListRow &b)
@@ -254,32 +286,18 @@ QByteArray switchListBytes(const SwitchList &list)
 
 QVector<QStringList> parseTabSeparated(const QString &block, bool *hadHeader)
 {
-    // A pasted block is what the spreadsheet copied; a broken quote is taken
-    // as text rather than refused.
-    std::optional<DelimitedText> split = splitDelimited(block, QLatin1Char('\t'), nullptr);
-    if (!split) {
-        split = DelimitedText();
-        for (const QString &line : block.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            QString cells = line;
-            if (cells.endsWith(QLatin1Char('\r')))
-                cells.chop(1);
-            split->rows << cells.split(QLatin1Char('\t'));
+    QVector<QStringList> rows = splitPasted(block, QLatin1Char('\t'));
+    bool header = !rows.isEmpty() && isHeaderRow(rows.first());
+    // A list copied from a text editor is comma-separated; its header row
+    // tells it apart from a single pasted cell that holds a comma.
+    if (!header && !rows.isEmpty() && rows.first().size() == 1) {
+        QVector<QStringList> commaRows = splitPasted(block, QLatin1Char(','));
+        if (!commaRows.isEmpty() && isHeaderRow(commaRows.first())) {
+            rows = commaRows;
+            header = true;
         }
-    }
-    bool header = false;
-    if (!split->rows.isEmpty()) {
-        bool allNames = true;
-        bool known = false;
-        for (const QString &cell : split->rows.first()) {
-            const QString name = cell.trimmed();
-            if (name.isEmpty())
-                continue;
-            allNames = allNames && isSwitchListColumnName(name);
-            known = known || isFixedColumn(name) || isKnownKeyColumn(name);
-        }
-        header = allNames && known;
     }
     if (hadHeader)
         *hadHeader = header;
-    return split->rows;
+    return rows;
 }

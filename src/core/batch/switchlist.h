@@ -75,5 +75,6 @@ QByteArray switchListBytes(const SwitchList &list);
 // tab, quoted cells as spreadsheets write them. `hadHeader` tells whether
 // the first row is a header: every non-empty cell of it names a column and
 // one of them is a fixed column or a key the file format knows. The header
-// row, when there is one, is the first of the rows returned.
+// row, when there is one, is the first of the rows returned. A block without
+// tabs whose first line is such a header at commas is read at commas.
 QVector<QStringList> parseTabSeparated(const QString &block, bool *hadHeader);

@@ -361,9 +361,15 @@ void SeveralSwitchesDialog::on_pushButton_makeFiles_clicked()
 
 void SeveralSwitchesDialog::showOutcome(const BatchOutcome &outcome, const QString &outputFolder)
 {
+    // A long batch names a few files in the message and all of them in its details, so the
+    // message fits on the screen.
+    const int namesListed = 10;
     QMessageBox box(outcome.succeeded() ? QMessageBox::Information : QMessageBox::Warning,
-                    tr("Several Switches"), batchSummaryText(outcome, outputFolder),
+                    tr("Several Switches"), batchSummaryText(outcome, outputFolder, namesListed),
                     QMessageBox::Close, this);
+    const QString allNames = batchSummaryText(outcome, outputFolder);
+    if (allNames != box.text())
+        box.setDetailedText(allNames);
     QPushButton *openFolder = nullptr;
     if (!outcome.written.isEmpty())
         openFolder = box.addButton(tr("Open Folder"), QMessageBox::ActionRole);
