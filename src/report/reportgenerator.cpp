@@ -90,6 +90,16 @@ bool ReportGenerator::generate()
 
 std::optional<QByteArray> ReportGenerator::printPdf()
 {
+    QPrinter printer(QPrinter::ScreenResolution);
+    setUpPrinter(printer, modelIndex);
+    printer.setResolution(120);
+    printer.setOutputFileName(QStringLiteral("report.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return printCheckedPdf(&printer);
+}
+
+std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
+{
     // The printer writes to a file and tells nothing of a failure: the PDF
     // goes to a temporary file, which is read back and checked whole before
     // it may replace the target.
@@ -100,13 +110,11 @@ std::optional<QByteArray> ReportGenerator::printPdf()
     }
     printed.close();
 
-    QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, modelIndex);
-    printer.setResolution(120);
-    printer.setOutputFileName(printed.fileName());
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    layOut(printer.pageRect(QPrinter::Point).size());
-    paintPages(&printer);
+    const QString target = printer->outputFileName();
+    printer->setOutputFileName(printed.fileName());
+    layOut(printer->pageRect(QPrinter::Point).size());
+    paintPages(printer);
+    printer->setOutputFileName(target);
 
     if (!printed.open()) {
         errorText = printed.errorString();
@@ -122,6 +130,17 @@ std::optional<QByteArray> ReportGenerator::printPdf()
 
 bool ReportGenerator::print(QPrinter *printer)
 {
+    // "Print to File" goes the way of the exported PDF: checked whole and
+    // put in place only then, so a full disk says so and leaves the file
+    // that was there.
+    const QString pdfTarget =
+        printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
+    if (!pdfTarget.isEmpty()) {
+        if (!isWritableTarget(pdfTarget, &errorText))
+            return false;
+        const std::optional<QByteArray> pdf = printCheckedPdf(printer);
+        return pdf && writeOutputFile(pdfTarget, *pdf, &errorText);
+    }
     layOut(printer->pageRect(QPrinter::Point).size());
     // A printer that does not start (a file that cannot be made) prints
     // nothing and says so.

@@ -52,7 +52,8 @@ public:
 
     // Prints the same pages onto `printer`, laid out on its paper as the
     // PDF is on A4 landscape (the print dialog and the print preview). False
-    // when the printer could not be started.
+    // when the printer could not be started, or when printing to a PDF file
+    // did not write it whole (the file then keeps what it held).
     bool print(QPrinter *printer);
 
     // Sets what every printing of the report proposes: A4 landscape on the
@@ -71,6 +72,9 @@ public:
 
 private:
     std::optional<QByteArray> printPdf();
+    // Prints onto a PDF printer through a temporary file and returns the
+    // bytes when they are a whole PDF; the printer's file name is kept.
+    std::optional<QByteArray> printCheckedPdf(QPrinter *printer);
     // Paints the pages laid out onto the printer, as many as it asks for.
     void paintPages(QPrinter *printer);
     void step();
