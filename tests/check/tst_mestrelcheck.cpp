@@ -60,8 +60,6 @@ private slots:
     void failedWrites_data();
     void failedWrites();
     void options();
-    void hostileBytes();
-    void filesTheSwitchTakes();
     void batch_data();
     void batch();
     void batchJson();
@@ -227,68 +225,6 @@ void TestMestrelCheck::options()
     QCOMPARE(pdfPageLines(QStringLiteral("equals.pdf")).size(), 2);
 }
 
-void TestMestrelCheck::hostileBytes()
-{
-    // Escape sequences, a bell, a C1 control and a line of 3 megabytes.
-    const QByteArray file = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7)) +
-        "\nport.speed,3,\x1b]0;owned\x07\x1b[2J\x9b"
-        "31m\\x" +
-        "\nport.jumbo,1," + QByteArray(3 << 20, 'x');
-    writeFile("hostile.csv", file);
-
-    const auto [status, output] = run({"hostile.csv"});
-    QCOMPARE(status, 1);
-    QVERIFY(output.contains(
-        "hostile.csv:155: port.speed,3,\\x1b]0;owned\\x07\\x1b[2J\\x9b31m\\\\x: Not valid value"));
-    for (const QByteArray &line : output.split('\n')) {
-        QVERIFY2(line.size() < 400, line.left(80).constData());
-        for (char c : line)
-            QVERIFY(uchar(c) >= 0x20 && uchar(c) != 0x7f && uchar(c) != 0x9b);
-    }
-    QVERIFY(output.contains(QByteArray(200, 'x') + "\xe2\x80\xa6: Not valid value") ||
-            output.contains(QByteArray(200, 'x') + "...: Not valid value"));
-
-    // JSON keeps the lines whole, as Latin-1 characters, and stays JSON.
-    const QByteArray json = run({"--json", "hostile.csv"}).second;
-    QJsonParseError error;
-    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    const QJsonArray rejected = parsed["files"][0]["rejected"].toArray();
-    QCOMPARE(rejected.size(), 2);
-    QCOMPARE(rejected[0]["text"].toString(),
-             QString::fromLatin1("port.speed,3,\x1b]0;owned\x07\x1b[2J\x9b"
-                                 "31m\\x"));
-    QCOMPARE(rejected[1]["text"].toString().size(), (3 << 20) + 13);
-    QVERIFY(!json.contains('\x1b') && !json.contains("\xc2\x9b"));
-}
-
-void TestMestrelCheck::filesTheSwitchTakes()
-{
-    // Latin-1 texts, a comma, more than the fields let one type: clean.
-    QByteArray file = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7));
-    file.replace("file.contactname,0,\n", "file.contactname,0,J\xfcrgen M\xfcller\n");
-    file.replace("file.location,0,\n",
-                 "file.location,0,Halle 3, Stra\xdf"
-                 "e 7; Schrank 90 (Nord) / Rack 2.\n");
-    writeFile("texts.csv", file);
-    QCOMPARE(run({"texts.csv"}).first, 0);
-
-    // A rejected line is no difference; it is listed as rejected.
-    QByteArray rejected = configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7));
-    QVERIFY(rejected.contains("port.speed,3,2\n"));
-    rejected.replace("port.speed,3,2\n", "port.speed,3,7\n");
-    writeFile("rejected.csv", rejected);
-    const auto [status, output] = run({"--diff", "good.csv", "rejected.csv"});
-    QCOMPARE(status, 0);
-    QCOMPARE(output.split('\n').value(0), QByteArray("The configurations are identical"));
-    QVERIFY(output.contains("rejected.csv:"));
-
-    // The texts are compared too.
-    const auto [textStatus, textOutput] = run({"--diff", "good.csv", "texts.csv"});
-    QCOMPARE(textStatus, 1);
-    QVERIFY(textOutput.startsWith("2 settings differ"));
-}
-
 void TestMestrelCheck::batch_data()
 {
     QTest::addColumn<QString>("templateFile");
@@ -301,9 +237,6 @@ void TestMestrelCheck::batch_data()
     const QByteArray good = "file,location,port.admin-state:5,serial\n"
                             "sw1,Hall 4,0,123\n"
                             "\"sw2, east\",,,\n";
-    QTest::newRow("written") << "big.csv" << good << QStringList() << 0
-                             << QStringList {"2 files written to out"}
-                             << QStringList {"sw1.csv", "sw2, east.csv"};
     QTest::newRow("with reports") << "big.csv" << good << QStringList {"--report"} << 0
                                   << QStringList {"2 files and 2 reports written to out"}
                                   << QStringList {"sw1.csv", "sw1.pdf", "sw2, east.csv",

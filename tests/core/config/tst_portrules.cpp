@@ -105,7 +105,6 @@ private slots:
         // What one parameter does to the others, on gigabit copper port 2.
         row("ALNSDCmFBtUvJQpeoiwxY", "auto negotiation off", kGigabitCopper, "c2 n=0");
         row("ALNSDCMFBtUvJQpeoiwxY", "then auto crossing off", kGigabitCopper, "c2 n=0 c=0");
-        row("ALNsdcmFBtUvJQpEoiwxY", "auto crossing off", kGigabitCopper, "c2 c=0");
         row("ALNsdcmFBTUvJQpEoiwxY", "broadcast on", kGigabitCopper, "c2 b=1");
         row("ALNsdcmFBtUVJQpEoiwxY", "multicast on", kGigabitCopper, "c2 u=1");
         row("ALNsdcmFBtUvJQPEoiwxY", "untrusted", kGigabitCopper, "c2 q=0");
@@ -192,7 +191,6 @@ private slots:
         row(".xxxxxxx", "PoE select-all skips port 1", kPoEModel, "A", PoePriority, 3);
         // The other parameters still reach every twisted-pair port there.
         row("xxxxxxxx", "PoE select-all: admin state", kPoEModel, "A", AdminState, 0);
-        row("xxxxxxxx", "PoE select-all: speed", kPoEModel, "A n=0", Speed, 1);
         row(".....", "fibre takes no auto negotiation", kFourCopperOneFibre, "c5", AutoNeg, 0);
     }
 
