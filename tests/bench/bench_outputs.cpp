@@ -94,7 +94,9 @@ private slots:
         const BatchPlan files = plan(true);
         Bench::measure(
             "Batch, 40 files of 26 ports with reports", 8000,
-            [&] { QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, writeReport).succeeded()); },
+            [&] {
+                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, writeReport).succeeded());
+            },
             3);
     }
 

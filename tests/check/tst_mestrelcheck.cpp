@@ -16,27 +16,25 @@
 
 namespace {
 
-// The exit status (-1 for a crash or a signal) and what the tool printed.
+// The exit status (-1 for a crash or a signal) and what the tool printed
+// on standard output; or, for a shell command line with the tool as "$0",
+// on standard error.
 std::pair<int, QByteArray>
 run(const QStringList &arguments,
-    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+    const QString &shellCommand = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(MESTREL_CHECK), arguments);
+    if (shellCommand.isEmpty())
+        process.start(QStringLiteral(MESTREL_CHECK), arguments);
+    else
+        process.start(QStringLiteral("bash"), {"-c", shellCommand, QStringLiteral(MESTREL_CHECK)});
     const bool exited =
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -1, process.readAllStandardOutput()};
-}
-
-// A shell command line with the tool as "$0": status and standard error.
-std::pair<int, QByteArray> runInShell(const QString &command)
-{
-    QProcess process;
-    process.start(QStringLiteral("bash"), {"-c", command, QStringLiteral(MESTREL_CHECK)});
-    const bool exited =
-        process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -1, process.readAllStandardError()};
+    return {exited ? process.exitCode() : -1,
+            shellCommand.isEmpty() ? process.readAllStandardOutput()
+                                   : process.readAllStandardError()};
 }
 
 void writeFile(const QString &name, const QByteArray &bytes)
@@ -190,7 +188,7 @@ void TestMestrelCheck::failedWrites()
     QFETCH(QString, command);
     QFETCH(QString, message);
     writeFile("old.pdf", "the previous report");
-    const auto [status, errors] = runInShell(command);
+    const auto [status, errors] = run({}, QProcessEnvironment::systemEnvironment(), command);
     QTEST(status, "status");
     // Mestrel's own lines only: Qt may warn of the session's set-up (the
     // locale, the runtime folder) in lines of its own.

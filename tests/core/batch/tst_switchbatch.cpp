@@ -96,12 +96,14 @@ void TestSwitchBatch::problems_data()
         << QStringList {"sw1|Hall#4|J. Smith|12a", "sw2|" + QString(41, 'x') + "||1234567890",
                         "sw3|" + QString(40, 'x') + "|" + QString(40, 'y') + "|"}
         << QStringList {"0:1", "0:2", "0:3", "1:1", "1:3"};
-    // Empty, a slash, a control character, "..", a space at an end, too long;
-    // the last two are names.
-    const QStringList names =
-        QString("|a/b|a\1b|..|a |%1|%2|..a").arg(QString(197, 'x'), QString(196, 'x')).split('|');
+    // Empty, a slash, a control character, "." and "..", a space at either
+    // end, too long; the last two are names.
+    const QStringList names = QString("|a/b|a\1b|.|..| a|a |%1|%2|..a")
+                                  .arg(QString(197, 'x'), QString(196, 'x'))
+                                  .split('|');
     QTest::newRow("illegal file names")
-        << big << QStringList() << names << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0"};
+        << big << QStringList() << names
+        << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0", "6:0", "7:0"};
     QTest::newRow("names written twice, also after .csv and in another case")
         << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv"}
         << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1"};

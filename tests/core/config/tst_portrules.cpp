@@ -105,6 +105,7 @@ private slots:
         // What one parameter does to the others, on gigabit copper port 2.
         row("ALNSDCmFBtUvJQpeoiwxY", "auto negotiation off", kGigabitCopper, "c2 n=0");
         row("ALNSDCMFBtUvJQpeoiwxY", "then auto crossing off", kGigabitCopper, "c2 n=0 c=0");
+        row("ALNsdcmFBtUvJQpEoiwxY", "auto crossing off", kGigabitCopper, "c2 c=0");
         row("ALNsdcmFBTUvJQpEoiwxY", "broadcast on", kGigabitCopper, "c2 b=1");
         row("ALNsdcmFBtUVJQpEoiwxY", "multicast on", kGigabitCopper, "c2 u=1");
         row("ALNsdcmFBtUvJQPEoiwxY", "untrusted", kGigabitCopper, "c2 q=0");
