@@ -58,6 +58,7 @@ private slots:
     void failedWrites_data();
     void failedWrites();
     void options();
+    void escapedLines();
     void batch_data();
     void batch();
     void batchJson();
@@ -221,6 +222,17 @@ void TestMestrelCheck::options()
     QFile::remove("equals.pdf");
     QCOMPARE(run({"--report=good.csv", "--output=equals.pdf"}).first, 0);
     QCOMPARE(pdfPageLines(QStringLiteral("equals.pdf")).size(), 2);
+}
+
+void TestMestrelCheck::escapedLines()
+{
+    // A backslash stays apart from the escapes it would imitate. (What may
+    // reach the terminal at all is the printers' fuzz target's business.)
+    writeFile("hostile.csv",
+              configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7)) +
+                  "\nport.speed,3,\x1b[2J\\x");
+    QVERIFY(run({"hostile.csv"})
+                .second.contains("hostile.csv:155: port.speed,3,\\x1b[2J\\\\x: Not valid value"));
 }
 
 void TestMestrelCheck::batch_data()

@@ -68,10 +68,6 @@ private slots:
         QVERIFY(!writeConfigTo(device, defaultConfiguration(0), {}, QDate(2024, 3, 7), &error));
         QCOMPARE(device.data().size(), 1000);
         QCOMPARE(error, QStringLiteral("No space left on device"));
-
-        FillingDevice roomy(1 << 20);
-        QVERIFY(writeAllTo(roomy, QByteArray(5000, 'x'), &error));
-        QCOMPARE(roomy.data(), QByteArray(5000, 'x'));
     }
 
     void targets_data()
@@ -178,6 +174,7 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList {"report.pdf"});
     }
+
     void setStopsAtTheFailingRename()
     {
         // A folder appears at the third name after its output was written
