@@ -78,6 +78,8 @@ void TestMestrelCheck::initTestCase()
         {"bad.csv", configFileBytes(defaultConfiguration(0), {}, date) + "\nport.jumbo,9,1"},
         {"big.csv", configFileBytes(defaultConfiguration(13), {}, date)},
         {"sibling.csv", configFileBytes(longerAging, {}, date)},
+        {"partial.csv",
+         configFileBytes(longerAging, {}, date).replace("switch.aging-time,0,600\n", "")},
         {"notes.txt", "hello\n"},
     };
     for (const auto &[name, bytes] : files)
@@ -109,6 +111,9 @@ void TestMestrelCheck::printedLines_data()
         << QStringList {"1 setting differs", "Setting\tPort\tbad.csv\tsibling.csv",
                         "Aging Time [s]\t\t300\t600",
                         "bad.csv:155: port.jumbo,9,1: Not valid index"};
+    // A setting one file lacks is no difference.
+    QTest::newRow("diff, a line missing") << QStringList {"--diff", "sibling.csv", "partial.csv"}
+                                          << 0 << QStringList {"The configurations are identical"};
     QTest::newRow("diff, another model")
         << QStringList {"--diff", "good.csv", "big.csv"} << 0
         << QStringList {"The configurations are identical",
