@@ -172,6 +172,7 @@ private slots:
         row("file.contactname,0,Ann,Bob", 0);
         row(qPrintable("file.location,0," + QString(100, 'x')), 0);
         row(qPrintable("file.location,0," + QString(101, 'x')), 5);
+        row(qPrintable("file.contactname,0," + QString(101, 'x')), 5);
     }
 
     void lineReasons()
