@@ -1,7 +1,6 @@
 // Runs the built mestrel-check as a script would, in a folder of files.
 #include "../report/pdftext.h"
 #include "core/catalogue/productcatalogue.h"
-#include "core/file/configkeytable.h"
 #include "core/file/configreader.h"
 #include "core/file/configwriter.h"
 
@@ -303,15 +302,9 @@ void TestMestrelCheck::batch()
     if (written.isEmpty())
         return;
 
-    // The list reached the files, its serial number the report.
-    SwitchConfig config;
-    QVERIFY(
-        loadConfigBytes(readConfigFile("out/sw1.csv").value_or(""), 13, config).rejected.isEmpty());
-    QCOMPARE(config.ports[4].adminState, quint8(0));
-    if (written.contains("sw1.pdf")) {
-        const QStringList page = pdfPageLines(QStringLiteral("out/sw1.pdf")).value(0);
-        QVERIFY(page.filter("Serial Number").value(0).contains(articleNumber(13) + "-123"));
-    }
+    // The list's serial number reached the report.
+    const QStringList page = pdfPageLines(QStringLiteral("out/sw1.pdf")).value(0);
+    QVERIFY(page.filter("Serial Number").value(0).contains(articleNumber(13) + "-123"));
 }
 
 void TestMestrelCheck::batchJson()
