@@ -43,6 +43,15 @@ inline long peakMemoryKb()
     return at < 0 ? 0 : text.mid(at + 6).trimmed().split(' ').value(0).toLong();
 }
 
+// The case's line of the table from the figures of its runs.
+inline void print(const char *name, double targetMs, std::vector<double> figures)
+{
+    std::sort(figures.begin(), figures.end());
+    std::printf("BENCH %s|%g|%.3f|%.3f|%.3f|%ld\n", name, targetMs, figures[figures.size() / 2],
+                figures.front(), figures.back(), peakMemoryKb());
+    std::fflush(stdout);
+}
+
 // Times `action` after `prepare` (untimed) `runs` times; `targetMs` is the
 // figure the case must stay within.
 template<typename Prepare, typename Action>
@@ -63,12 +72,8 @@ void measure(const char *name, double targetMs, Prepare prepare, Action action, 
         if (run >= 0)
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    if (callgrind)
-        return;
-    std::sort(times.begin(), times.end());
-    std::printf("BENCH %s|%g|%.3f|%.3f|%.3f|%ld\n", name, targetMs, times[times.size() / 2],
-                times.front(), times.back(), peakMemoryKb());
-    std::fflush(stdout);
+    if (!callgrind)
+        print(name, targetMs, times);
 }
 
 template<typename Action>

@@ -10,23 +10,16 @@
 
 #include "check/checkoutput.h"
 #include "check/filecheck.h"
-#include "core/catalogue/productcatalogue.h"
 #include "core/file/configwriter.h"
+#include "fuzzinput.h"
 
 #include <QDate>
 #include <QJsonDocument>
 
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 // Three fields of 200 characters and "…", each character escaped at worst
 // as "\u2028", with a name, a number and a reason: far below this.
@@ -67,11 +60,9 @@ const CheckedFile &defaultFileFor(int row)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size == 0)
+    const auto [row, bytes] = fuzzInput(data, size);
+    if (row < 0)
         return 0;
-    const int row = int(data[0] % kCatalogueSize);
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1));
     // A file name may hold what a file does.
     const QString name = QStringLiteral("\x1b[31mfile\t\u0085.csv");
     const CheckedFile file = checkFileBytes(name, bytes, row);

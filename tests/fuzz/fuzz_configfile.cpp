@@ -7,25 +7,18 @@
 // values the file format allows, and whatever was loaded must be written
 // as a file that loads again without a refused line.
 
-#include "core/catalogue/productcatalogue.h"
 #include "core/config/portparameters.h"
 #include "core/file/configkeytable.h"
 #include "core/file/configreader.h"
 #include "core/file/configwriter.h"
 #include "core/file/errorlog.h"
+#include "fuzzinput.h"
 
 #include <QDate>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 bool within(qint64 value, qint64 lowest, qint64 highest)
 {
@@ -63,14 +56,9 @@ void requireFileRanges(const SwitchConfig &config)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // The first byte picks the catalogue row, the rest is the file: one
-    // model per input keeps each run short, and the fuzzer still reaches
-    // every model's rules.
-    if (size == 0)
+    const auto [row, bytes] = fuzzInput(data, size);
+    if (row < 0)
         return 0;
-    const int row = int(data[0] % kCatalogueSize);
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1));
     for (int id : configIdsNamed(bytes))
         require(firstRowWithConfigId(id) >= 0);
 

@@ -7,30 +7,16 @@
 // whose file loads again without a refused line.
 
 #include "core/batch/switchbatch.h"
-#include "core/catalogue/productcatalogue.h"
 #include "core/file/configreader.h"
+#include "fuzzinput.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // The first byte picks the template's catalogue row, the rest is the list.
-    if (size == 0)
+    const auto [row, bytes] = fuzzInput(data, size);
+    if (row < 0)
         return 0;
-    const int row = int(data[0] % kCatalogueSize);
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), int(size - 1));
     QVector<int> lines;
     const std::optional<SwitchList> list = parseSwitchList(bytes, nullptr, &lines);
     if (!list)

@@ -101,7 +101,6 @@ void TestCommandLineDocs::completion_data()
         rows << QString::number(row);
     rows = rows.filter(QRegularExpression(QStringLiteral("^1")));
     QTest::newRow("options") << "--" << QStringList();
-    QTest::newRow("one option") << "--mo" << QStringList {"--model"};
     QTest::newRow("model rows") << "--model 1" << rows;
     QTest::newRow("files to check") << "--json " << files;
     QTest::newRow("report input") << "--report " << files;

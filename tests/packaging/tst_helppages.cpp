@@ -20,12 +20,16 @@ QString pageText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-QStringList matches(const QString &text, const QString &pattern, int group = 1)
+// Each match of `pattern` as its captured groups, the empty ones left out,
+// joined by "#".
+QStringList matches(const QString &text, const QString &pattern)
 {
     QStringList found;
     QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
-    while (it.hasNext())
-        found << it.next().captured(group);
+    while (it.hasNext()) {
+        const QStringList groups = it.next().capturedTexts().mid(1);
+        found << groups.filter(QRegularExpression(QStringLiteral("."))).join('#');
+    }
     return found;
 }
 
@@ -45,17 +49,7 @@ QStringList anchors(const QString &html)
 // "h3" for a heading without an id).
 QStringList outline(const QString &html)
 {
-    QStringList headings;
-    QRegularExpressionMatchIterator it =
-        QRegularExpression(QStringLiteral("<(h[1-6])((?:\\s[^>]*)?)>")).globalMatch(html);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch heading = it.next();
-        const QString id = QRegularExpression(QStringLiteral("\\sid=\"([^\"]*)\""))
-                               .match(heading.captured(2))
-                               .captured(1);
-        headings << (id.isEmpty() ? heading.captured(1) : heading.captured(1) + '#' + id);
-    }
-    return headings;
+    return matches(html, QStringLiteral("<(h[1-6])(?:[^>]*?\\sid=\"([^\"]*)\")?[^>]*>"));
 }
 
 // The pictures of a page, each with the size its tag gives it.

@@ -192,7 +192,6 @@ private slots:
         row(".xxxxxxx", "PoE select-all skips port 1", kPoEModel, "A", PoePriority, 3);
         // The other parameters still reach every twisted-pair port there.
         row("xxxxxxxx", "PoE select-all: admin state", kPoEModel, "A", AdminState, 0);
-        row("xxxxxxxx", "PoE select-all: speed", kPoEModel, "A n=0", Speed, 1);
         row(".....", "fibre takes no auto negotiation", kFourCopperOneFibre, "c5", AutoNeg, 0);
     }
 
@@ -239,8 +238,6 @@ private slots:
         for (int p = 0; p < 5; ++p)
             after += QString::number(s.config.ports[p].speed);
         QCOMPARE(after, speeds.mid(6));
-        // The panel shows the speed the rule left.
-        QCOMPARE(s.gating.isEditable(Speed), autoNeg == 0);
     }
 
     void classesTyping_data()

@@ -68,10 +68,6 @@ private slots:
         QVERIFY(!writeConfigTo(device, defaultConfiguration(0), {}, QDate(2024, 3, 7), &error));
         QCOMPARE(device.data().size(), 1000);
         QCOMPARE(error, QStringLiteral("No space left on device"));
-
-        FillingDevice roomy(1 << 20);
-        QVERIFY(writeAllTo(roomy, QByteArray(5000, 'x'), &error));
-        QCOMPARE(roomy.data(), QByteArray(5000, 'x'));
     }
 
     void targets_data()
@@ -178,51 +174,28 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList {"report.pdf"});
     }
-    void setStopsAtTheFailingRename_data()
-    {
-        QTest::addColumn<int>("blocked"); // the output a folder takes the place of; -1 none
-        QTest::newRow("none") << -1;
-        QTest::newRow("the first") << 0;
-        QTest::newRow("the third of four") << 2;
-    }
 
     void setStopsAtTheFailingRename()
     {
-        QFETCH(int, blocked);
+        // A folder appears at the third name after its output was written
+        // beside it: the first two are in place, the rest as they were.
         QTemporaryDir folder;
         const QStringList names {"a.csv", "b.csv", "c.csv", "d.csv"};
         QVERIFY(writeOutputFile(folder.filePath("d.csv"), "old d\n"));
-
         OutputFileSet outputs;
         for (const QString &name : names)
-            QVERIFY(outputs.add(folder.filePath(name), "new " + name.toLatin1() + '\n'));
-        // A folder appears at a name after its output was written beside it.
-        if (blocked >= 0)
-            QVERIFY(QDir().mkdir(folder.filePath(names.at(blocked))));
+            QVERIFY(outputs.add(folder.filePath(name), "new " + name.toLatin1()));
+        QVERIFY(QDir().mkdir(folder.filePath("c.csv")));
         QString error;
-        const int done = outputs.commit(&error);
-
-        QCOMPARE(done, blocked < 0 ? names.size() : blocked);
-        QCOMPARE(error.isEmpty(), blocked < 0);
+        QCOMPARE(outputs.commit(&error), 2);
+        QCOMPARE(error, QStringLiteral("Is a directory"));
         QCOMPARE(outputs.pending(), 0);
-        for (int i = 0; i < names.size(); ++i) {
-            const QString path = folder.filePath(names.at(i));
-            if (i < done)
-                QCOMPARE(contentOf(path), "new " + names.at(i).toLatin1() + '\n');
-            else if (i != blocked)
-                QCOMPARE(contentOf(path),
-                         QFile::exists(path) ? QByteArray("old d\n") : QByteArray("(unreadable)"));
-        }
-        // Nothing but the outputs, the old file and the folder in the way
-        // is left: no temporary.
-        QStringList expected = names.mid(0, done) << "d.csv";
-        if (blocked >= 0)
-            expected << names.at(blocked);
-        expected.removeDuplicates();
-        expected.sort();
+        QCOMPARE(contentOf(folder.filePath("b.csv")), QByteArray("new b.csv"));
+        QCOMPARE(contentOf(folder.filePath("d.csv")), QByteArray("old d\n"));
+        // No temporary is left.
         QCOMPARE(QDir(folder.path())
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-                 expected);
+                 names);
     }
 };
 
