@@ -40,6 +40,18 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// A table's rows, "|" after each cell.
+QStringList tableRows(const QAbstractItemModel *table)
+{
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        rows << QString();
+        for (int c = 0; c < table->columnCount(); ++c)
+            rows.last() += table->index(r, c).data().toString() + '|';
+    }
+    return rows;
+}
+
 // Answers every dialog the window asks and remembers what it was shown.
 struct Answers
 {
@@ -47,9 +59,9 @@ struct Answers
     QStringList modelChoices; // the choices of the configuration-ID dialog
     int checkedChoice = -1;
     int choose = 0; // the choice to click before OK
-    int logRows = -1; // the error log's rows
+    QStringList logRows; // the error log's table
     bool logWritten = false; // "errorLog.txt" exists while the error log shows
-    QStringList compared; // the compare dialog's labels shown, then its rows per table
+    QStringList compared; // the compare dialog's labels shown and its two tables
     QString copied; // what its "Copy" button put on the clipboard
     int questions = 0; // message boxes with Save among their buttons
     QMessageBox::StandardButton reply = QMessageBox::Save; // to each of them
@@ -77,7 +89,7 @@ struct Answers
         }
         if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
             logWritten = QFile::exists(QStringLiteral("errorLog.txt"));
-            logRows = log->findChild<QTableView *>()->model()->rowCount();
+            logRows = tableRows(log->findChild<QTableView *>()->model());
         }
         if (qobject_cast<DialogCompare *>(&dialog)) {
             dialog.show();
@@ -86,8 +98,9 @@ struct Answers
                 if (auto *label = dialog.findChild<QLabel *>(name); label->isVisible())
                     compared << label->text();
             }
-            compared << QString::number(dialog.findChild<QTableWidget *>()->rowCount())
-                     << QString::number(dialog.findChild<QTableView *>()->model()->rowCount());
+            compared += tableRows(dialog.findChild<QTableWidget *>()->model());
+            compared +=
+                tableRows(dialog.findChild<QTableView *>("tableView_rejectedLines")->model());
             QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_copy"), Qt::LeftButton);
             copied = QGuiApplication::clipboard()->text();
         }
@@ -215,7 +228,7 @@ private slots:
         QCOMPARE(d->window->state().lineCounter, 3);
         // The refused line is logged to the file before the log shows it.
         QVERIFY(m_answers.logWritten);
-        QCOMPARE(m_answers.logRows, 1);
+        QCOMPARE(m_answers.logRows, QStringList("2|port.mdi|9|1|Not valid index|"));
 
         m_answers.choose = 0;
         m_answers.checkedChoice = -1;
@@ -226,7 +239,7 @@ private slots:
         QCOMPARE(Prompts::lastFileRequest().startPath, m_folder->path());
         QCOMPARE(m_answers.checkedChoice, 0);
         QCOMPARE(m_answers.messages.size(), 1);
-        QCOMPARE(m_answers.logRows, 1);
+        QCOMPARE(m_answers.logRows.size(), 1);
     }
 
     void exportWritesTheChosenPdf_data()
@@ -307,11 +320,15 @@ private slots:
         QVERIFY(files().writeConfigFile(path("saved.csv")));
         writeFile(path("saved.csv"), contents(path("saved.csv")) + "\nport.speed,3,7");
         d->type("lineEdit_agingTime", QStringLiteral("600"));
+        d->clickPort(1);
+        QVERIFY(d->pick("comboBox_flowControl", 1));
         const SwitchConfig edited = d->config();
         Prompts::queueFileNames({path("saved.csv")});
         d->action(QStringLiteral("&Compare with File…"))->trigger();
-        QCOMPARE(m_answers.compared, QStringList({"1 setting differs", "1", "1"}));
-        QVERIFY(m_answers.copied.endsWith("\nAging Time [s]\t\t600\t300\n"));
+        QCOMPARE(m_answers.compared,
+                 QStringList({"2 settings differ", "Aging Time [s]||600|300|",
+                              "Flow Control|2|On|Off|", "155|port.speed|3|7|Not valid value|"}));
+        QVERIFY(m_answers.copied.endsWith("\nFlow Control\t2\tOn\tOff\n"));
         QVERIFY(d->config() == edited);
 
         // Another model: the two models named.
@@ -345,7 +362,7 @@ private slots:
         QVERIFY(d->window->isWindowModified());
         QCOMPARE(d->window->state().modelIndex, 0);
         QCOMPARE(int(d->config().ports[4].jumboFrames), 1);
-        QVERIFY(m_answers.logRows > 0); // the ports and PoE the model lacks
+        QVERIFY(!m_answers.logRows.isEmpty()); // the ports and PoE the model lacks
         d->window->undoHistory().undoAction()->trigger();
         QVERIFY(d->config() == defaultConfiguration(0));
         QVERIFY(!d->window->isWindowModified());
