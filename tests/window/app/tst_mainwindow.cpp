@@ -88,6 +88,7 @@ private slots:
         QTest::mouseDClick(d.portLabel(2), Qt::LeftButton); // what follows a first click
         QCOMPARE(d.selection().left(3), QStringLiteral("..x"));
         d.clickPort(6);
+        QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("-")); // no PoE here
         QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
         d.clickPort(4);
         d.clickPort(6, Qt::ControlModifier);
