@@ -4,17 +4,14 @@
 // core.
 #include "../windowdriver.h"
 #include "core/config/portparameters.h"
-#include "core/config/textfields.h"
 #include "window/app/aboutdialog.h"
 #include "window/app/helpcommands.h"
-#include "window/app/undohistory.h"
 #include "window/ground/prompts.h"
 
 #include <QAbstractItemModelTester>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>

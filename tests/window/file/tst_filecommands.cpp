@@ -3,7 +3,6 @@
 // What the files hold is the core's and the report's to test.
 #include "../../report/pdftext.h"
 #include "../windowdriver.h"
-#include "core/config/textfields.h"
 #include "core/file/configwriter.h"
 #include "window/app/undohistory.h"
 #include "window/file/dialogcompare.h"
