@@ -139,10 +139,9 @@ private slots:
                             const char *fixed) {
             QTest::newRow(name) << row << column << QString(typed) << QString(fixed);
         };
-        // The rules are the core's; these show a text cell, an override cell
-        // and the output folder reach the check.
+        // The rules are the core's; these show a cell and the output folder
+        // reach the check.
         add("location", 0, 1, "Hall#4", "Hall 4");
-        add("override value", 1, 4, "9", "");
         add("file that exists", 1, 0, "taken", "sw9");
     }
 
