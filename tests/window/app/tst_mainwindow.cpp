@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -294,6 +295,20 @@ private slots:
         QDir::setCurrent(working.path());
         WindowDriver d;
         d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
+        // The menus keep their items and order; "Save to USB" stays out, so its
+        // key (Save As's) is not ambiguous.
+        QStringList menus;
+        for (QAction *menu : d.window->menuBar()->actions()) {
+            menus << menu->text();
+            for (QAction *item : menu->menu()->actions())
+                menus.last() += ',' + item->text();
+        }
+        QCOMPARE(
+            menus.join('|'),
+            QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo|"
+                           "&Documentation,&Export,&Print Report…,Print Pre&view…|&Tools,"
+                           "&Compare with File…,&Apply File to Current Model…,&Make Files "
+                           "for Several Switches…|&Help,&Language,&Online Help,Webs&ite,&About"));
         d.selectModel(17); // the PoE model shows the "..." button
         for (const char *scheme : {"file", "https"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
@@ -311,7 +326,6 @@ private slots:
             return int(QDialog::Accepted);
         });
         auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
-
         // The help page and the button's page in each language; choosing the
         // checked language keeps it checked.
         for (const QString chosen : {"&German", "&English"}) {
