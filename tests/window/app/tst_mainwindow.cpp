@@ -4,10 +4,8 @@
 // core.
 #include "../windowdriver.h"
 #include "core/config/portparameters.h"
-#include "core/config/textfields.h"
 #include "window/app/aboutdialog.h"
 #include "window/app/helpcommands.h"
-#include "window/app/undohistory.h"
 #include "window/ground/prompts.h"
 
 #include <QAbstractItemModelTester>
@@ -34,9 +32,8 @@ template<std::size_t N> QString digits(const std::array<quint8, N> &table)
 }
 
 const QString kSourceDir = QStringLiteral(MESTREL_SOURCE_DIR);
-const QStringList kPages {"HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
-                          "HelpDe/Mestrel.html",      "HelpDe/Editingportparameters.html",
-                          "HelpEn/Mestrel.html",      "HelpEn/Editingportparameters.html",
+const QStringList kPages {"HelpDe/Mestrel.html", "HelpDe/Editingportparameters.html",
+                          "HelpEn/Mestrel.html", "HelpEn/Editingportparameters.html",
                           "Licenses/licensetext.html"};
 
 // The text of the label left of a widget of the port panel's grid, without
@@ -72,40 +69,6 @@ public slots:
 private slots:
     void init() { Prompts::setScripted(true); }
     void cleanup() { Prompts::reset(); }
-    void clicksOnPortLabelsAndMenus()
-    {
-        // On a port label only exactly Ctrl adds: Ctrl+Shift is a click, the right button does
-        // nothing, and a double click is one click.
-        WindowDriver d;
-        QWidget *label = d.portLabel(2);
-        d.clickPort(0);
-        QTest::mouseClick(label, Qt::RightButton);
-        QCOMPARE(d.selection(), QStringLiteral("x...."));
-        QTest::mouseClick(label, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(d.selection(), QStringLiteral("..x.."));
-        d.clickPort(0);
-        QTest::mouseClick(label, Qt::LeftButton);
-        QTest::mouseDClick(label, Qt::LeftButton); // what the system delivers after the first click
-        QTest::mouseRelease(label, Qt::LeftButton);
-        QCOMPARE(d.selection(), QStringLiteral("..x.."));
-
-        // File, Documentation and Help keep their items and order; Edit and
-        // Tools stand between them.
-        QStringList menus;
-        for (QAction *menu : d.window->menuBar()->actions()) {
-            QStringList items;
-            for (QAction *item : menu->menu()->actions())
-                items << item->text();
-            menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
-        }
-        QCOMPARE(menus,
-                 (QStringList {"&File:&New,&Open,&Save,&SaveAs,E&xit", "&Edit:&Undo,&Redo",
-                               "&Documentation:&Export,&Print Report…,Print Pre&view…",
-                               "&Tools:&Compare with File…,&Apply File to Current Model…,"
-                               "&Make Files for Several Switches…",
-                               "&Help:&Language,&Online Help,Webs&ite,&About"}));
-    }
-
     void changesReachTheViews()
     {
         // A click reaches the selection, a panel change the table and the labels;
@@ -114,9 +77,14 @@ private slots:
         QAbstractItemModelTester tester(d.cells(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         d.selectModel(13);
-        d.clickPort(24);
-        QCOMPARE(d.selection().mid(23), QStringLiteral(".x."));
-
+        // On a port label only exactly Ctrl adds: Ctrl+Shift is a click, the
+        // right button does nothing, and a double click is one click.
+        d.clickPort(0);
+        QTest::mouseClick(d.portLabel(2), Qt::RightButton);
+        QCOMPARE(d.selection().left(3), QStringLiteral("x.."));
+        QTest::mouseClick(d.portLabel(2), Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::mouseDClick(d.portLabel(2), Qt::LeftButton); // what follows a first click
+        QCOMPARE(d.selection().left(3), QStringLiteral("..x"));
         d.clickPort(6);
         QCOMPARE(d.text("lineEdit_allowedPoEClasses"), QStringLiteral("-")); // no PoE here
         QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
@@ -132,11 +100,8 @@ private slots:
         QVERIFY(std::any_of(redrawn.begin(), redrawn.end(), [](const QList<QVariant> &rows) {
             return rows[0].toModelIndex().row() <= 6 && rows[1].toModelIndex().row() >= 6;
         }));
-        QVERIFY(d.pick("comboBox_speed", QStringLiteral("10Mbps")));
-        QCOMPARE(d.cell(6, Speed), QStringLiteral("10Mbps"));
         d.clickRadio("radioButton_selectAll");
         QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
-        QVERIFY(d.find<QRadioButton>("radioButton_selectAll")->isChecked());
         d.clickRadio("radioButton_deselectAll");
         QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
         d.selectModel(0);
@@ -279,78 +244,6 @@ private slots:
         QCOMPARE(d.text("lineEdit_serialFix"), articleNumber(5));
     }
 
-    void undoHistory()
-    {
-        // The title as changes are made, saved and undone; the undo key in a
-        // text field; New and Open over changes ask first; closing saves the
-        // file the title names.
-        QTemporaryDir folder;
-        const QString saved = folder.filePath(QStringLiteral("saved"));
-        WindowDriver d;
-        QAction *undo = d.window->undoHistory().undoAction();
-        const auto title = [&] { return d.window->windowHandle()->title(); };
-        QCOMPARE(title(), QStringLiteral("Mestrel"));
-        d.type("lineEdit_contactName", QStringLiteral("Jo"));
-        QCOMPARE(title(), QStringLiteral("Mestrel*"));
-        Prompts::queueFileNames({saved});
-        d.window->saveAs();
-        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-        QCOMPARE(d.window->windowFilePath(), saved + ".csv");
-        // Typing on is a step of its own, which the undo and redo keys reach
-        // even in a field with nothing of its own to undo.
-        d.type("lineEdit_contactName", QStringLiteral("Jo Smith"));
-        QCOMPARE(title(), QStringLiteral("saved.csv* - Mestrel"));
-        QApplication::setActiveWindow(d.window.get());
-        auto *location = d.find<QLineEdit>("lineEdit_location");
-        for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Undo})
-            QTest::keySequence(location, QKeySequence(key));
-        QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Jo"));
-        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-
-        QStringList asked;
-        int answer = QMessageBox::Cancel;
-        Prompts::setDialogHandler([&](QDialog &dialog) {
-            if (auto *box = qobject_cast<QMessageBox *>(&dialog))
-                asked << box->text();
-            return answer;
-        });
-        d.action(QStringLiteral("&New"))->trigger(); // saved: no question
-        QCOMPARE(title(), QStringLiteral("Mestrel"));
-        QVERIFY(d.pick("comboBox_productSelection", 13));
-        d.type("lineEdit_contactName", QStringLiteral("Ann"));
-        d.action(QStringLiteral("&Open"))->trigger(); // Cancel: no file dialog
-        answer = QMessageBox::Save;
-        Prompts::queueFileNames({QString()}); // and the Save As dialog cancelled
-        d.action(QStringLiteral("&New"))->trigger();
-        const QString first = QStringLiteral("Save changes to the current configuration first?");
-        QCOMPARE(asked, QStringList({first, first}));
-        QCOMPARE(d.text("lineEdit_contactName"), QStringLiteral("Ann"));
-        answer = QMessageBox::Discard;
-        d.action(QStringLiteral("&New"))->trigger();
-        QCOMPARE(title(), QStringLiteral("Mestrel"));
-        QCOMPARE(d.text("lineEdit_contactName"), QString());
-        for (int step = 0; step < 4; ++step) // New, the typing, the model change, New
-            undo->trigger();
-        QCOMPARE(d.cells()->rowCount(), 5);
-        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-        QCOMPARE(Prompts::unansweredDialogs(), 0);
-
-        d.type("lineEdit_location", QStringLiteral("Hall"));
-        answer = QMessageBox::Save;
-        QFile::remove(saved + ".csv");
-        QVERIFY(QDir().mkdir(saved + ".csv")); // the save fails: the window stays
-        d.window->exit();
-        QVERIFY(d.window->isVisible());
-        QDir().rmdir(saved + ".csv");
-        d.window->exit();
-        QVERIFY(!d.window->isVisible());
-        QCOMPARE(asked.last(), QStringLiteral("Save changes to the configuration before closing?"));
-        QCOMPARE(title(), QStringLiteral("saved.csv - Mestrel"));
-        QFile file(saved + ".csv");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("file.location,0,Hall\n"));
-    }
-
     void qosDialogs()
     {
         // Each dialog opens on the record's table, every entry in its own combo
@@ -402,6 +295,20 @@ private slots:
         QDir::setCurrent(working.path());
         WindowDriver d;
         d.window->helpCommands().setDataFolders({"/nonexistent", kSourceDir});
+        // The menus keep their items and order; "Save to USB" stays out, so its
+        // key (Save As's) is not ambiguous.
+        QStringList menus;
+        for (QAction *menu : d.window->menuBar()->actions()) {
+            menus << menu->text();
+            for (QAction *item : menu->menu()->actions())
+                menus.last() += ',' + item->text();
+        }
+        QCOMPARE(
+            menus.join('|'),
+            QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo|"
+                           "&Documentation,&Export,&Print Report…,Print Pre&view…|&Tools,"
+                           "&Compare with File…,&Apply File to Current Model…,&Make Files "
+                           "for Several Switches…|&Help,&Language,&Online Help,Webs&ite,&About"));
         d.selectModel(17); // the PoE model shows the "..." button
         for (const char *scheme : {"file", "https"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
@@ -419,10 +326,9 @@ private slots:
             return int(QDialog::Accepted);
         });
         auto *poeLimitInfo = d.find<QToolButton>("toolButton_allowedPoEOverride_info");
-
         // The help page and the button's page in each language; choosing the
         // checked language keeps it checked.
-        for (const QString chosen : {"&English", "&German", "&English"}) {
+        for (const QString chosen : {"&German", "&English"}) {
             d.action(chosen)->trigger();
             d.action(chosen)->trigger();
             QCOMPARE(d.action("&German")->isChecked(), chosen == "&German");

@@ -170,15 +170,6 @@ private slots:
         QTest::addColumn<int>("entries"); // in the history at the end
         QTest::addColumn<QStringList>("documents"); // after each step, as the title names them
         QTest::addColumn<Steps>("steps");
-        QTest::newRow("undo and redo of Open")
-            << 3 << QStringList {"A.csv", "A.csv*", "B.csv", "A.csv*", "A.csv", "A.csv*", "B.csv"}
-            << Steps {open("A.csv", 3),
-                      flowControl(1),
-                      open("B.csv", 13), // over unsaved changes, once the user let them go
-                      undo,
-                      undo,
-                      redo,
-                      redo};
         QTest::newRow("the same file opened again")
             << 2 << QStringList {"A.csv", "A.csv", "F.csv", "A.csv"}
             << Steps {open("A.csv", 3), open("A.csv", 3), // a document of its own, though alike

@@ -22,6 +22,9 @@
 namespace {
 
 const QSize kSmallestScreenRoom(1260, 640); // 1280 x 720 less title bar and task bar
+// The models whose window differs: the picture's housing, gigabit, fibre, no
+// alarm contacts, PoE.
+const int kLayouts[] = {0, 3, 8, 13, 16, 17};
 
 bool isPortNumber(const QWidget *widget)
 {
@@ -122,7 +125,7 @@ private slots:
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<bool>("smallest");
-        for (int model = 0; model < kCatalogueSize; ++model) {
+        for (int model : kLayouts) {
             const QByteArray name = catalogueRow(model).modelName.toLatin1();
             QTest::newRow(name + " smallest") << model << true;
             QTest::newRow(name + " first size") << model << false;
@@ -157,8 +160,8 @@ private slots:
         QCOMPARE(d.portLabel(0)->font().weight(), int(QFont::Bold));
         QLabel *picture = d.find<QLabel>("label_productImage");
         const qreal screenScale = qMin<qreal>(d.window->devicePixelRatioF(), 2.0);
-        for (int model = 0; model <= kCatalogueSize; ++model) {
-            if (model == kCatalogueSize) { // the last model once more, in a larger window
+        for (int model : {0, 3, 8, 13, 16, 17, -1}) {
+            if (model < 0) { // the last model once more, in a larger window
                 const QSize before = picture->size();
                 d.window->resize(1400, 1000);
                 QTRY_VERIFY(picture->size() != before);
@@ -253,18 +256,12 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *table = dialog.findChild<QTableView *>(QStringLiteral("tableView_errorLog"));
-        const QAbstractItemModel *cells = table->model();
         QHeaderView *header = table->horizontalHeader();
-        for (int column = 0; column < cells->columnCount(); ++column) {
-            const QString title = cells->headerData(column, Qt::Horizontal).toString();
-            int needed =
-                QFontMetrics(cells->headerData(column, Qt::Horizontal, Qt::FontRole).value<QFont>())
-                    .horizontalAdvance(title);
-            for (int row = 0; row < cells->rowCount(); ++row)
-                needed = qMax(needed,
-                              table->fontMetrics().horizontalAdvance(
-                                  cells->index(row, column).data().toString()));
-            QVERIFY2(header->sectionSize(column) > needed, qPrintable(title));
+        const QAbstractItemView *cells = table; // whose size hints are public
+        for (int column = 0; column < header->count(); ++column) {
+            const int needed =
+                qMax(header->sectionSizeHint(column), cells->sizeHintForColumn(column));
+            QVERIFY2(header->sectionSize(column) >= needed, qPrintable(QString::number(column)));
         }
         // The dialog grew to show the columns, but not past the screen.
         const int screenWidth = dialog.screen()->availableGeometry().width();

@@ -3,7 +3,6 @@
 // progress and summary; every dialog answered through the prompts seam.
 #include "../windowdriver.h"
 #include "core/batch/switchlist.h"
-#include "core/config/textfields.h"
 #include "core/file/configreader.h"
 #include "core/file/outputfile.h"
 #include "window/batch/severalswitchesdialog.h"
@@ -51,15 +50,207 @@ public slots:
     void openUrl(const QUrl &url) { m_opened << url; }
 
 private slots:
-    void init();
-    void cleanup();
-    void paste_data();
-    void paste();
-    void importAndExportTheList();
-    void cellsInErrorAsTheUserTypes_data();
-    void cellsInErrorAsTheUserTypes();
-    void makesFilesFromTheWindowsConfiguration_data();
-    void makesFilesFromTheWindowsConfiguration();
+    void init()
+    {
+        Prompts::reset();
+        Prompts::setScripted(true);
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_messages.clear();
+        m_opened.clear();
+        Prompts::setDialogHandler([this](QDialog &shown) {
+            if (auto *box = qobject_cast<QMessageBox *>(&shown))
+                m_messages << box->windowTitle() + ": " + box->text();
+            return int(QDialog::Rejected);
+        });
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(Prompts::unansweredDialogs(), 0);
+        Prompts::reset();
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // the table as a list file
+        QTest::addColumn<QPoint>("current"); // column, row; (-1, -1) for none
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QByteArray>("after");
+        const QPoint none(-1, -1);
+        QTest::newRow("header into an empty table")
+            << QByteArray("file\n") << none
+            << "file\tlocation\tport.admin-state:5\nsw1\tHall 1\t0\nsw2\tHall 2\t1\n"
+            << QByteArray("file,location,port.admin-state:5\nsw1,Hall 1,0\nsw2,Hall 2,1\n");
+        QTest::newRow("header: rows added, columns matched by name")
+            << QByteArray("file,serial,port.speed:2\nsw0,1,3\n") << none
+            << "port.admin-state:5\tserial\tfile\n0\t7\tsw1\n"
+            << QByteArray("file,serial,port.speed:2,port.admin-state:5\nsw0,1,3,\nsw1,7,,0\n");
+        QTest::newRow("no header: from the first cell, rows added")
+            << QByteArray("file,location\nsw0,A\n") << none << "sw1\tHall 1\nsw2\tHall 2"
+            << QByteArray("file,location\nsw1,Hall 1\nsw2,Hall 2\n");
+        QTest::newRow("no header: from the current cell")
+            << QByteArray("file,location\nsw0,A\nsw1,B\n") << QPoint(1, 1) << "X\nY\n"
+            << QByteArray("file,location\nsw0,A\nsw1,X\n,Y\n");
+    }
+
+    void paste()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QPoint, current);
+        QFETCH(QString, block);
+        QFETCH(QByteArray, after);
+        auto d = dialog();
+        d->model()->setList(listOf(before));
+        auto *table = d->findChild<QTableView *>("tableView_switches");
+        if (current.x() >= 0)
+            table->setCurrentIndex(d->model()->index(current.y(), current.x()));
+        QApplication::clipboard()->setText(block);
+        click(d.get(), "pushButton_paste");
+        QCOMPARE(switchListBytes(d->model()->list()), switchListBytes(listOf(after)));
+    }
+
+    void importAndExportTheList()
+    {
+        const QByteArray list = "file,contact,port.admin-state:5\nsw1,Ann,0\nsw2,,\n";
+        QVERIFY(writeOutputFile(path("plant.csv"), list));
+        QVERIFY(writeOutputFile(path("broken.csv"), "file,colour\nsw1,red\n"));
+        auto d = dialog();
+        Prompts::queueFileNames({path("plant.csv"), path("copy"), path("broken.csv")});
+        click(d.get(), "pushButton_import");
+        QCOMPARE(d->model()->index(0, 2).data().toString(), QStringLiteral("Ann"));
+        click(d.get(), "pushButton_export");
+        // ".csv" is appended; the file reads back as the same list.
+        QCOMPARE(listOf(contents(path("copy.csv"))), listOf(list));
+
+        // A file that is no list changes nothing and says why.
+        click(d.get(), "pushButton_import");
+        QCOMPARE(d->model()->rowCount(), 2);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.first().contains("broken.csv"), qPrintable(m_messages.first()));
+    }
+
+    void cellsInErrorAsTheUserTypes_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fixed");
+        const auto add = [](const char *name, int row, int column, const char *typed,
+                            const char *fixed) {
+            QTest::newRow(name) << row << column << QString(typed) << QString(fixed);
+        };
+        // The rules are the core's; these show a cell and the output folder
+        // reach the check.
+        add("location", 0, 1, "Hall#4", "Hall 4");
+        add("file that exists", 1, 0, "taken", "sw9");
+    }
+
+    void cellsInErrorAsTheUserTypes()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, fixed);
+        QVERIFY(writeOutputFile(path("taken.csv"), ""));
+        auto d = dialog();
+        d->show();
+        d->model()->setList(
+            listOf("file,location,serial,port.admin-state:5\nsw1,Hall 1,1,0\nsw2,,,1\n"));
+        auto *makeFiles = d->findChild<QPushButton *>("pushButton_makeFiles");
+        QVERIFY(makeFiles->isEnabled());
+
+        // Typed into the cell's editor, which is still open.
+        auto *table = d->findChild<QTableView *>("tableView_switches");
+        const QModelIndex cell = d->model()->index(row, column);
+        table->setCurrentIndex(cell);
+        table->edit(cell);
+        auto *editor = table->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, typed);
+        QVERIFY(!makeFiles->isEnabled());
+        QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(),
+                 SwitchListModel::kProblemBackground);
+        QVERIFY(!cell.data(Qt::ToolTipRole).toString().isEmpty());
+        // Only that cell: its neighbours stay unmarked.
+        QVERIFY(!d->model()->index(row, column ^ 1).data(Qt::ToolTipRole).isValid());
+
+        // Typed over with a good value, the row is valid again.
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, fixed);
+        QVERIFY2(makeFiles->isEnabled(), qPrintable(cell.data(Qt::ToolTipRole).toString()));
+        QVERIFY(!cell.data(Qt::BackgroundRole).isValid());
+    }
+
+    void makesFilesFromTheWindowsConfiguration_data()
+    {
+        QTest::addColumn<int>("cancelBefore"); // the file whose progress cancels; 0 none
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("all three")
+            << 0 << QStringList {"sw1.csv", "sw1.pdf", "sw2.csv", "sw2.pdf", "sw3.csv", "sw3.pdf"};
+        QTest::newRow("cancelled at the second") << 2 << QStringList {"sw1.csv", "sw1.pdf"};
+    }
+
+    void makesFilesFromTheWindowsConfiguration()
+    {
+        QFETCH(int, cancelBefore);
+        QFETCH(QStringList, written);
+        WindowDriver d;
+        d.selectModel(13);
+        d.type("lineEdit_location", QStringLiteral("Plant East"));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+
+        // The progress dialog's texts as the window shows them between files.
+        QStringList progressTexts;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            for (auto *progress : QApplication::topLevelWidgets()) {
+                auto *shown = qobject_cast<QProgressDialog *>(progress);
+                if (!shown || !shown->isVisible())
+                    continue;
+                if (!progressTexts.contains(shown->labelText()))
+                    progressTexts << shown->labelText();
+                if (shown->value() == cancelBefore - 1)
+                    shown->cancel();
+            }
+        });
+        watch.start(0);
+
+        QString summary;
+        Prompts::queueFileNames({m_folder->path()});
+        Prompts::setDialogHandler([&](QDialog &shown) {
+            if (auto *box = qobject_cast<QMessageBox *>(&shown)) {
+                summary = box->text();
+                for (QAbstractButton *button : box->buttons()) {
+                    if (button->text() == QStringLiteral("Open Folder"))
+                        button->click();
+                }
+                return int(QDialog::Accepted);
+            }
+            QWidget *several = &shown;
+            auto *model = shown.findChild<QTableView *>("tableView_switches")->model();
+            static_cast<SwitchListModel *>(model)->setList(
+                listOf("file,location,serial,port.admin-state:5\n"
+                       "sw1,,1,0\nsw2,Hall 2,2,\nsw3,Hall 3,3,\n"));
+            click(several, "pushButton_chooseFolder");
+            several->findChild<QCheckBox *>("checkBox_reports")->setChecked(true);
+            click(several, "pushButton_makeFiles");
+            return int(QDialog::Rejected);
+        });
+        d.action(QStringLiteral("&Make Files for Several Switches…"))->trigger();
+        watch.stop();
+
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files, QDir::Name), written);
+        QVERIFY2(summary.contains(m_folder->path()), qPrintable(summary));
+        QCOMPARE(m_opened, QList<QUrl> {QUrl::fromLocalFile(m_folder->path())});
+        QCOMPARE(progressTexts.first(), QStringLiteral("Writing file 1 of 3…"));
+        QCOMPARE(progressTexts.size(), cancelBefore > 0 ? cancelBefore : 3);
+
+        // The window's texts fill what the list leaves empty.
+        QVERIFY(contents(path("sw1.csv")).contains("file.location,0,Plant East\n"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
 
 private:
     // A dialog over a template of the 26-port model, output into the
@@ -76,213 +267,6 @@ private:
     QStringList m_messages; // "title: text" of each message box
     QList<QUrl> m_opened;
 };
-
-void TestSeveralSwitches::init()
-{
-    Prompts::reset();
-    Prompts::setScripted(true);
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_messages.clear();
-    m_opened.clear();
-    Prompts::setDialogHandler([this](QDialog &shown) {
-        if (auto *box = qobject_cast<QMessageBox *>(&shown))
-            m_messages << box->windowTitle() + ": " + box->text();
-        return int(QDialog::Rejected);
-    });
-}
-
-void TestSeveralSwitches::cleanup()
-{
-    QCOMPARE(Prompts::unansweredDialogs(), 0);
-    Prompts::reset();
-}
-
-void TestSeveralSwitches::paste_data()
-{
-    QTest::addColumn<QByteArray>("before"); // the table as a list file
-    QTest::addColumn<QPoint>("current"); // column, row; (-1, -1) for none
-    QTest::addColumn<QString>("block");
-    QTest::addColumn<QByteArray>("after");
-    const QPoint none(-1, -1);
-    QTest::newRow("header into an empty table")
-        << QByteArray("file\n") << none
-        << "file\tlocation\tport.admin-state:5\nsw1\tHall 1\t0\nsw2\tHall 2\t1\n"
-        << QByteArray("file,location,port.admin-state:5\nsw1,Hall 1,0\nsw2,Hall 2,1\n");
-    QTest::newRow("header: rows added, columns matched by name")
-        << QByteArray("file,serial,port.speed:2\nsw0,1,3\n") << none
-        << "port.admin-state:5\tserial\tfile\n0\t7\tsw1\n"
-        << QByteArray("file,serial,port.speed:2,port.admin-state:5\nsw0,1,3,\nsw1,7,,0\n");
-    QTest::newRow("no header: from the first cell, rows added")
-        << QByteArray("file,location\nsw0,A\n") << none << "sw1\tHall 1\nsw2\tHall 2"
-        << QByteArray("file,location\nsw1,Hall 1\nsw2,Hall 2\n");
-    QTest::newRow("no header: from the current cell")
-        << QByteArray("file,location\nsw0,A\nsw1,B\n") << QPoint(1, 1) << "X\nY\n"
-        << QByteArray("file,location\nsw0,A\nsw1,X\n,Y\n");
-}
-
-void TestSeveralSwitches::paste()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QPoint, current);
-    QFETCH(QString, block);
-    QFETCH(QByteArray, after);
-    auto d = dialog();
-    d->model()->setList(listOf(before));
-    auto *table = d->findChild<QTableView *>("tableView_switches");
-    if (current.x() >= 0)
-        table->setCurrentIndex(d->model()->index(current.y(), current.x()));
-    QApplication::clipboard()->setText(block);
-    click(d.get(), "pushButton_paste");
-    QCOMPARE(switchListBytes(d->model()->list()), switchListBytes(listOf(after)));
-}
-
-void TestSeveralSwitches::importAndExportTheList()
-{
-    const QByteArray list = "file,contact,port.admin-state:5\nsw1,Ann,0\nsw2,,\n";
-    QVERIFY(writeOutputFile(path("plant.csv"), list));
-    QVERIFY(writeOutputFile(path("broken.csv"), "file,colour\nsw1,red\n"));
-    auto d = dialog();
-    Prompts::queueFileNames({path("plant.csv"), path("copy"), path("broken.csv")});
-    click(d.get(), "pushButton_import");
-    QCOMPARE(d->model()->index(0, 2).data().toString(), QStringLiteral("Ann"));
-    click(d.get(), "pushButton_export");
-    // ".csv" is appended; the file reads back as the same list.
-    QCOMPARE(listOf(contents(path("copy.csv"))), listOf(list));
-
-    // A file that is no list changes nothing and says why.
-    click(d.get(), "pushButton_import");
-    QCOMPARE(d->model()->rowCount(), 2);
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages.first().contains("broken.csv"), qPrintable(m_messages.first()));
-}
-
-void TestSeveralSwitches::cellsInErrorAsTheUserTypes_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("fixed");
-    const auto add = [](const char *name, int row, int column, const char *typed,
-                        const char *fixed) {
-        QTest::newRow(name) << row << column << QString(typed) << QString(fixed);
-    };
-    // The rules are the core's; these show a text cell, an override cell
-    // and the output folder reach the check.
-    add("location", 0, 1, "Hall#4", "Hall 4");
-    add("override value", 1, 4, "9", "");
-    add("file that exists", 1, 0, "taken", "sw9");
-}
-
-void TestSeveralSwitches::cellsInErrorAsTheUserTypes()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, typed);
-    QFETCH(QString, fixed);
-    QVERIFY(writeOutputFile(path("taken.csv"), ""));
-    auto d = dialog();
-    d->show();
-    d->model()->setList(
-        listOf("file,location,serial,port.admin-state:5\nsw1,Hall 1,1,0\nsw2,,,1\n"));
-    auto *makeFiles = d->findChild<QPushButton *>("pushButton_makeFiles");
-    QVERIFY(makeFiles->isEnabled());
-
-    // Typed into the cell's editor, which is still open.
-    auto *table = d->findChild<QTableView *>("tableView_switches");
-    const QModelIndex cell = d->model()->index(row, column);
-    table->setCurrentIndex(cell);
-    table->edit(cell);
-    auto *editor = table->viewport()->findChild<QLineEdit *>();
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClicks(editor, typed);
-    QVERIFY(!makeFiles->isEnabled());
-    QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), SwitchListModel::kProblemBackground);
-    QVERIFY(!cell.data(Qt::ToolTipRole).toString().isEmpty());
-    // Only that cell: its neighbours stay unmarked.
-    QVERIFY(!d->model()->index(row, column ^ 1).data(Qt::ToolTipRole).isValid());
-
-    // Typed over with a good value, the row is valid again.
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, fixed);
-    QVERIFY2(makeFiles->isEnabled(), qPrintable(cell.data(Qt::ToolTipRole).toString()));
-    QVERIFY(!cell.data(Qt::BackgroundRole).isValid());
-}
-
-void TestSeveralSwitches::makesFilesFromTheWindowsConfiguration_data()
-{
-    QTest::addColumn<int>("cancelBefore"); // the file whose progress cancels; 0 none
-    QTest::addColumn<QStringList>("written");
-    QTest::newRow("all three") << 0 << QStringList {"sw1.csv", "sw1.pdf", "sw2.csv",
-                                                    "sw2.pdf", "sw3.csv", "sw3.pdf"};
-    QTest::newRow("cancelled at the second") << 2 << QStringList {"sw1.csv", "sw1.pdf"};
-}
-
-void TestSeveralSwitches::makesFilesFromTheWindowsConfiguration()
-{
-    QFETCH(int, cancelBefore);
-    QFETCH(QStringList, written);
-    WindowDriver d;
-    d.selectModel(13);
-    d.type("lineEdit_location", QStringLiteral("Plant East"));
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-
-    // The progress dialog's texts as the window shows them between files.
-    QStringList progressTexts;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, [&] {
-        for (auto *progress : QApplication::topLevelWidgets()) {
-            auto *shown = qobject_cast<QProgressDialog *>(progress);
-            if (!shown || !shown->isVisible())
-                continue;
-            if (!progressTexts.contains(shown->labelText()))
-                progressTexts << shown->labelText();
-            if (shown->value() == cancelBefore - 1)
-                shown->cancel();
-        }
-    });
-    watch.start(0);
-
-    QString summary;
-    Prompts::queueFileNames({m_folder->path()});
-    Prompts::setDialogHandler([&](QDialog &shown) {
-        if (auto *box = qobject_cast<QMessageBox *>(&shown)) {
-            summary = box->text();
-            for (QAbstractButton *button : box->buttons()) {
-                if (button->text() == QStringLiteral("Open Folder"))
-                    button->click();
-            }
-            return int(QDialog::Accepted);
-        }
-        QWidget *several = &shown;
-        auto *model = shown.findChild<QTableView *>("tableView_switches")->model();
-        static_cast<SwitchListModel *>(model)->setList(
-            listOf("file,location,serial,port.admin-state:5\n"
-                   "sw1,Hall 1,1,0\nsw2,,2,\nsw3,Hall 3,3,\n"));
-        click(several, "pushButton_chooseFolder");
-        several->findChild<QCheckBox *>("checkBox_reports")->setChecked(true);
-        click(several, "pushButton_makeFiles");
-        return int(QDialog::Rejected);
-    });
-    d.action(QStringLiteral("&Make Files for Several Switches…"))->trigger();
-    watch.stop();
-
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files, QDir::Name), written);
-    QVERIFY2(summary.contains(m_folder->path()), qPrintable(summary));
-    QCOMPARE(m_opened, QList<QUrl> {QUrl::fromLocalFile(m_folder->path())});
-    QCOMPARE(progressTexts.first(), QStringLiteral("Writing file 1 of 3…"));
-    QCOMPARE(progressTexts.size(), cancelBefore > 0 ? cancelBefore : 3);
-
-    // The window's texts are the template's.
-    SwitchConfig config;
-    QCOMPARE(loadConfigBytes(contents(path("sw1.csv")), 13, config).texts.contactName, QString());
-    if (cancelBefore == 0) {
-        QCOMPARE(loadConfigBytes(contents(path("sw2.csv")), 13, config).texts.location,
-                 QStringLiteral("Plant East"));
-    }
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-}
 
 QTEST_MAIN(TestSeveralSwitches)
 #include "tst_severalswitches.moc"
