@@ -293,6 +293,12 @@ void TestSwitchBatch::writing()
     }
     for (const QString &name : written + notWritten)
         QVERIFY2(summary.contains(name) != how.isEmpty(), qPrintable(summary));
+    // A message that has to fit on a screen names one file of each list and counts the rest.
+    if (!how.isEmpty() && notWritten.size() > 1)
+        QVERIFY2(batchSummaryText(outcome, folder.path(), 1)
+                     .endsWith(notWritten.first() +
+                               QStringLiteral(" and %1 more").arg(notWritten.size() - 1)),
+                 qPrintable(summary));
 }
 
 QTEST_GUILESS_MAIN(TestSwitchBatch)

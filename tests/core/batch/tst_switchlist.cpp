@@ -104,6 +104,12 @@ void TestSwitchList::tabSeparated_data()
         << false << QVector<QStringList> {{"a\tb\nc", "x"}};
     QTest::newRow("a quote left open is text")
         << "\"a\tb\nc\td" << false << QVector<QStringList> {{"\"a", "b"}, {"c", "d"}};
+    // A list copied from a text editor has commas; a cell holding one does not split.
+    QTest::newRow("a comma-separated list with its header")
+        << "file,location\nsw1,\"Hall 4, north\"\n"
+        << true << QVector<QStringList> {{"file", "location"}, {"sw1", "Hall 4, north"}};
+    QTest::newRow("a cell with a comma")
+        << "Hall 4, north" << false << QVector<QStringList> {{"Hall 4, north"}};
 }
 
 void TestSwitchList::tabSeparated()
