@@ -45,7 +45,7 @@ for program in mestrel mestrel-check; do
     others=$(printf '%s\n' "$report" | sed -n 's/^[[:space:]]*unprotected: //p' |
         grep -v -x -E "$examined")
     if [ -n "$others" ]; then
-        echo "$program: unprotected calls not yet examined:" $others
+        echo "$program: unprotected calls not yet examined: $(printf '%s\n' "$others" | paste -s -d ' ')"
         status=1
     fi
 done
