@@ -17,25 +17,35 @@ echo "== lintian --pedantic"
 lintian --pedantic --display-info --show-overrides --fail-on error,warning "$deb" || status=1
 
 echo "== hardening-check"
-# Two of its verdicts cannot be "yes" on Debian 12 whatever the flags:
-# - control flow integrity needs every object linked to carry the IBT and
-#   SHSTK property, and the C library's start files (Scrt1.o, crti.o,
-#   crtn.o) do not;
-# - _FORTIFY_SOURCE replaces only calls whose bounds it can check, and the
-#   only fortifiable functions the programs call are memcpy, memmove and
-#   memset that the compiler emits for copying and clearing objects, which
-#   its own man page names as a false alarm, and readlink, whose one call
-#   reads into a buffer of fixed size passed whole, which the compiler
-#   proves safe and so calls unchecked.
-# So the full report is printed, control flow integrity is left out of the
-# verdict, and "Fortify Source functions" passes when nothing but those
-# four is unprotected.
+# Every verdict must be "yes" except two that cannot be on Debian 12 whatever
+# the flags, which are left out with the reason:
+# - Control flow integrity: the linker marks a program IBT and SHSTK only
+#   when every object in it is marked, and the C library's start files
+#   (Scrt1.o, crti.o, crtn.o) are not.
+# - Fortify Source functions: _FORTIFY_SOURCE turns a call into its checked
+#   __*_chk form only where the compiler knows the size of the destination
+#   and cannot prove the call safe, and only that form counts as protected.
+#   No call in these programs is of that kind, with _FORTIFY_SOURCE=3
+#   neither. Their fortifiable calls are readlink, memcpy, memmove and
+#   memset: the one readlink reads into a fixed buffer passed whole, which
+#   the compiler proves safe; the memset in storeText clears a std::array by
+#   its own size; every other memcpy, memmove and memset comes from inlined
+#   library code (std::string, std::copy, std::fill and std::vector in
+#   libstdc++; QList, QVector and QArrayData in Qt) that calls the
+#   compiler's builtin directly or writes into memory the Qt library
+#   allocated, whose size the compiler cannot see. This was found for these
+#   four functions; any other one found unprotected fails the check until
+#   its calls have been looked at the same way.
+examined='readlink|memcpy|memmove|memset'
 for program in mestrel mestrel-check; do
-    report=$(hardening-check --verbose "$tree/usr/bin/$program")
+    report=$(hardening-check --verbose --nocfprotection --nofortify "$tree/usr/bin/$program")
+    verdict=$?
     printf '%s\n' "$report"
-    hardening-check --quiet --nocfprotection --nofortify "$tree/usr/bin/$program" >/dev/null || status=1
-    if printf '%s\n' "$report" | grep -q 'Fortify Source functions: no' &&
-        printf '%s\n' "$report" | grep 'unprotected:' | grep -qv -E 'unprotected: (mem(cpy|move|set)|readlink)$'; then
+    [ $verdict -eq 0 ] || status=1
+    others=$(printf '%s\n' "$report" | sed -n 's/^[[:space:]]*unprotected: //p' |
+        grep -v -x -E "$examined")
+    if [ -n "$others" ]; then
+        echo "$program: unprotected calls not yet examined: $(printf '%s\n' "$others" | paste -s -d ' ')"
         status=1
     fi
 done
