@@ -33,8 +33,9 @@ QByteArray followLinks(QByteArray path)
             return errno == ENOENT ? path : QByteArray();
         if (!S_ISLNK(status.st_mode))
             return path;
-        // A buffer of fixed size, so that the fortified readlink checks it;
-        // a target as long as the buffer could not be opened anyway.
+        // A buffer of fixed size, whose size the compiler checks against
+        // the length passed; a target as long as the buffer could not be
+        // opened anyway.
         char buffer[PATH_MAX];
         const ssize_t length = ::readlink(path.constData(), buffer, sizeof buffer);
         if (length < 0)
