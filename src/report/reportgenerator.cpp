@@ -525,9 +525,10 @@ void ReportGenerator::insertPicture(const QString &path, int boxSize)
         return; // the cell stays empty
     const QImage scaled =
         picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
-    // A named resource of the document, drawn at its own size on every desk.
+    // A resource of the document named by its path, drawn at its own size
+    // on every desk.
     QTextImageFormat format;
-    format.setName(QStringLiteral("picture%1").arg(++pictureCount));
+    format.setName(path);
     document->addResource(QTextDocument::ImageResource, QUrl(format.name()), scaled);
     format.setWidth(deviceLength(scaled.width()));
     format.setHeight(deviceLength(scaled.height()));

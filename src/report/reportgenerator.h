@@ -124,7 +124,6 @@ private:
     // outlives the document.
     QImage layoutDevice;
     qreal lengthScale = 1;
-    int pictureCount = 0;
     // The document outlives the cursor that writes into it.
     std::unique_ptr<QTextDocument> document;
     std::unique_ptr<QTextCursor> cursor;
