@@ -380,8 +380,10 @@ void ReportGenerator::insertTrustAndDot1pTables()
     enterCell(layout, 2, 0);
     insertFramedBox(Qt::AlignLeft, 100);
     QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
-    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
-                             QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
+    // The supply's number is held to "PSU" (a no-break space): the narrow
+    // heads break after "Alarm" whichever of them the font lets fit.
+    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU\u00a01"),
+                             QStringLiteral("Alarm PSU\u00a02"), QStringLiteral("Aging Time [s]"),
                              QStringLiteral("QoS Trust Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
