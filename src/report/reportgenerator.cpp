@@ -380,11 +380,12 @@ void ReportGenerator::insertTrustAndDot1pTables()
     enterCell(layout, 2, 0);
     insertFramedBox(Qt::AlignLeft, 100);
     QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
-    // The supply's number is held to "PSU" (a no-break space): the narrow
-    // heads break after "Alarm" whichever of them the font lets fit.
-    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU\u00a01"),
-                             QStringLiteral("Alarm PSU\u00a02"), QStringLiteral("Aging Time [s]"),
-                             QStringLiteral("QoS Trust Mode")};
+    // The narrow heads break at fixed places (line separators within the
+    // cell), not where the font of the system lets a word fit.
+    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm\u2028PSU\u00a01"),
+                             QStringLiteral("Alarm\u2028PSU\u00a02"),
+                             QStringLiteral("Aging Time\u2028[s]"),
+                             QStringLiteral("QoS Trust\u2028Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
     const bool hasAlarms = config.hasTrait(ModelTrait::PsuAlarms);
