@@ -528,10 +528,11 @@ void ReportGenerator::insertPicture(const QString &path, int boxSize)
         return; // the cell stays empty
     const QImage scaled =
         picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
-    // A resource of the document named by its path, drawn at its own size
-    // on every desk.
+    // A resource of the document, drawn at its own size on every desk. Its
+    // name is not the path: Qt would load a name starting ":/" from the
+    // resources itself, at full size.
     QTextImageFormat format;
-    format.setName(path);
+    format.setName(QStringLiteral("report-picture:") + path);
     document->addResource(QTextDocument::ImageResource, QUrl(format.name()), scaled);
     format.setWidth(deviceLength(scaled.width()));
     format.setHeight(deviceLength(scaled.height()));
