@@ -9,16 +9,22 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QUrl>
 
 namespace {
 
+// The resolution the document is measured at, whatever the screen's: text
+// a third larger than its point size on a page measured in points.
+constexpr qreal kLayoutDpi = 96;
 // One centimetre in points: the document's margin.
 constexpr qreal kDocumentMargin = 72 / 2.54;
 // Steps and bound of the enlargement that fits a body onto its page.
@@ -65,6 +71,10 @@ ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
     , modelIndex(modelIndex)
 {
     ensureResourcesLoaded();
+    layoutDevice = QImage(1, 1, QImage::Format_Mono);
+    const int dotsPerMetre = qRound(kLayoutDpi / 0.0254);
+    layoutDevice.setDotsPerMeterX(dotsPerMetre);
+    layoutDevice.setDotsPerMeterY(dotsPerMetre);
     greyCellFormat.setBackground(QBrush(kReportGrey, Qt::SolidPattern));
     whiteCellFormat.setBackground(QBrush(Qt::white, Qt::SolidPattern));
     centerBlock.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -208,18 +218,28 @@ QString ReportGenerator::documentTitle(int modelIndex)
 void ReportGenerator::layOut(const QSizeF &paper)
 {
     document = std::make_unique<QTextDocument>();
+    document->setUndoRedoEnabled(false);
+    // Without a device of its own the document would measure its fonts at
+    // the screen's resolution, and the line breaks and page fit would
+    // follow the desk and the toolkit's version.
+    document->documentLayout()->setPaintDevice(&layoutDevice);
+    lengthScale = assumedScreenDpi() / kLayoutDpi;
     // Text that no format sizes (the empty cells and lines between tables)
     // takes the report's font too, whatever the application's font is.
     document->setDefaultFont(reportCharFormat(8).font());
     document->setPageSize(paper);
     rootFrame = document->rootFrame();
-    document->setDocumentMargin(kDocumentMargin);
+    document->setDocumentMargin(deviceLength(kDocumentMargin));
 
     pageNumber = 1;
     cursor = std::make_unique<QTextCursor>(document.get());
+    // One edit block: the layout follows the finished document once, not
+    // every insertion.
+    QTextCursor(document.get()).beginEditBlock();
     const int pages = pageCount(modelPortCount);
     for (int page = 1; page <= pages; ++page)
         insertPage();
+    QTextCursor(document.get()).endEditBlock();
     step();
     fitBodiesToPages(paper, pages);
     step();
@@ -246,8 +266,9 @@ QString ReportGenerator::reasonPrintingStopped(const QString &printedPath)
 
 void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
 {
-    // Qt measures text at 96 dpi on a page measured in points, so text is a
-    // third larger than its point size and a body can run over its page.
+    // The text is measured at 96 dpi on a page measured in points, so it is
+    // a third larger than its point size and a long body can run over its
+    // page (the tallest contents do).
     // Then the page is laid out larger, in small steps, until every body
     // fits; printing shrinks it back onto the paper, 1 cm margin included.
     // Each header starts a page, so one page more means a body ran over.
@@ -257,7 +278,7 @@ void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
         step();
         zoom *= kZoomStep;
         document->setPageSize(paper * zoom);
-        document->setDocumentMargin(kDocumentMargin * zoom);
+        document->setDocumentMargin(deviceLength(kDocumentMargin * zoom));
     }
 }
 
@@ -378,9 +399,12 @@ void ReportGenerator::insertTrustAndDot1pTables()
     enterCell(layout, 2, 0);
     insertFramedBox(Qt::AlignLeft, 100);
     QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
-    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm PSU 1"),
-                             QStringLiteral("Alarm PSU 2"), QStringLiteral("Aging Time [s]"),
-                             QStringLiteral("QoS Trust Mode")};
+    // The narrow heads break at fixed places (line separators within the
+    // cell), not where the font of the system lets a word fit.
+    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm\u2028PSU\u00a01"),
+                             QStringLiteral("Alarm\u2028PSU\u00a02"),
+                             QStringLiteral("Aging Time\u2028[s]"),
+                             QStringLiteral("QoS Trust\u2028Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
     const bool hasAlarms = config.hasTrait(ModelTrait::PsuAlarms);
@@ -455,10 +479,10 @@ QTextTable *ReportGenerator::insertLayoutTable(int rows, int columns,
                                                std::initializer_list<qreal> widths)
 {
     tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    tableFormat.setBorder(1);
+    tableFormat.setBorder(deviceLength(1));
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     tableFormat.setCellPadding(0);
-    tableFormat.setCellSpacing(-1);
+    tableFormat.setCellSpacing(deviceLength(-1));
     tableFormat.setColumnWidthConstraints(percentages(widths));
     return cursor->insertTable(rows, columns, tableFormat);
 }
@@ -466,11 +490,11 @@ QTextTable *ReportGenerator::insertLayoutTable(int rows, int columns,
 QTextTable *ReportGenerator::insertFramedBox(Qt::Alignment alignment, qreal width)
 {
     tableFormat.setAlignment(alignment);
-    tableFormat.setBorder(1.25);
+    tableFormat.setBorder(deviceLength(1.25));
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     tableFormat.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
-    tableFormat.setCellPadding(1);
-    tableFormat.setCellSpacing(-1);
+    tableFormat.setCellPadding(deviceLength(1));
+    tableFormat.setCellSpacing(deviceLength(-1));
     tableFormat.setColumnWidthConstraints(percentages({width}));
     QTextTable *box = cursor->insertTable(1, 1, tableFormat);
     setCellFormat(box, 0, 0, greyCellFormat);
@@ -484,8 +508,8 @@ QTextTable *ReportGenerator::insertDataTable(int rows, int columns,
     tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     tableFormat.setBorder(0);
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    tableFormat.setCellPadding(1);
-    tableFormat.setCellSpacing(-1);
+    tableFormat.setCellPadding(deviceLength(1));
+    tableFormat.setCellSpacing(deviceLength(-1));
     tableFormat.setColumnWidthConstraints(widths);
     return cursor->insertTable(rows, columns, tableFormat);
 }
@@ -521,6 +545,31 @@ void ReportGenerator::insertPicture(const QString &path, int boxSize)
     const QImage picture(path);
     if (picture.isNull())
         return; // the cell stays empty
-    cursor->insertImage(
-        picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation));
+    const QImage scaled =
+        picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    // A resource of the document, drawn at its own size on every desk. Its
+    // name is not the path: Qt would load a name starting ":/" from the
+    // resources itself, at full size.
+    QTextImageFormat format;
+    format.setName(QStringLiteral("report-picture:") + path);
+    document->addResource(QTextDocument::ImageResource, QUrl(format.name()), scaled);
+    format.setWidth(deviceLength(scaled.width()));
+    format.setHeight(deviceLength(scaled.height()));
+    cursor->insertImage(format);
+}
+
+qreal ReportGenerator::deviceLength(qreal length) const
+{
+    return length * lengthScale;
+}
+
+qreal ReportGenerator::assumedScreenDpi()
+{
+    // As Qt decides the resolution it takes lengths in a document to be
+    // given at; on a device of another resolution it scales them by the
+    // ratio of the two.
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 100;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QImage>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -110,6 +111,12 @@ private:
                         const QTextCharFormat &format,
                         const QTextBlockFormat &block = QTextBlockFormat());
     void insertPicture(const QString &path, int boxSize);
+    // A length in units of the page as given to the document: Qt scales
+    // fixed lengths by the device's resolution over the screen's, and this
+    // undoes it, so that margins, borders, column widths and pictures are
+    // the same on every desk.
+    qreal deviceLength(qreal length) const;
+    static qreal assumedScreenDpi();
 
     const SwitchConfig &config;
     const QString serialPrefix;
@@ -117,6 +124,10 @@ private:
     QString errorText;
     std::function<void()> betweenSteps;
 
+    // A picture of a fixed resolution the document is laid out on; it
+    // outlives the document.
+    QImage layoutDevice;
+    qreal lengthScale = 1;
     // The document outlives the cursor that writes into it.
     std::unique_ptr<QTextDocument> document;
     std::unique_ptr<QTextCursor> cursor;

@@ -114,17 +114,17 @@ void ReportGenerator::insertPortTable()
 
     // An invisible outer box centres the grid; the inner frame wraps it.
     tableFormat.setAlignment(Qt::AlignHCenter);
-    tableFormat.setBorder(2);
+    tableFormat.setBorder(deviceLength(2));
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     tableFormat.setBorderBrush(QBrush(Qt::black));
     tableFormat.setCellPadding(0);
-    tableFormat.setCellSpacing(-1);
+    tableFormat.setCellSpacing(deviceLength(-1));
     tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 95)});
     QTextTable *outer = cursor->insertTable(1, 1, tableFormat);
     enterCell(outer, 0, 0);
 
     tableFormat.setAlignment(Qt::AlignLeft);
-    tableFormat.setBorder(1);
+    tableFormat.setBorder(deviceLength(1));
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     tableFormat.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
     tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::VariableLength, 0)});
@@ -132,10 +132,11 @@ void ReportGenerator::insertPortTable()
     enterCell(frame, 0, 0);
 
     tableFormat.setAlignment(Qt::AlignHCenter);
-    tableFormat.setCellPadding(0.7);
-    QVector<QTextLength> widths {QTextLength(QTextLength::FixedLength, kLabelColumnWidth)};
+    tableFormat.setCellPadding(deviceLength(0.7));
+    QVector<QTextLength> widths {
+        QTextLength(QTextLength::FixedLength, deviceLength(kLabelColumnWidth))};
     widths.insert(widths.size(), kPortsPerPage,
-                  QTextLength(QTextLength::FixedLength, kPortColumnWidth));
+                  QTextLength(QTextLength::FixedLength, deviceLength(kPortColumnWidth)));
     tableFormat.setColumnWidthConstraints(widths);
     const PortGrid &layout = portGrid();
     const int gridRows = int(layout.rows.size());

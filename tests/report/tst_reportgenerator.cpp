@@ -5,6 +5,7 @@
 #include "pdftext.h"
 #include "report/reportgenerator.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -29,6 +30,38 @@ void tallestContent(SwitchConfig &config)
         port.broadcastStormThreshold = port.multicastStormThreshold = 100;
         port.allowedPoEOverride = 13;
     }
+}
+
+// Values that differ from port to port, so that a cell in the wrong column,
+// a lost wrap or a line pushed onto the next page shows in the text.
+void variedPorts(SwitchConfig &config)
+{
+    storeText(config.contactName, QStringLiteral("Anna Maria Schneider"));
+    storeText(config.location, QStringLiteral("Building 12 North (East)/Plant 4 Line 77"));
+    storeText(config.fileRelease, QStringLiteral("1234"));
+    config.agingTime = 13000;
+    for (int p = 0; p < int(config.ports.size()); ++p) {
+        PortConfig &port = config.ports[size_t(p)];
+        port.speed = quint8(p % 3 + 1);
+        port.autoNeg = quint8(p % 2);
+        port.broadcastStormThreshold = quint8(p * 17 % 101);
+        port.poePriority = quint8(p % 4);
+        port.allowedPoEOverride = quint8(p % 5 == 0 ? 0 : p);
+        if (p % 3 == 1)
+            port.allowedPoEClasses = {1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    }
+}
+
+// The text of a checked-in page file: pages split at form feeds.
+QList<QStringList> expectedPages(const QString &name)
+{
+    QFile file(QStringLiteral(MESTREL_REPORT_EXPECTED "/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qWarning("%s: %s", qPrintable(file.fileName()), qPrintable(file.errorString()));
+    QList<QStringList> pages;
+    for (const QString &page : QString::fromUtf8(file.readAll()).split(QLatin1Char('\f')))
+        pages << page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return pages;
 }
 
 } // namespace
@@ -186,6 +219,41 @@ private slots:
                                      return line == end || line.endsWith(' ' + end);
                                  }),
                      qPrintable(end + "\nnot in\n" + lines.join('\n')));
+        }
+    }
+
+    void sameLinesOnEveryBuild_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("26 ports") << 13 << QStringLiteral("26-ports.txt");
+        QTest::newRow("PoE") << 17 << QStringLiteral("poe.txt");
+    }
+
+    // Every page line as a reader sees it, wraps included, is the same on every
+    // toolkit and desk Mestrel builds on.
+    void sameLinesOnEveryBuild()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        // The screen's own resolution, as on a desk, not the 96 dpi the test
+        // runner fixes (ctest gives Qt 5 192 dpi; Qt 6 keeps 96 dpi).
+        const bool runnerDpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi);
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+        const QList<QStringList> pages = writeReport(row, variedPorts);
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, runnerDpi);
+        const QList<QStringList> wanted = expectedPages(expected);
+        QCOMPARE(pages.size(), wanted.size());
+        for (int page = 0; page < pages.size(); ++page) {
+            const QStringList &lines = pages.at(page);
+            const QStringList &wantedLines = wanted.at(page);
+            for (int line = 0; line < qMax(lines.size(), wantedLines.size()); ++line) {
+                QVERIFY2(lines.value(line) == wantedLines.value(line),
+                         qPrintable(QStringLiteral("page %1, line %2:\n  %3\nwanted\n  %4")
+                                        .arg(page + 1)
+                                        .arg(line + 1)
+                                        .arg(lines.value(line), wantedLines.value(line))));
+            }
         }
     }
 
