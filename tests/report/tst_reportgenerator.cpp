@@ -6,9 +6,13 @@
 #include "report/reportgenerator.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -255,6 +259,47 @@ private slots:
                                         .arg(lines.value(line), wantedLines.value(line))));
             }
         }
+    }
+
+    // "Print to File" is checked as the exported PDF is: a file that cannot
+    // be written whole says why and keeps what it held.
+    void printToPdfFile()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("printed.pdf"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old report\n") > 0);
+        old.close();
+        const auto setUp = [&target](QPrinter &printer) {
+            ReportGenerator::setUpPrinter(printer, 0);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(target);
+        };
+        QPrinter printer(QPrinter::HighResolution);
+        setUp(printer);
+        ReportGenerator report(0, defaultConfiguration(0), "613807101", QString(), kReportDate);
+
+        rlimit before {}, lowered {};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        lowered = before;
+        lowered.rlim_cur = 16 * 1024;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+        const bool printed = report.print(&printer);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!printed);
+        QCOMPARE(report.errorString(), QStringLiteral("File too large"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the old report\n"));
+        old.close();
+
+        // A printer whose file failed does not print again; the dialog makes
+        // a new one each time.
+        QPrinter again(QPrinter::HighResolution);
+        setUp(again);
+        QVERIFY2(report.print(&again), qPrintable(report.errorString()));
+        QCOMPARE(printer.outputFileName(), target);
+        QCOMPARE(pdfPageLines(target).size(), 2);
     }
 
 private:
