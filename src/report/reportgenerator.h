@@ -92,6 +92,9 @@ private:
     void insertDscpTables();
     void insertDscpBox(int firstDscp, int dscpCount, const QVector<QTextLength> &widths);
     void insertPortPage();
+    // The centred box and the framed cell the port grid goes into; the
+    // cursor is left inside it.
+    void insertGridFrame();
     void insertPortTable();
 
     // The three kinds of table; each sets every property it needs on the

@@ -107,11 +107,8 @@ void ReportGenerator::insertPortPage()
     cursor->insertText(QStringLiteral(" \n \n \n"));
 }
 
-void ReportGenerator::insertPortTable()
+void ReportGenerator::insertGridFrame()
 {
-    const int firstPort = (pageNumber - 2) * kPortsPerPage + 1;
-    const int ports = qMin(int(modelPortCount) - firstPort + 1, kPortsPerPage);
-
     // An invisible outer box centres the grid; the inner frame wraps it.
     tableFormat.setAlignment(Qt::AlignHCenter);
     tableFormat.setBorder(deviceLength(2));
@@ -130,6 +127,14 @@ void ReportGenerator::insertPortTable()
     tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::VariableLength, 0)});
     QTextTable *frame = cursor->insertTable(1, 1, tableFormat);
     enterCell(frame, 0, 0);
+}
+
+void ReportGenerator::insertPortTable()
+{
+    const int firstPort = (pageNumber - 2) * kPortsPerPage + 1;
+    const int ports = qMin(int(modelPortCount) - firstPort + 1, kPortsPerPage);
+
+    insertGridFrame();
 
     tableFormat.setAlignment(Qt::AlignHCenter);
     tableFormat.setCellPadding(deviceLength(0.7));
