@@ -276,7 +276,8 @@ private slots:
         };
         QPrinter printer(QPrinter::HighResolution);
         setUp(printer);
-        ReportGenerator report(0, defaultConfiguration(0), "613807101", QString(), kReportDate);
+        const SwitchConfig config = defaultConfiguration(0);
+        ReportGenerator report(0, config, "613807101", QString(), kReportDate);
 
         rlimit before {}, lowered {};
         ::getrlimit(RLIMIT_FSIZE, &before);
