@@ -90,22 +90,21 @@ int ReportGenerator::pageCount(int portCount)
 
 bool ReportGenerator::generate()
 {
-    // Refused before the work of printing: a device, FIFO or folder is
-    // never replaced by a report.
-    if (!isWritableTarget(reportFileName, &errorText))
-        return false;
-    const std::optional<QByteArray> pdf = printPdf();
-    return pdf && writeOutputFile(reportFileName, *pdf, &errorText);
-}
-
-std::optional<QByteArray> ReportGenerator::printPdf()
-{
     QPrinter printer(QPrinter::ScreenResolution);
     setUpPrinter(printer, modelIndex);
     printer.setResolution(120);
-    printer.setOutputFileName(QStringLiteral("report.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
-    return printCheckedPdf(&printer);
+    return printToPdfFile(&printer, reportFileName);
+}
+
+bool ReportGenerator::printToPdfFile(QPrinter *printer, const QString &target)
+{
+    // Refused before the work of printing: a device, FIFO or folder is
+    // never replaced by a report.
+    if (!isWritableTarget(target, &errorText))
+        return false;
+    const std::optional<QByteArray> pdf = printCheckedPdf(printer);
+    return pdf && writeOutputFile(target, *pdf, &errorText);
 }
 
 std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
@@ -145,12 +144,8 @@ bool ReportGenerator::print(QPrinter *printer)
     // that was there.
     const QString pdfTarget =
         printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
-    if (!pdfTarget.isEmpty()) {
-        if (!isWritableTarget(pdfTarget, &errorText))
-            return false;
-        const std::optional<QByteArray> pdf = printCheckedPdf(printer);
-        return pdf && writeOutputFile(pdfTarget, *pdf, &errorText);
-    }
+    if (!pdfTarget.isEmpty())
+        return printToPdfFile(printer, pdfTarget);
     layOut(printer->pageRect(QPrinter::Point).size());
     // A printer that does not start (a file that cannot be made) prints
     // nothing and says so.

@@ -72,7 +72,9 @@ public:
     static bool isCompletePdf(const QByteArray &pdf);
 
 private:
-    std::optional<QByteArray> printPdf();
+    // Prints onto a PDF printer and puts the file at `target` when it came
+    // out whole; the refusals and reasons of writeOutputFile.
+    bool printToPdfFile(QPrinter *printer, const QString &target);
     // Prints onto a PDF printer through a temporary file and returns the
     // bytes when they are a whole PDF; the printer's file name is kept.
     std::optional<QByteArray> printCheckedPdf(QPrinter *printer);
