@@ -14,8 +14,7 @@
 #include "window/config/porttablemodel.h"
 #include "window/file/filecommands.h"
 #include "window/file/toolcommands.h"
-#include "window/report/reportexport.h"
-#include "window/report/reportprinting.h"
+#include "window/report/reportcommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,8 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_fileCommands = std::make_unique<FileCommands>(m_editor, this);
     m_document = new DocumentGuard(m_editor, this);
     m_help = std::make_unique<HelpCommands>(englishAct, germanAct);
-    m_reportExport = std::make_unique<ReportExport>(m_editor, this);
-    m_reportPrinting = std::make_unique<ReportPrinting>(m_editor, this);
+    m_reportCommands = std::make_unique<ReportCommands>(m_editor, this);
     m_toolCommands = std::make_unique<ToolCommands>(m_editor, m_fileCommands.get(), this);
     showLogo();
     connectViews();
@@ -342,17 +340,17 @@ void MainWindow::on_radioButton_deselectAll_clicked(bool checked)
 
 void MainWindow::exportReport()
 {
-    m_reportExport->exportReport();
+    m_reportCommands->exportReport();
 }
 
 void MainWindow::printReport()
 {
-    m_reportPrinting->printReport();
+    m_reportCommands->printReport();
 }
 
 void MainWindow::printPreview()
 {
-    m_reportPrinting->printPreview();
+    m_reportCommands->printPreview();
 }
 
 void MainWindow::compareWithFile()

@@ -13,7 +13,7 @@
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
-// current model, "Several Switches" of batch/), ReportExport and ReportPrinting (report/:
+// current model, "Several Switches" of batch/), ReportCommands (report/:
 // "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
 // site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
 // the document's file, the modified marker and the questions before New, Open and closing). A
@@ -38,8 +38,7 @@ class HelpCommands;
 class PortLabels;
 class PortTable;
 class PortTableModel;
-class ReportExport;
-class ReportPrinting;
+class ReportCommands;
 class ToolCommands;
 class UndoHistory;
 struct EditorState;
@@ -114,8 +113,7 @@ private:
     int m_shownModel = -1;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<HelpCommands> m_help;
-    std::unique_ptr<ReportExport> m_reportExport;
-    std::unique_ptr<ReportPrinting> m_reportPrinting;
+    std::unique_ptr<ReportCommands> m_reportCommands;
     std::unique_ptr<ToolCommands> m_toolCommands;
 
     QAction *newAct = nullptr;
