@@ -267,6 +267,17 @@ void TestMestrelCheck::batch_data()
         << QStringList {"bad.csv:155: port.jumbo,9,1: Not valid index",
                         "bad.csv: 1 rejected line (TAVRIN-KX-21-05C4000000)"}
         << QStringList();
+    // A field of 200 characters is printed whole; a longer one is cut there.
+    const QByteArray digits(200, '1');
+    QTest::newRow("long values") << "big.csv"
+                                 << "file,port.jumbo:3\nsw1," + digits + "\nsw2," + digits + "1\n"
+                                 << QStringList() << 1
+                                 << QStringList {"list.csv:1: port.jumbo,3," + digits +
+                                                     ": Not valid value",
+                                                 "list.csv:2: port.jumbo,3," + digits +
+                                                     "…: Not valid value",
+                                                 "list.csv: 2 problems; nothing written"}
+                                 << QStringList();
     QTest::newRow("a list that is no list")
         << "big.csv" << QByteArray("name\nsw1\n") << QStringList() << 2
         << QStringList {"list.csv: cannot be read: unknown column \"name\": the columns are file, "
@@ -291,9 +302,12 @@ void TestMestrelCheck::batch()
     QStringList arguments {"--batch", templateFile, "--list", "list.csv"};
     arguments +=
         options.contains("--output-dir") ? options : options + QStringList {"--output-dir", "out"};
-    const auto [status, output] = run(arguments);
+    // A UTF-8 terminal, which is shown the "…" of a cut field.
+    QProcessEnvironment utf8 = QProcessEnvironment::systemEnvironment();
+    utf8.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    const auto [status, output] = run(arguments, utf8);
     QTEST(status, "status");
-    const QStringList lines = QString::fromLocal8Bit(output).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
     QCOMPARE(QDir("out").entryList(QDir::Files, QDir::Name), written);
     if (written.isEmpty())

@@ -81,9 +81,12 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("pages");
+        // A third page for the two 26-port rows only; row 3 has 16 ports.
+        const QVector<int> pages {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 2, 2, 2};
+        QCOMPARE(pages.size(), kCatalogueSize);
         for (int row = 0; row < kCatalogueSize; ++row) {
             QTest::addRow("%d %s", row + 1, qPrintable(catalogueRow(row).modelName))
-                << row << (catalogueRow(row).portCount > 16 ? 3 : 2);
+                << row << pages.at(row);
         }
     }
 
@@ -131,6 +134,17 @@ private slots:
                    QString::fromLatin1(
                        "Serial Number : 613807101-42 Contact Person : J\xfcrgen M\xfcller, Halle"),
                    "Location : Building 12 North (E", "ast)/Plant 4 Line 77", "1234"};
+        // A contact from a file, longer than the field lets one type: whole,
+        // the part past 20 characters below, wrapped in its cell.
+        QTest::newRow("a contact of 64 characters")
+            << 0 << ConfigEdit([](SwitchConfig &c) {
+                   storeText(c.contactName,
+                             QStringLiteral("Commissioning Team North/Ann Smith and Bob Lee "
+                                            "(shift 2), Hall 4"));
+               })
+            << 0
+            << QStringList {"Contact Person : Commissioning Team N",
+                            "orth/Ann Smith and Bob Lee (shift", "2), Hall 4"};
         // A model without power-supply alarms shows none, as one without PoE.
         QTest::newRow("no power-supply alarms") << 16 << ConfigEdit([](SwitchConfig &) {}) << 0
                                                 << QStringList {"Value - - 300 TrustDot1p"};

@@ -104,9 +104,11 @@ void TestSwitchBatch::problems_data()
     QTest::newRow("illegal file names")
         << big << QStringList() << names
         << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0", "6:0", "7:0"};
+    // One file on a USB stick, whichever case comes first.
     QTest::newRow("names written twice, also after .csv and in another case")
-        << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv"}
-        << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1"};
+        << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv", "B"}
+        << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1",
+                        "5:0:Same file name as row 4"};
 }
 
 void TestSwitchBatch::problems()

@@ -247,7 +247,8 @@ private slots:
     void qosDialogs()
     {
         // Each dialog opens on the record's table, every entry in its own combo
-        // box; OK writes every entry back, Cancel writes nothing.
+        // box; OK writes every entry back, Cancel writes nothing. Each edit
+        // changes every entry, the first and the last too.
         WindowDriver d;
         for (const bool dscp : {false, true}) {
             const auto table = [&] {
@@ -262,7 +263,7 @@ private slots:
                         auto *box = dialog.findChild<QComboBox *>(
                             (dscp ? "comboBox_tc" : "comboBox_tcVlan") + QString::number(i));
                         shown += QString::number(box->currentIndex());
-                        box->setCurrentIndex((i * 7 + shift) % 4);
+                        box->setCurrentIndex((box->currentIndex() + shift) % 4);
                         chosen += QString::number(box->currentIndex());
                     }
                     dialog.findChild<QDialogButtonBox *>("buttonBox")->button(button)->click();

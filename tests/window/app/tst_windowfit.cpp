@@ -1,7 +1,10 @@
 // The window on every desk: no text cut at the smallest and the first size
 // of every model, readable text under a dark palette, and port labels on
 // their ports. CTest runs this file at several QT_SCALE_FACTOR values; the
-// checks work in logical pixels, which the scale must not disturb.
+// checks work in logical pixels, which the scale must not disturb. Those the
+// scale cannot touch (colours, the error log) run at scale 1 only; the exact
+// factor is also checked on desks scaled by their DPI, and the first place
+// on a 1280 x 720 screen where the platform can make one.
 #include "../windowdriver.h"
 #include "window/app/desksetup.h"
 #include "window/file/dialogerrorlog.h"
@@ -112,6 +115,17 @@ void settle(QWidget *window)
     QCoreApplication::processEvents();
 }
 
+// The program's own scale factor, not the desk's.
+double programScale()
+{
+    return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+}
+
+bool atScaleOne()
+{
+    return programScale() == 1.0;
+}
+
 } // namespace
 
 class TestWindowFit : public QObject
@@ -147,6 +161,56 @@ private slots:
         settle(window);
         const QStringList cut = cutTexts(window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    void deskScaleIsExact()
+    {
+        // A desk's DPI (Xft.dpi, or QT_FONT_DPI in its place) of 120, 144 or
+        // 168 is a factor of exactly 1.25, 1.5 or 1.75, not rounded; the
+        // program's own factor multiplies it.
+        if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+            QSKIP("The desk's DPI is not given (QT_FONT_DPI)");
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(),
+                 programScale() * qEnvironmentVariableIntValue("QT_FONT_DPI") / 96);
+    }
+
+    void firstWindowSize_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("size");
+        // A window that prefers 1200 x 800 and needs 1100 x 600, under a
+        // title bar of 30 pixels, on a screen's free area.
+        QTest::newRow("1280 x 720 less a task bar") << QRect(0, 40, 1280, 680) << QSize(1200, 650);
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1040) << QSize(1200, 800);
+        QTest::newRow("smaller than the window") << QRect(0, 0, 800, 600) << QSize(1100, 600);
+        QTest::newRow("no screen") << QRect() << QSize(1200, 800);
+    }
+
+    void firstWindowSize()
+    {
+        QFETCH(QRect, available);
+        QTEST(DeskSetup::firstWindowSize(QSize(1200, 800), QSize(1100, 600), available,
+                                         QMargins(0, 30, 0, 0)),
+              "size");
+    }
+
+    void firstPlaceOnTheScreen()
+    {
+        // Within the screen's free area where the window fits in it, frame
+        // included; a window larger than the area keeps its title bar and
+        // menus on it.
+        WindowDriver d;
+        const QRect area = d.window->screen()->availableGeometry();
+        const QRect placed = d.window->frameGeometry();
+        const auto within = [](int start, int length, int areaStart, int areaLength) {
+            return length <= areaLength
+                ? start >= areaStart && start + length <= areaStart + areaLength
+                : start == areaStart;
+        };
+        QString where;
+        QDebug(&where) << placed << "on" << area;
+        QVERIFY2(within(placed.x(), placed.width(), area.x(), area.width()), qPrintable(where));
+        QVERIFY2(within(placed.y(), placed.height(), area.y(), area.height()), qPrintable(where));
     }
 
     void portLabelsOnTheirPorts()
@@ -193,6 +257,8 @@ private slots:
 
     void readableUnderDarkPalette()
     {
+        if (!atScaleOne())
+            QSKIP("The same at every scale: checked at scale 1");
         // The measure itself: from 1:1 for one colour to 21:1 for black on white.
         QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
         QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
@@ -246,6 +312,8 @@ private slots:
 
     void errorLogShowsItsColumnsWhole()
     {
+        if (!atScaleOne())
+            QSKIP("The same at every scale: checked at scale 1");
         // Two keys that differ only at their end, and a value of 200 characters.
         const QVector<RejectedLine> rejected {
             {1204, "port.poe.allowed-classes,3,0;1;2", 5},

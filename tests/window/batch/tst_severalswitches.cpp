@@ -140,9 +140,12 @@ private slots:
             QTest::newRow(name) << row << column << QString(typed) << QString(fixed);
         };
         // The rules are the core's; these show a cell and the output folder
-        // reach the check.
+        // reach the check. Row and column -1: the output folder's field, which
+        // must name a folder that exists.
         add("location", 0, 1, "Hall#4", "Hall 4");
         add("file that exists", 1, 0, "taken", "sw9");
+        add("no such folder", -1, -1, "missing", ".");
+        add("a file as folder", -1, -1, "taken.csv", ".");
     }
 
     void cellsInErrorAsTheUserTypes()
@@ -158,6 +161,16 @@ private slots:
             listOf("file,location,serial,port.admin-state:5\nsw1,Hall 1,1,0\nsw2,,,1\n"));
         auto *makeFiles = d->findChild<QPushButton *>("pushButton_makeFiles");
         QVERIFY(makeFiles->isEnabled());
+        if (column < 0) {
+            auto *folder = d->findChild<QLineEdit *>("lineEdit_outputFolder");
+            folder->selectAll();
+            QTest::keyClicks(folder, path(typed));
+            QVERIFY(!makeFiles->isEnabled());
+            folder->selectAll();
+            QTest::keyClicks(folder, path(fixed));
+            QVERIFY(makeFiles->isEnabled());
+            return;
+        }
 
         // Typed into the cell's editor, which is still open.
         auto *table = d->findChild<QTableView *>("tableView_switches");

@@ -170,6 +170,12 @@ private slots:
         QFile::remove(path("usb.csv"));
         d->window->save();
         QVERIFY(QFile::exists(path("usb.csv")));
+        // One port on is enough for Save As, the last one too.
+        d->clickPort(4);
+        QVERIFY(d->pick("comboBox_adminState", 1));
+        Prompts::queueFileNames({path("last")});
+        d->window->saveAs();
+        QVERIFY(QFile::exists(path("last.csv")));
         // A write that fails says why and names the document as chosen, unsaved.
         QDir().mkdir(path("folder.csv"));
         Prompts::queueFileNames({path("folder.csv")});
@@ -332,6 +338,13 @@ private slots:
                               "Flow Control|2|On|Off|", "155|port.speed|3|7|Not valid value|"}));
         QVERIFY(m_answers.copied.endsWith("\nFlow Control\t2\tOn\tOff\n"));
         QVERIFY(d->config() == edited);
+        // A file that sets only some keys is compared on those alone: the
+        // aging time it leaves out is no difference.
+        writeFile(path("partial.csv"), "file.configID,0,24\nport.flow-control,2,0\n");
+        Prompts::queueFileNames({path("partial.csv")});
+        d->action(QStringLiteral("&Compare with File…"))->trigger();
+        QCOMPARE(m_answers.compared.filter(QStringLiteral("|")),
+                 QStringList("Flow Control|2|On|Off|"));
 
         // Another model: the two models named.
         d->selectModel(13);
