@@ -18,6 +18,38 @@ QString modelName(int row)
     return catalogueRow(row).modelName;
 }
 
+// The rows a file may be for: every row sharing its configuration ID,
+// unless --model chose one of them (`chosenRow`) or the ID is one row's.
+QVector<int> candidateRows(const CheckedFile &file, int chosenRow)
+{
+    if (file.row < 0)
+        return {};
+    const int configId = catalogueRow(file.row).configId;
+    const int first = firstRowWithConfigId(configId);
+    const int count = rowCountWithConfigId(configId);
+    if (count < 2 || (chosenRow >= 0 && catalogueRow(chosenRow).configId == configId))
+        return {file.row};
+    QVector<int> rows;
+    for (int k = 0; k < count; ++k)
+        rows << first + k;
+    return rows;
+}
+
+// The model a compared file is for: its name, or for an ID several rows
+// share the ID and every name ("ID 24: A / B / C").
+QString modelText(const CheckedFile &file, int chosenRow)
+{
+    const QVector<int> rows = candidateRows(file, chosenRow);
+    if (rows.size() < 2)
+        return modelName(file.row);
+    QStringList names;
+    for (int row : rows)
+        names << modelName(row);
+    return QStringLiteral("ID %1: %2")
+        .arg(catalogueRow(file.row).configId)
+        .arg(names.join(QStringLiteral(" / ")));
+}
+
 QJsonValue rowJson(int row)
 {
     return row < 0 ? QJsonValue() : QJsonValue(row + 1);
@@ -175,13 +207,13 @@ QJsonArray modelListJson()
 }
 
 QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second,
-                             const QVector<ConfigDifference> &differences)
+                             const QVector<ConfigDifference> &differences, int chosenRow)
 {
     QString text = differenceSummary(differences.size()) + QLatin1Char('\n');
     if (first.row != second.row) {
         text += QStringLiteral("%1 is for %2; %3 is for %4.\n")
-                    .arg(nameOf(first.path), modelName(first.row), nameOf(second.path),
-                         modelName(second.row));
+                    .arg(nameOf(first.path), modelText(first, chosenRow), nameOf(second.path),
+                         modelText(second, chosenRow));
     }
     if (!differences.isEmpty()) {
         // The values of the texts come from the files: cut and escaped, so
@@ -197,8 +229,19 @@ QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second
 }
 
 QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
-                            const QVector<ConfigDifference> &differences)
+                            const QVector<ConfigDifference> &differences, int chosenRow)
 {
+    const auto comparedJson = [chosenRow](const CheckedFile &file) {
+        QJsonObject json = fileJson(file);
+        const QVector<int> rows = candidateRows(file, chosenRow);
+        if (rows.size() > 1) {
+            QJsonArray names;
+            for (int row : rows)
+                names.append(modelName(row));
+            json.insert("candidates", names);
+        }
+        return json;
+    };
     QJsonArray list;
     for (const ConfigDifference &d : differences) {
         list.append(QJsonObject {{"setting", d.setting},
@@ -208,8 +251,8 @@ QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
                                  {"first", d.first},
                                  {"second", d.second}});
     }
-    return QJsonObject {{"first", fileJson(first)},
-                        {"second", fileJson(second)},
+    return QJsonObject {{"first", comparedJson(first)},
+                        {"second", comparedJson(second)},
                         {"identical", differences.isEmpty()},
                         {"summary", differenceSummary(differences.size())},
                         {"differences", list}};
