@@ -7,13 +7,13 @@
 
 CommandLine::CommandLine()
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Checks switch configuration files against the models they are for.\n"
-        "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
-        "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
-        "supported model; with several files the highest. --batch: 0 when every\n"
-        "file was written, 1 when the template or rows of the list are refused\n"
-        "(nothing is written then), 2 when a file cannot be read or written."));
+    parser.setApplicationDescription(
+        QStringLiteral("Checks switch configuration files against the models they are for.\n"
+                       "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
+                       "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
+                       "supported model; with several files the highest. --batch: 0 when every\n"
+                       "file was written, 1 when the template or rows of the list are refused\n"
+                       "(nothing is written then), 2 when a file cannot be read or written."));
     batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,
                        outputDir, replace, batchReports, json});
@@ -59,7 +59,8 @@ QString CommandLine::usageProblem() const
         return QStringLiteral("--batch takes --output-dir, not --output");
     if (p.isSet(output) && !p.isSet(report))
         return QStringLiteral("--output needs --report");
-    for (const QCommandLineOption *batchOption : {&switchList, &outputDir, &replace, &batchReports}) {
+    for (const QCommandLineOption *batchOption :
+         {&switchList, &outputDir, &replace, &batchReports}) {
         if (p.isSet(*batchOption) && !batching)
             return QStringLiteral("--%1 needs --batch").arg(batchOption->names().constLast());
     }
