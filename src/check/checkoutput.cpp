@@ -18,36 +18,33 @@ QString modelName(int row)
     return catalogueRow(row).modelName;
 }
 
-// The rows a file may be for: every row sharing its configuration ID,
-// unless --model chose one of them (`chosenRow`) or the ID is one row's.
-QVector<int> candidateRows(const CheckedFile &file, int chosenRow)
+// The models a compared file may be for: those of every row sharing its
+// configuration ID, unless --model chose one of them (`chosenRow`) or the
+// ID is one row's; then the model it was read for alone.
+QStringList candidateModels(const CheckedFile &file, int chosenRow)
 {
-    if (file.row < 0)
-        return {};
     const int configId = catalogueRow(file.row).configId;
     const int first = firstRowWithConfigId(configId);
     const int count = rowCountWithConfigId(configId);
-    if (count < 2 || (chosenRow >= 0 && catalogueRow(chosenRow).configId == configId))
-        return {file.row};
-    QVector<int> rows;
+    if (file.row < 0 || count < 2 ||
+        (chosenRow >= 0 && catalogueRow(chosenRow).configId == configId))
+        return {modelName(file.row)};
+    QStringList models;
     for (int k = 0; k < count; ++k)
-        rows << first + k;
-    return rows;
+        models << modelName(first + k);
+    return models;
 }
 
 // The model a compared file is for: its name, or for an ID several rows
 // share the ID and every name ("ID 24: A / B / C").
 QString modelText(const CheckedFile &file, int chosenRow)
 {
-    const QVector<int> rows = candidateRows(file, chosenRow);
-    if (rows.size() < 2)
+    const QStringList models = candidateModels(file, chosenRow);
+    if (models.size() < 2)
         return modelName(file.row);
-    QStringList names;
-    for (int row : rows)
-        names << modelName(row);
     return QStringLiteral("ID %1: %2")
         .arg(catalogueRow(file.row).configId)
-        .arg(names.join(QStringLiteral(" / ")));
+        .arg(models.join(QStringLiteral(" / ")));
 }
 
 QJsonValue rowJson(int row)
@@ -233,13 +230,9 @@ QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
 {
     const auto comparedJson = [chosenRow](const CheckedFile &file) {
         QJsonObject json = fileJson(file);
-        const QVector<int> rows = candidateRows(file, chosenRow);
-        if (rows.size() > 1) {
-            QJsonArray names;
-            for (int row : rows)
-                names.append(modelName(row));
-            json.insert("candidates", names);
-        }
+        const QStringList models = candidateModels(file, chosenRow);
+        if (models.size() > 1)
+            json.insert("candidates", QJsonArray::fromStringList(models));
         return json;
     };
     QJsonArray list;
