@@ -18,6 +18,35 @@ QString modelName(int row)
     return catalogueRow(row).modelName;
 }
 
+// The models a compared file may be for: those of every row sharing its
+// configuration ID, unless --model chose one of them (`chosenRow`) or the
+// ID is one row's; then the model it was read for alone.
+QStringList candidateModels(const CheckedFile &file, int chosenRow)
+{
+    const int configId = catalogueRow(file.row).configId;
+    const int first = firstRowWithConfigId(configId);
+    const int count = rowCountWithConfigId(configId);
+    if (file.row < 0 || count < 2 ||
+        (chosenRow >= 0 && catalogueRow(chosenRow).configId == configId))
+        return {modelName(file.row)};
+    QStringList models;
+    for (int k = 0; k < count; ++k)
+        models << modelName(first + k);
+    return models;
+}
+
+// The model a compared file is for: its name, or for an ID several rows
+// share the ID and every name ("ID 24: A / B / C").
+QString modelText(const CheckedFile &file, int chosenRow)
+{
+    const QStringList models = candidateModels(file, chosenRow);
+    if (models.size() < 2)
+        return modelName(file.row);
+    return QStringLiteral("ID %1: %2")
+        .arg(catalogueRow(file.row).configId)
+        .arg(models.join(QStringLiteral(" / ")));
+}
+
 QJsonValue rowJson(int row)
 {
     return row < 0 ? QJsonValue() : QJsonValue(row + 1);
@@ -175,13 +204,13 @@ QJsonArray modelListJson()
 }
 
 QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second,
-                             const QVector<ConfigDifference> &differences)
+                             const QVector<ConfigDifference> &differences, int chosenRow)
 {
     QString text = differenceSummary(differences.size()) + QLatin1Char('\n');
     if (first.row != second.row) {
         text += QStringLiteral("%1 is for %2; %3 is for %4.\n")
-                    .arg(nameOf(first.path), modelName(first.row), nameOf(second.path),
-                         modelName(second.row));
+                    .arg(nameOf(first.path), modelText(first, chosenRow), nameOf(second.path),
+                         modelText(second, chosenRow));
     }
     if (!differences.isEmpty()) {
         // The values of the texts come from the files: cut and escaped, so
@@ -197,8 +226,15 @@ QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second
 }
 
 QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
-                            const QVector<ConfigDifference> &differences)
+                            const QVector<ConfigDifference> &differences, int chosenRow)
 {
+    const auto comparedJson = [chosenRow](const CheckedFile &file) {
+        QJsonObject json = fileJson(file);
+        const QStringList models = candidateModels(file, chosenRow);
+        if (models.size() > 1)
+            json.insert("candidates", QJsonArray::fromStringList(models));
+        return json;
+    };
     QJsonArray list;
     for (const ConfigDifference &d : differences) {
         list.append(QJsonObject {{"setting", d.setting},
@@ -208,8 +244,8 @@ QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
                                  {"first", d.first},
                                  {"second", d.second}});
     }
-    return QJsonObject {{"first", fileJson(first)},
-                        {"second", fileJson(second)},
+    return QJsonObject {{"first", comparedJson(first)},
+                        {"second", comparedJson(second)},
                         {"identical", differences.isEmpty()},
                         {"summary", differenceSummary(differences.size())},
                         {"differences", list}};

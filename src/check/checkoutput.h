@@ -33,11 +33,13 @@ QJsonArray modelListJson();
 
 // The differences of two files: the summary line, the models when they
 // differ, the list as tab-separated text, then the lines either file had
-// rejected.
+// rejected. A file whose configuration ID several rows share is named with
+// all of them, unless `chosenRow` (--model) is one of them. The JSON lists
+// those rows' models as "candidates".
 QByteArray differencesReport(const CheckedFile &first, const CheckedFile &second,
-                             const QVector<ConfigDifference> &differences);
+                             const QVector<ConfigDifference> &differences, int chosenRow = -1);
 QJsonObject differencesJson(const CheckedFile &first, const CheckedFile &second,
-                            const QVector<ConfigDifference> &differences);
+                            const QVector<ConfigDifference> &differences, int chosenRow = -1);
 
 // The problems of a switch list, one a line as rejected lines are printed:
 // "LIST:LINE: KEY,INDEX,VALUE: REASON" for an override cell,

@@ -7,22 +7,19 @@
 // file could not be read or written.
 
 #include "check/checkoutput.h"
+#include "check/commandline.h"
 #include "check/filecheck.h"
 #include "check/terminaltext.h"
 #include "report/reportgenerator.h"
 
-#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QRegularExpression>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -78,24 +75,19 @@ int finish(int status)
     return kCannotCheck;
 }
 
-int usageError(const QString &message)
+// A command line that cannot be done: the reason on standard error, or
+// with --json as the one JSON object on standard output.
+int usageError(const QString &message, bool json)
 {
+    if (json) {
+        printJson({{"error", message}});
+        return finish(kCannotCheck);
+    }
     print(QStringLiteral("mestrel-check: %1\nTry 'mestrel-check --help'.\n")
               .arg(message)
               .toLocal8Bit(),
           stderr);
     return kCannotCheck;
-}
-
-// The report needs fonts and a PDF printer, so a GUI application; without
-// a display it runs on the offscreen platform.
-bool wantsReport(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--report") == 0 || std::strncmp(argv[i], "--report=", 9) == 0)
-            return true;
-    }
-    return false;
 }
 
 struct Options
@@ -143,9 +135,9 @@ int diffFiles(const QString &firstPath, const QString &secondPath, const Options
     const QVector<ConfigDifference> differences = configDifferences(
         first.config, second.config, &first.result.settingsRead, &second.result.settingsRead);
     if (options.json)
-        printJson(differencesJson(first, second, differences));
+        printJson(differencesJson(first, second, differences, options.row));
     else
-        print(differencesReport(first, second, differences));
+        print(differencesReport(first, second, differences, options.row));
     return differences.isEmpty() ? 0 : 1;
 }
 
@@ -261,9 +253,10 @@ int makeBatch(const BatchRequest &request, const Options &options)
             terminalBytes(terminalSafe(request.listPath) + QStringLiteral(": cannot be read: ") +
                           terminalSafe(error) + QLatin1Char('\n'));
     }
-    if (status == 0 && !QFileInfo(request.outputDir).isDir()) {
+    if (const QFileInfo folder(request.outputDir); status == 0 && !folder.isDir()) {
         status = kCannotCheck;
-        error = QStringLiteral("no such folder");
+        error =
+            folder.exists() ? QStringLiteral("is not a folder") : QStringLiteral("no such folder");
         json.insert("outputError", error);
         text += terminalBytes(terminalSafe(request.outputDir) + QStringLiteral(": ") + error +
                               QLatin1Char('\n'));
@@ -295,94 +288,20 @@ int makeBatch(const BatchRequest &request, const Options &options)
     return status;
 }
 
-// The options and arguments mestrel-check takes.
-struct CommandLine
-{
-    QCommandLineParser parser;
-    // Ordinary options rather than the parser's own, whose help option
-    // brings further options that differ between Qt versions.
-    QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")},
-                             QStringLiteral("Displays help on commandline options.")};
-    QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
-                                QStringLiteral("Displays version information.")};
-    QCommandLineOption model {
-        QStringLiteral("model"),
-        QStringLiteral("Check against catalogue row ROW (numbered as --list-models numbers them) "
-                       "or the model of that name, "
-                       "instead of the model a file names."),
-        QStringLiteral("ROW")};
-    QCommandLineOption list {QStringLiteral("list-models"), QStringLiteral("List the catalogue.")};
-    QCommandLineOption diff {QStringLiteral("diff"),
-                             QStringLiteral("Print the settings in which two files differ.")};
-    QCommandLineOption report {
-        QStringLiteral("report"),
-        QStringLiteral("Write the configuration report of FILE as a PDF (needs --output); "
-                       "with --batch, without FILE: a report beside each file."),
-        QStringLiteral("FILE")};
-    QCommandLineOption output {QStringLiteral("output"),
-                               QStringLiteral("The PDF file --report writes."),
-                               QStringLiteral("PDF")};
-    QCommandLineOption batch {
-        QStringLiteral("batch"),
-        QStringLiteral("Write a configuration file for every switch of the --list, made from "
-                       "the TEMPLATE file, into the --output-dir folder."),
-        QStringLiteral("TEMPLATE")};
-    QCommandLineOption switchList {
-        QStringLiteral("list"),
-        QStringLiteral("The switch list of --batch: a CSV file with the columns file, location, "
-                       "contact, serial and KEY:INDEX."),
-        QStringLiteral("SWITCHES")};
-    QCommandLineOption outputDir {QStringLiteral("output-dir"),
-                                  QStringLiteral("The folder --batch writes into."),
-                                  QStringLiteral("DIR")};
-    QCommandLineOption replace {QStringLiteral("replace"),
-                                QStringLiteral("Let --batch replace files that exist.")};
-    // "--report" without a file, as --batch takes it; see batchArguments.
-    QCommandLineOption batchReports {QStringLiteral("batch-reports"), QString()};
-    QCommandLineOption json {QStringLiteral("json"), QStringLiteral("Print the results as JSON.")};
-
-    CommandLine()
-    {
-        parser.setApplicationDescription(QStringLiteral(
-            "Checks switch configuration files against the models they are for.\n"
-            "Exit status: 0 when every file passes, 1 when a file has rejected lines\n"
-            "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
-            "supported model; with several files the highest. --batch: 0 when every\n"
-            "file was written, 1 when the template or rows of the list are refused\n"
-            "(nothing is written then), 2 when a file cannot be read or written."));
-        batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,
-                           outputDir, replace, batchReports, json});
-        parser.addPositionalArgument(QStringLiteral("files"),
-                                     QStringLiteral("Configuration files to check."),
-                                     QStringLiteral("[FILE...]"));
-    }
-};
-
-// The arguments as the parser takes them: with --batch, "--report" asks
-// for a report beside each file and names no file of its own.
-QStringList batchArguments(QStringList arguments)
-{
-    const bool batch = std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) {
-        return a == QLatin1String("--batch") || a.startsWith(QLatin1String("--batch="));
-    });
-    if (batch)
-        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^--report$")),
-                                   QStringLiteral("--batch-reports"));
-    return arguments;
-}
-
 // What the parsed command line asks for, done.
 int runCommand(const CommandLine &line)
 {
     const QCommandLineParser &parser = line.parser;
     Options options;
     options.json = parser.isSet(line.json);
+    if (const QString problem = line.usageProblem(); !problem.isEmpty())
+        return usageError(problem, options.json);
     if (parser.isSet(line.model)) {
         options.row = catalogueRowNamed(parser.value(line.model));
         if (options.row < 0)
             return usageError(QStringLiteral("no catalogue row or model '%1' (see --list-models)")
-                                  .arg(parser.value(line.model)));
+                                  .arg(parser.value(line.model)),
+                              options.json);
     }
     const QStringList files = parser.positionalArguments();
 
@@ -394,27 +313,15 @@ int runCommand(const CommandLine &line)
         return finish(0);
     }
     if (parser.isSet(line.batch)) {
-        if (!parser.isSet(line.switchList) || !parser.isSet(line.outputDir))
-            return usageError(QStringLiteral("--batch needs --list SWITCHES and --output-dir DIR"));
-        if (parser.isSet(line.report) || !files.isEmpty())
-            return usageError(QStringLiteral("--batch takes no other file"));
         const BatchRequest request {parser.value(line.batch), parser.value(line.switchList),
                                     parser.value(line.outputDir), parser.isSet(line.batchReports),
                                     parser.isSet(line.replace)};
         return finish(makeBatch(request, options));
     }
-    if (parser.isSet(line.report)) {
-        if (!parser.isSet(line.output))
-            return usageError(QStringLiteral("--report needs --output PDF"));
+    if (parser.isSet(line.report))
         return finish(writeReport(parser.value(line.report), parser.value(line.output), options));
-    }
-    if (parser.isSet(line.diff)) {
-        if (files.size() != 2)
-            return usageError(QStringLiteral("--diff takes two files"));
+    if (parser.isSet(line.diff))
         return finish(diffFiles(files.at(0), files.at(1), options));
-    }
-    if (files.isEmpty())
-        return usageError(QStringLiteral("no file given"));
     return finish(checkFiles(files, options));
 }
 
@@ -425,7 +332,9 @@ int main(int argc, char *argv[])
     // Over a file size limit a write fails with "File too large" and the
     // previous file stays, instead of the process being killed mid-write.
     std::signal(SIGXFSZ, SIG_IGN);
-    const bool report = wantsReport(argc, argv);
+    // The report needs fonts and a PDF printer, so a GUI application;
+    // without a display it runs on the offscreen platform.
+    const bool report = optionGiven(argc, argv, "report");
     if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
@@ -437,8 +346,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MESTREL_VERSION));
 
     CommandLine line;
-    if (!line.parser.parse(batchArguments(QCoreApplication::arguments())))
-        return usageError(line.parser.errorText());
+    if (!line.parse(QCoreApplication::arguments()))
+        return usageError(line.parser.errorText(), optionGiven(argc, argv, "json"));
     // Printed here rather than by the parser, which exits 0 even when
     // standard output took nothing.
     if (line.parser.isSet(line.help)) {

@@ -15,13 +15,18 @@
 
 namespace {
 
-// The exit status (-1 for a crash or a signal) and what the tool printed
-// on standard output; or, for a shell command line with the tool as "$0",
-// on standard error.
-std::pair<int, QByteArray>
-run(const QStringList &arguments,
-    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-    const QString &shellCommand = QString())
+struct Ran
+{
+    int status = -1; // -1 for a crash or a signal
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the tool with `arguments`, or a shell command line with the tool as
+// "$0".
+Ran runTool(const QStringList &arguments,
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+            const QString &shellCommand = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -31,9 +36,19 @@ run(const QStringList &arguments,
         process.start(QStringLiteral("bash"), {"-c", shellCommand, QStringLiteral(MESTREL_CHECK)});
     const bool exited =
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -1,
-            shellCommand.isEmpty() ? process.readAllStandardOutput()
-                                   : process.readAllStandardError()};
+    return {exited ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+// The exit status and what the tool printed on standard output; or, for a
+// shell command line, on standard error.
+std::pair<int, QByteArray>
+run(const QStringList &arguments,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+    const QString &shellCommand = QString())
+{
+    const Ran ran = runTool(arguments, environment, shellCommand);
+    return {ran.status, shellCommand.isEmpty() ? ran.out : ran.err};
 }
 
 void writeFile(const QString &name, const QByteArray &bytes)
@@ -57,6 +72,8 @@ private slots:
     void failedWrites_data();
     void failedWrites();
     void options();
+    void usageErrors_data();
+    void usageErrors();
     void escapedLines();
     void batch_data();
     void batch();
@@ -113,11 +130,26 @@ void TestMestrelCheck::printedLines_data()
     // A setting one file lacks is no difference.
     QTest::newRow("diff, a line missing") << QStringList {"--diff", "sibling.csv", "partial.csv"}
                                           << 0 << QStringList {"The configurations are identical"};
+    // Rows sharing an ID: each is named unless --model chooses one.
+    const QString sharingTheId = "ID 24: " + catalogueRow(5).modelName + " / " +
+        catalogueRow(6).modelName + " / " + catalogueRow(7).modelName;
+    QTest::newRow("diff, a shared ID")
+        << QStringList {"--diff", "good.csv", "sibling.csv"} << 1
+        << QStringList {"1 setting differs",
+                        "good.csv is for TAVRIN-KX-21-05C4000000; sibling.csv is for " +
+                            sharingTheId + '.',
+                        "Setting\tPort\tgood.csv\tsibling.csv", "Aging Time [s]\t\t300\t600"};
+    QTest::newRow("diff, a shared ID chosen")
+        << QStringList {"--model", "7", "--diff", "sibling.csv", "good.csv"} << 1
+        << QStringList {"1 setting differs",
+                        "sibling.csv is for " + catalogueRow(6).modelName +
+                            "; good.csv is for TAVRIN-KX-21-05C4000000.",
+                        "Setting\tPort\tsibling.csv\tgood.csv", "Aging Time [s]\t\t600\t300"};
     QTest::newRow("diff, another model")
         << QStringList {"--diff", "good.csv", "big.csv"} << 0
         << QStringList {"The configurations are identical",
-                        "good.csv is for TAVRIN-KX-21-05C4000000; big.csv is for TAVRIN "
-                        "KX-21-24C4R7R700."};
+                        "good.csv is for TAVRIN-KX-21-05C4000000; big.csv is for ID 32: " +
+                            catalogueRow(13).modelName + " / " + catalogueRow(14).modelName + '.'};
 }
 
 void TestMestrelCheck::printedLines()
@@ -145,6 +177,11 @@ void TestMestrelCheck::json()
     const QJsonValue difference = QJsonDocument::fromJson(output)["differences"][0];
     QCOMPARE(difference["key"].toString(), QStringLiteral("switch.aging-time"));
     QCOMPARE(difference["second"].toString(), QStringLiteral("600"));
+    // The rows the second file may be for, none chosen.
+    const QJsonValue second = QJsonDocument::fromJson(output)["second"];
+    QCOMPARE(second["candidates"].toArray(),
+             QJsonArray({catalogueRow(5).modelName, catalogueRow(6).modelName,
+                         catalogueRow(7).modelName}));
 }
 
 void TestMestrelCheck::report()
@@ -225,6 +262,51 @@ void TestMestrelCheck::options()
     QCOMPARE(pdfPageLines(QStringLiteral("equals.pdf")).size(), 2);
 }
 
+void TestMestrelCheck::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char *message, const QStringList &arguments) {
+        QTest::newRow(message) << arguments << QString(message);
+    };
+    // Options that would do nothing beside the others.
+    row("--output needs --report", {"--output", "a.pdf", "good.csv"});
+    row("--replace needs --batch", {"--replace", "good.csv"});
+    row("--output-dir needs --batch", {"--diff", "good.csv", "bad.csv", "--output-dir", "out"});
+    row("--batch takes --output-dir, not --output",
+        {"--batch", "good.csv", "--list", "l.csv", "--output-dir", "out", "--output", "o"});
+    row("--model has no effect with --list-models", {"--list-models", "--model", "1"});
+    row("--list-models takes no file", {"--list-models", "good.csv"});
+    row("--list-models and --diff cannot be combined", {"--diff", "--list-models"});
+    row("--report takes no other file", {"--report", "good.csv", "--output", "x.pdf", "bad.csv"});
+    // What a task needs, and what the parser refuses.
+    row("--diff takes two files", {"--diff", "good.csv"});
+    row("no catalogue row or model '99' (see --list-models)", {"--model", "99", "good.csv"});
+    row("Unknown option 'frobnicate'.", {"--frobnicate", "good.csv"});
+    row("Missing value after '--model'.", {"good.csv", "--model"});
+}
+
+void TestMestrelCheck::usageErrors()
+{
+    // Status 2 and nothing written: the reason on standard error, or with
+    // --json as the one object on standard output.
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QFile::remove("x.pdf");
+    const Ran text = runTool(arguments);
+    QCOMPARE(text.status, 2);
+    QCOMPARE(text.out, QByteArray());
+    // A line of its own: Qt may warn of the session's set-up before it.
+    const QByteArray reason = "mestrel-check: " + message.toUtf8() + '\n';
+    QVERIFY2(text.err.startsWith(reason) || text.err.contains('\n' + reason), text.err);
+
+    const Ran json = runTool(QStringList {"--json"} + arguments);
+    QCOMPARE(json.status, 2);
+    QCOMPARE(QJsonDocument::fromJson(json.out).object(), QJsonObject({{"error", message}}));
+    QVERIFY2(!json.err.contains("mestrel-check"), json.err);
+    QVERIFY(!QFile::exists("x.pdf"));
+}
+
 void TestMestrelCheck::escapedLines()
 {
     // A backslash stays apart from the escapes it would imitate. (What may
@@ -286,6 +368,12 @@ void TestMestrelCheck::batch_data()
     QTest::newRow("no such folder")
         << "big.csv" << good << QStringList {"--output-dir", "missing"} << 2
         << QStringList {"missing: no such folder"} << QStringList();
+    QTest::newRow("a file for a folder")
+        << "big.csv" << good << QStringList {"--output-dir", "list.csv"} << 2
+        << QStringList {"list.csv: is not a folder"} << QStringList();
+    QTest::newRow("replace") << "big.csv" << good << QStringList {"--replace"} << 0
+                             << QStringList {"2 files written to out"}
+                             << QStringList {"sw1.csv", "sw2, east.csv"};
 }
 
 void TestMestrelCheck::batch()
@@ -310,7 +398,7 @@ void TestMestrelCheck::batch()
     const QStringList lines = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
     QCOMPARE(QDir("out").entryList(QDir::Files, QDir::Name), written);
-    if (written.isEmpty())
+    if (!written.contains("sw1.pdf"))
         return;
 
     // The list's serial number reached the report.

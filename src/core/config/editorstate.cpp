@@ -100,8 +100,7 @@ void regate(EditorState &state)
     state.gating =
         gatePanel(state.row(), state.config,
                   gatingInput(kind, state.kindOf(state.panel.shownPort), state.panel.values,
-                              state.panel.classesText == QLatin1String(kAllPoEClassesText)),
-                  state.gating);
+                              state.panel.classesText == QLatin1String(kAllPoEClassesText)));
 }
 
 PanelGating gatingForPort(const EditorState &state, int port)

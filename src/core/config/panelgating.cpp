@@ -14,8 +14,7 @@ bool isFibre(PortKind kind)
 
 } // namespace
 
-PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, const GatingInput &in,
-                      const PanelGating &previous)
+PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, const GatingInput &in)
 {
     using namespace PortColumn;
     PanelGating g;
@@ -27,11 +26,11 @@ PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, cons
 
     set(AdminState, port);
     set(AlarmLink, port && row.has(ModelTrait::LinkAlarm));
-    set(AutoNeg, port ? !fibre : previous.isEditable(AutoNeg));
+    set(AutoNeg, port && !fibre);
 
     if (fibre) {
         set(DuplexMode, true);
-    } else {
+    } else if (port) {
         const bool manualSpeed = in.autoNeg != 1;
         set(Speed, manualSpeed);
         set(DuplexMode, manualSpeed);

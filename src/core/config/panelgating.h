@@ -48,7 +48,7 @@ struct GatingInput
 };
 
 // The gating for `input` on the model of `row` (whose PoE capability comes
-// from `config`). With no port selected, auto negotiation keeps the state
-// it had in `previous`.
+// from `config`). With no port selected there is no port a pick could be
+// stored in: only the trust mode, which writes every port, stays editable.
 PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config,
-                      const GatingInput &input, const PanelGating &previous = {});
+                      const GatingInput &input);

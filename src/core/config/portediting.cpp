@@ -95,16 +95,19 @@ PortSet editPort(EditorState &state, int column, int value)
     if (column < 0 || column >= PortColumn::Count || column == PortColumn::AllowedPoEClasses)
         return 0;
 
+    // A widget that takes no pick neither stores nor shows one: the panel
+    // would show a value no port holds.
+    if (!state.gating.isEditable(column))
+        return 0;
+
     const SwitchConfig before = state.config;
     const bool selectAllMode = state.selection.selectAllMode;
-    const bool editable = state.gating.isEditable(column);
     PortConfig &panel = state.panel.values;
     setPortFieldValue(panel, column, value);
 
     forEachPort(targetPorts(state, column), [&](int p) {
         PortConfig &port = state.config.ports[p];
-        if (editable)
-            setPortFieldValue(port, column, value);
+        setPortFieldValue(port, column, value);
         if (column == PortColumn::AutoNeg) {
             applyAutoNegotiationRule(port, panel.autoNeg == 1, selectAllMode);
             panel.speed = port.speed;

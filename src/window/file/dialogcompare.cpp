@@ -1,22 +1,32 @@
 #include "window/file/dialogcompare.h"
 
+#include "core/catalogue/productcatalogue.h"
 #include "ui_dialogcompare.h"
+#include "window/file/describedfile.h"
 #include "window/file/errorlogmodel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 
-DialogCompare::DialogCompare(const QVector<ConfigDifference> &differences, const QString &modelLine,
-                             const QVector<RejectedLine> &rejected, QWidget *parent)
+DialogCompare::DialogCompare(const QVector<ConfigDifference> &differences, const QString &path,
+                             int fileRow, int currentRow, const QVector<RejectedLine> &rejected,
+                             QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DialogCompare)
     , m_differences(differences)
 {
     m_ui->setupUi(this);
+    const QString file = describedFile(path, fileRow);
+    const QString current = catalogueRow(currentRow).modelName;
+    showFileLine(m_ui->label_comparedWith, tr("Compared with: %1").arg(file));
+    m_heading = tr("Current configuration (%1) compared with %2").arg(current, file);
     m_ui->label_summary->setText(differenceSummary(differences.size()));
-    m_ui->label_models->setText(modelLine);
-    m_ui->label_models->setVisible(!modelLine.isEmpty());
+    if (fileRow != currentRow) {
+        m_ui->label_models->setText(tr("The file is for %1; the current configuration is for %2.")
+                                        .arg(catalogueRow(fileRow).modelName, current));
+    }
+    m_ui->label_models->setVisible(fileRow != currentRow);
 
     QTableWidget *table = m_ui->tableWidget_differences;
     table->setRowCount(differences.size());
@@ -45,5 +55,6 @@ DialogCompare::~DialogCompare() = default;
 void DialogCompare::on_pushButton_copy_clicked()
 {
     QGuiApplication::clipboard()->setText(
+        m_heading + QLatin1Char('\n') +
         differencesText(m_differences, tr("Current Value"), tr("File's Value")));
 }

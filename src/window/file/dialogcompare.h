@@ -17,17 +17,19 @@ class DialogCompare : public QDialog
     Q_OBJECT
 
 public:
-    // `modelLine` says which models the two are for; empty when they are for
-    // the same model.
-    DialogCompare(const QVector<ConfigDifference> &differences, const QString &modelLine,
-                  const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
+    // The file at `path` was read as catalogue row `fileRow`; the
+    // configuration being edited is of row `currentRow`.
+    DialogCompare(const QVector<ConfigDifference> &differences, const QString &path, int fileRow,
+                  int currentRow, const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
     ~DialogCompare() override;
 
 private slots:
-    // Puts the list on the clipboard as tab-separated text.
+    // Puts the list on the clipboard as tab-separated text, after a line
+    // naming what was compared.
     void on_pushButton_copy_clicked();
 
 private:
     const QScopedPointer<Ui::DialogCompare> m_ui;
     const QVector<ConfigDifference> m_differences;
+    QString m_heading; // the copied text's first line
 };

@@ -1,13 +1,15 @@
 #include "window/file/dialogerrorlog.h"
 
 #include "ui_dialogerrorlog.h"
+#include "window/file/describedfile.h"
 #include "window/file/errorlogmodel.h"
 
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
 
-DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *parent)
+DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, const QString &path, int row,
+                               QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DialogErrorLog)
 {
@@ -15,32 +17,72 @@ DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *p
     setWindowTitle(tr("Error Log"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    showFileLine(m_ui->label_file, tr("File: %1").arg(describedFile(path, row)));
 
-    QTableView *table = m_ui->tableView_errorLog;
-    table->setModel(new ErrorLogModel(rejected, this));
-    // Keys of one family differ only at their end, so every column is as
-    // wide as its header and its cells; the values are already cut short.
-    // The rows in view and a sample of the others are measured, which keeps
-    // a file of 100,000 rejected lines quick.
-    constexpr int kRowsMeasuredBeyondView = 200;
-    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasuredBeyondView);
-    table->resizeColumnsToContents();
+    m_ui->tableView_errorLog->setModel(new ErrorLogModel(rejected, this));
+    fitColumns();
     growToShowColumns();
+}
+
+void DialogErrorLog::fitColumns()
+{
+    QTableView *table = m_ui->tableView_errorLog;
+    QHeaderView *header = table->horizontalHeader();
+    // Keys of one family differ only at their end, so the columns are as
+    // wide as their header and their cells. The rows in view and a sample
+    // of the others are measured, which keeps a file of 100,000 rejected
+    // lines quick.
+    constexpr int kRowsMeasuredBeyondView = 200;
+    header->setResizeContentsPrecision(kRowsMeasuredBeyondView);
+    table->resizeColumnsToContents();
+    // A value may run to 200 characters; the reason after it stays in view.
+    header->setStretchLastSection(false);
+    for (int column = 0; column < header->count(); ++column) {
+        header->setSectionResizeMode(column,
+                                     column == ErrorLogModel::kValueColumn
+                                         ? QHeaderView::Stretch
+                                         : QHeaderView::Interactive);
+    }
+    table->setTextElideMode(Qt::ElideRight);
 }
 
 void DialogErrorLog::growToShowColumns()
 {
     const QTableView *table = m_ui->tableView_errorLog;
+    const QAbstractItemView *cells = table; // whose size hints are public
     int tableWidth = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
         table->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < table->model()->columnCount(); ++column)
-        tableWidth += table->columnWidth(column);
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        if (column != ErrorLogModel::kValueColumn)
+            tableWidth += table->columnWidth(column);
+    }
+    // The value is given room for a usual one; a longer one is cut short
+    // rather than widening the dialog.
+    constexpr int kValueCharacters = 40;
+    const int valueWidth =
+        qMax(table->horizontalHeader()->sectionSizeHint(ErrorLogModel::kValueColumn),
+             cells->sizeHintForColumn(ErrorLogModel::kValueColumn));
+    tableWidth += qMin(valueWidth, fontMetrics().averageCharWidth() * kValueCharacters);
     const QMargins margins = layout()->contentsMargins();
-    int wanted = tableWidth + margins.left() + margins.right();
-    wanted = qMax(wanted, width());
-    if (const QScreen *shown = screen())
-        wanted = qMin(wanted, shown->availableGeometry().width());
-    resize(qMax(wanted, minimumSizeHint().width()), height());
+    resize(qMax(tableWidth + margins.left() + margins.right(), width()), height());
+    keepWithinScreen();
+}
+
+void DialogErrorLog::keepWithinScreen()
+{
+    if (const QScreen *shown = screen()) {
+        // The frame is known once the window is shown.
+        const int frame = frameGeometry().width() - geometry().width();
+        const int room = shown->availableGeometry().width() - frame;
+        if (width() > room)
+            resize(room, height());
+    }
+}
+
+void DialogErrorLog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    keepWithinScreen();
 }
 
 DialogErrorLog::~DialogErrorLog() = default;

@@ -15,15 +15,25 @@ class DialogErrorLog : public QDialog
     Q_OBJECT
 
 public:
-    explicit DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
+    // The lines of the file at `path` that catalogue row `row` refused.
+    DialogErrorLog(const QVector<RejectedLine> &rejected, const QString &path, int row,
+                   QWidget *parent = nullptr);
     ~DialogErrorLog() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_pushButton_clicked();
 
 private:
-    // Widens the dialog to show every column whole, up to the screen's width.
+    // The line number, key, index and reason keep the width of their
+    // texts; the value takes what is left and is cut short with "…".
+    void fitColumns();
+    // Widens the dialog to show the columns, within the screen's free area.
     void growToShowColumns();
+    // Narrows the dialog, frame and all, to the screen's free width.
+    void keepWithinScreen();
 
     const QScopedPointer<Ui::DialogErrorLog> m_ui;
 };

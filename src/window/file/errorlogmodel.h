@@ -12,6 +12,8 @@ class ErrorLogModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    static constexpr int kValueColumn = 3;
+
     ErrorLogModel(const QVector<RejectedLine> &rejected, QObject *parent);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

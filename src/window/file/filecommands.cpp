@@ -156,7 +156,7 @@ std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QStri
             QObject::tr("The file is not a configuration file of a supported switch model."));
         return std::nullopt;
     }
-    return ChosenFile {std::move(*bytes), configIds.first()};
+    return ChosenFile {path, std::move(*bytes), configIds.first()};
 }
 
 bool FileCommands::loadConfigFile(const QString &path)
@@ -164,44 +164,49 @@ bool FileCommands::loadConfigFile(const QString &path)
     const std::optional<ChosenFile> file = readChosenFile(path, QObject::tr("Open File"));
     if (!file)
         return false;
-    DialogConfigID choose(file->configId);
-    choose.setModal(true);
-    Prompts::exec(choose);
-    applyToEditor(file->bytes, firstRowWithConfigId(file->configId) + choose.choice(),
-                  QObject::tr("Open File"), path);
+    applyToEditor(*file, askModelRow(file->configId), QObject::tr("Open File"), true);
     return true;
 }
 
-void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString &stepName,
-                                 const std::optional<QString> &openedAs)
+int FileCommands::askModelRow(int configId)
+{
+    DialogConfigID choose(configId);
+    choose.setModal(true);
+    Prompts::exec(choose);
+    return firstRowWithConfigId(configId) + choose.choice();
+}
+
+void FileCommands::applyToEditor(const ChosenFile &file, int row, const QString &stepName,
+                                 bool opened)
 {
     BusyCursor loading;
     // The model with its defaults, then the file's lines; the window shows
     // the result in one step.
     EditorState loaded = m_editor->state();
     loaded.modelIndex = row;
-    const ConfigLoadResult result = loadConfigBytes(bytes, row, loaded.config);
+    const ConfigLoadResult result = loadConfigBytes(file.bytes, row, loaded.config);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();
     configurationLoaded(loaded);
     // Opened, the file holds what it gave, its refused lines aside: the
     // error log lists those.
-    if (openedAs)
-        startDocument(loaded, *openedAs);
+    if (opened)
+        startDocument(loaded, file.path);
     m_editor->loadState(loaded, stepName);
     loading.release();
     if (loaded.loadHadErrors)
-        showRejectedLines(result.rejected);
+        showRejectedLines(result.rejected, file.path, row);
 }
 
-void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
+void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected, const QString &path,
+                                     int row)
 {
     BusyCursor busy;
     // Written once per load, whatever the number of refused lines.
     // Complete on disk before the dialog shows, not when the dialog closes.
     QString error;
     const bool logged = writeOutputFile(kErrorLogName, errorLogText(rejected), &error);
-    DialogErrorLog dialog(rejected);
+    DialogErrorLog dialog(rejected, path, row);
     dialog.setModal(true);
     busy.release();
     if (!logged)

@@ -44,17 +44,20 @@ public:
     // supported model is reported under `title`, and gives nullopt.
     struct ChosenFile
     {
+        QString path;
         QByteArray bytes;
         int configId = 0;
     };
     std::optional<ChosenFile> readChosenFile(const QString &path, const QString &title);
-    // Reads `bytes` into the configuration of catalogue row `row`, from that
-    // model's defaults, and hands the result to the editor as one step;
-    // shows the lines that were refused. With `openedAs` the result is the
-    // document of that file, which holds it; without, an edit of the
-    // current document.
-    void applyToEditor(const QByteArray &bytes, int row, const QString &stepName,
-                       const std::optional<QString> &openedAs = std::nullopt);
+    // The catalogue row a file naming `configId` is for: the user chooses
+    // among the rows sharing the ID.
+    int askModelRow(int configId);
+    // Reads the file into the configuration of catalogue row `row`, from
+    // that model's defaults, and hands the result to the editor as one step;
+    // shows the lines that were refused. `opened`: the result is the
+    // document of that file, which holds it; else an edit of the current
+    // document.
+    void applyToEditor(const ChosenFile &file, int row, const QString &stepName, bool opened);
     // What the open dialogs offer.
     static QString configFileFilter();
 
@@ -68,7 +71,7 @@ private:
     QString defaultFileName() const;
     bool anyPortEnabled() const;
     bool saveThroughDialog(const QString &title, const QString &startPath);
-    void showRejectedLines(const QVector<RejectedLine> &rejected);
+    void showRejectedLines(const QVector<RejectedLine> &rejected, const QString &path, int row);
 
     ConfigEditor *m_editor;
     QWidget *m_window;

@@ -30,18 +30,21 @@ void ToolCommands::compareWithFile()
     if (!file)
         return;
 
-    BusyCursor busy;
+    // Rows sharing the file's ID differ only in name: the model being
+    // edited, when it is one of them, else the one the user names.
     const EditorState &current = m_editor->state();
-    const int row = rowForConfigId(file->configId, current.modelIndex);
+    const int configId = file->configId;
+    const int row = current.row().configId == configId ? current.modelIndex
+        : rowCountWithConfigId(configId) > 1           ? m_files->askModelRow(configId)
+                                                       : firstRowWithConfigId(configId);
+
+    BusyCursor busy;
     SwitchConfig fromFile;
     const ConfigLoadResult loaded = loadConfigBytes(file->bytes, row, fromFile);
     const QVector<ConfigDifference> differences =
         configDifferences(current.config, fromFile, nullptr, &loaded.settingsRead);
-    const QString modelLine = row == current.modelIndex
-        ? QString()
-        : QObject::tr("The file is for %1; the current configuration is for %2.")
-              .arg(catalogueRow(row).modelName, current.row().modelName);
-    DialogCompare dialog(differences, modelLine, loaded.rejected, m_window);
+    DialogCompare dialog(differences, file->path, row, current.modelIndex, loaded.rejected,
+                         m_window);
     dialog.setModal(true);
     busy.release();
     Prompts::exec(dialog);
@@ -56,8 +59,8 @@ void ToolCommands::applyFileToCurrentModel()
     // The file's own model does not matter: its lines are held to the rules
     // of the model being edited.
     if (const std::optional<FileCommands::ChosenFile> file = m_files->readChosenFile(path, title))
-        m_files->applyToEditor(file->bytes, m_editor->state().modelIndex,
-                               QObject::tr("Apply File"));
+        m_files->applyToEditor(*file, m_editor->state().modelIndex, QObject::tr("Apply File"),
+                               false);
 }
 
 void ToolCommands::makeFilesForSeveralSwitches()

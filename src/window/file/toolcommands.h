@@ -14,8 +14,9 @@ public:
     ToolCommands(ConfigEditor *editor, FileCommands *files, QWidget *window);
 
     // Reads a file into a record of its own, for the current catalogue row
-    // when the file names the current model's ID, and shows what differs.
-    // The configuration being edited stays as it is.
+    // when the file names the current model's ID (else for the row the user
+    // chooses among those sharing it), and shows what differs. The
+    // configuration being edited stays as it is.
     void compareWithFile();
     // Resets the configuration to the current model's defaults and applies
     // the file's lines to it with the loader's rules, as one step; the lines

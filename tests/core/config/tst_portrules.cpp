@@ -15,19 +15,24 @@ namespace {
 const QString kColumnLetters = QStringLiteral("alnsdcmfbtuvjqpeoiwx");
 
 // Runs user steps: "c3" clicks port 3, "k3" Ctrl-clicks it, "t3" clicks
-// table row 3 (ports 1-based), "A" is Select All, "D" Deselect All, and
-// "n=0" sets the panel widget of column letter n to 0 ("w=1,3" types the
-// classes).
+// table row 3 (ports 1-based), "A" is Select All, "D" Deselect All, "M"
+// chooses the model again, "U" leaves the state as undo and a load leave it
+// (nothing selected, port 1 shown), and "n=0" sets the panel widget of
+// column letter n to 0 ("w=1,3" types the classes).
 void apply(EditorState &s, const QString &steps)
 {
     using Step = void (*)(EditorState &, int);
-    const Step clicks[] = {clickPort, controlClickPort, selectSinglePort,
+    const Step clicks[] = {clickPort,
+                           controlClickPort,
+                           selectSinglePort,
                            [](EditorState &s, int) { selectAllPorts(s); },
-                           [](EditorState &s, int) { deselectAllPorts(s); }};
+                           [](EditorState &s, int) { deselectAllPorts(s); },
+                           [](EditorState &s, int) { selectModel(s, s.modelIndex); },
+                           [](EditorState &s, int) { clearSelectionAndShowFirstPort(s); }};
     for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const int column = kColumnLetters.indexOf(step.at(0));
         if (step.mid(1, 1) != QLatin1String("="))
-            clicks[QStringLiteral("cktAD").indexOf(step.at(0))](s, step.mid(1).toInt() - 1);
+            clicks[QStringLiteral("cktADMU").indexOf(step.at(0))](s, step.mid(1).toInt() - 1);
         else if (column == AllowedPoEClasses)
             editClasses(s, step.mid(2));
         else
@@ -99,7 +104,14 @@ private slots:
         row("AlNsdcmFBtUvJQpeOiwxy", "PoE off", kPoEModel, "c4 o=0");
         row("AlNsdcmFBtUvJQpeOIWxy", "fewer classes", kPoEModel, "c4 w=0,1,2");
         row("AlNsdcmFBtUvJQpeoiwxy", "PoE model, port 1", kPoEModel, "c1");
-        row("alNsdcmfbtuvjQpeoiwxY", "deselected after copper", kFourCopperOneFibre, "c1 c1");
+        // With nothing selected only the trust mode, which writes every port,
+        // takes a pick, whatever the port shown last allowed.
+        row("alnsdcmfbtuvjQpeoiwxY", "deselected after copper", kFourCopperOneFibre, "c1 c1");
+        row("alnsdcmfbtuvjQpeoiwxY", "auto negotiation off, deselect all", kGigabitCopper,
+            "c2 n=0 D");
+        row("alnsdcmfbtuvjQpeoiwxY", "auto negotiation off, model again", kGigabitCopper,
+            "c1 n=0 M");
+        row("alnsdcmfbtuvjQpeoiwxy", "auto negotiation off, undone", kPoEModel, "c1 n=0 U");
         row("ALNsdcmFBtUvJQpeoiwxY", "ctrl-click copper, fibre shown", kFourCopperOneFibre,
             "c5 c5 k2");
         // What one parameter does to the others, on gigabit copper port 2.
@@ -213,6 +225,27 @@ private slots:
         // The edit reports the ports it changed, so that the views redraw them.
         QCOMPARE(marks(s, [&](int p) { return (changed >> p) & 1u; }),
                  marks(s, [&](int p) { return s.config.ports[p] != before.ports[p]; }));
+    }
+
+    void noTargetNoChange()
+    {
+        // Whatever reaches a widget that takes no pick changes neither the
+        // panel nor a port: nothing is shown that would not be stored.
+        for (const char *steps : {"c2 n=0 D", "c5 c5", "A D", "c2 u=1 M"}) {
+            EditorState s = run(kPoEModel, steps);
+            for (int column = 0; column < Count; ++column) {
+                if (column == QosTrustMode || column == AllowedPoEClasses)
+                    continue;
+                const EditorState before = s;
+                const PortParameter *parameter = portParameter(column);
+                const int shown = portFieldValue(s.panel.values, column);
+                const int other = shown == int(parameter->minValue) ? int(parameter->maxValue)
+                                                                    : int(parameter->minValue);
+                QCOMPARE(editPort(s, column, other), PortSet(0));
+                QVERIFY2(s.panel.values == before.panel.values && s.config == before.config,
+                         qPrintable(QStringLiteral("%1 %2").arg(steps).arg(column)));
+            }
+        }
     }
 
     void autoNegotiationSpeedRule_data()

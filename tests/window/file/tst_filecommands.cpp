@@ -59,6 +59,7 @@ struct Answers
     int checkedChoice = -1;
     int choose = 0; // the choice to click before OK
     QStringList logRows; // the error log's table
+    QString logFile; // the file it names
     bool logWritten = false; // "errorLog.txt" exists while the error log shows
     QStringList compared; // the compare dialog's labels shown and its two tables
     QString copied; // what its "Copy" button put on the clipboard
@@ -89,11 +90,12 @@ struct Answers
         if (auto *log = qobject_cast<DialogErrorLog *>(&dialog)) {
             logWritten = QFile::exists(QStringLiteral("errorLog.txt"));
             logRows = tableRows(log->findChild<QTableView *>()->model());
+            logFile = log->findChild<QLabel *>("label_file")->text();
         }
         if (qobject_cast<DialogCompare *>(&dialog)) {
             dialog.show();
             compared.clear();
-            for (const char *name : {"label_summary", "label_models"}) {
+            for (const char *name : {"label_comparedWith", "label_summary", "label_models"}) {
                 if (auto *label = dialog.findChild<QLabel *>(name); label->isVisible())
                     compared << label->text();
             }
@@ -237,6 +239,7 @@ private slots:
         // The refused lines are logged to the file before the log shows them.
         QVERIFY(m_answers.logWritten);
         QCOMPARE(m_answers.logRows.value(0), QStringLiteral("2|port.mdi|9|1|Not valid index|"));
+        QCOMPARE(m_answers.logFile, "File: " + named("row5.csv", 7));
 
         m_answers.choose = 0;
         m_answers.checkedChoice = -1;
@@ -321,9 +324,8 @@ private slots:
     void compareWithFile()
     {
         // Saved on the third of three rows sharing one ID, with a line no model
-        // takes, then edited: the dialog shows what differs and the line, and
-        // the record stays as it is. Compared on another model, the file is
-        // read as the first of its rows.
+        // takes, then edited: the dialog names the file, shows what differs
+        // and the line, and the record stays as it is.
         d->selectModel(7);
         QVERIFY(files().writeConfigFile(path("saved.csv")));
         writeFile(path("saved.csv"), contents(path("saved.csv")) + "\nport.speed,3,7");
@@ -334,8 +336,13 @@ private slots:
         Prompts::queueFileNames({path("saved.csv")});
         d->action(QStringLiteral("&Compare with File…"))->trigger();
         QCOMPARE(m_answers.compared,
-                 QStringList({"2 settings differ", "Aging Time [s]||600|300|",
-                              "Flow Control|2|On|Off|", "155|port.speed|3|7|Not valid value|"}));
+                 QStringList({"Compared with: " + named("saved.csv", 7), "2 settings differ",
+                              "Aging Time [s]||600|300|", "Flow Control|2|On|Off|",
+                              "155|port.speed|3|7|Not valid value|"}));
+        QCOMPARE(m_answers.modelChoices, QStringList()); // the current model is one of the rows
+        QCOMPARE(m_answers.copied.section('\n', 0, 0),
+                 "Current configuration (" + catalogueRow(7).modelName + ") compared with " +
+                     named("saved.csv", 7));
         QVERIFY(m_answers.copied.endsWith("\nFlow Control\t2\tOn\tOff\n"));
         QVERIFY(d->config() == edited);
         // A file that sets only some keys is compared on those alone: the
@@ -346,13 +353,21 @@ private slots:
         QCOMPARE(m_answers.compared.filter(QStringLiteral("|")),
                  QStringList("Flow Control|2|On|Off|"));
 
-        // Another model: the two models named.
+        // Another model: the user says which of the rows the file is for,
+        // and the two models are named.
         d->selectModel(13);
+        d->type("lineEdit_agingTime", QStringLiteral("600"));
+        m_answers.choose = 1;
         Prompts::queueFileNames({path("saved.csv")});
         d->action(QStringLiteral("&Compare with File…"))->trigger();
-        QCOMPARE(m_answers.compared.value(1),
-                 "The file is for " + catalogueRow(5).modelName +
+        QCOMPARE(m_answers.modelChoices.size(), 3);
+        QCOMPARE(m_answers.compared.value(0), "Compared with: " + named("saved.csv", 6));
+        QCOMPARE(m_answers.compared.value(2),
+                 "The file is for " + catalogueRow(6).modelName +
                      "; the current configuration is for " + catalogueRow(13).modelName + '.');
+        QCOMPARE(m_answers.copied.section('\n', 0, 0),
+                 "Current configuration (" + catalogueRow(13).modelName + ") compared with " +
+                     named("saved.csv", 6));
 
         // A cancelled file dialog is no failure to report.
         for (const char *tool : {"&Compare with File…", "&Apply File to Current Model…"}) {
@@ -378,6 +393,7 @@ private slots:
         QCOMPARE(d->window->state().modelIndex, 0);
         QCOMPARE(int(d->config().ports[4].jumboFrames), 1);
         QVERIFY(!m_answers.logRows.isEmpty()); // the ports and PoE the model lacks
+        QCOMPARE(m_answers.logFile, "File: " + named("other.csv", 0));
         d->window->undoHistory().undoAction()->trigger();
         QVERIFY(d->config() == defaultConfiguration(0));
         QVERIFY(!d->window->isWindowModified());
@@ -462,6 +478,11 @@ private slots:
 private:
     FileCommands &files() { return d->window->fileCommands(); }
     QString path(const QString &name) const { return m_folder->filePath(name); }
+    // A file as the dialogs name it: its path and the model it was read for.
+    QString named(const QString &name, int row) const
+    {
+        return QDir::toNativeSeparators(path(name)) + " (" + catalogueRow(row).modelName + ')';
+    }
     void open(const QString &name)
     {
         Prompts::queueFileNames({name.isEmpty() ? name : path(name)});
