@@ -1,10 +1,10 @@
 #include "core/batch/switchbatch.h"
 
-#include "core/config/documentidentity.h"
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
 #include "core/file/configreader.h"
 #include "core/file/errorlog.h"
+#include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
 
 #include <QDir>
@@ -45,12 +45,6 @@ QString fileNameProblem(const QString &name)
     if (name.front().isSpace() || name.back().isSpace())
         return QStringLiteral("A file name may not start or end with a space");
     return QString();
-}
-
-QString reportNameOf(const QString &fileName)
-{
-    const QString base = fileName.endsWith(QLatin1String(".csv")) ? fileName.chopped(4) : fileName;
-    return base + QLatin1String(".pdf");
 }
 
 bool existsInFolder(const QString &path)
@@ -201,7 +195,7 @@ BatchPlan planBatch(const SwitchConfig &templateConfig, const ConfigFileTexts &t
         const SwitchListRow &row = list.rows.at(r);
         BatchSwitch batchSwitch {configFilePath(row.fileName), QString(), templateConfig,
                                  templateTexts, QString()};
-        batchSwitch.reportName = reportNameOf(batchSwitch.fileName);
+        batchSwitch.reportName = reportBesideConfigFile(batchSwitch.fileName);
 
         QString nameProblem = fileNameProblem(row.fileName);
         QStringList names {batchSwitch.fileName};

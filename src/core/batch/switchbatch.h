@@ -38,7 +38,7 @@ enum : int { File = 0, Location = 1, Contact = 2, Serial = 3, FirstOverride = 4 
 
 struct BatchSwitch
 {
-    QString fileName; // the row's name with ".csv" appended as Save does
+    QString fileName; // the row's name completed as Save As completes it
     QString reportName; // the same name with ".pdf" for ".csv"
     SwitchConfig config;
     ConfigFileTexts texts;

@@ -176,6 +176,37 @@ bool operator==(const SwitchList &a, const SwitchList &b)
     return a.overrideColumns == b.overrideColumns && a.rows == b.rows;
 }
 
+bool isBlankRow(const SwitchListRow &row)
+{
+    if (!row.fileName.isEmpty() || !row.location.isEmpty() || !row.contact.isEmpty() ||
+        !row.serial.isEmpty())
+        return false;
+    return std::all_of(row.overrides.cbegin(), row.overrides.cend(),
+                       [](const QString &value) { return value.isEmpty(); });
+}
+
+SwitchList withRowsAdded(const SwitchList &list, const SwitchList &added)
+{
+    SwitchList merged = list;
+    merged.rows.erase(std::remove_if(merged.rows.begin(), merged.rows.end(), isBlankRow),
+                      merged.rows.end());
+    for (const QString &column : added.overrideColumns) {
+        if (!merged.overrideColumns.contains(column)) {
+            merged.overrideColumns << column;
+            for (SwitchListRow &row : merged.rows)
+                row.overrides << QString();
+        }
+    }
+    for (const SwitchListRow &row : added.rows) {
+        SwitchListRow copy = row;
+        copy.overrides = QStringList();
+        for (const QString &column : merged.overrideColumns)
+            copy.overrides << row.overrides.value(added.overrideColumns.indexOf(column));
+        merged.rows << copy;
+    }
+    return merged;
+}
+
 bool splitOverrideColumn(const QString &column, QString *key, QString *index)
 {
     const int colon = column.lastIndexOf(QLatin1Char(':'));

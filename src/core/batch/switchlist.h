@@ -46,6 +46,14 @@ struct SwitchList
 bool operator==(const SwitchListRow &a, const SwitchListRow &b);
 bool operator==(const SwitchList &a, const SwitchList &b);
 
+// Whether a row has nothing typed in any cell.
+bool isBlankRow(const SwitchListRow &row);
+
+// `list` with the rows of `added` after its own, their override columns
+// matched by name (columns `list` lacks are added). Blank rows of `list`
+// are left out, so rows added to a table holding nothing replace its rows.
+SwitchList withRowsAdded(const SwitchList &list, const SwitchList &added);
+
 // An override column's key and index: "port.admin-state:5" gives
 // "port.admin-state" and "5". False for a name without both.
 bool splitOverrideColumn(const QString &column, QString *key, QString *index);

@@ -29,7 +29,7 @@ public:
     void selectModel(int index);
     // "New": the defaults of the current model as a new, untitled document.
     void newConfiguration();
-    // The document was saved to the file chosen as `fileName`, or that file
+    // The document was saved to the file `fileName`, or that file
     // could not be written: either way it is the file the next Save writes.
     // Not a step: what the document holds does not change.
     void documentSaved(const QString &fileName, bool written);

@@ -34,14 +34,6 @@ bool isSaved(const EditorState &state)
     return saved && saved->modelIndex == state.modelIndex && saved->config == state.config;
 }
 
-QString configFilePath(const QString &fileName)
-{
-    // Any ".csv" in the name counts, as the program has always done.
-    if (fileName.isEmpty() || fileName.contains(QLatin1String(".csv")))
-        return fileName;
-    return fileName + QLatin1String(".csv");
-}
-
 void startDocument(EditorState &state, const QString &fileName)
 {
     state.document.id = nextDocumentId();
@@ -56,8 +48,7 @@ void noteSave(EditorState &state, const SaveOutcome &outcome)
         document.fileName = outcome.fileName;
         document.saved = nullptr; // what the newly chosen file holds is not known
     }
-    if (outcome.content && !document.fileName.isEmpty() &&
-        configFilePath(document.fileName) == configFilePath(outcome.fileName))
+    if (outcome.content && !document.fileName.isEmpty() && document.fileName == outcome.fileName)
         document.saved = outcome.content;
 }
 

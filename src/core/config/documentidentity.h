@@ -22,15 +22,15 @@ struct FileContent
 struct DocumentIdentity
 {
     quint64 id = 0; // tells documents apart, two untitled ones too
-    QString fileName; // as chosen in a dialog; empty while untitled
+    QString fileName; // the file Save writes; empty while untitled
     // What the file held when it was last opened or written here; for an
     // untitled document, what it started from. Null when nothing is known:
     // a chosen file that could not be written.
     std::shared_ptr<const FileContent> saved;
 };
 
-// A save of the document `documentId` to the file chosen as `fileName`;
-// `content` is what the file now holds, null when the write failed.
+// A save of the document `documentId` to the file `fileName`; `content` is
+// what the file now holds, null when the write failed.
 struct SaveOutcome
 {
     quint64 documentId = 0;
@@ -41,14 +41,12 @@ struct SaveOutcome
 FileContent fileContent(const EditorState &state);
 // Whether the state is what its file holds (untitled: what it started from).
 bool isSaved(const EditorState &state);
-// The file written for a chosen name: ".csv" appended when the name lacks it.
-QString configFilePath(const QString &fileName);
 
 // Makes `state` a document of its own, as New (no name) and Open do, which
 // its file holds as it is.
 void startDocument(EditorState &state, const QString &fileName);
 // Brings a state up to date after a save: a state of the saved document
-// takes the chosen name, and every state naming the written file compares
+// takes the name written, and every state naming the written file compares
 // with what that file now holds.
 void noteSave(EditorState &state, const SaveOutcome &outcome);
 

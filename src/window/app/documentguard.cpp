@@ -25,11 +25,10 @@ bool DocumentGuard::isModified() const
 
 void DocumentGuard::showTitle()
 {
-    const QString fileName = m_editor->state().document.fileName;
-    const QString path = configFilePath(fileName);
+    const QString path = m_editor->state().document.fileName;
     // The file path first: with no title of its own a window shows its name.
     m_window->setWindowFilePath(path);
-    m_window->setWindowTitle(fileName.isEmpty()
+    m_window->setWindowTitle(path.isEmpty()
                                  ? QStringLiteral("Mestrel[*]")
                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - Mestrel"));
     m_window->setWindowModified(isModified());
@@ -49,9 +48,15 @@ bool DocumentGuard::askToSave(const QString &question, const std::function<bool(
 {
     if (!isModified())
         return true;
+    // The texts are the program's own: some desktops call Discard "Close
+    // without Saving", which is wrong before New and Open, and some give the
+    // buttons no mnemonics.
     const QMessageBox::StandardButton answer = Prompts::question(
         m_window, tr("Mestrel"), question,
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save,
+        {{QMessageBox::Save, tr("&Save")},
+         {QMessageBox::Discard, tr("&Discard")},
+         {QMessageBox::Cancel, tr("&Cancel")}});
     switch (answer) {
     case QMessageBox::Save:
         return save();

@@ -228,6 +228,10 @@ void MainWindow::createActions()
         connect(action, &QAction::triggered, this, spec.slot, Qt::UniqueConnection);
         *spec.action = action;
     }
+    // Some desktops have no Save As key; the common one then. Save to USB
+    // keeps the platform's, so the key never reaches both.
+    if (saveAsAct->shortcuts().isEmpty())
+        saveAsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     englishAct->setCheckable(true);
     englishAct->setChecked(true);
     germanAct->setCheckable(true);

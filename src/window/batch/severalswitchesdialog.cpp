@@ -3,6 +3,7 @@
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
 #include "core/file/configwriter.h"
+#include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
 #include "ui_severalswitchesdialog.h"
 #include "window/batch/batchprogress.h"
@@ -56,22 +57,16 @@ QString counted(int count, const QString &one, const QString &many)
     return count == 1 ? one : many.arg(count);
 }
 
-bool isBlank(const SwitchListRow &row)
+int rowsHoldingSomething(const SwitchList &list)
 {
-    if (!row.fileName.isEmpty() || !row.location.isEmpty() || !row.contact.isEmpty() ||
-        !row.serial.isEmpty())
-        return false;
-    for (const QString &value : row.overrides) {
-        if (!value.isEmpty())
-            return false;
-    }
-    return true;
+    return int(std::count_if(list.rows.cbegin(), list.rows.cend(),
+                             [](const SwitchListRow &row) { return !isBlankRow(row); }));
 }
 
 } // namespace
 
-SeveralSwitchesDialog::SeveralSwitchesDialog(const EditorState &state, const QString &folder,
-                                             QWidget *parent)
+SeveralSwitchesDialog::SeveralSwitchesDialog(const EditorState &state,
+                                             const SeveralSwitchesInput &input, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::SeveralSwitchesDialog)
     , m_template(state)
@@ -92,7 +87,10 @@ SeveralSwitchesDialog::SeveralSwitchesDialog(const EditorState &state, const QSt
     connect(paste, &QShortcut::activated, this,
             &SeveralSwitchesDialog::on_pushButton_paste_clicked);
     fillOverrideKeys();
-    m_ui->lineEdit_outputFolder->setText(QDir::toNativeSeparators(folder));
+    m_model->setList(input.list);
+    m_ui->lineEdit_outputFolder->setText(QDir::toNativeSeparators(input.folder));
+    m_ui->checkBox_reports->setChecked(input.withReports);
+    m_ui->checkBox_replace->setChecked(input.replaceExisting);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &SeveralSwitchesDialog::replan);
     connect(m_model, &QAbstractItemModel::dataChanged, this,
@@ -113,6 +111,12 @@ SeveralSwitchesDialog::SeveralSwitchesDialog(const EditorState &state, const QSt
 }
 
 SeveralSwitchesDialog::~SeveralSwitchesDialog() = default;
+
+SeveralSwitchesInput SeveralSwitchesDialog::input() const
+{
+    return {m_model->list(), folder(), m_ui->checkBox_reports->isChecked(),
+            m_ui->checkBox_replace->isChecked()};
+}
 
 QString SeveralSwitchesDialog::folder() const
 {
@@ -205,24 +209,7 @@ void SeveralSwitchesDialog::pasteWithHeader(const QVector<QStringList> &cells)
     }
     // Rows of a table holding nothing yet are replaced; otherwise the pasted
     // rows are added, their columns matched by name.
-    SwitchList merged = m_model->list();
-    merged.rows.erase(std::remove_if(merged.rows.begin(), merged.rows.end(), isBlank),
-                      merged.rows.end());
-    for (const QString &column : pasted->overrideColumns) {
-        if (!merged.overrideColumns.contains(column)) {
-            merged.overrideColumns << column;
-            for (SwitchListRow &row : merged.rows)
-                row.overrides << QString();
-        }
-    }
-    for (const SwitchListRow &row : pasted->rows) {
-        SwitchListRow added = row;
-        added.overrides = QStringList();
-        for (const QString &column : merged.overrideColumns)
-            added.overrides << row.overrides.value(pasted->overrideColumns.indexOf(column));
-        merged.rows << added;
-    }
-    m_model->setList(merged);
+    m_model->setList(withRowsAdded(m_model->list(), *pasted));
 }
 
 void SeveralSwitchesDialog::pasteCells(const QVector<QStringList> &cells)
@@ -273,18 +260,38 @@ void SeveralSwitchesDialog::on_pushButton_import_clicked()
             this, title, tr("%1 is no switch list: %2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
-    m_model->setList(*list);
+    importList(*list);
+}
+
+void SeveralSwitchesDialog::importList(const SwitchList &list)
+{
+    const int held = rowsHoldingSomething(m_model->list());
+    if (held == 0) {
+        m_model->setList(list);
+        return;
+    }
+    // Rows typed or pasted are not thrown away unasked.
+    const QMessageBox::StandardButton answer = Prompts::question(
+        this, tr("Import Switch List"),
+        counted(held, tr("The table holds 1 switch."), tr("The table holds %1 switches.")) +
+            tr(" Add the imported rows to it, or replace its rows with them?"),
+        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes,
+        {{QMessageBox::Yes, tr("&Add Rows")},
+         {QMessageBox::Discard, tr("&Replace Rows")},
+         {QMessageBox::Cancel, tr("&Cancel")}});
+    if (answer == QMessageBox::Yes)
+        m_model->setList(withRowsAdded(m_model->list(), list));
+    else if (answer == QMessageBox::Discard)
+        m_model->setList(list);
 }
 
 void SeveralSwitchesDialog::on_pushButton_export_clicked()
 {
-    QString path =
-        Prompts::saveFileName(this, tr("Export Switch List"),
-                              QDir(folder()).filePath(QStringLiteral("switches.csv")), kListFilter);
+    const QString path = Prompts::saveFileName(
+        this, tr("Export Switch List"), QDir(folder()).filePath(QStringLiteral("switches.csv")),
+        kListFilter, [](const QString &chosen) { return configFilePath(chosen); });
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".csv")))
-        path += QStringLiteral(".csv");
     QString error;
     if (!writeOutputFile(path, switchListBytes(m_model->list()), &error))
         Prompts::information(this, tr("Unable to open file"), error);

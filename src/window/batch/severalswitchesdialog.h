@@ -11,6 +11,16 @@ class SeveralSwitchesDialog;
 }
 class SwitchListModel;
 
+// What the user put into "Several Switches": the list, the output folder
+// and the two choices. Its owner keeps it between openings of the dialog.
+struct SeveralSwitchesInput
+{
+    SwitchList list;
+    QString folder;
+    bool withReports = false;
+    bool replaceExisting = false;
+};
+
 // "Several Switches": one configuration file (and report) per row of a
 // switch list, made from the configuration being edited as template. Rows
 // are typed, pasted from a spreadsheet or imported from a list file; every
@@ -22,12 +32,14 @@ class SeveralSwitchesDialog : public QDialog
 
 public:
     // `state` is the template, copied: the window's editing does not reach
-    // the dialog. `folder` is the output folder proposed.
-    SeveralSwitchesDialog(const EditorState &state, const QString &folder,
+    // the dialog. The dialog starts with `input`.
+    SeveralSwitchesDialog(const EditorState &state, const SeveralSwitchesInput &input,
                           QWidget *parent = nullptr);
     ~SeveralSwitchesDialog() override;
 
     SwitchListModel *model() const { return m_model; }
+    // What the dialog holds now, however it is closed.
+    SeveralSwitchesInput input() const;
 
     // Pastes a block of tab-separated rows: with a header row its columns
     // are matched by name and its rows added; without, the cells fill the
@@ -51,6 +63,7 @@ private slots:
 private:
     void fillOverrideKeys();
     void pasteWithHeader(const QVector<QStringList> &cells);
+    void importList(const SwitchList &list);
     void pasteCells(const QVector<QStringList> &cells);
     void showOutcome(const BatchOutcome &outcome, const QString &folder);
     QString folder() const;

@@ -5,6 +5,7 @@
 #include "core/config/textfields.h"
 #include "core/file/configwriter.h"
 #include "core/file/errorlog.h"
+#include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
 #include "window/file/dialogconfigid.h"
 #include "window/file/dialogerrorlog.h"
@@ -86,21 +87,21 @@ bool FileCommands::saveToUsb()
 
 bool FileCommands::saveThroughDialog(const QString &title, const QString &startPath)
 {
-    const QString chosen = Prompts::saveFileName(m_window, title, startPath,
-                                                 QObject::tr("Comma Separated Values (*.csv)"));
-    if (chosen.isEmpty())
+    const QString path = Prompts::saveFileName(
+        m_window, title, startPath, QObject::tr("Comma Separated Values (*.csv)"),
+        [](const QString &chosen) { return configFilePath(chosen); });
+    if (path.isEmpty())
         return false;
-    const bool written = writeConfigFile(chosen);
-    // The document's file from now on, as chosen, also when the write failed.
-    m_editor->documentSaved(chosen, written);
+    const bool written = writeConfigFile(path);
+    // The document's file from now on, also when the write failed.
+    m_editor->documentSaved(path, written);
     return written;
 }
 
-bool FileCommands::writeConfigFile(const QString &fileName)
+bool FileCommands::writeConfigFile(const QString &path)
 {
-    if (fileName.isEmpty())
+    if (path.isEmpty())
         return false;
-    const QString path = configFilePath(fileName);
 
     BusyCursor busy;
     const SwitchConfig &config = m_editor->state().config;

@@ -20,18 +20,20 @@ public:
     FileCommands(ConfigEditor *editor, QWidget *window);
 
     // Each save says whether it wrote the file (not when refused, cancelled
-    // or failed). Save writes the document's own file; Save As and Save to
-    // USB make the chosen file the document's, also when writing it failed.
+    // or failed). Save writes the document's own file, an opened one under
+    // its own name; Save As and Save to USB make the file written for the
+    // chosen name (".csv" appended as configFilePath does) the document's,
+    // also when writing it failed.
     bool save();
     bool saveAs();
     bool saveToUsb();
     // A cancelled dialog, or a file that cannot be loaded, changes nothing.
     void open();
 
-    // Writes the configuration to `fileName`, ".csv" appended when the name
-    // lacks it. The file is replaced only once it is complete; a failure is
-    // reported and leaves the previous file as it was.
-    bool writeConfigFile(const QString &fileName);
+    // Writes the configuration to `path`, as it is. The file is replaced
+    // only once it is complete; a failure is reported and leaves the
+    // previous file as it was.
+    bool writeConfigFile(const QString &path);
 
     // Reads the file: the model it names (asking which row where rows share
     // the ID), the defaults, then its lines, as the document of that file;
@@ -61,7 +63,7 @@ public:
     // What the open dialogs offer.
     static QString configFileFilter();
 
-    // The file Save writes, as chosen; empty while the document is untitled.
+    // The file Save writes; empty while the document is untitled.
     QString currentFileName() const;
     // Where the open dialog starts: the folder of the file last opened or
     // saved, else the desktop.

@@ -2,7 +2,6 @@
 
 #include "core/config/configeditor.h"
 #include "core/file/configdiff.h"
-#include "window/batch/severalswitchesdialog.h"
 #include "window/file/dialogcompare.h"
 #include "window/file/filecommands.h"
 #include "window/ground/busycursor.h"
@@ -65,6 +64,9 @@ void ToolCommands::applyFileToCurrentModel()
 
 void ToolCommands::makeFilesForSeveralSwitches()
 {
-    SeveralSwitchesDialog dialog(m_editor->state(), m_files->openDialogFolder(), m_window);
+    if (!m_severalSwitches)
+        m_severalSwitches = SeveralSwitchesInput {{}, m_files->openDialogFolder()};
+    SeveralSwitchesDialog dialog(m_editor->state(), *m_severalSwitches, m_window);
     Prompts::exec(dialog);
+    m_severalSwitches = dialog.input();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "window/batch/severalswitchesdialog.h"
+
+#include <optional>
+
 class ConfigEditor;
 class FileCommands;
 class QString;
@@ -23,6 +27,8 @@ public:
     // that do not fit the model are listed.
     void applyFileToCurrentModel();
     // "Several Switches": files for many switches from this configuration.
+    // The list, folder and choices stay as the dialog was left, for the
+    // next opening while the program runs.
     void makeFilesForSeveralSwitches();
 
 private:
@@ -31,4 +37,6 @@ private:
     ConfigEditor *m_editor;
     FileCommands *m_files;
     QWidget *m_window;
+    // Until the dialog is first opened: an empty list in the folder last used.
+    std::optional<SeveralSwitchesInput> m_severalSwitches;
 };

@@ -1,8 +1,12 @@
 #include "window/ground/prompts.h"
 
+#include "core/file/outputfile.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QQueue>
 #include <QSpacerItem>
@@ -59,11 +63,31 @@ void widenForTitle(QMessageBox &box)
 namespace Prompts {
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath,
-                     const QString &filter)
+                     const QString &filter, const CompleteName &complete)
 {
-    if (script().scripted)
-        return scriptedFileName(caption, startPath, filter);
-    return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
+    QString start = startPath;
+    for (;;) {
+        // The dialog does not ask about replacing: it would ask about the
+        // name as typed, not the completed one written.
+        const QString chosen = script().scripted
+            ? scriptedFileName(caption, start, filter)
+            : QFileDialog::getSaveFileName(parent, caption, start, filter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty())
+            return QString();
+        const QString target = complete(chosen);
+        // Only a file that would be replaced: a folder or device in its
+        // place is refused when written, with the reason.
+        if (!QFileInfo::exists(target) || !isWritableTarget(target))
+            return target;
+        const QString replace =
+            QCoreApplication::translate("Prompts", "%1 already exists. Do you want to replace it?")
+                .arg(QFileInfo(target).fileName());
+        if (question(parent, caption, replace, QMessageBox::Yes | QMessageBox::No,
+                     QMessageBox::No) == QMessageBox::Yes)
+            return target;
+        start = target; // back to the dialog, as the platform's own question does
+    }
 }
 
 QString openFileName(QWidget *parent, const QString &caption, const QString &startPath,
@@ -102,10 +126,15 @@ void information(QWidget *parent, const QString &title, const QString &text)
 
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons,
-                                     QMessageBox::StandardButton defaultButton)
+                                     QMessageBox::StandardButton defaultButton,
+                                     const QVector<ButtonText> &texts)
 {
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    for (const ButtonText &own : texts) {
+        if (QAbstractButton *button = box.button(own.button))
+            button->setText(own.text);
+    }
     widenForTitle(box);
     const int result = exec(box);
     return static_cast<QMessageBox::StandardButton>(result);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -24,8 +25,15 @@ struct FileRequest
     QString filter;
 };
 
+// The name a save dialog's name is completed to (a suffix appended).
+using CompleteName = std::function<QString(const QString &)>;
+// A save dialog whose chosen name is completed by `complete` before any
+// question: the file written. When that file exists, asks "FILE already
+// exists. Do you want to replace it?" (the dialog itself does not ask, as it
+// would ask about the name before completion); No shows the dialog again.
+// Returns the completed name; empty when cancelled.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath,
-                     const QString &filter);
+                     const QString &filter, const CompleteName &complete);
 QString openFileName(QWidget *parent, const QString &caption, const QString &startPath,
                      const QString &filter);
 // The usual folder dialog; an empty name when cancelled.
@@ -37,10 +45,18 @@ int exec(QDialog &dialog);
 // An information box with one OK button.
 void information(QWidget *parent, const QString &title, const QString &text);
 
+// A button's own text instead of the platform's for its role.
+struct ButtonText
+{
+    QMessageBox::StandardButton button;
+    QString text;
+};
+
 // A question with the given buttons; returns the button chosen.
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons,
-                                     QMessageBox::StandardButton defaultButton);
+                                     QMessageBox::StandardButton defaultButton,
+                                     const QVector<ButtonText> &texts = {});
 
 // Test seam. File and folder names are taken from the front of the queue (an empty
 // name is a cancelled dialog); dialogs and message boxes are handed to the

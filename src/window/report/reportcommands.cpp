@@ -1,6 +1,7 @@
 #include "window/report/reportcommands.h"
 
 #include "core/config/configeditor.h"
+#include "core/file/filenaming.h"
 #include "report/reportgenerator.h"
 #include "window/ground/busycursor.h"
 #include "window/ground/prompts.h"
@@ -24,24 +25,17 @@ ReportCommands::ReportCommands(const ConfigEditor *editor, QWidget *parent)
     , m_parent(parent)
 { }
 
-QString ReportCommands::withPdfSuffix(const QString &fileName)
-{
-    const QString suffix = QStringLiteral(".pdf");
-    return fileName.endsWith(suffix, Qt::CaseSensitive) ? fileName : fileName + suffix;
-}
-
 void ReportCommands::exportReport()
 {
     const EditorState &state = m_editor->state();
     // The article number and the typed digits, without the "-" between.
     const QString proposed = articleNumber(state.modelIndex) + state.serialNumber;
-    const QString chosen =
-        Prompts::saveFileName(m_parent, tr("Save File"), proposed, tr("PDF Document (*.pdf)"));
-    if (chosen.isEmpty())
+    const QString path = Prompts::saveFileName(m_parent, tr("Save File"), proposed,
+                                               tr("PDF Document (*.pdf)"), reportFilePath);
+    if (path.isEmpty())
         return;
 
-    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix,
-                           withPdfSuffix(chosen));
+    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, path);
     bool written = false;
     {
         BusyCursor busy;

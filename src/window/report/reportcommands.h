@@ -7,7 +7,8 @@ class QWidget;
 
 // The report of the configuration being edited, as the window's commands
 // give it: "&Export" asks for a PDF file name, proposing the article number
-// followed by the typed serial number, and writes it there; "Print Report…"
+// followed by the typed serial number, and writes it there (".pdf" appended
+// unless the name ends with it, before asking whether to replace a file); "Print Report…"
 // and "Print Preview…" put the same pages on the printer and paper chosen in
 // the system's print dialog or seen in the print preview (A4 landscape is
 // proposed).
@@ -19,9 +20,6 @@ public:
     void exportReport();
     void printReport();
     void printPreview();
-
-    // The name as chosen, with ".pdf" appended unless it already ends so.
-    static QString withPdfSuffix(const QString &fileName);
 
 private:
     const ConfigEditor *m_editor;

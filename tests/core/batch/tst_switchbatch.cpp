@@ -106,7 +106,7 @@ void TestSwitchBatch::problems_data()
         << QStringList {"0:0", "1:0", "2:0", "3:0", "4:0", "5:0", "6:0", "7:0"};
     // One file on a USB stick, whichever case comes first.
     QTest::newRow("names written twice, also after .csv and in another case")
-        << big << QStringList() << QStringList {"A", "a.csv", "a", "b", "b.csv.csv", "B"}
+        << big << QStringList() << QStringList {"A", "a.CSV", "a", "b", "b.csv.csv", "B.CSV"}
         << QStringList {"1:0:Same file name as row 1", "2:0:Same file name as row 1",
                         "5:0:Same file name as row 4"};
 }
@@ -169,14 +169,18 @@ void TestSwitchBatch::existingFiles_data()
     QTest::addColumn<bool>("replace");
     QTest::addColumn<bool>("reports");
     QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("listed"); // the second row's name in the list
 
-    QTest::newRow("a file, kept") << "sw1.csv" << false << false << true;
-    QTest::newRow("a file, replaced") << "sw1.csv" << true << false << false;
-    QTest::newRow("a report, no reports") << "sw1.pdf" << false << false << false;
-    QTest::newRow("a report, kept") << "sw1.pdf" << false << true << true;
-    QTest::newRow("a report, replaced") << "sw1.pdf" << true << true << false;
-    QTest::newRow("a folder, replaced") << "dir sw1.csv" << true << false << true;
-    QTest::newRow("a link to nothing, kept") << "link sw1.csv" << false << false << true;
+    QTest::newRow("a file, kept") << "sw1.csv" << false << false << true << "sw1";
+    QTest::newRow("a file, replaced") << "sw1.csv" << true << false << false << "sw1";
+    QTest::newRow("a report, no reports") << "sw1.pdf" << false << false << false << "sw1";
+    QTest::newRow("a report, kept") << "sw1.pdf" << false << true << true << "sw1";
+    QTest::newRow("a report, replaced") << "sw1.pdf" << true << true << false << "sw1";
+    QTest::newRow("a folder, replaced") << "dir sw1.csv" << true << false << true << "sw1";
+    QTest::newRow("a link to nothing, kept") << "link sw1.csv" << false << false << true << "sw1";
+    // The name checked is the name written.
+    QTest::newRow("upper case, kept") << "SW1.CSV" << false << false << true << "SW1.CSV";
+    QTest::newRow("its report, kept") << "SW1.pdf" << false << true << true << "SW1.CSV";
 }
 
 void TestSwitchBatch::existingFiles()
@@ -185,6 +189,7 @@ void TestSwitchBatch::existingFiles()
     QFETCH(bool, replace);
     QFETCH(bool, reports);
     QFETCH(bool, refused);
+    QFETCH(QString, listed);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(existing.section(QLatin1Char(' '), -1));
@@ -195,7 +200,7 @@ void TestSwitchBatch::existingFiles()
     else
         QVERIFY(writeOutputFile(path, "old"));
 
-    const BatchPlan plan = planBatch(defaultConfiguration(0), {}, listOf({}, {"sw0", "sw1"}),
+    const BatchPlan plan = planBatch(defaultConfiguration(0), {}, listOf({}, {"sw0", listed}),
                                      folder.path(), replace, reports);
     QCOMPARE(problemsOf(plan).join(QLatin1Char('\n')).startsWith(QLatin1String("1:0:")), refused);
     QCOMPARE(plan.problems.size(), int(refused));

@@ -3,6 +3,7 @@
 // temporary folder (a FIFO); no real device is ever a target.
 #include "core/catalogue/productcatalogue.h"
 #include "core/file/configwriter.h"
+#include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
 
 #include <QBuffer>
@@ -59,6 +60,46 @@ class TestOutputFile : public QObject
     Q_OBJECT
 
 private slots:
+    void namesWritten_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("written");
+        const auto row = [](const char *name, const char *rule, const char *written) {
+            QTest::addRow("%s %s", rule, name)
+                << QString(name) << QString(rule) << QString(written);
+        };
+        // A configuration file: ".csv" unless the name holds it, in any case.
+        row("B", "typed", "B.csv");
+        row("B.csv", "typed", "B.csv");
+        row("STICK2.CSV", "typed", "STICK2.CSV");
+        row("x.tar", "typed", "x.tar.csv");
+        row("a.csv.bak", "typed", "a.csv.bak");
+        row("x.csv/B", "typed", "x.csv/B.csv");
+        row("", "typed", "");
+        // An opened file is written back under its own name.
+        row("plain.txt", "opened", "plain.txt");
+        row("STICK.CSV", "opened", "STICK.CSV");
+        // An exported report: ".pdf" unless the name ends with it, in any case.
+        row("r26", "report", "r26.pdf");
+        row("report.PDF", "report", "report.PDF");
+        row("a.pdf.txt", "report", "a.pdf.txt.pdf");
+        // The report beside a batch's file, for the name that file got.
+        row("STICK2.CSV", "beside", "STICK2.pdf");
+        row("a.csv.bak", "beside", "a.csv.bak.pdf");
+    }
+
+    void namesWritten()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, rule);
+        const QString written = rule == "typed" ? configFilePath(name)
+            : rule == "opened"                  ? configFilePath(name, NameSource::Opened)
+            : rule == "report"                  ? reportFilePath(name)
+                                                : reportBesideConfigFile(configFilePath(name));
+        QTEST(written, "written");
+    }
+
     void failingDevice()
     {
         // The writer goes on after a partial write and reports the failure

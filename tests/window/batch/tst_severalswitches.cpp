@@ -129,6 +129,50 @@ private slots:
         QVERIFY2(m_messages.first().contains("broken.csv"), qPrintable(m_messages.first()));
     }
 
+    void importIntoAFilledTable_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // the table as a list file
+        QTest::addColumn<int>("blankRows"); // added after those
+        QTest::addColumn<QString>("button"); // clicked: its text starts so; empty: no question
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray held = "file,serial\nsw0,9\n";
+        const QByteArray imported = "file,contact,port.admin-state:5\nsw1,Ann,0\n";
+        QTest::newRow("added") << held << 0 << "&Add"
+                               << QByteArray("file,serial,contact,port.admin-state:5\n"
+                                             "sw0,9,,\nsw1,,Ann,0\n");
+        QTest::newRow("replaced") << held << 0 << "&Replace" << imported;
+        QTest::newRow("cancelled") << held << 0 << "&Cancel" << held;
+        QTest::newRow("only blank rows: no question")
+            << QByteArray("file\n") << 2 << "" << imported;
+    }
+
+    void importIntoAFilledTable()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, blankRows);
+        QFETCH(QString, button);
+        QVERIFY(writeOutputFile(path("plant.csv"), "file,contact,port.admin-state:5\nsw1,Ann,0\n"));
+        auto d = dialog();
+        d->model()->setList(listOf(before));
+        for (int i = 0; i < blankRows; ++i)
+            d->model()->addRow(-1);
+        Prompts::setDialogHandler([&](QDialog &shown) {
+            auto &box = static_cast<QMessageBox &>(shown);
+            m_messages << box.text();
+            box.show();
+            for (QAbstractButton *shownButton : box.buttons()) {
+                if (shownButton->text().startsWith(button))
+                    shownButton->click();
+            }
+            return int(box.standardButton(box.clickedButton()));
+        });
+        Prompts::queueFileNames({path("plant.csv")});
+        click(d.get(), "pushButton_import");
+        QCOMPARE(m_messages.size(), button.isEmpty() ? 0 : 1);
+        QFETCH(QByteArray, after);
+        QCOMPARE(switchListBytes(d->model()->list()), switchListBytes(listOf(after)));
+    }
+
     void cellsInErrorAsTheUserTypes_data()
     {
         QTest::addColumn<int>("row");
@@ -265,6 +309,38 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
+    void keptBetweenOpenings()
+    {
+        // What the user left in the dialog, closed with Escape, is there at
+        // the next opening.
+        WindowDriver d;
+        QVERIFY(QDir().mkdir(path("plant")));
+        const QByteArray list = "file,serial\nsw1,1\nsw2,2\n";
+        QStringList shown; // the table, the folder and the boxes at each opening
+        Prompts::setDialogHandler([&](QDialog &several) {
+            auto *table = several.findChild<QTableView *>("tableView_switches")->model();
+            auto *folder = several.findChild<QLineEdit *>("lineEdit_outputFolder");
+            const auto boxes = several.findChildren<QCheckBox *>();
+            shown << QString::fromUtf8(
+                         switchListBytes(static_cast<SwitchListModel *>(table)->list())) +
+                    folder->text();
+            for (QCheckBox *box : boxes)
+                shown.last() += box->isChecked() ? 'x' : '.';
+            static_cast<SwitchListModel *>(table)->setList(listOf(list));
+            folder->setText(path("plant"));
+            for (QCheckBox *box : boxes)
+                box->setChecked(true);
+            several.show();
+            QTest::keyClick(&several, Qt::Key_Escape);
+            return several.result();
+        });
+        for (int opening = 0; opening < 2; ++opening)
+            d.action(QStringLiteral("&Make Files for Several Switches…"))->trigger();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(1),
+                 QString::fromUtf8(switchListBytes(listOf(list))) + path("plant") + "xx");
+    }
+
 private:
     // A dialog over a template of the 26-port model, output into the
     // temporary folder.
@@ -272,7 +348,8 @@ private:
     {
         EditorState state;
         selectModel(state, 13);
-        return std::make_unique<SeveralSwitchesDialog>(state, m_folder->path());
+        return std::make_unique<SeveralSwitchesDialog>(state,
+                                                       SeveralSwitchesInput {{}, m_folder->path()});
     }
     QString path(const QString &name) const { return m_folder->filePath(name); }
 

@@ -65,15 +65,23 @@ struct Answers
     QString copied; // what its "Copy" button put on the clipboard
     int questions = 0; // message boxes with Save among their buttons
     QMessageBox::StandardButton reply = QMessageBox::Save; // to each of them
+    QKeySequence replyKey; // when set, the key pressed in them instead
+    int replied = 0; // the last of those answers
+    // To "... already exists. Do you want to replace it?" (in `messages`).
+    QMessageBox::StandardButton replace = QMessageBox::Yes;
     bool busyDuringDialog = false;
 
     int answer(QDialog &dialog)
     {
         busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr;
         if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
-            if (box->standardButtons() & QMessageBox::Save)
-                return ++questions, reply;
+            if (box->standardButtons() & QMessageBox::Save) {
+                ++questions;
+                return replied = replyKey.isEmpty() ? reply : pressIn(*box, replyKey);
+            }
             messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+            if (box->standardButtons() & QMessageBox::Yes)
+                return replace;
         }
         if (qobject_cast<DialogConfigID *>(&dialog)) {
             dialog.show();
@@ -107,6 +115,18 @@ struct Answers
         }
         return QDialog::Accepted;
     }
+
+    // The button a key press in the shown box clicks; Cancel when none.
+    static int pressIn(QMessageBox &box, const QKeySequence &key)
+    {
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QTest::keySequence(&box, key);
+        // A mnemonic clicks its button a moment later, as a mouse would.
+        if (!QTest::qWaitFor([&box] { return box.clickedButton() != nullptr; }, 1000))
+            return QMessageBox::NoButton;
+        return box.standardButton(box.clickedButton());
+    }
 };
 
 } // namespace
@@ -138,15 +158,10 @@ private slots:
 
     void saveCommands()
     {
-        // Save As starts on the desktop and appends ".csv" only to a name
-        // without it; Save writes the remembered name again, without asking.
-        for (const auto &[chosen, written] :
-             {std::pair<QString, QString>("mine.CSV", "mine.CSV.csv"),
-              std::pair<QString, QString>("mine.csv.bak", "mine.csv.bak")}) {
-            Prompts::queueFileNames({path(chosen)});
-            d->window->saveAs();
-            QVERIFY(QFile::exists(path(written)));
-        }
+        // Save As starts on the desktop; Save writes the same file again,
+        // without asking.
+        Prompts::queueFileNames({path("mine.csv.bak")});
+        d->window->saveAs();
         QCOMPARE(Prompts::lastFileRequest().startPath,
                  QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
                      "/switch_config_16.csv");
@@ -185,6 +200,108 @@ private slots:
         QCOMPARE(m_answers.messages.size(), 2);
         QCOMPARE(d->window->windowTitle(), QStringLiteral("folder.csv[*] - Mestrel"));
         QVERIFY(d->window->isWindowModified());
+    }
+
+    void saveAsAsksAboutTheFileWritten_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing"); // made before, empty for none
+        QTest::addColumn<bool>("replace"); // the answer, if asked
+        QTest::addColumn<QString>("asked"); // the file the question names; empty: none
+        QTest::addColumn<QString>("written"); // empty: none
+        const auto row = [](const char *name, const char *typed, const char *existing, bool replace,
+                            const char *asked, const char *written) {
+            QTest::newRow(name) << QString(typed) << QString(existing) << replace << QString(asked)
+                                << QString(written);
+        };
+        row("B over B.csv", "B", "B.csv", true, "B.csv", "B.csv");
+        row("B over B.csv, declined", "B", "B.csv", false, "B.csv", "");
+        row("B beside B", "B", "B", true, "", "B.csv");
+        row("STICK2.CSV over itself", "STICK2.CSV", "STICK2.CSV", true, "STICK2.CSV", "STICK2.CSV");
+        row("x.tar", "x.tar", "", true, "", "x.tar.csv");
+    }
+
+    void saveAsAsksAboutTheFileWritten()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(bool, replace);
+        QFETCH(QString, asked);
+        QFETCH(QString, written);
+        if (!existing.isEmpty())
+            writeFile(path(existing), "old");
+        m_answers.replace = replace ? QMessageBox::Yes : QMessageBox::No;
+        // Declined, the dialog shows again at the name asked about; cancelled.
+        Prompts::queueFileNames({path(typed), QString()});
+        d->window->saveAs();
+
+        QCOMPARE(m_answers.messages,
+                 asked.isEmpty() ? QStringList()
+                                 : QStringList("Save As: " + asked +
+                                               " already exists. Do you want to replace it?"));
+        if (!replace)
+            QCOMPARE(Prompts::lastFileRequest().startPath, path(asked));
+        QStringList files {existing, written};
+        files.removeAll(QString());
+        files.removeDuplicates();
+        files.sort();
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files, QDir::Name), files);
+        if (!existing.isEmpty() && existing != written)
+            QCOMPARE(contents(path(existing)), QByteArray("old"));
+        if (!written.isEmpty())
+            QVERIFY(contents(path(written)).startsWith("file.configID"));
+        QCOMPARE(d->window->windowTitle(),
+                 written.isEmpty() ? "Mestrel[*]" : written + "[*] - Mestrel");
+    }
+
+    void saveWritesTheFileOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"STICK.CSV", "plain.txt", "B"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    void saveWritesTheFileOpened()
+    {
+        QFETCH(QString, name);
+        writeFile(path(name), configFileBytes(defaultConfiguration(3), {}, QDate::currentDate()));
+        open(name);
+        QCOMPARE(d->window->windowTitle(), name + "[*] - Mestrel");
+        d->type("lineEdit_location", QStringLiteral("Hall"));
+        d->window->save();
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList(name));
+        QVERIFY(contents(path(name)).contains("file.location,0,Hall\n"));
+        QVERIFY(!d->window->isWindowModified());
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<int>("reply"); // to "Save changes ... first?"; 0: none asked
+        QTest::addColumn<QString>("fileDialog"); // the file dialog it leads to
+        QTest::newRow("Alt+S") << QKeySequence("Alt+S") << int(QMessageBox::Save) << "Save As";
+        QTest::newRow("Alt+D") << QKeySequence("Alt+D") << int(QMessageBox::Discard) << "";
+        QTest::newRow("Alt+C") << QKeySequence("Alt+C") << int(QMessageBox::Cancel) << "";
+        // Save As has a key also where the platform gives it none.
+        QTest::newRow("Save As") << QKeySequence("Ctrl+Shift+S") << 0 << "Save As";
+    }
+
+    void keys()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(int, reply);
+        QFETCH(QString, fileDialog);
+        QApplication::setActiveWindow(d->window.get());
+        Prompts::queueFileNames({QString()}); // a file dialog is cancelled
+        if (reply != 0) {
+            d->type("lineEdit_contactName", QStringLiteral("Ann"));
+            m_answers.replyKey = key;
+            d->action(QStringLiteral("&New"))->trigger();
+        } else
+            QTest::keySequence(d->window.get(), key);
+        QCOMPARE(m_answers.questions, reply != 0 ? 1 : 0);
+        QCOMPARE(m_answers.replied, reply);
+        QCOMPARE(Prompts::lastFileRequest().caption, fileDialog);
     }
 
     void loadThatCannotGoAheadChangesNothing_data()
@@ -257,22 +374,27 @@ private slots:
     {
         QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
         QTest::addColumn<QString>("written");
-        const auto row = [](const char *chosen, const char *written) {
-            QTest::newRow(chosen) << QString(chosen) << QString(written);
+        QTest::addColumn<QString>("message"); // the first message box's, its first words
+        const auto row = [](const char *chosen, const char *written, const char *message) {
+            QTest::newRow(chosen) << QString(chosen) << QString(written) << QString(message);
         };
-        row("report.pdf", "report.pdf");
-        row("report.PDF", "report.PDF.pdf"); // the suffix is lower case
-        row("", "");
-        row("pipe.pdf", ""); // a FIFO, made here
+        row("report.pdf", "report.pdf", "");
+        row("report.PDF", "report.PDF", "");
+        row("r26", "r26.pdf", "Save File: r26.pdf already exists."); // made here first
+        row("", "", "");
+        row("pipe.pdf", "", "Unable to open file: "); // a FIFO, made here
     }
 
     void exportWritesTheChosenPdf()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
+        QFETCH(QString, message);
         d->type("lineEdit_serialNumber", QStringLiteral("4711"));
         if (chosen.startsWith("pipe"))
             QCOMPARE(::mkfifo(QFile::encodeName(path(chosen)).constData(), 0600), 0);
+        if (chosen == "r26")
+            writeFile(path(written), "old");
         Prompts::queueFileNames({chosen.isEmpty() ? chosen : path(chosen)});
         d->action(QStringLiteral("&Export"))->trigger();
         // The article number and the typed digits, without the "-" between.
@@ -280,9 +402,9 @@ private slots:
         // Nothing else appears, not even under the proposed name in the working folder.
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
                  written.isEmpty() ? QStringList() : QStringList(written));
-        // A FIFO: the reason.
-        QCOMPARE(m_answers.messages.join('|').left(21),
-                 written.isEmpty() && !chosen.isEmpty() ? "Unable to open file: " : QString());
+        if (!written.isEmpty())
+            QVERIFY(contents(path(written)).startsWith("%PDF-"));
+        QCOMPARE(m_answers.messages.value(0).left(message.size()), message);
     }
 
     void printedPagesAreTheExportedPages()
