@@ -2,6 +2,7 @@
 
 #include "check/terminaltext.h"
 #include "core/file/errorlog.h"
+#include "core/file/spreadsheettraces.h"
 
 #include <QJsonDocument>
 
@@ -33,6 +34,7 @@ const char *statusName(CheckedFile::Status status)
     case CheckedFile::Unreadable:
         return "unreadable";
     case CheckedFile::NoSupportedModel:
+    case CheckedFile::ForeignSeparator:
         return "unsupported";
     }
     return "";
@@ -82,6 +84,8 @@ QByteArray rejectedLinesText(const CheckedFile &file)
 {
     QString text;
     const QString name = nameOf(file.path);
+    if (file.result.byteOrderMarkSkipped)
+        text += name + QStringLiteral(": remark: ") + byteOrderMarkRemark() + QLatin1Char('\n');
     for (const RejectedLine &line : file.result.rejected) {
         // The fields as the error log's cells show them: cut, and escaped.
         const ErrorLogRow row = errorLogRow(line);
@@ -113,6 +117,9 @@ QByteArray summaryLine(const CheckedFile &file)
     case CheckedFile::NoSupportedModel:
         status = QStringLiteral("names no supported switch model");
         break;
+    case CheckedFile::ForeignSeparator:
+        status = foreignSeparatorReason(file.separator);
+        break;
     }
     return terminalBytes(nameOf(file.path) + QStringLiteral(": ") + status + QLatin1Char('\n'));
 }
@@ -124,6 +131,8 @@ QJsonObject fileJson(const CheckedFile &file)
         json.insert("error", file.error);
         return json;
     }
+    if (file.status == CheckedFile::ForeignSeparator)
+        json.insert("reason", foreignSeparatorReason(file.separator));
     if (file.row < 0)
         return json;
     json.insert("row", rowJson(file.row));
@@ -137,6 +146,8 @@ QJsonObject fileJson(const CheckedFile &file)
                                      {"reasonText", rejectReasonText(line.reason)}});
     }
     json.insert("rejected", rejected);
+    json.insert("remarks", file.result.byteOrderMarkSkipped ? QJsonArray {byteOrderMarkRemark()}
+                                                            : QJsonArray());
     return json;
 }
 

@@ -8,6 +8,7 @@
 
 #include "check/checkoutput.h"
 #include "check/filecheck.h"
+#include "check/foldercheck.h"
 #include "check/terminaltext.h"
 #include "report/reportgenerator.h"
 
@@ -335,10 +336,22 @@ struct CommandLine
     QCommandLineOption outputDir {QStringLiteral("output-dir"),
                                   QStringLiteral("The folder --batch writes into."),
                                   QStringLiteral("DIR")};
-    QCommandLineOption replace {QStringLiteral("replace"),
-                                QStringLiteral("Let --batch replace files that exist.")};
+    QCommandLineOption replace {
+        QStringLiteral("replace"),
+        QStringLiteral("Let --batch replace files that exist, and --to-list a list that exists.")};
     // "--report" without a file, as --batch takes it; see batchArguments.
     QCommandLineOption batchReports {QStringLiteral("batch-reports"), QString()};
+    QCommandLineOption folder {
+        QStringLiteral("folder"),
+        QStringLiteral("Check every file of DIR whose name ends in .csv and print one line per "
+                       "file: model, serial number, location, contact, creation date, result."),
+        QStringLiteral("DIR")};
+    QCommandLineOption recursive {QStringLiteral("recursive"),
+                                  QStringLiteral("Let --folder check its subfolders too.")};
+    QCommandLineOption toList {
+        QStringLiteral("to-list"),
+        QStringLiteral("Write the files --folder checked as a switch list for --batch."),
+        QStringLiteral("LIST")};
     QCommandLineOption json {QStringLiteral("json"), QStringLiteral("Print the results as JSON.")};
 
     CommandLine()
@@ -349,10 +362,12 @@ struct CommandLine
             "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
             "supported model; with several files the highest. --batch: 0 when every\n"
             "file was written, 1 when the template or rows of the list are refused\n"
-            "(nothing is written then), 2 when a file cannot be read or written."));
+            "(nothing is written then), 2 when a file cannot be read or written.\n"
+            "--folder: as for files; with --to-list also 1 when files were left out\n"
+            "of the list, 2 when the list cannot be written."));
         batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,
-                           outputDir, replace, batchReports, json});
+                           outputDir, replace, batchReports, folder, recursive, toList, json});
         parser.addPositionalArgument(QStringLiteral("files"),
                                      QStringLiteral("Configuration files to check."),
                                      QStringLiteral("[FILE...]"));
@@ -402,6 +417,14 @@ int runCommand(const CommandLine &line)
                                     parser.value(line.outputDir), parser.isSet(line.batchReports),
                                     parser.isSet(line.replace)};
         return finish(makeBatch(request, options));
+    }
+    if (parser.isSet(line.folder)) {
+        const FolderCheckOutput checked = checkFolder(
+            {parser.value(line.folder), parser.isSet(line.recursive), options.row,
+             parser.value(line.toList), parser.isSet(line.replace), options.json});
+        print(checked.err, stderr);
+        print(checked.out);
+        return finish(checked.status);
     }
     if (parser.isSet(line.report)) {
         if (!parser.isSet(line.output))

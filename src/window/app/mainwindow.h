@@ -78,6 +78,7 @@ public slots:
     void compareWithFile();
     void applyFileToCurrentModel();
     void makeFilesForSeveralSwitches();
+    void checkFolder();
     // The short language names are names other parts rely on; keep them.
     void engLan();
     void gerLan();
@@ -128,6 +129,7 @@ private:
     QAction *compareAct = nullptr;
     QAction *applyFileAct = nullptr;
     QAction *severalSwitchesAct = nullptr;
+    QAction *checkFolderAct = nullptr;
     QAction *englishAct = nullptr;
     QAction *germanAct = nullptr;
     QAction *onlineHelpAct = nullptr;

@@ -26,6 +26,13 @@ DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *p
     table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasuredBeyondView);
     table->resizeColumnsToContents();
     growToShowColumns();
+    setRemark(QString());
+}
+
+void DialogErrorLog::setRemark(const QString &remark)
+{
+    m_ui->label_remark->setText(remark);
+    m_ui->label_remark->setVisible(!remark.isEmpty());
 }
 
 void DialogErrorLog::growToShowColumns()

@@ -18,6 +18,9 @@ public:
     explicit DialogErrorLog(const QVector<RejectedLine> &rejected, QWidget *parent = nullptr);
     ~DialogErrorLog() override;
 
+    // A message under the table about the file as a whole; none when empty.
+    void setRemark(const QString &remark);
+
 private slots:
     void on_pushButton_clicked();
 

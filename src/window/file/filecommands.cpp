@@ -6,6 +6,7 @@
 #include "core/file/configwriter.h"
 #include "core/file/errorlog.h"
 #include "core/file/outputfile.h"
+#include "core/file/spreadsheettraces.h"
 #include "window/file/dialogconfigid.h"
 #include "window/file/dialogerrorlog.h"
 #include "window/ground/busycursor.h"
@@ -147,6 +148,13 @@ std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QStri
     }
     m_lastFolder = QFileInfo(path).absolutePath();
 
+    // A spreadsheet's list format has no commas: refused whole, with the
+    // reason, rather than as a file that names no model.
+    if (const char separator = foreignSeparator(*bytes)) {
+        busy.release();
+        Prompts::information(m_window, title, foreignSeparatorReason(separator) + '.');
+        return std::nullopt;
+    }
     // A file names one model; a second "file.configID" line does not count.
     const QVector<int> configIds = configIdsNamed(*bytes);
     busy.release();
@@ -190,11 +198,20 @@ void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString
         startDocument(loaded, *openedAs);
     m_editor->loadState(loaded, stepName);
     loading.release();
+    // Said once: under the error log's table when it opens, else on its own.
+    QString remark;
+    if (result.byteOrderMarkSkipped) {
+        remark = byteOrderMarkRemark() + '.';
+        remark[0] = remark[0].toUpper();
+    }
     if (loaded.loadHadErrors)
-        showRejectedLines(result.rejected);
+        showRejectedLines(result.rejected, remark);
+    else if (!remark.isEmpty())
+        Prompts::information(m_window, stepName, remark);
 }
 
-void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
+void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected,
+                                     const QString &remark)
 {
     BusyCursor busy;
     // Written once per load, whatever the number of refused lines.
@@ -202,6 +219,7 @@ void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected)
     QString error;
     const bool logged = writeOutputFile(kErrorLogName, errorLogText(rejected), &error);
     DialogErrorLog dialog(rejected);
+    dialog.setRemark(remark);
     dialog.setModal(true);
     busy.release();
     if (!logged)

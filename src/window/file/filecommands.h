@@ -68,7 +68,7 @@ private:
     QString defaultFileName() const;
     bool anyPortEnabled() const;
     bool saveThroughDialog(const QString &title, const QString &startPath);
-    void showRejectedLines(const QVector<RejectedLine> &rejected);
+    void showRejectedLines(const QVector<RejectedLine> &rejected, const QString &remark);
 
     ConfigEditor *m_editor;
     QWidget *m_window;

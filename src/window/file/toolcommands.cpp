@@ -5,6 +5,7 @@
 #include "window/batch/severalswitchesdialog.h"
 #include "window/file/dialogcompare.h"
 #include "window/file/filecommands.h"
+#include "window/folder/switchfilesdialog.h"
 #include "window/ground/busycursor.h"
 #include "window/ground/prompts.h"
 
@@ -63,5 +64,17 @@ void ToolCommands::applyFileToCurrentModel()
 void ToolCommands::makeFilesForSeveralSwitches()
 {
     SeveralSwitchesDialog dialog(m_editor->state(), m_files->openDialogFolder(), m_window);
+    Prompts::exec(dialog);
+}
+
+void ToolCommands::checkFolder(const std::function<bool(const QString &)> &openFile)
+{
+    const QString folder = Prompts::existingDirectory(
+        m_window, QObject::tr("Check Folder"),
+        m_checkedFolder.isEmpty() ? m_files->openDialogFolder() : m_checkedFolder);
+    if (folder.isEmpty())
+        return;
+    m_checkedFolder = folder;
+    SwitchFilesDialog dialog(folder, openFile, m_window);
     Prompts::exec(dialog);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class ConfigEditor;
 class FileCommands;
-class QString;
 class QWidget;
 
 // The "Tools" menu: comparing the configuration with a file, applying a
@@ -23,6 +26,9 @@ public:
     void applyFileToCurrentModel();
     // "Several Switches": files for many switches from this configuration.
     void makeFilesForSeveralSwitches();
+    // "Switch Files": asks for a folder and lists its switch files;
+    // `openFile` opens one of them in the window.
+    void checkFolder(const std::function<bool(const QString &)> &openFile);
 
 private:
     QString chooseFile(const QString &title) const;
@@ -30,4 +36,5 @@ private:
     ConfigEditor *m_editor;
     FileCommands *m_files;
     QWidget *m_window;
+    QString m_checkedFolder; // the folder checked last
 };
