@@ -363,7 +363,7 @@ struct CommandLine
             "supported model; with several files the highest. --batch: 0 when every\n"
             "file was written, 1 when the template or rows of the list are refused\n"
             "(nothing is written then), 2 when a file cannot be read or written.\n"
-            "--folder: as for files; with --to-list also 1 when files were left out\n"
+            "A --folder as its files; with --to-list also 1 when files were left out\n"
             "of the list, 2 when the list cannot be written."));
         batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,

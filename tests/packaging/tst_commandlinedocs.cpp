@@ -111,7 +111,7 @@ void TestCommandLineDocs::completion_data()
     QTest::newRow("folder") << "--folder " << QStringList {"sub"};
     QTest::newRow("folder list") << "--folder sub --to-list " << files;
     QTest::newRow("batch reports take no file")
-        << "--batch a.csv --report --r" << QStringList {"--replace", "--report"};
+        << "--batch a.csv --report --r" << QStringList {"--recursive", "--replace", "--report"};
 }
 
 void TestCommandLineDocs::completion()

@@ -201,7 +201,7 @@ FolderSwitchList folderSwitchList(const QVector<SwitchFileRow> &rows, int config
         } else if (row.configId != result.configId) {
             leftOut[i] = QObject::tr("For another model (configuration ID %1)").arg(row.configId);
         } else if (row.result == SwitchFileRow::Rejected) {
-            leftOut[i] = switchFileResult(row);
+            leftOut[i] = switchFileResult(row, false);
         } else {
             Candidate candidate {i, &row, fileColumnOf(row), {}};
             const QString written = configFilePath(candidate.fileColumn).toCaseFolded();

@@ -185,7 +185,7 @@ QString switchFileSerial(const SwitchFileRow &row, int preferredRow)
         .join(QLatin1String(" / "));
 }
 
-QString switchFileResult(const SwitchFileRow &row)
+QString switchFileResult(const SwitchFileRow &row, bool withRemark)
 {
     QString result;
     switch (row.result) {
@@ -204,7 +204,7 @@ QString switchFileResult(const SwitchFileRow &row)
     case SwitchFileRow::NotRegularFile:
         return QObject::tr("Skipped: not a regular file");
     }
-    if (row.byteOrderMark)
+    if (row.byteOrderMark && withRemark)
         result += QObject::tr(", byte-order mark skipped");
     return result;
 }

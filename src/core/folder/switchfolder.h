@@ -77,8 +77,8 @@ QString switchFileModel(const SwitchFileRow &row, int preferredRow = -1);
 QString switchFileSerial(const SwitchFileRow &row, int preferredRow = -1);
 // "OK", "3 rejected lines", "Not a configuration file: …", "Cannot be read:
 // REASON", "Skipped: not a regular file"; ", byte-order mark skipped" added
-// where one was.
-QString switchFileResult(const SwitchFileRow &row);
+// where one was, unless `withRemark` is false.
+QString switchFileResult(const SwitchFileRow &row, bool withRemark = true);
 // 0 for a file that passed or was skipped, 1 for rejected lines, 2 for a
 // file that is not a configuration file or cannot be read.
 int switchFileStatus(const SwitchFileRow &row);

@@ -118,7 +118,8 @@ void TestSwitchFolder::everyKindOfEntry_data()
         "rejected.csv\t" + five + "2 rejected lines\t1",
         "semicolon.csv\t\t\t\t\t\tNot a configuration file: fields are separated by ';', not by "
         "commas\t2",
-        "spreadsheet.csv\tTAVRIN-KX-21-05C4000000\t613807101-\tHall 4\tAnn Smith\t07/03/24\tOK\t0",
+        // A free text runs to the line's end, a spreadsheet's comma with it.
+        "spreadsheet.csv\tTAVRIN-KX-21-05C4000000\t613807101-\tHall 4,\tAnn Smith,\t07/03/24\tOK\t0",
         "STICK.CSV\tMERANTE 8CX PoE-LVD\t613821001-\tPress (east)\tBob Lee\t07/03/2024\tOK\t0",
         "tabs.csv\t\t\t\t\t\tNot a configuration file: fields are separated by tabs, not by "
         "commas\t2",
@@ -202,10 +203,10 @@ void TestSwitchFolder::listMakesTheFilesAgain()
     QCOMPARE(switchListBytes(made.list),
              QByteArray("file,location,contact,serial,switch.aging-time:0,dscp.traffic-class:46,"
                         "port.admin-state:25,port.autoneg:3,port.speed:3\n"
-                        "hall4-sw01,Hall 4,Ann Smith,,300,0,1,1,2\n"
-                        "hall4-sw02,Hall 4,Ann Smith,,300,0,0,1,2\n"
+                        "hall4-sw01,Hall 4,Ann Smith,,300,2,1,1,2\n"
+                        "hall4-sw02,Hall 4,Ann Smith,,300,2,0,1,2\n"
                         "press,Press (east),Bob Lee,,600,3,1,0,1\n"
-                        "SPARE,Hall 4,Ann Smith,,300,0,1,0,2\n"));
+                        "SPARE,Hall 4,Ann Smith,,300,2,1,0,2\n"));
     // Read back as written, and with any file as template, each switch's
     // file is that file.
     const std::optional<SwitchList> reread = parseSwitchList(switchListBytes(made.list));
