@@ -146,8 +146,9 @@ QJsonObject fileJson(const CheckedFile &file)
                                      {"reasonText", rejectReasonText(line.reason)}});
     }
     json.insert("rejected", rejected);
-    json.insert("remarks", file.result.byteOrderMarkSkipped ? QJsonArray {byteOrderMarkRemark()}
-                                                            : QJsonArray());
+    json.insert("remarks",
+                file.result.byteOrderMarkSkipped ? QJsonArray {byteOrderMarkRemark()}
+                                                 : QJsonArray());
     return json;
 }
 

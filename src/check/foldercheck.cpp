@@ -35,9 +35,12 @@ const char *statusName(SwitchFileRow::Result result)
 
 QStringList cells(const SwitchFileRow &row, int preferredRow)
 {
-    return {row.name,           switchFileModel(row, preferredRow),
-            switchFileSerial(row, preferredRow), row.texts.location,
-            row.texts.contactName, row.creationDate,
+    return {row.name,
+            switchFileModel(row, preferredRow),
+            switchFileSerial(row, preferredRow),
+            row.texts.location,
+            row.texts.contactName,
+            row.creationDate,
             switchFileResult(row)};
 }
 
@@ -55,8 +58,8 @@ QJsonObject rowJson(const SwitchFileRow &row, int preferredRow)
         json.insert("contact", row.texts.contactName);
         json.insert("creationDate", row.creationDate);
         json.insert("rejectedLines", row.rejected.size());
-        json.insert("remarks", row.byteOrderMark ? QJsonArray {byteOrderMarkRemark()}
-                                                 : QJsonArray());
+        json.insert("remarks",
+                    row.byteOrderMark ? QJsonArray {byteOrderMarkRemark()} : QJsonArray());
     }
     return json;
 }
@@ -106,8 +109,8 @@ int writeList(const FolderCheckRequest &request, const QVector<SwitchFileRow> &r
     json.insert("written", error.isEmpty());
     if (!error.isEmpty()) {
         json.insert("error", error);
-        output.err += terminalBytes(name + QStringLiteral(": ") + terminalSafe(error) +
-                                    QLatin1Char('\n'));
+        output.err +=
+            terminalBytes(name + QStringLiteral(": ") + terminalSafe(error) + QLatin1Char('\n'));
         return kCannotCheck;
     }
     const int count = made.list.rows.size();
@@ -132,8 +135,8 @@ FolderCheckOutput checkFolder(const FolderCheckRequest &request)
         output.err = terminalBytes(terminalSafe(request.folder) + QStringLiteral(": ") + error +
                                    QLatin1Char('\n'));
     } else {
-        QVector<SwitchFileRow> rows = checkSwitchFolder(request.folder, request.recursive,
-                                                        request.row);
+        QVector<SwitchFileRow> rows =
+            checkSwitchFolder(request.folder, request.recursive, request.row);
         // A list written into the folder before is no switch file.
         if (!request.listPath.isEmpty()) {
             rows.erase(std::remove_if(rows.begin(), rows.end(),

@@ -419,9 +419,9 @@ int runCommand(const CommandLine &line)
         return finish(makeBatch(request, options));
     }
     if (parser.isSet(line.folder)) {
-        const FolderCheckOutput checked = checkFolder(
-            {parser.value(line.folder), parser.isSet(line.recursive), options.row,
-             parser.value(line.toList), parser.isSet(line.replace), options.json});
+        const FolderCheckOutput checked =
+            checkFolder({parser.value(line.folder), parser.isSet(line.recursive), options.row,
+                         parser.value(line.toList), parser.isSet(line.replace), options.json});
         print(checked.err, stderr);
         print(checked.out);
         return finish(checked.status);

@@ -55,7 +55,8 @@ Outcome runFolder(const QStringList &arguments)
     Outcome outcome;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         outcome.status = process.exitCode();
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    outcome.out =
+        QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     outcome.err = QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
     return outcome;
 }
@@ -393,8 +394,7 @@ void TestMestrelCheck::folder_data()
     QTest::newRow("files that pass")
         << QStringList {"--folder", "plant"} << 0
         << QStringList {"hall1.csv\t" + big + "Hall 1\tAnn Smith\t07/03/2024\tOK",
-                        "hall2.csv\t" + big + "Hall 2\tAnn Smith\t07/03/2024\tOK",
-                        "2 files: 2 OK"}
+                        "hall2.csv\t" + big + "Hall 2\tAnn Smith\t07/03/2024\tOK", "2 files: 2 OK"}
         << QStringList();
     QTest::newRow("subfolders, a model chosen")
         << QStringList {"--folder", "plant", "--recursive", "--model", "15"} << 0
@@ -440,8 +440,8 @@ void TestMestrelCheck::folder()
 void TestMestrelCheck::folderJson()
 {
     writeFile("mixed/list.csv", "written before");
-    const auto [status, output] = run({"--json", "--folder", "mixed", "--to-list",
-                                       "mixed/list.csv", "--replace", "--model", "15"});
+    const auto [status, output] = run({"--json", "--folder", "mixed", "--to-list", "mixed/list.csv",
+                                       "--replace", "--model", "15"});
     QCOMPARE(status, 2);
     const QJsonDocument json = QJsonDocument::fromJson(output);
     QCOMPARE(json["exitStatus"].toInt(), 2);

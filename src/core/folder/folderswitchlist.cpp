@@ -91,8 +91,11 @@ public:
         for (int line : differing)
             list.overrideColumns << columnAndValue(first.lines.at(line)).first;
         for (const Candidate &candidate : qAsConst(included)) {
-            SwitchListRow row {candidate.fileColumn, candidate.row->texts.location,
-                               candidate.row->texts.contactName, QString(), {}};
+            SwitchListRow row {candidate.fileColumn,
+                               candidate.row->texts.location,
+                               candidate.row->texts.contactName,
+                               QString(),
+                               {}};
             for (int line : differing)
                 row.overrides << columnAndValue(candidate.lines.at(line)).second;
             list.rows << row;
@@ -159,7 +162,7 @@ private:
         const QString values[] = {row.fileName, row.location, row.contact, row.serial};
         const int override = problem.column - BatchColumn::FirstOverride;
         const QString column = override < 0 ? QLatin1String(fixed[qBound(0, problem.column, 3)])
-                                             : list.overrideColumns.value(override);
+                                            : list.overrideColumns.value(override);
         const QString value =
             override < 0 ? values[qBound(0, problem.column, 3)] : row.overrides.value(override);
         return QStringLiteral("%1 \"%2\": ").arg(column, value);

@@ -30,9 +30,8 @@ bool byName(const SwitchFolderEntry &a, const SwitchFolderEntry &b)
 void collectEntries(const QString &folder, const QString &prefix, bool recursive,
                     QVector<SwitchFolderEntry> &entries)
 {
-    const QFileInfoList found =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden |
-                                   QDir::NoDotAndDotDot);
+    const QFileInfoList found = QDir(folder).entryInfoList(QDir::AllEntries | QDir::System |
+                                                           QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : found) {
         const QString name = prefix + info.fileName();
         // A link is judged by itself, never by what it points to.
@@ -51,8 +50,8 @@ void collectEntries(const QString &folder, const QString &prefix, bool recursive
 std::optional<QByteArray> readRegularFile(const QString &path, QString *error, bool *regular)
 {
     *regular = true;
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *regular = errno != ELOOP;
         *error = qt_error_string(errno);
@@ -180,8 +179,7 @@ QString switchFileSerial(const SwitchFileRow &row, int preferredRow)
 {
     if (!row.namesModel())
         return QString();
-    return namesOfRows(row, preferredRow,
-                       [](int r) { return articleNumber(r) + QLatin1Char('-'); })
+    return namesOfRows(row, preferredRow, [](int r) { return articleNumber(r) + QLatin1Char('-'); })
         .join(QLatin1String(" / "));
 }
 
@@ -237,8 +235,7 @@ QString switchFolderSummary(const QVector<SwitchFileRow> &rows)
     const int notConfig =
         counts[SwitchFileRow::ForeignSeparator] + counts[SwitchFileRow::NoSupportedModel];
     if (notConfig)
-        parts << counted(notConfig, "1 not a configuration file",
-                         "%1 not configuration files");
+        parts << counted(notConfig, "1 not a configuration file", "%1 not configuration files");
     if (counts[SwitchFileRow::Unreadable])
         parts << QObject::tr("%1 cannot be read").arg(counts[SwitchFileRow::Unreadable]);
     if (counts[SwitchFileRow::NotRegularFile])

@@ -210,8 +210,7 @@ void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString
         Prompts::information(m_window, stepName, remark);
 }
 
-void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected,
-                                     const QString &remark)
+void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected, const QString &remark)
 {
     BusyCursor busy;
     // Written once per load, whatever the number of refused lines.

@@ -83,8 +83,9 @@ QVariant SwitchFileModel::data(const QModelIndex &index, int role) const
             return date.isValid() ? QVariant(date.toJulianDay()) : QVariant(qint64(0));
         }
         if (index.column() == Result)
-            return QStringLiteral("%1 %2").arg(switchFileStatus(row)).arg(
-                row.rejected.size(), 9, 10, QLatin1Char('0'));
+            return QStringLiteral("%1 %2")
+                .arg(switchFileStatus(row))
+                .arg(row.rejected.size(), 9, 10, QLatin1Char('0'));
         return text(row, index.column()).toCaseFolded();
     default:
         return QVariant();

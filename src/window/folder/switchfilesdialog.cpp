@@ -41,8 +41,7 @@ QString sentence(QString text)
 } // namespace
 
 SwitchFilesDialog::SwitchFilesDialog(const QString &folder,
-                                     std::function<bool(const QString &)> openFile,
-                                     QWidget *parent)
+                                     std::function<bool(const QString &)> openFile, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::SwitchFilesDialog)
     , m_folder(folder)
@@ -86,9 +85,8 @@ void SwitchFilesDialog::startScan()
     m_model->clear();
     m_scan = new FolderScan(m_folder, m_ui->checkBox_subfolders->isChecked(), this);
     // The scan is the context: rows of a scan that was replaced never arrive.
-    connect(m_scan, &FolderScan::listed, m_scan, [this](int total) {
-        m_ui->progressBar_scan->setRange(0, total);
-    });
+    connect(m_scan, &FolderScan::listed, m_scan,
+            [this](int total) { m_ui->progressBar_scan->setRange(0, total); });
     connect(m_scan, &FolderScan::rowsChecked, m_scan, [this](const QVector<SwitchFileRow> &rows) {
         m_model->appendRows(rows);
         m_ui->progressBar_scan->setValue(m_model->rowCount());
@@ -191,9 +189,9 @@ void SwitchFilesDialog::on_pushButton_saveList_clicked()
     if (made.list.rows.isEmpty()) {
         Prompts::information(this, title,
                              tr("None of these files can go into a switch list.") +
-                                 (made.leftOut.isEmpty() ? QString()
-                                                         : QStringLiteral("\n\n") +
-                                          leftOutText(made.leftOut)));
+                                 (made.leftOut.isEmpty()
+                                      ? QString()
+                                      : QStringLiteral("\n\n") + leftOutText(made.leftOut)));
         return;
     }
     const QString path =
@@ -208,9 +206,9 @@ void SwitchFilesDialog::on_pushButton_saveList_clicked()
     }
     const int count = made.list.rows.size();
     const QString shownPath = QDir::toNativeSeparators(path);
-    QString text = count == 1 ? tr("A switch list of 1 file was written to %1.").arg(shownPath)
-                              : tr("A switch list of %1 files was written to %2.")
-                                    .arg(QString::number(count), shownPath);
+    QString text = count == 1
+        ? tr("A switch list of 1 file was written to %1.").arg(shownPath)
+        : tr("A switch list of %1 files was written to %2.").arg(QString::number(count), shownPath);
     text += QLatin1Char(' ') +
         tr("With any of these files as template, \"Make Files for Several Switches\" makes them "
            "again.");

@@ -37,9 +37,14 @@ QStringList shown(const QVector<SwitchFileRow> &rows)
 {
     QStringList lines;
     for (const SwitchFileRow &row : rows)
-        lines << QStringList {row.name,          switchFileModel(row), switchFileSerial(row),
-                              row.texts.location, row.texts.contactName, row.creationDate,
-                              switchFileResult(row), QString::number(switchFileStatus(row))}
+        lines << QStringList {row.name,
+                              switchFileModel(row),
+                              switchFileSerial(row),
+                              row.texts.location,
+                              row.texts.contactName,
+                              row.creationDate,
+                              switchFileResult(row),
+                              QString::number(switchFileStatus(row))}
                      .join('\t');
     return lines;
 }
@@ -119,7 +124,8 @@ void TestSwitchFolder::everyKindOfEntry_data()
         "semicolon.csv\t\t\t\t\t\tNot a configuration file: fields are separated by ';', not by "
         "commas\t2",
         // A free text runs to the line's end, a spreadsheet's comma with it.
-        "spreadsheet.csv\tTAVRIN-KX-21-05C4000000\t613807101-\tHall 4,\tAnn Smith,\t07/03/24\tOK\t0",
+        "spreadsheet.csv\tTAVRIN-KX-21-05C4000000\t613807101-\tHall 4,\tAnn "
+        "Smith,\t07/03/24\tOK\t0",
         "STICK.CSV\tMERANTE 8CX PoE-LVD\t613821001-\tPress (east)\tBob Lee\t07/03/2024\tOK\t0",
         "tabs.csv\t\t\t\t\t\tNot a configuration file: fields are separated by tabs, not by "
         "commas\t2",
@@ -181,17 +187,20 @@ void TestSwitchFolder::listMakesTheFilesAgain()
     QTemporaryDir folder;
     const std::tuple<const char *, int, ConfigFileTexts, void (*)(SwitchConfig &)> files[] = {
         {"hall4-sw01.csv", 13, {"Ann Smith", "Hall 4"}, nullptr},
-        {"hall4-sw02.csv", 14, {"Ann Smith", "Hall 4"},
+        {"hall4-sw02.csv",
+         14,
+         {"Ann Smith", "Hall 4"},
          [](SwitchConfig &c) { c.ports[24].adminState = 0; }},
-        {"press.csv", 13, {"Bob Lee", "Press (east)"},
+        {"press.csv",
+         13,
+         {"Bob Lee", "Press (east)"},
          [](SwitchConfig &c) {
              c.agingTime = 600;
              c.ports[2].autoNeg = 0;
              c.ports[2].speed = 1;
              c.dscpTrafficClass[46] = 3;
          }},
-        {"SPARE.CSV", 13, {"Ann Smith", "Hall 4"},
-         [](SwitchConfig &c) { c.ports[2].autoNeg = 0; }},
+        {"SPARE.CSV", 13, {"Ann Smith", "Hall 4"}, [](SwitchConfig &c) { c.ports[2].autoNeg = 0; }},
     };
     for (const auto &[name, row, texts, change] : files)
         writeFile(folder.filePath(name), fileOf(row, texts, change));
@@ -247,15 +256,15 @@ void TestSwitchFolder::filesLeftOut()
         leftOut << file.name + ": " + file.reason;
     const QString empty = " is empty where other files have one; in a switch list an empty cell "
                           "keeps the template's";
-    QCOMPARE(leftOut,
-             QStringList({"b.csv: location \"Hall#4\": Only letters, digits, spaces and ( ) / - "
-                          "(at most 40)",
-                          "c.csv: The location" + empty, "d.csv: The location" + empty,
-                          "e.csv: For another model (configuration ID 16)",
-                          "f.csv: 1 rejected line",
-                          "g.csv: Not a configuration file: fields are separated by ';', not by "
-                          "commas",
-                          "sub/A.csv: Same file name as a.csv"}));
+    QCOMPARE(
+        leftOut,
+        QStringList({"b.csv: location \"Hall#4\": Only letters, digits, spaces and ( ) / - "
+                     "(at most 40)",
+                     "c.csv: The location" + empty, "d.csv: The location" + empty,
+                     "e.csv: For another model (configuration ID 16)", "f.csv: 1 rejected line",
+                     "g.csv: Not a configuration file: fields are separated by ';', not by "
+                     "commas",
+                     "sub/A.csv: Same file name as a.csv"}));
     QCOMPARE(made.list.rows.size(), 1);
     // The files of the ID chosen instead.
     QCOMPARE(folderSwitchList(rows, 16).list.rows.value(0).fileName, QStringLiteral("e"));

@@ -193,10 +193,12 @@ private slots:
         row("other.csv",
             "Open File: The file is not a configuration file of a supported switch model.");
         // Saved by a spreadsheet in another list format: the reason, not the model.
-        row("semicolons.csv", "Open File: Fields are separated by ';', not by commas — a "
-                              "spreadsheet saved it in another list format.");
-        row("tabs.csv", "Open File: Fields are separated by tabs, not by commas — a spreadsheet "
-                        "saved it as text.");
+        row("semicolons.csv",
+            "Open File: Fields are separated by ';', not by commas — a "
+            "spreadsheet saved it in another list format.");
+        row("tabs.csv",
+            "Open File: Fields are separated by tabs, not by commas — a spreadsheet "
+            "saved it as text.");
     }
 
     void loadThatCannotGoAheadChangesNothing()

@@ -91,10 +91,9 @@ private slots:
             const QAbstractItemModel *rows = table->model();
             sorted << column(rows, SwitchFileModel::File).join(' ');
             // Sorted by a click on a column's head: dates by date.
-            QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                              QPoint(table->columnViewportPosition(SwitchFileModel::CreationDate) +
-                                         5,
-                                     5));
+            QTest::mouseClick(
+                table->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                QPoint(table->columnViewportPosition(SwitchFileModel::CreationDate) + 5, 5));
             sorted << column(rows, SwitchFileModel::CreationDate).join(' ');
             auto *filter = dialog->findChild<QLineEdit *>("lineEdit_filter");
             QTest::keyClicks(filter, "hall 2");
@@ -114,8 +113,9 @@ private slots:
         Prompts::queueFileNames({m_folder->path()});
         w.action("Chec&k Folder…")->trigger();
         QCOMPARE(Prompts::lastFileRequest().caption, QStringLiteral("Check Folder"));
-        QCOMPARE(sorted, QStringList({"a.csv b.csv C.CSV", "01/12/2023 09/01/2024 07/03/2024",
-                                      "b.csv", "b.csv"}));
+        QCOMPARE(sorted,
+                 QStringList(
+                     {"a.csv b.csv C.CSV", "01/12/2023 09/01/2024 07/03/2024", "b.csv", "b.csv"}));
         QCOMPARE(questions, 1);
         QCOMPARE(w.window->fileCommands().currentFileName(), path("sub/d.csv"));
         QCOMPARE(w.text("lineEdit_location"), QStringLiteral("Hall 4"));
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(readConfigFile(path("list.csv")).value_or(""),
                  QByteArray("file,location,contact,serial\nb,Hall 2,Ann Smith,\n"));
         QVERIFY2(m_messages.value(0).contains("a.csv: For another model (configuration ID 32)\n"
-                                             "C.CSV: For another model (configuration ID 101)"),
+                                              "C.CSV: For another model (configuration ID 101)"),
                  qPrintable(m_messages.value(0)));
         // The rows chosen only.
         table->selectRow(2);
