@@ -94,6 +94,7 @@ private:
             });
             turn.start();
             dialog.show();
+            last = clock.nsecsElapsed(); // pauses from here on: the dialog is up
             QSignalSpy done(&dialog, &SwitchFilesDialog::scanFinished);
             done.wait(10000);
             firstRows.push_back(double(first) / 1e6);
