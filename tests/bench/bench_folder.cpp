@@ -27,16 +27,16 @@ private slots:
             config.ports[i % 26].jumboFrames = 1;
             QFile file(m_folder.filePath(QStringLiteral("switch%1.csv").arg(i)));
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(configFileBytes(
-                config, {"Ann Smith", QStringLiteral("Hall %1").arg(i / 40)}, QDate(2024, 3, 7)));
+            file.write(configFileBytes(config, {"Ann Smith", QStringLiteral("Hall %1").arg(i / 40)},
+                                       QDate(2024, 3, 7)));
         }
     }
 
     void checkFolder1000Files()
     {
-        Bench::measure("Folder check, 1,000 files of 26 ports", 1000, [&] {
-            QCOMPARE(checkSwitchFolder(m_folder.path(), false).size(), 1000);
-        }, 5);
+        Bench::measure(
+            "Folder check, 1,000 files of 26 ports", 1000,
+            [&] { QCOMPARE(checkSwitchFolder(m_folder.path(), false).size(), 1000); }, 5);
     }
 
     // The run of mestrel-check --to-list, start-up included: no
@@ -46,14 +46,17 @@ private slots:
         if (qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND"))
             return;
         QTemporaryDir out;
-        Bench::measure("mestrel-check --to-list, 1,000 files of 26 ports", 1500, [&] {
-            QProcess process;
-            process.start(QStringLiteral(MESTREL_CHECK),
-                          {"--folder", m_folder.path(), "--to-list", out.filePath("list.csv"),
-                           "--replace"});
-            QVERIFY(process.waitForFinished(60000));
-            QCOMPARE(process.exitCode(), 0);
-        }, 5);
+        Bench::measure(
+            "mestrel-check --to-list, 1,000 files of 26 ports", 1500,
+            [&] {
+                QProcess process;
+                process.start(QStringLiteral(MESTREL_CHECK),
+                              {"--folder", m_folder.path(), "--to-list", out.filePath("list.csv"),
+                               "--replace"});
+                QVERIFY(process.waitForFinished(60000));
+                QCOMPARE(process.exitCode(), 0);
+            },
+            5);
     }
 
     // From the dialog's construction until its table holds the first rows.

@@ -74,9 +74,8 @@ QVariant SwitchFileModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return text(row, index.column());
-    case Qt::ToolTipRole:
-        return index.column() == Result || index.column() == File ? text(row, index.column())
-                                                                  : QVariant();
+    case Qt::ToolTipRole: // the whole text of a cell cut short
+        return text(row, index.column());
     case SortRole:
         if (index.column() == CreationDate) {
             const QDate date = dateOf(row.creationDate);

@@ -60,15 +60,16 @@ SwitchFilesDialog::SwitchFilesDialog(const QString &folder,
     table->setAccessibleName(tr("Switch files"));
     table->sortByColumn(SwitchFileModel::File, Qt::AscendingOrder);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    const int widths[] = {170, 190, 100, 120, 110, 95};
-    for (int column = 0; column < int(std::size(widths)); ++column)
-        table->setColumnWidth(column, widths[column]);
+    fitColumns();
 
     connect(m_ui->lineEdit_filter, &QLineEdit::textChanged, m_shown,
             &QSortFilterProxyModel::setFilterFixedString);
     connect(table, &QAbstractItemView::activated, this, &SwitchFilesDialog::openRow);
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &SwitchFilesDialog::showCurrentRow);
+    // A filter may take the current row away without a new one.
+    connect(m_shown, &QAbstractItemModel::layoutChanged, this, &SwitchFilesDialog::showCurrentRow);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &SwitchFilesDialog::showCurrentRow);
     startScan();
 }
 
@@ -88,7 +89,10 @@ void SwitchFilesDialog::startScan()
     connect(m_scan, &FolderScan::listed, m_scan,
             [this](int total) { m_ui->progressBar_scan->setRange(0, total); });
     connect(m_scan, &FolderScan::rowsChecked, m_scan, [this](const QVector<SwitchFileRow> &rows) {
+        const bool first = m_model->rowCount() == 0;
         m_model->appendRows(rows);
+        if (first)
+            fitColumns();
         m_ui->progressBar_scan->setValue(m_model->rowCount());
         m_ui->label_summary->setText(tr("Reading… %1").arg(switchFolderSummary(m_model->rows())));
     });
@@ -110,8 +114,23 @@ void SwitchFilesDialog::scanDone(bool cancelled)
     m_ui->pushButton_saveList->setEnabled(true);
     const QString summary = switchFolderSummary(m_model->rows());
     m_ui->label_summary->setText(cancelled ? tr("Cancelled: %1").arg(summary) : summary);
+    fitColumns();
     m_ui->tableView_files->setFocus();
     emit scanFinished();
+}
+
+void SwitchFilesDialog::fitColumns()
+{
+    // As wide as the heads and a sample of the cells, in the font the desk
+    // uses; a long name or result is cut, its tool tip shows it whole.
+    QTableView *table = m_ui->tableView_files;
+    constexpr int kRowsMeasured = 200;
+    constexpr int kWidestInCharacters = 36;
+    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    table->resizeColumnsToContents();
+    const int widest = table->fontMetrics().averageCharWidth() * kWidestInCharacters;
+    for (int column = 0; column < SwitchFileModel::Result; ++column)
+        table->setColumnWidth(column, qMin(table->columnWidth(column), widest));
 }
 
 void SwitchFilesDialog::on_checkBox_subfolders_toggled(bool)

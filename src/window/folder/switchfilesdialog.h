@@ -50,6 +50,7 @@ private slots:
 private:
     void startScan();
     void scanDone(bool cancelled);
+    void fitColumns();
     void openRow(const QModelIndex &index);
     void showCurrentRow();
     // The rows chosen, in the folder's order; all when none is.
