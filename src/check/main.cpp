@@ -418,6 +418,8 @@ int runCommand(const CommandLine &line)
                                     parser.isSet(line.replace)};
         return finish(makeBatch(request, options));
     }
+    if (!parser.isSet(line.folder) && (parser.isSet(line.toList) || parser.isSet(line.recursive)))
+        return usageError(QStringLiteral("--to-list and --recursive need --folder DIR"));
     if (parser.isSet(line.folder)) {
         const FolderCheckOutput checked =
             checkFolder({parser.value(line.folder), parser.isSet(line.recursive), options.row,

@@ -424,6 +424,10 @@ void TestMestrelCheck::folder_data()
                         "';', not by commas"};
     QTest::newRow("no such folder") << QStringList {"--folder", "missing"} << 2 << QStringList()
                                     << QStringList {"missing: no such folder"};
+    QTest::newRow("a list without a folder")
+        << QStringList {"--to-list", "list.csv", "good.csv"} << 2 << QStringList()
+        << QStringList {"mestrel-check: --to-list and --recursive need --folder DIR",
+                        "Try 'mestrel-check --help'."};
 }
 
 void TestMestrelCheck::folder()
