@@ -115,7 +115,6 @@ void SwitchFilesDialog::scanDone(bool cancelled)
     const QString summary = switchFolderSummary(m_model->rows());
     m_ui->label_summary->setText(cancelled ? tr("Cancelled: %1").arg(summary) : summary);
     fitColumns();
-    m_ui->tableView_files->setFocus();
     emit scanFinished();
 }
 
