@@ -11,6 +11,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCannotCheck = 2;
