@@ -18,6 +18,13 @@ QString byteOrderMarkRemark()
     return QObject::tr("the file starts with a byte-order mark; Save writes it without one");
 }
 
+QString byteOrderMarkMessage()
+{
+    QString message = byteOrderMarkRemark() + QLatin1Char('.');
+    message[0] = message[0].toUpper();
+    return message;
+}
+
 char foreignSeparator(const QByteArray &bytes)
 {
     const int start = startsWithByteOrderMark(bytes) ? int(sizeof kByteOrderMark) - 1 : 0;

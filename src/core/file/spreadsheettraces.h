@@ -14,6 +14,8 @@ bool startsWithByteOrderMark(const QByteArray &bytes);
 // The remark a file with the mark gets: "the file starts with a byte-order
 // mark; Save writes it without one".
 QString byteOrderMarkRemark();
+// The same as a sentence of a message of its own.
+QString byteOrderMarkMessage();
 
 // ';' or '\t' when the first line (after a byte-order mark) has no comma
 // but that separator; 0 for any other file.

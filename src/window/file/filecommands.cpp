@@ -199,11 +199,7 @@ void FileCommands::applyToEditor(const QByteArray &bytes, int row, const QString
     m_editor->loadState(loaded, stepName);
     loading.release();
     // Said once: under the error log's table when it opens, else on its own.
-    QString remark;
-    if (result.byteOrderMarkSkipped) {
-        remark = byteOrderMarkRemark() + '.';
-        remark[0] = remark[0].toUpper();
-    }
+    const QString remark = result.byteOrderMarkSkipped ? byteOrderMarkMessage() : QString();
     if (loaded.loadHadErrors)
         showRejectedLines(result.rejected, remark);
     else if (!remark.isEmpty())

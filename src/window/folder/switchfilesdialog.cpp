@@ -31,13 +31,6 @@ QString leftOutText(const QVector<LeftOutFile> &leftOut)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString sentence(QString text)
-{
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text + QLatin1Char('.');
-}
-
 } // namespace
 
 SwitchFilesDialog::SwitchFilesDialog(const QString &folder,
@@ -180,7 +173,7 @@ void SwitchFilesDialog::on_pushButton_rejectedLines_clicked()
         return;
     DialogErrorLog log(file->rejected, this);
     if (file->byteOrderMark)
-        log.setRemark(sentence(byteOrderMarkRemark()));
+        log.setRemark(byteOrderMarkMessage());
     log.setModal(true);
     Prompts::exec(log);
 }
