@@ -19,19 +19,29 @@ struct Candidate
     int index = 0; // in the folder's rows
     const SwitchFileRow *row = nullptr;
     QString fileColumn;
-    QList<QByteArray> lines; // the written lines, "file.*" lines left out
+    QByteArray written; // the file as Save writes it
+    std::vector<std::string_view> lines; // its settings: the "file.*" lines left out
+
+    // Files read for one catalogue row have the same settings; any other
+    // would lack some, and lacks them here.
+    std::string_view line(size_t at) const
+    {
+        return at < lines.size() ? lines[at] : std::string_view();
+    }
 };
 
-bool isFileLine(const QByteArray &line)
+// The file's lines, as views into its bytes, which the candidate keeps.
+void readSettings(Candidate &candidate)
 {
-    return line.startsWith("file.");
-}
-
-QList<QByteArray> settingLines(const SwitchFileRow &row)
-{
-    QList<QByteArray> lines = configFileBytes(row.config, row.texts, QDate()).split('\n');
-    lines.erase(std::remove_if(lines.begin(), lines.end(), isFileLine), lines.end());
-    return lines;
+    candidate.written = configFileBytes(candidate.row->config, candidate.row->texts, QDate());
+    const std::string_view bytes(candidate.written.constData(), size_t(candidate.written.size()));
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t end = std::min(bytes.find('\n', at), bytes.size());
+        const std::string_view line = bytes.substr(at, end - at);
+        if (line.substr(0, 5) != "file.")
+            candidate.lines.push_back(line);
+        at = end + 1;
+    }
 }
 
 // The file column that has the batch write the file under its own name
@@ -46,13 +56,15 @@ QString fileColumnOf(const SwitchFileRow &row)
 }
 
 // "KEY:INDEX" and the value of a written line.
-std::pair<QString, QString> columnAndValue(const QByteArray &line)
+std::pair<QString, QString> columnAndValue(std::string_view line)
 {
-    const int first = line.indexOf(',');
-    const int second = line.indexOf(',', first + 1);
-    return {QString::fromLatin1(line.left(first)) + QLatin1Char(':') +
-                QString::fromLatin1(line.mid(first + 1, second - first - 1)),
-            QString::fromLatin1(line.mid(second + 1))};
+    const std::optional<ConfigLineFields> fields = splitConfigLine(line);
+    if (!fields)
+        return {};
+    const auto latin1 = [](std::string_view text) {
+        return QString::fromLatin1(text.data(), int(text.size()));
+    };
+    return {latin1(fields->key) + QLatin1Char(':') + latin1(fields->index), latin1(fields->rest)};
 }
 
 QString emptyValueReason(const QString &what)
@@ -73,11 +85,11 @@ public:
     // list the batch takes; false when something was left out (try again).
     bool settle(QVector<Candidate> &included, FolderSwitchList &result)
     {
-        std::vector<int> differing;
+        std::vector<size_t> differing;
         const Candidate &first = included.first();
-        for (int line = 0; line < first.lines.size(); ++line) {
+        for (size_t line = 0; line < first.lines.size(); ++line) {
             for (const Candidate &other : included) {
-                if (other.lines.value(line) != first.lines.at(line)) {
+                if (other.line(line) != first.lines[line]) {
                     differing.push_back(line);
                     break;
                 }
@@ -88,16 +100,16 @@ public:
 
         SwitchList &list = result.list;
         list = SwitchList();
-        for (int line : differing)
-            list.overrideColumns << columnAndValue(first.lines.at(line)).first;
+        for (size_t line : differing)
+            list.overrideColumns << columnAndValue(first.lines[line]).first;
         for (const Candidate &candidate : qAsConst(included)) {
             SwitchListRow row {candidate.fileColumn,
                                candidate.row->texts.location,
                                candidate.row->texts.contactName,
                                QString(),
                                {}};
-            for (int line : differing)
-                row.overrides << columnAndValue(candidate.lines.at(line)).second;
+            for (size_t line : differing)
+                row.overrides << columnAndValue(candidate.line(line)).second;
             list.rows << row;
         }
         const BatchPlan plan =
@@ -122,7 +134,7 @@ public:
 private:
     // Files with an empty location, contact or setting where others have a
     // value: a cell left empty would take the template's.
-    bool leaveOutEmptyValues(QVector<Candidate> &included, const std::vector<int> &differing)
+    bool leaveOutEmptyValues(QVector<Candidate> &included, const std::vector<size_t> &differing)
     {
         const Candidate &first = included.first();
         bool locationsDiffer = false, contactsDiffer = false;
@@ -138,10 +150,9 @@ private:
                 reason = emptyValueReason(QObject::tr("The location"));
             else if (contactsDiffer && c.row->texts.contactName.isEmpty())
                 reason = emptyValueReason(QObject::tr("The contact"));
-            for (int line : differing) {
-                const auto [column, value] = columnAndValue(c.lines.at(line));
-                if (reason.isEmpty() && value.isEmpty())
-                    reason = emptyValueReason(column);
+            for (size_t line : differing) {
+                if (reason.isEmpty() && columnAndValue(c.line(line)).second.isEmpty())
+                    reason = emptyValueReason(columnAndValue(first.lines[line]).first);
             }
             if (!reason.isEmpty()) {
                 m_leftOut[c.index] = reason;
@@ -206,15 +217,15 @@ FolderSwitchList folderSwitchList(const QVector<SwitchFileRow> &rows, int config
         } else if (row.result == SwitchFileRow::Rejected) {
             leftOut[i] = switchFileResult(row, false);
         } else {
-            Candidate candidate {i, &row, fileColumnOf(row), {}};
+            Candidate candidate {i, &row, fileColumnOf(row), {}, {}};
             const QString written = configFilePath(candidate.fileColumn).toCaseFolded();
             if (names.contains(written)) {
                 leftOut[i] = QObject::tr("Same file name as %1").arg(names.value(written));
                 continue;
             }
             names.insert(written, row.name);
-            candidate.lines = settingLines(row);
-            included << candidate;
+            readSettings(candidate);
+            included << std::move(candidate);
         }
     }
     ListMaker maker(leftOut);
