@@ -54,25 +54,15 @@ struct ProblemCell
 ProblemCell problemCell(const SwitchList &list, const QVector<int> &lines,
                         const BatchCellProblem &problem)
 {
-    static const char *const fixed[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
-                                        SwitchListColumn::kContact, SwitchListColumn::kSerial};
     ProblemCell cell;
     cell.line = lines.value(problem.row + 1);
-    const int override = problem.column - BatchColumn::FirstOverride;
-    if (override < 0) {
-        cell.column = cell.header = QLatin1String(fixed[qBound(0, problem.column, 3)]);
-    } else {
-        QString key, index;
-        const QString name = list.overrideColumns.value(override);
-        cell.header = name;
-        cell.column =
-            splitOverrideColumn(name, &key, &index) ? key + QLatin1Char(',') + index : name;
-    }
+    cell.column = cell.header = batchColumnName(list, problem.column);
+    QString key, index;
+    if (problem.column >= BatchColumn::FirstOverride &&
+        splitOverrideColumn(cell.header, &key, &index))
+        cell.column = key + QLatin1Char(',') + index;
     if (problem.row >= 0 && problem.row < list.rows.size()) {
-        const SwitchListRow &row = list.rows.at(problem.row);
-        const QString values[] = {row.fileName, row.location, row.contact, row.serial};
-        cell.value =
-            override < 0 ? values[qBound(0, problem.column, 3)] : row.overrides.value(override);
+        cell.value = batchCellValue(list.rows.at(problem.row), problem.column);
         cell.hasValue = true;
     }
     return cell;

@@ -165,18 +165,11 @@ private:
 
     static QString cellText(const SwitchList &list, const BatchCellProblem &problem)
     {
-        static const char *const fixed[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
-                                            SwitchListColumn::kContact, SwitchListColumn::kSerial};
         if (problem.row < 0 || problem.row >= list.rows.size())
             return QString();
-        const SwitchListRow &row = list.rows.at(problem.row);
-        const QString values[] = {row.fileName, row.location, row.contact, row.serial};
-        const int override = problem.column - BatchColumn::FirstOverride;
-        const QString column = override < 0 ? QLatin1String(fixed[qBound(0, problem.column, 3)])
-                                            : list.overrideColumns.value(override);
-        const QString value =
-            override < 0 ? values[qBound(0, problem.column, 3)] : row.overrides.value(override);
-        return QStringLiteral("%1 \"%2\": ").arg(column, value);
+        return QStringLiteral("%1 \"%2\": ")
+            .arg(batchColumnName(list, problem.column),
+                 batchCellValue(list.rows.at(problem.row), problem.column));
     }
 
     std::map<int, QString> &m_leftOut;
