@@ -2,6 +2,7 @@
 
 #include "check/terminaltext.h"
 #include "core/file/errorlog.h"
+#include "core/file/spreadsheettraces.h"
 
 #include <QJsonDocument>
 
@@ -62,6 +63,7 @@ const char *statusName(CheckedFile::Status status)
     case CheckedFile::Unreadable:
         return "unreadable";
     case CheckedFile::NoSupportedModel:
+    case CheckedFile::ForeignSeparator:
         return "unsupported";
     }
     return "";
@@ -81,25 +83,15 @@ struct ProblemCell
 ProblemCell problemCell(const SwitchList &list, const QVector<int> &lines,
                         const BatchCellProblem &problem)
 {
-    static const char *const fixed[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
-                                        SwitchListColumn::kContact, SwitchListColumn::kSerial};
     ProblemCell cell;
     cell.line = lines.value(problem.row + 1);
-    const int override = problem.column - BatchColumn::FirstOverride;
-    if (override < 0) {
-        cell.column = cell.header = QLatin1String(fixed[qBound(0, problem.column, 3)]);
-    } else {
-        QString key, index;
-        const QString name = list.overrideColumns.value(override);
-        cell.header = name;
-        cell.column =
-            splitOverrideColumn(name, &key, &index) ? key + QLatin1Char(',') + index : name;
-    }
+    cell.column = cell.header = batchColumnName(list, problem.column);
+    QString key, index;
+    if (problem.column >= BatchColumn::FirstOverride &&
+        splitOverrideColumn(cell.header, &key, &index))
+        cell.column = key + QLatin1Char(',') + index;
     if (problem.row >= 0 && problem.row < list.rows.size()) {
-        const SwitchListRow &row = list.rows.at(problem.row);
-        const QString values[] = {row.fileName, row.location, row.contact, row.serial};
-        cell.value =
-            override < 0 ? values[qBound(0, problem.column, 3)] : row.overrides.value(override);
+        cell.value = batchCellValue(list.rows.at(problem.row), problem.column);
         cell.hasValue = true;
     }
     return cell;
@@ -111,6 +103,8 @@ QByteArray rejectedLinesText(const CheckedFile &file)
 {
     QString text;
     const QString name = nameOf(file.path);
+    if (file.result.byteOrderMarkSkipped)
+        text += name + QStringLiteral(": remark: ") + byteOrderMarkRemark() + QLatin1Char('\n');
     for (const RejectedLine &line : file.result.rejected) {
         // The fields as the error log's cells show them: cut, and escaped.
         const ErrorLogRow row = errorLogRow(line);
@@ -142,6 +136,9 @@ QByteArray summaryLine(const CheckedFile &file)
     case CheckedFile::NoSupportedModel:
         status = QStringLiteral("names no supported switch model");
         break;
+    case CheckedFile::ForeignSeparator:
+        status = foreignSeparatorReason(file.separator);
+        break;
     }
     return terminalBytes(nameOf(file.path) + QStringLiteral(": ") + status + QLatin1Char('\n'));
 }
@@ -153,6 +150,8 @@ QJsonObject fileJson(const CheckedFile &file)
         json.insert("error", file.error);
         return json;
     }
+    if (file.status == CheckedFile::ForeignSeparator)
+        json.insert("reason", foreignSeparatorReason(file.separator));
     if (file.row < 0)
         return json;
     json.insert("row", rowJson(file.row));
@@ -166,6 +165,9 @@ QJsonObject fileJson(const CheckedFile &file)
                                      {"reasonText", rejectReasonText(line.reason)}});
     }
     json.insert("rejected", rejected);
+    json.insert("remarks",
+                file.result.byteOrderMarkSkipped ? QJsonArray {byteOrderMarkRemark()}
+                                                 : QJsonArray());
     return json;
 }
 

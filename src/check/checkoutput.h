@@ -12,12 +12,14 @@
 // or JSON for other tools. Whatever comes from a file is made safe for a
 // terminal (terminaltext.h) before it is printed.
 
-// Per rejected line "FILE:LINE: KEY,INDEX,VALUE: REASON" and a line feed,
-// the line as read and its 0-based number.
+// "FILE: remark: …" for a byte-order mark the reader skipped, then per
+// rejected line "FILE:LINE: KEY,INDEX,VALUE: REASON" and a line feed, the
+// line as read and its 0-based number.
 QByteArray rejectedLinesText(const CheckedFile &file);
 
 // "FILE: OK (MODEL)", "FILE: 3 rejected lines (MODEL)", "FILE: cannot be
-// read: REASON" or "FILE: names no supported switch model".
+// read: REASON", "FILE: names no supported switch model" or the reason a
+// spreadsheet's list format is refused.
 QByteArray summaryLine(const CheckedFile &file);
 
 QJsonObject fileJson(const CheckedFile &file);

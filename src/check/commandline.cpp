@@ -13,10 +13,12 @@ CommandLine::CommandLine()
                        "(--diff: when the files differ), 2 when a file cannot be read or names no\n"
                        "supported model; with several files the highest. --batch: 0 when every\n"
                        "file was written, 1 when the template or rows of the list are refused\n"
-                       "(nothing is written then), 2 when a file cannot be read or written."));
+                       "(nothing is written then), 2 when a file cannot be read or written.\n"
+                       "A --folder as its files; with --to-list also 1 when files were left out\n"
+                       "of the list, 2 when the list cannot be written."));
     batchReports.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, model, list, diff, report, output, batch, switchList,
-                       outputDir, replace, batchReports, json});
+                       outputDir, replace, batchReports, folder, recursive, toList, json});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Configuration files to check."),
                                  QStringLiteral("[FILE...]"));
@@ -47,7 +49,7 @@ QString CommandLine::usageProblem() const
 
     // One task at a time.
     QStringList tasks;
-    for (const QCommandLineOption *task : {&list, &batch, &report, &diff}) {
+    for (const QCommandLineOption *task : {&list, &batch, &report, &diff, &folder}) {
         if (p.isSet(*task))
             tasks << QStringLiteral("--") + task->names().constLast();
     }
@@ -59,11 +61,16 @@ QString CommandLine::usageProblem() const
         return QStringLiteral("--batch takes --output-dir, not --output");
     if (p.isSet(output) && !p.isSet(report))
         return QStringLiteral("--output needs --report");
-    for (const QCommandLineOption *batchOption :
-         {&switchList, &outputDir, &replace, &batchReports}) {
+    for (const QCommandLineOption *batchOption : {&switchList, &outputDir, &batchReports}) {
         if (p.isSet(*batchOption) && !batching)
             return QStringLiteral("--%1 needs --batch").arg(batchOption->names().constLast());
     }
+    if ((p.isSet(recursive) || p.isSet(toList)) && !p.isSet(folder))
+        return QStringLiteral("--to-list and --recursive need --folder DIR");
+    if (p.isSet(replace) && !batching && !p.isSet(toList))
+        return QStringLiteral("--replace needs --batch or --to-list");
+    if (p.isSet(folder) && !files.isEmpty())
+        return QStringLiteral("--folder takes no other file");
 
     if (p.isSet(list)) {
         if (p.isSet(model))

@@ -44,10 +44,22 @@ struct CommandLine
     QCommandLineOption outputDir {QStringLiteral("output-dir"),
                                   QStringLiteral("The folder --batch writes into."),
                                   QStringLiteral("DIR")};
-    QCommandLineOption replace {QStringLiteral("replace"),
-                                QStringLiteral("Let --batch replace files that exist.")};
+    QCommandLineOption replace {
+        QStringLiteral("replace"),
+        QStringLiteral("Let --batch replace files that exist, and --to-list a list that exists.")};
     // "--report" without a file, as --batch takes it; see parse().
     QCommandLineOption batchReports {QStringLiteral("batch-reports"), QString()};
+    QCommandLineOption folder {
+        QStringLiteral("folder"),
+        QStringLiteral("Check every file of DIR whose name ends in .csv and print one line per "
+                       "file: model, serial number, location, contact, creation date, result."),
+        QStringLiteral("DIR")};
+    QCommandLineOption recursive {QStringLiteral("recursive"),
+                                  QStringLiteral("Let --folder check its subfolders too.")};
+    QCommandLineOption toList {
+        QStringLiteral("to-list"),
+        QStringLiteral("Write the files --folder checked as a switch list for --batch."),
+        QStringLiteral("LIST")};
     QCommandLineOption json {QStringLiteral("json"), QStringLiteral("Print the results as JSON.")};
 
     CommandLine();

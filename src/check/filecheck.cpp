@@ -1,6 +1,7 @@
 #include "check/filecheck.h"
 
 #include "core/file/configdiff.h"
+#include "core/file/spreadsheettraces.h"
 
 int exitCodeOf(CheckedFile::Status status)
 {
@@ -28,6 +29,11 @@ CheckedFile checkFileBytes(const QString &path, const QByteArray &bytes, int row
 {
     CheckedFile file;
     file.path = path;
+    file.separator = foreignSeparator(bytes);
+    if (file.separator != 0) {
+        file.status = CheckedFile::ForeignSeparator;
+        return file;
+    }
     if (row < 0) {
         const QVector<int> ids = configIdsNamed(bytes);
         row = ids.isEmpty() ? -1 : rowForConfigId(ids.first(), preferredRow);

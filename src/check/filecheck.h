@@ -13,11 +13,13 @@ struct CheckedFile
         Rejected, // some lines were rejected
         Unreadable,
         NoSupportedModel, // no "file.configID" line names a catalogue model
+        ForeignSeparator, // a spreadsheet's list format: no commas on the first line
     };
 
     QString path;
     Status status = Unreadable;
     QString error; // why an unreadable file could not be read
+    char separator = 0; // ForeignSeparator: ';' or '\t'
     int row = -1; // the catalogue row it was read for
     SwitchConfig config;
     ConfigLoadResult result;

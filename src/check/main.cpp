@@ -9,6 +9,7 @@
 #include "check/checkoutput.h"
 #include "check/commandline.h"
 #include "check/filecheck.h"
+#include "check/foldercheck.h"
 #include "check/terminaltext.h"
 #include "report/reportgenerator.h"
 
@@ -317,6 +318,14 @@ int runCommand(const CommandLine &line)
                                     parser.value(line.outputDir), parser.isSet(line.batchReports),
                                     parser.isSet(line.replace)};
         return finish(makeBatch(request, options));
+    }
+    if (parser.isSet(line.folder)) {
+        const FolderCheckOutput checked =
+            checkFolder({parser.value(line.folder), parser.isSet(line.recursive), options.row,
+                         parser.value(line.toList), parser.isSet(line.replace), options.json});
+        print(checked.err, stderr);
+        print(checked.out);
+        return finish(checked.status);
     }
     if (parser.isSet(line.report))
         return finish(writeReport(parser.value(line.report), parser.value(line.output), options));

@@ -57,6 +57,33 @@ void writeFile(const QString &name, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+struct Outcome
+{
+    int status = -1;
+    QStringList out, err; // the lines printed
+};
+
+Outcome runFolder(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(MESTREL_CHECK), arguments);
+    Outcome outcome;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        outcome.status = process.exitCode();
+    outcome.out =
+        QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    outcome.err = QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return outcome;
+}
+
+// A 26-port switch's file: its aging time and location its own.
+QByteArray plantFile(int aging, const QString &location)
+{
+    SwitchConfig config = defaultConfiguration(13);
+    config.agingTime = quint32(aging);
+    return configFileBytes(config, {"Ann Smith", location}, QDate(2024, 3, 7));
+}
+
 } // namespace
 
 class TestMestrelCheck : public QObject
@@ -78,6 +105,10 @@ private slots:
     void batch_data();
     void batch();
     void batchJson();
+    void folder_data();
+    void folder();
+    void folderJson();
+    void folderListMakesTheFilesAgain();
 
 private:
     QTemporaryDir m_folder;
@@ -97,7 +128,17 @@ void TestMestrelCheck::initTestCase()
         {"partial.csv",
          configFileBytes(longerAging, {}, date).replace("switch.aging-time,0,600\n", "")},
         {"notes.txt", "hello\n"},
+        {"bom.csv", "\xEF\xBB\xBF" + configFileBytes(defaultConfiguration(0), {}, date)},
+        {"semi.csv", configFileBytes(defaultConfiguration(0), {}, date).replace(',', ';')},
+        {"plant/hall1.csv", plantFile(300, "Hall 1")},
+        {"plant/hall2.csv", plantFile(600, "Hall 2")},
+        {"plant/sub/hall3.csv", plantFile(300, "Hall 3")},
+        {"mixed/hall1.csv", plantFile(300, "Hall 1")},
+        {"mixed/bad.csv", plantFile(300, "Hall 1") + "\nport.jumbo,27,1"},
+        {"mixed/semi.CSV", "file.configID;0;32\n"},
     };
+    for (const char *folder : {"plant/sub", "mixed"})
+        QVERIFY(QDir().mkpath(folder));
     for (const auto &[name, bytes] : files)
         writeFile(name, bytes);
 }
@@ -115,6 +156,15 @@ void TestMestrelCheck::printedLines_data()
                         "bad.csv: 1 rejected line" + fivePorts,
                         "missing.csv: cannot be read: No such file or directory",
                         "notes.txt: names no supported switch model", "good.csv: OK" + fivePorts};
+    // A spreadsheet's byte-order mark is skipped and remarked upon; its list
+    // format is refused with the reason.
+    QTest::newRow("files from spreadsheets")
+        << QStringList {"bom.csv", "semi.csv"} << 2
+        << QStringList {"bom.csv: remark: the file starts with a byte-order mark; Save writes it "
+                        "without one",
+                        "bom.csv: OK" + fivePorts,
+                        "semi.csv: Fields are separated by ';', not by commas — a spreadsheet "
+                        "saved it in another list format"};
     QTest::newRow("a row by number") << QStringList {"--model", "1", "big.csv"} << 1
                                      << QStringList {"big.csv:447: port.mdi,26,0: Not valid index",
                                                      "big.csv: 294 rejected lines" + fivePorts};
@@ -271,7 +321,7 @@ void TestMestrelCheck::usageErrors_data()
     };
     // Options that would do nothing beside the others.
     row("--output needs --report", {"--output", "a.pdf", "good.csv"});
-    row("--replace needs --batch", {"--replace", "good.csv"});
+    row("--replace needs --batch or --to-list", {"--replace", "good.csv"});
     row("--output-dir needs --batch", {"--diff", "good.csv", "bad.csv", "--output-dir", "out"});
     row("--batch takes --output-dir, not --output",
         {"--batch", "good.csv", "--list", "l.csv", "--output-dir", "out", "--output", "o"});
@@ -432,6 +482,109 @@ void TestMestrelCheck::batchJson()
     QCOMPARE(json["exitStatus"].toInt(), 0);
     QCOMPARE(json["written"].toArray(), QJsonArray({"sw1.csv", "sw2.csv"}));
     QCOMPARE(json["template"]["status"].toString(), QStringLiteral("passed"));
+}
+
+void TestMestrelCheck::folder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lastLines"); // of standard output
+    QTest::addColumn<QStringList>("errors"); // standard error
+
+    const QString big = "TAVRIN KX-21-24C4R7R700 / TAVRIN KX-41-24C4G7G700\t613807114- / "
+                        "613807999-\t";
+    QTest::newRow("files that pass")
+        << QStringList {"--folder", "plant"} << 0
+        << QStringList {"hall1.csv\t" + big + "Hall 1\tAnn Smith\t07/03/2024\tOK",
+                        "hall2.csv\t" + big + "Hall 2\tAnn Smith\t07/03/2024\tOK", "2 files: 2 OK"}
+        << QStringList();
+    QTest::newRow("subfolders, a model chosen")
+        << QStringList {"--folder", "plant", "--recursive", "--model", "15"} << 0
+        << QStringList {"sub/hall3.csv\tTAVRIN KX-41-24C4G7G700\t613807999-\tHall 3\tAnn "
+                        "Smith\t07/03/2024\tOK",
+                        "3 files: 3 OK"}
+        << QStringList();
+    QTest::newRow("the highest status")
+        << QStringList {"--folder", "mixed"} << 2
+        << QStringList {"semi.CSV\t\t\t\t\t\tNot a configuration file: fields are separated by "
+                        "';', not by commas",
+                        "3 files: 1 OK, 1 with rejected lines, 1 not a configuration file"}
+        << QStringList();
+    QTest::newRow("to a list")
+        << QStringList {"--folder", "plant", "--to-list", "list.csv"} << 0
+        << QStringList {"list.csv: switch list of 2 files written (configuration ID 32)"}
+        << QStringList();
+    QTest::newRow("to a list that exists")
+        << QStringList {"--folder", "plant", "--to-list", "good.csv"} << 2
+        << QStringList {"2 files: 2 OK"}
+        << QStringList {"good.csv: already exists; --replace replaces it"};
+    QTest::newRow("to a list, files left out")
+        << QStringList {"--folder", "mixed", "--to-list", "list.csv", "--replace"} << 2
+        << QStringList {"list.csv: switch list of 1 file written (configuration ID 32)"}
+        << QStringList {"bad.csv: left out: 1 rejected line",
+                        "semi.CSV: left out: Not a configuration file: fields are separated by "
+                        "';', not by commas"};
+    QTest::newRow("no such folder") << QStringList {"--folder", "missing"} << 2 << QStringList()
+                                    << QStringList {"missing: no such folder"};
+    QTest::newRow("a list without a folder")
+        << QStringList {"--to-list", "list.csv", "good.csv"} << 2 << QStringList()
+        << QStringList {"mestrel-check: --to-list and --recursive need --folder DIR",
+                        "Try 'mestrel-check --help'."};
+}
+
+void TestMestrelCheck::folder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, lastLines);
+    QFile::remove("list.csv");
+    const Outcome outcome = runFolder(arguments);
+    QTEST(outcome.status, "status");
+    QCOMPARE(outcome.out.mid(outcome.out.size() - lastLines.size()), lastLines);
+    QTEST(outcome.err, "errors");
+}
+
+void TestMestrelCheck::folderJson()
+{
+    writeFile("mixed/list.csv", "written before");
+    const auto [status, output] = run({"--json", "--folder", "mixed", "--to-list", "mixed/list.csv",
+                                       "--replace", "--model", "15"});
+    QCOMPARE(status, 2);
+    const QJsonDocument json = QJsonDocument::fromJson(output);
+    QCOMPARE(json["exitStatus"].toInt(), 2);
+    // The list written before is no file of the folder's.
+    const QJsonArray files = json["files"].toArray();
+    QCOMPARE(files.size(), 3);
+    QCOMPARE(files[0]["file"].toString(), QStringLiteral("bad.csv"));
+    QCOMPARE(files[0]["status"].toString(), QStringLiteral("rejected"));
+    QCOMPARE(files[0]["rejectedLines"].toInt(), 1);
+    QCOMPARE(files[1]["model"].toString(), catalogueRow(14).modelName);
+    QCOMPARE(files[1]["configId"].toInt(), 32);
+    QCOMPARE(files[1]["location"].toString(), QStringLiteral("Hall 1"));
+    QCOMPARE(files[2]["status"].toString(), QStringLiteral("unsupported"));
+    QVERIFY(!files[2].toObject().contains("model"));
+    QCOMPARE(json["list"]["written"].toBool(), true);
+    QCOMPARE(json["list"]["switches"].toInt(), 1);
+    QCOMPARE(json["list"]["leftOut"][0]["file"].toString(), QStringLiteral("bad.csv"));
+    QCOMPARE(json["list"]["leftOut"][0]["reason"].toString(), QStringLiteral("1 rejected line"));
+}
+
+void TestMestrelCheck::folderListMakesTheFilesAgain()
+{
+    // The folder's list and one of its files as template make its files
+    // again, the creation date aside.
+    QFile::remove("list.csv");
+    QDir("out").removeRecursively();
+    QVERIFY(QDir().mkdir("out"));
+    QCOMPARE(run({"--folder", "plant", "--recursive", "--to-list", "list.csv"}).first, 0);
+    QCOMPARE(run({"--batch", "plant/hall2.csv", "--list", "list.csv", "--output-dir", "out"}).first,
+             0);
+    const QRegularExpression date(QStringLiteral("file.creation-date,0,[^\n]*"));
+    for (const char *name : {"hall1.csv", "hall2.csv", "sub/hall3.csv"}) {
+        const QString made = "out/" + QFileInfo(name).fileName();
+        QCOMPARE(QString::fromLatin1(readConfigFile(made).value_or("")).remove(date),
+                 QString::fromLatin1(readConfigFile("plant/" + QString(name)).value_or(""))
+                     .remove(date));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMestrelCheck)

@@ -108,8 +108,10 @@ void TestCommandLineDocs::completion_data()
     QTest::newRow("nothing after --version") << "--version " << QStringList {""};
     QTest::newRow("batch list") << "--batch a.csv --list " << files;
     QTest::newRow("batch folder") << "--batch a.csv --output-dir " << QStringList {"sub"};
+    QTest::newRow("folder") << "--folder " << QStringList {"sub"};
+    QTest::newRow("folder list") << "--folder sub --to-list " << files;
     QTest::newRow("batch reports take no file")
-        << "--batch a.csv --report --r" << QStringList {"--replace", "--report"};
+        << "--batch a.csv --report --r" << QStringList {"--recursive", "--replace", "--report"};
 }
 
 void TestCommandLineDocs::completion()

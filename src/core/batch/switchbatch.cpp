@@ -179,6 +179,23 @@ void applyRowTexts(const SwitchListRow &row, int r, BatchSwitch &batchSwitch,
 
 } // namespace
 
+QString batchColumnName(const SwitchList &list, int column)
+{
+    static const char *const fixed[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
+                                        SwitchListColumn::kContact, SwitchListColumn::kSerial};
+    if (column >= 0 && column < BatchColumn::FirstOverride)
+        return QLatin1String(fixed[column]);
+    return list.overrideColumns.value(column - BatchColumn::FirstOverride);
+}
+
+QString batchCellValue(const SwitchListRow &row, int column)
+{
+    const QString *fixed[] = {&row.fileName, &row.location, &row.contact, &row.serial};
+    if (column >= 0 && column < BatchColumn::FirstOverride)
+        return *fixed[column];
+    return row.overrides.value(column - BatchColumn::FirstOverride);
+}
+
 BatchPlan planBatch(const SwitchConfig &templateConfig, const ConfigFileTexts &templateTexts,
                     const SwitchList &list, const QString &outputDir, bool replaceExisting,
                     bool withReports)

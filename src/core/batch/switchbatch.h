@@ -36,6 +36,11 @@ namespace BatchColumn {
 enum : int { File = 0, Location = 1, Contact = 2, Serial = 3, FirstOverride = 4 };
 }
 
+// A column of `list` as its header names it ("file", ..., or the override's
+// "KEY:INDEX"), and a row's value in it; empty for a column it lacks.
+QString batchColumnName(const SwitchList &list, int column);
+QString batchCellValue(const SwitchListRow &row, int column);
+
 struct BatchSwitch
 {
     QString fileName; // the row's name completed as Save As completes it

@@ -4,6 +4,7 @@
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
+#include "core/file/spreadsheettraces.h"
 
 #include <QFile>
 
@@ -92,11 +93,12 @@ std::string_view withoutTerminator(std::string_view line)
     return line;
 }
 
-// Calls `handle` with every line of `bytes`, each with its terminator.
+// Calls `handle` with every line of `bytes`, each with its terminator. A
+// byte-order mark a spreadsheet put before the first line is no part of it.
 template<typename Handle> void forEachLine(const QByteArray &bytes, Handle handle)
 {
-    const char *at = bytes.constData();
-    const char *const end = at + bytes.size();
+    const char *at = bytes.constData() + (startsWithByteOrderMark(bytes) ? 3 : 0);
+    const char *const end = bytes.constData() + bytes.size();
     while (at < end) {
         const void *feed = std::memchr(at, '\n', size_t(end - at));
         const char *next = feed ? static_cast<const char *>(feed) + 1 : end;
@@ -242,7 +244,9 @@ ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, Swit
     resetToDefaults(config);
     ConfigReader reader(config);
     forEachLine(bytes, [&](std::string_view line) { reader.processConfigLine(line); });
-    return reader.takeResult();
+    ConfigLoadResult result = reader.takeResult();
+    result.byteOrderMarkSkipped = startsWithByteOrderMark(bytes);
+    return result;
 }
 
 int validateConfigLine(const SwitchConfig &config, std::string_view key, std::string_view index,

@@ -52,6 +52,8 @@ struct ConfigLoadResult
     ConfigFileTexts texts;
     int lineCount = 0;
     SettingsRead settingsRead;
+    // The file started with a byte-order mark, which was skipped.
+    bool byteOrderMarkSkipped = false;
 };
 
 // The whole content of an open device; nullopt, with the reason in `error`,

@@ -212,6 +212,9 @@ void MainWindow::createActions()
         {&severalSwitchesAct, "&Make Files for Several Switches…", QKeySequence::UnknownKey,
          "Make a file (and a report) for every switch of a list from this configuration",
          &MainWindow::makeFilesForSeveralSwitches},
+        {&checkFolderAct, "Chec&k Folder…", QKeySequence::UnknownKey,
+         "List the switch files of a folder: model, texts and whether they load",
+         &MainWindow::checkFolder},
         {&englishAct, "&English", QKeySequence::UnknownKey, "", &MainWindow::engLan},
         {&germanAct, "&German", QKeySequence::UnknownKey, "", &MainWindow::gerLan},
         {&onlineHelpAct, "&Online Help", QKeySequence::HelpContents, "Online Help",
@@ -262,6 +265,7 @@ void MainWindow::createMenus()
     toolsMenu->addAction(compareAct);
     toolsMenu->addAction(applyFileAct);
     toolsMenu->addAction(severalSwitchesAct);
+    toolsMenu->addAction(checkFolderAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     languageMenu = helpMenu->addMenu(tr("&Language"));
@@ -370,6 +374,15 @@ void MainWindow::applyFileToCurrentModel()
 void MainWindow::makeFilesForSeveralSwitches()
 {
     m_toolCommands->makeFilesForSeveralSwitches();
+}
+
+void MainWindow::checkFolder()
+{
+    // A file opened from the list is opened as Open opens it.
+    m_toolCommands->checkFolder([this](const QString &path) {
+        return m_document->maySetAside([this] { return m_fileCommands->save(); }) &&
+            m_fileCommands->loadConfigFile(path);
+    });
 }
 
 void MainWindow::open()

@@ -13,7 +13,7 @@
 //   PortLabels     - the product picture and its clickable port labels
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
-// current model, "Several Switches" of batch/), ReportCommands (report/:
+// current model, "Several Switches" of batch/, "Switch Files" of folder/), ReportCommands (report/:
 // "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
 // site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
 // the document's file, the modified marker and the questions before New, Open and closing). A
@@ -78,6 +78,7 @@ public slots:
     void compareWithFile();
     void applyFileToCurrentModel();
     void makeFilesForSeveralSwitches();
+    void checkFolder();
     // The short language names are names other parts rely on; keep them.
     void engLan();
     void gerLan();
@@ -128,6 +129,7 @@ private:
     QAction *compareAct = nullptr;
     QAction *applyFileAct = nullptr;
     QAction *severalSwitchesAct = nullptr;
+    QAction *checkFolderAct = nullptr;
     QAction *englishAct = nullptr;
     QAction *germanAct = nullptr;
     QAction *onlineHelpAct = nullptr;

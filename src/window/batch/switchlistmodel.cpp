@@ -9,9 +9,6 @@ const QColor SwitchListModel::kProblemText(Qt::white);
 
 namespace {
 
-const char *const kFixedColumns[] = {SwitchListColumn::kFile, SwitchListColumn::kLocation,
-                                     SwitchListColumn::kContact, SwitchListColumn::kSerial};
-
 // The text of a row's cell in `column`, for reading and for typing.
 template<typename Row> auto &cellOf(Row &row, int column)
 {
@@ -164,9 +161,7 @@ QVariant SwitchListModel::headerData(int section, Qt::Orientation orientation, i
     const QString problem = problemAt(-1, section);
     switch (role) {
     case Qt::DisplayRole:
-        return section < BatchColumn::FirstOverride
-            ? QString::fromLatin1(kFixedColumns[section])
-            : m_list.overrideColumns.at(section - BatchColumn::FirstOverride);
+        return batchColumnName(m_list, section);
     case Qt::ToolTipRole:
         return problem.isEmpty() ? QVariant() : QVariant(problem);
     case Qt::ForegroundRole: {

@@ -22,6 +22,13 @@ DialogErrorLog::DialogErrorLog(const QVector<RejectedLine> &rejected, const QStr
     m_ui->tableView_errorLog->setModel(new ErrorLogModel(rejected, this));
     fitColumns();
     growToShowColumns();
+    setRemark(QString());
+}
+
+void DialogErrorLog::setRemark(const QString &remark)
+{
+    m_ui->label_remark->setText(remark);
+    m_ui->label_remark->setVisible(!remark.isEmpty());
 }
 
 void DialogErrorLog::fitColumns()

@@ -20,6 +20,9 @@ public:
                    QWidget *parent = nullptr);
     ~DialogErrorLog() override;
 
+    // A message under the table about the file as a whole; none when empty.
+    void setRemark(const QString &remark);
+
 protected:
     void showEvent(QShowEvent *event) override;
 

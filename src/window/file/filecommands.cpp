@@ -7,6 +7,7 @@
 #include "core/file/errorlog.h"
 #include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
+#include "core/file/spreadsheettraces.h"
 #include "window/file/dialogconfigid.h"
 #include "window/file/dialogerrorlog.h"
 #include "window/ground/busycursor.h"
@@ -148,6 +149,13 @@ std::optional<FileCommands::ChosenFile> FileCommands::readChosenFile(const QStri
     }
     m_lastFolder = QFileInfo(path).absolutePath();
 
+    // A spreadsheet's list format has no commas: refused whole, with the
+    // reason, rather than as a file that names no model.
+    if (const char separator = foreignSeparator(*bytes)) {
+        busy.release();
+        Prompts::information(m_window, title, foreignSeparatorReason(separator) + '.');
+        return std::nullopt;
+    }
     // A file names one model; a second "file.configID" line does not count.
     const QVector<int> configIds = configIdsNamed(*bytes);
     busy.release();
@@ -195,12 +203,16 @@ void FileCommands::applyToEditor(const ChosenFile &file, int row, const QString 
         startDocument(loaded, file.path);
     m_editor->loadState(loaded, stepName);
     loading.release();
+    // Said once: under the error log's table when it opens, else on its own.
+    const QString remark = result.byteOrderMarkSkipped ? byteOrderMarkMessage() : QString();
     if (loaded.loadHadErrors)
-        showRejectedLines(result.rejected, file.path, row);
+        showRejectedLines(result.rejected, file.path, row, remark);
+    else if (!remark.isEmpty())
+        Prompts::information(m_window, stepName, remark);
 }
 
 void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected, const QString &path,
-                                     int row)
+                                     int row, const QString &remark)
 {
     BusyCursor busy;
     // Written once per load, whatever the number of refused lines.
@@ -208,6 +220,7 @@ void FileCommands::showRejectedLines(const QVector<RejectedLine> &rejected, cons
     QString error;
     const bool logged = writeOutputFile(kErrorLogName, errorLogText(rejected), &error);
     DialogErrorLog dialog(rejected, path, row);
+    dialog.setRemark(remark);
     dialog.setModal(true);
     busy.release();
     if (!logged)

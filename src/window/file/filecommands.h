@@ -73,7 +73,8 @@ private:
     QString defaultFileName() const;
     bool anyPortEnabled() const;
     bool saveThroughDialog(const QString &title, const QString &startPath);
-    void showRejectedLines(const QVector<RejectedLine> &rejected, const QString &path, int row);
+    void showRejectedLines(const QVector<RejectedLine> &rejected, const QString &path, int row,
+                           const QString &remark);
 
     ConfigEditor *m_editor;
     QWidget *m_window;

@@ -4,6 +4,7 @@
 #include "core/file/configdiff.h"
 #include "window/file/dialogcompare.h"
 #include "window/file/filecommands.h"
+#include "window/folder/switchfilesdialog.h"
 #include "window/ground/busycursor.h"
 #include "window/ground/prompts.h"
 
@@ -69,4 +70,16 @@ void ToolCommands::makeFilesForSeveralSwitches()
     SeveralSwitchesDialog dialog(m_editor->state(), *m_severalSwitches, m_window);
     Prompts::exec(dialog);
     m_severalSwitches = dialog.input();
+}
+
+void ToolCommands::checkFolder(const std::function<bool(const QString &)> &openFile)
+{
+    const QString folder = Prompts::existingDirectory(
+        m_window, QObject::tr("Check Folder"),
+        m_checkedFolder.isEmpty() ? m_files->openDialogFolder() : m_checkedFolder);
+    if (folder.isEmpty())
+        return;
+    m_checkedFolder = folder;
+    SwitchFilesDialog dialog(folder, openFile, m_window);
+    Prompts::exec(dialog);
 }

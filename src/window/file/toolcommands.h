@@ -2,11 +2,13 @@
 
 #include "window/batch/severalswitchesdialog.h"
 
+#include <QString>
+
+#include <functional>
 #include <optional>
 
 class ConfigEditor;
 class FileCommands;
-class QString;
 class QWidget;
 
 // The "Tools" menu: comparing the configuration with a file, applying a
@@ -30,6 +32,9 @@ public:
     // The list, folder and choices stay as the dialog was left, for the
     // next opening while the program runs.
     void makeFilesForSeveralSwitches();
+    // "Switch Files": asks for a folder and lists its switch files;
+    // `openFile` opens one of them in the window.
+    void checkFolder(const std::function<bool(const QString &)> &openFile);
 
 private:
     QString chooseFile(const QString &title) const;
@@ -39,4 +44,5 @@ private:
     QWidget *m_window;
     // Until the dialog is first opened: an empty list in the folder last used.
     std::optional<SeveralSwitchesInput> m_severalSwitches;
+    QString m_checkedFolder; // the folder checked last
 };

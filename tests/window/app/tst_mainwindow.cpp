@@ -304,12 +304,12 @@ private slots:
             for (QAction *item : menu->menu()->actions())
                 menus.last() += ',' + item->text();
         }
-        QCOMPARE(
-            menus.join('|'),
-            QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo|"
-                           "&Documentation,&Export,&Print Report…,Print Pre&view…|&Tools,"
-                           "&Compare with File…,&Apply File to Current Model…,&Make Files "
-                           "for Several Switches…|&Help,&Language,&Online Help,Webs&ite,&About"));
+        QCOMPARE(menus.join('|'),
+                 QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo|"
+                                "&Documentation,&Export,&Print Report…,Print Pre&view…|&Tools,"
+                                "&Compare with File…,&Apply File to Current Model…,&Make Files "
+                                "for Several Switches…,Chec&k Folder…|&Help,&Language,&Online "
+                                "Help,Webs&ite,&About"));
         d.selectModel(17); // the PoE model shows the "..." button
         for (const char *scheme : {"file", "https"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");

@@ -60,6 +60,7 @@ struct Answers
     int choose = 0; // the choice to click before OK
     QStringList logRows; // the error log's table
     QString logFile; // the file it names
+    QString logRemark; // the message under it, when shown
     bool logWritten = false; // "errorLog.txt" exists while the error log shows
     QStringList compared; // the compare dialog's labels shown and its two tables
     QString copied; // what its "Copy" button put on the clipboard
@@ -99,6 +100,8 @@ struct Answers
             logWritten = QFile::exists(QStringLiteral("errorLog.txt"));
             logRows = tableRows(log->findChild<QTableView *>()->model());
             logFile = log->findChild<QLabel *>("label_file")->text();
+            const QLabel *remark = log->findChild<QLabel *>("label_remark");
+            logRemark = remark->isHidden() ? QString() : remark->text();
         }
         if (qobject_cast<DialogCompare *>(&dialog)) {
             dialog.show();
@@ -314,6 +317,13 @@ private slots:
         row("folder.csv", "Unable to open file: file to open is a directory");
         row("other.csv",
             "Open File: The file is not a configuration file of a supported switch model.");
+        // Saved by a spreadsheet in another list format: the reason, not the model.
+        row("semicolons.csv",
+            "Open File: Fields are separated by ';', not by commas — a "
+            "spreadsheet saved it in another list format.");
+        row("tabs.csv",
+            "Open File: Fields are separated by tabs, not by commas — a spreadsheet "
+            "saved it as text.");
     }
 
     void loadThatCannotGoAheadChangesNothing()
@@ -321,6 +331,8 @@ private slots:
         QFETCH(QString, name);
         QDir().mkdir(path("folder.csv"));
         writeFile(path("other.csv"), "file.configID,0,99\nport.admin-state,1,0\n");
+        writeFile(path("semicolons.csv"), "file.configID;0;16\nport.admin-state,1,0\n");
+        writeFile(path("tabs.csv"), "file.configID\t0\t16\nport.admin-state\t1\t0\n");
         d->selectModel(3);
         Prompts::queueFileNames({path("kept")});
         d->window->saveToUsb();
@@ -368,6 +380,28 @@ private slots:
         QCOMPARE(m_answers.checkedChoice, 0);
         QCOMPARE(m_answers.messages.size(), 1);
         QCOMPARE(m_answers.logRows.size(), 2);
+    }
+
+    void byteOrderMarkIsRemarkedOnce()
+    {
+        // Saved by a spreadsheet as UTF-8: the mark is skipped, and said once,
+        // on its own or under the error log's table.
+        const QByteArray good =
+            "\xEF\xBB\xBF" + configFileBytes(defaultConfiguration(0), {}, QDate(2024, 3, 7));
+        writeFile(path("bom.csv"), good);
+        writeFile(path("bom-refused.csv"), good + "\nport.jumbo,9,1");
+        const QString remark =
+            QStringLiteral("The file starts with a byte-order mark; Save writes it without one.");
+        open("bom.csv");
+        QCOMPARE(m_answers.messages, QStringList("Open File: " + remark));
+        QVERIFY(m_answers.logRows.isEmpty());
+        d->window->save();
+        QVERIFY(contents(path("bom.csv")).startsWith("file.configID,0,16\n"));
+        m_answers.messages.clear();
+        open("bom-refused.csv");
+        QCOMPARE(m_answers.messages, QStringList());
+        QCOMPARE(m_answers.logRows, QStringList("155|port.jumbo|9|1|Not valid index|"));
+        QCOMPARE(m_answers.logRemark, remark);
     }
 
     void exportWritesTheChosenPdf_data()
