@@ -2,7 +2,7 @@
 // alone (no window) and reads its text back with the poppler tools.
 #include "core/catalogue/productcatalogue.h"
 #include "core/config/textfields.h"
-#include "pdftext.h"
+#include "pdfink.h"
 #include "report/reportgenerator.h"
 
 #include <QFile>
