@@ -1,6 +1,8 @@
 #include "window/app/desksetup.h"
 
 #include <QGuiApplication>
+#include <QStyle>
+#include <QWidget>
 
 #include <cmath>
 
@@ -61,6 +63,17 @@ QSize firstWindowSize(const QSize &preferred, const QSize &minimum, const QRect 
         return preferred.expandedTo(minimum);
     const QSize room = available.size().shrunkBy(frame);
     return preferred.boundedTo(room).expandedTo(minimum);
+}
+
+QMargins windowFrame(const QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    if (window->isVisible() && outer != inner) {
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    return QMargins(0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
 }
 
 } // namespace DeskSetup

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace DeskSetup {
 
 // Turns on Qt's high-DPI scaling and high-DPI pixmaps with exact
@@ -33,5 +35,9 @@ extern const QSize kPreferredWindowSize;
 // window manager's decoration around it.
 QSize firstWindowSize(const QSize &preferred, const QSize &minimum, const QRect &available,
                       const QMargins &frame);
+
+// The window manager's decoration around `window`: as it is once the window
+// is shown, the style's title bar before.
+QMargins windowFrame(const QWidget *window);
 
 } // namespace DeskSetup

@@ -39,6 +39,7 @@ class PortLabels;
 class PortTable;
 class PortTableModel;
 class ReportCommands;
+class ScreenFitArea;
 class ToolCommands;
 class UndoHistory;
 struct EditorState;
@@ -59,6 +60,11 @@ public:
     FileCommands &fileCommands() const { return *m_fileCommands; }
     UndoHistory &undoHistory() const { return *m_history; }
     DocumentGuard &document() const { return *m_document; }
+
+    // Sizes the window for a free area of a screen and centres it there, as
+    // it does on its own screen when it opens; where the area is smaller
+    // than the contents need, the contents scroll.
+    void centreIn(const QRect &area);
 
 public slots:
     // The lower-case "click" is a name other parts rely on; keep its spelling.
@@ -107,6 +113,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
+    ScreenFitArea *m_screenFit = nullptr;
     UndoHistory *m_history = nullptr;
     DocumentGuard *m_document = nullptr;
     PortLabels *m_portLabels = nullptr;
