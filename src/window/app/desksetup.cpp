@@ -44,6 +44,13 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+QColor readableTextOn(const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
 QPalette windowPalette(const QPalette &desktop)
 {
     QPalette colours = desktop;

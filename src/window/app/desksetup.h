@@ -20,6 +20,8 @@ void enableHighDpi();
 
 // WCAG 2 contrast ratio of two colours, 1 (same) to 21 (black on white).
 double contrastRatio(const QColor &a, const QColor &b);
+// Black or white, whichever has the higher contrast on `background`.
+QColor readableTextOn(const QColor &background);
 
 // The window's palette on a desktop with `desktop`: the light blue-grey
 // background where the desktop's own text stays readable on it (WCAG AA),

@@ -157,7 +157,8 @@ void MainWindow::centreIn(const QRect &area)
     resize(DeskSetup::firstWindowSize(DeskSetup::kPreferredWindowSize, minimumSizeHint(), area,
                                       frame));
     const QPoint centre((area.left() + area.right()) / 2, (area.top() + area.bottom()) / 2);
-    QPoint topLeft = centre - QPoint(width() / 2, (height() + frame.top()) / 2);
+    const QSize framed = size().grownBy(frame);
+    QPoint topLeft = centre - QPoint(framed.width() / 2, framed.height() / 2);
     // A window larger than the area keeps its title bar and menus on it.
     topLeft.setX(qMax(topLeft.x(), area.left()));
     topLeft.setY(qMax(topLeft.y(), area.top()));
