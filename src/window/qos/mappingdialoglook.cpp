@@ -22,8 +22,9 @@ void apply(QDialog &dialog, QWidget *table, QWidget *buttons)
         head->setAutoFillBackground(true);
         head->setPalette(colours);
         // A head wider than its column would wrap and be cut; the dialog
-        // grows instead.
+        // grows instead, leaving a little grey around the text.
         head->setWordWrap(false);
+        head->setMargin(2);
     }
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(table);
