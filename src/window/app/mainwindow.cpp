@@ -45,8 +45,6 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ensureResourcesLoaded();
     m_ui->setupUi(this);
-    m_screenFit = new ScreenFitArea(takeCentralWidget(), this);
-    setCentralWidget(m_screenFit);
     m_history = new UndoHistory(m_editor, this);
     m_portLabels = new PortLabels(m_ui->label_productImage, this);
     m_portTable = new PortTable(m_ui->tableView_portSettings, m_editor, this);
@@ -62,6 +60,9 @@ MainWindow::MainWindow(QWidget *parent)
     showLogo();
     connectViews();
     showEverything();
+    // The contents go into the scroll area once they are styled and filled.
+    m_screenFit = new ScreenFitArea(takeCentralWidget(), this);
+    setCentralWidget(m_screenFit);
     centreOnScreen(); // once the model's texts are in, so the layouts know their size
     setFocus();
 }
