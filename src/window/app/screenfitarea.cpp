@@ -3,6 +3,7 @@
 #include "window/app/desksetup.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QWindow>
 
@@ -40,6 +41,10 @@ void ScreenFitArea::fitWindowInto(const QRect &available)
     const QSize windowRoom = available.size().shrunkBy(DeskSetup::windowFrame(shown));
     m_room = (windowRoom - around).expandedTo(QSize(0, 0));
     updateGeometry();
+    // The window's minimum follows now, not once the events are handled, so
+    // that the window can be resized into the room at once.
+    if (QLayout *windowLayout = shown->layout())
+        windowLayout->activate();
 }
 
 void ScreenFitArea::fitWindowOnto(QScreen *screen)
