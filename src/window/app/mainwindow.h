@@ -15,8 +15,9 @@
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
 // current model, "Several Switches" of batch/, "Switch Files" of folder/), ReportCommands (report/:
 // "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
-// site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
-// the document's file, the modified marker and the questions before New, Open and closing). A
+// site, about box), UndoHistory (app/: "&Undo", "&Redo"), DocumentGuard (app/: the title naming
+// the document's file, the modified marker and the questions before New, Open and closing) and
+// ScreenFitArea (app/: the views in a scroll area, for screens smaller than they need). A
 // user's change goes from a widget to a ConfigEditor method; the editor applies the rules and says
 // what changed (stateReset, selectionChanged, portsChanged, generalChanged); the window redraws the
 // views concerned. Nothing writes the record as a side effect of showing it.
