@@ -30,6 +30,9 @@ constexpr qreal kDocumentMargin = 72 / 2.54;
 // Steps and bound of the enlargement that fits a body onto its page.
 constexpr qreal kZoomStep = 1.05;
 constexpr qreal kMaxZoom = 1.6;
+// The paper the report is laid out on, whatever paper it is printed on.
+const QPageSize::PageSizeId kReportPaper = QPageSize::A4;
+const QPageLayout::Orientation kReportOrientation = QPageLayout::Landscape;
 // The longest contact or location text one line of the page holds.
 constexpr int kTextLineLength = 20;
 // Thin rule under the header: this many underscores at 2 pt span the page.
@@ -49,6 +52,33 @@ QVector<QTextLength> labelAndColumns(qreal labelWidth, int count, qreal columnWi
     QVector<QTextLength> lengths = percentages({labelWidth});
     lengths.insert(lengths.size(), count, QTextLength(QTextLength::PercentageLength, columnWidth));
     return lengths;
+}
+
+// The report's page in points.
+QSizeF reportPageSize()
+{
+    return QPageLayout(QPageSize(kReportPaper), kReportOrientation, QMarginsF())
+        .fullRect(QPageLayout::Point)
+        .size();
+}
+
+// Where a page goes on paper, both sizes in device pixels: at its own size
+// where it fits, else scaled down with its aspect kept; centred.
+QRectF placeOnPaper(const QSizeF &page, const QSizeF &paper)
+{
+    // The paper's size comes in whole device pixels: a side within a pixel
+    // of the paper's is taken as the paper's.
+    const auto near = [](qreal a, qreal b) { return qAbs(a - b) <= 1; };
+    QSizeF placed = page;
+    if (page.width() > paper.width() + 1 || page.height() > paper.height() + 1)
+        placed.scale(paper, Qt::KeepAspectRatio);
+    if (near(placed.width(), paper.width()))
+        placed.setWidth(paper.width());
+    if (near(placed.height(), paper.height()))
+        placed.setHeight(paper.height());
+    const QPointF corner((paper.width() - placed.width()) / 2,
+                         (paper.height() - placed.height()) / 2);
+    return QRectF(corner, placed);
 }
 
 } // namespace
@@ -121,7 +151,7 @@ std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
 
     const QString target = printer->outputFileName();
     printer->setOutputFileName(printed.fileName());
-    layOut(printer->pageRect(QPrinter::Point).size());
+    layOut();
     paintPages(printer);
     printer->setOutputFileName(target);
 
@@ -146,7 +176,7 @@ bool ReportGenerator::print(QPrinter *printer)
         printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
     if (!pdfTarget.isEmpty())
         return printToPdfFile(printer, pdfTarget);
-    layOut(printer->pageRect(QPrinter::Point).size());
+    layOut();
     // A printer that does not start (a file that cannot be made) prints
     // nothing and says so.
     paintPages(printer);
@@ -160,13 +190,16 @@ bool ReportGenerator::print(QPrinter *printer)
 void ReportGenerator::paintPages(QPrinter *printer)
 {
     // Page by page as QTextDocument::print paints a paginated document,
-    // with a step between the pages: each page of the document scaled onto
-    // the printer's page, in the range the print dialog asked for.
+    // with a step between the pages, in the range the print dialog asked
+    // for: each page of the document placed on the printer's paper.
     QPainter painter(printer);
     if (!painter.isActive())
         return;
     const QSizeF page = document->pageSize();
-    painter.scale(printer->width() / page.width(), printer->height() / page.height());
+    const QRectF onPaper = placeOnPaper(reportPageSize() * printer->resolution() / 72.0,
+                                        QSizeF(printer->width(), printer->height()));
+    painter.translate(onPaper.topLeft());
+    painter.scale(onPaper.width() / page.width(), onPaper.height() / page.height());
     const int pages = document->pageCount();
     const int first = printer->fromPage() > 0 ? printer->fromPage() : 1;
     const int last = printer->toPage() > 0 ? qMin(printer->toPage(), pages) : pages;
@@ -196,8 +229,8 @@ void ReportGenerator::step()
 void ReportGenerator::setUpPrinter(QPrinter &printer, int modelIndex)
 {
     printer.setColorMode(QPrinter::Color);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageSize(QPageSize(kReportPaper));
+    printer.setPageOrientation(kReportOrientation);
     printer.setPageMargins(QMarginsF(20, 10, 20, 10), QPageLayout::Millimeter);
     printer.setFullPage(true);
     printer.setDocName(documentTitle(modelIndex));
@@ -210,8 +243,9 @@ QString ReportGenerator::documentTitle(int modelIndex)
         catalogueRow(modelIndex).modelName;
 }
 
-void ReportGenerator::layOut(const QSizeF &paper)
+void ReportGenerator::layOut()
 {
+    const QSizeF paper = reportPageSize();
     document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
     // Without a device of its own the document would measure its fonts at

@@ -51,8 +51,9 @@ public:
     // can repaint while reports are written.
     void setBetweenSteps(std::function<void()> callback) { betweenSteps = std::move(callback); }
 
-    // Prints the same pages onto `printer`, laid out on its paper as the
-    // PDF is on A4 landscape (the print dialog and the print preview). False
+    // Prints the same pages onto `printer` (the print dialog and the print
+    // preview): each page as on A4 landscape, at its own size on paper that
+    // holds it, scaled down whole onto paper that does not, centred. False
     // when the printer could not be started, or when printing to a PDF file
     // did not write it whole (the file then keeps what it held).
     bool print(QPrinter *printer);
@@ -81,8 +82,8 @@ private:
     // Paints the pages laid out onto the printer, as many as it asks for.
     void paintPages(QPrinter *printer);
     void step();
-    // Builds the pages for paper of the given size in points.
-    void layOut(const QSizeF &paper);
+    // Builds the pages on A4 landscape.
+    void layOut();
     static QString reasonPrintingStopped(const QString &printedPath);
     void fitBodiesToPages(const QSizeF &paper, int pages);
     void insertPage();

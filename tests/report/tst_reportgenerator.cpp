@@ -2,13 +2,14 @@
 // alone (no window) and reads its text back with the poppler tools.
 #include "core/catalogue/productcatalogue.h"
 #include "core/config/textfields.h"
-#include "pdftext.h"
+#include "pdfink.h"
 #include "report/reportgenerator.h"
 
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -19,6 +20,8 @@ namespace {
 using ConfigEdit = std::function<void(SwitchConfig &)>;
 
 const QDate kReportDate(2026, 12, 5);
+// Pages are rendered at this resolution to find where they are drawn.
+constexpr int kInkDpi = 36;
 
 // The tallest content the editor lets a user make: the longest texts in
 // the widest letters, two-line speed and class cells, the largest numbers.
@@ -275,6 +278,78 @@ private slots:
         }
     }
 
+    void printsWholeOnAnyPaper_data()
+    {
+        QTest::addColumn<int>("paper"); // a QPageSize::PageSizeId
+        QTest::addColumn<bool>("portrait");
+        QTest::newRow("A4 portrait") << int(QPageSize::A4) << true;
+        QTest::newRow("Letter portrait") << int(QPageSize::Letter) << true;
+        QTest::newRow("Letter landscape") << int(QPageSize::Letter) << false;
+        QTest::newRow("A3 portrait") << int(QPageSize::A3) << true;
+        QTest::newRow("A3 landscape") << int(QPageSize::A3) << false;
+    }
+
+    // Printed on other paper, every page of the 26-port model reads as the
+    // exported one and is drawn whole: scaled down onto smaller paper with
+    // its aspect kept, at its own size on larger paper, centred either way.
+    void printsWholeOnAnyPaper()
+    {
+        QFETCH(int, paper);
+        QFETCH(bool, portrait);
+        const int row = 13;
+        // The exported report to compare with, written once.
+        if (m_exportedText.isEmpty()) {
+            m_exportedText = writeReport(row, variedPorts);
+            m_exportedInk = pdfPageInk(file(), kInkDpi);
+        }
+        const QList<QStringList> &exportedText = m_exportedText;
+        const QList<PdfPageInk> &exported = m_exportedInk;
+
+        SwitchConfig config = defaultConfiguration(row);
+        variedPorts(config);
+        const QString printed = m_dir.filePath(QStringLiteral("printed-on-paper.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        ReportGenerator::setUpPrinter(printer, row);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        printer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        ReportGenerator report(row, config, "613807101-42", QString(), kReportDate);
+        QVERIFY2(report.print(&printer), qPrintable(report.errorString()));
+
+        QCOMPARE(pdfPageLines(printed), exportedText);
+        const QList<PdfPageInk> pages = pdfPageInk(printed, kInkDpi);
+        QCOMPARE(pages.size(), exported.size());
+        const QSizeF sheet = exported.first().paper;
+        for (int page = 0; page < pages.size(); ++page) {
+            const QSizeF paperSize = pages.at(page).paper;
+            const qreal scale = std::min(
+                {1.0, paperSize.width() / sheet.width(), paperSize.height() / sheet.height()});
+            const QPointF corner((paperSize.width() - sheet.width() * scale) / 2,
+                                 (paperSize.height() - sheet.height() * scale) / 2);
+            const QRectF &ink = exported.at(page).ink;
+            const QRectF expected(corner + ink.topLeft() * scale, ink.size() * scale);
+            const QRectF drawn = pages.at(page).ink;
+            // Within a pixel or two of the rendering on each side.
+            const qreal slack = 2 * 72.0 / kInkDpi;
+            const auto near = [slack](qreal a, qreal b) { return qAbs(a - b) <= slack; };
+            QVERIFY2(near(drawn.left(), expected.left()) && near(drawn.top(), expected.top()) &&
+                         near(drawn.right(), expected.right()) &&
+                         near(drawn.bottom(), expected.bottom()),
+                     qPrintable(QStringLiteral("page %1: drawn at %2, %3 to %4, %5; wanted %6, %7 "
+                                               "to %8, %9")
+                                    .arg(page + 1)
+                                    .arg(drawn.left())
+                                    .arg(drawn.top())
+                                    .arg(drawn.right())
+                                    .arg(drawn.bottom())
+                                    .arg(expected.left())
+                                    .arg(expected.top())
+                                    .arg(expected.right())
+                                    .arg(expected.bottom())));
+        }
+    }
+
     // "Print to File" is checked as the exported PDF is: a file that cannot
     // be written whole says why and keeps what it held.
     void printToPdfFile()
@@ -332,6 +407,8 @@ private:
     QString file() const { return m_dir.filePath(QStringLiteral("report.pdf")); }
 
     QTemporaryDir m_dir;
+    QList<QStringList> m_exportedText;
+    QList<PdfPageInk> m_exportedInk;
 };
 
 QTEST_MAIN(TestReportGenerator)

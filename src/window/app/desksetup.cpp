@@ -1,6 +1,8 @@
 #include "window/app/desksetup.h"
 
 #include <QGuiApplication>
+#include <QStyle>
+#include <QWidget>
 
 #include <cmath>
 
@@ -42,6 +44,13 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+QColor readableTextOn(const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
 QPalette windowPalette(const QPalette &desktop)
 {
     QPalette colours = desktop;
@@ -61,6 +70,17 @@ QSize firstWindowSize(const QSize &preferred, const QSize &minimum, const QRect 
         return preferred.expandedTo(minimum);
     const QSize room = available.size().shrunkBy(frame);
     return preferred.boundedTo(room).expandedTo(minimum);
+}
+
+QMargins windowFrame(const QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    if (window->isVisible() && outer != inner) {
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    return QMargins(0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
 }
 
 } // namespace DeskSetup

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace DeskSetup {
 
 // Turns on Qt's high-DPI scaling and high-DPI pixmaps with exact
@@ -18,6 +20,8 @@ void enableHighDpi();
 
 // WCAG 2 contrast ratio of two colours, 1 (same) to 21 (black on white).
 double contrastRatio(const QColor &a, const QColor &b);
+// Black or white, whichever has the higher contrast on `background`.
+QColor readableTextOn(const QColor &background);
 
 // The window's palette on a desktop with `desktop`: the light blue-grey
 // background where the desktop's own text stays readable on it (WCAG AA),
@@ -33,5 +37,9 @@ extern const QSize kPreferredWindowSize;
 // window manager's decoration around it.
 QSize firstWindowSize(const QSize &preferred, const QSize &minimum, const QRect &available,
                       const QMargins &frame);
+
+// The window manager's decoration around `window`: as it is once the window
+// is shown, the style's title bar before.
+QMargins windowFrame(const QWidget *window);
 
 } // namespace DeskSetup

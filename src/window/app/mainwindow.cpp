@@ -6,6 +6,7 @@
 #include "window/app/desksetup.h"
 #include "window/app/documentguard.h"
 #include "window/app/helpcommands.h"
+#include "window/app/screenfitarea.h"
 #include "window/app/undohistory.h"
 #include "window/catalogue/portlabels.h"
 #include "window/config/generalfields.h"
@@ -21,7 +22,6 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -60,6 +60,9 @@ MainWindow::MainWindow(QWidget *parent)
     showLogo();
     connectViews();
     showEverything();
+    // The contents go into the scroll area once they are styled and filled.
+    m_screenFit = new ScreenFitArea(takeCentralWidget(), this);
+    setCentralWidget(m_screenFit);
     centreOnScreen(); // once the model's texts are in, so the layouts know their size
     setFocus();
 }
@@ -143,17 +146,20 @@ void MainWindow::showGeneralFields()
 
 void MainWindow::centreOnScreen()
 {
-    const QScreen *shown = screen();
-    if (!shown)
-        return;
-    // The free area leaves out task bars; the title bar is not there yet,
-    // so its height is the style's.
-    const QRect area = shown->availableGeometry();
-    const QMargins titleBar(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    if (const QScreen *shown = screen())
+        centreIn(shown->availableGeometry());
+}
+
+void MainWindow::centreIn(const QRect &area)
+{
+    // The contents scroll where the area is smaller than they need.
+    m_screenFit->fitWindowInto(area);
+    const QMargins frame = DeskSetup::windowFrame(this);
     resize(DeskSetup::firstWindowSize(DeskSetup::kPreferredWindowSize, minimumSizeHint(), area,
-                                      titleBar));
+                                      frame));
     const QPoint centre((area.left() + area.right()) / 2, (area.top() + area.bottom()) / 2);
-    QPoint topLeft = centre - QPoint(width() / 2, (height() + titleBar.top()) / 2);
+    const QSize framed = size().grownBy(frame);
+    QPoint topLeft = centre - QPoint(framed.width() / 2, framed.height() / 2);
     // A window larger than the area keeps its title bar and menus on it.
     topLeft.setX(qMax(topLeft.x(), area.left()));
     topLeft.setY(qMax(topLeft.y(), area.top()));

@@ -15,8 +15,9 @@
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
 // current model, "Several Switches" of batch/, "Switch Files" of folder/), ReportCommands (report/:
 // "&Export", "Print Report…", "Print Preview…"), HelpCommands (app/: help pages, language, web
-// site, about box), UndoHistory (app/: "&Undo", "&Redo") and DocumentGuard (app/: the title naming
-// the document's file, the modified marker and the questions before New, Open and closing). A
+// site, about box), UndoHistory (app/: "&Undo", "&Redo"), DocumentGuard (app/: the title naming
+// the document's file, the modified marker and the questions before New, Open and closing) and
+// ScreenFitArea (app/: the views in a scroll area, for screens smaller than they need). A
 // user's change goes from a widget to a ConfigEditor method; the editor applies the rules and says
 // what changed (stateReset, selectionChanged, portsChanged, generalChanged); the window redraws the
 // views concerned. Nothing writes the record as a side effect of showing it.
@@ -39,6 +40,7 @@ class PortLabels;
 class PortTable;
 class PortTableModel;
 class ReportCommands;
+class ScreenFitArea;
 class ToolCommands;
 class UndoHistory;
 struct EditorState;
@@ -59,6 +61,11 @@ public:
     FileCommands &fileCommands() const { return *m_fileCommands; }
     UndoHistory &undoHistory() const { return *m_history; }
     DocumentGuard &document() const { return *m_document; }
+
+    // Sizes the window for a free area of a screen and centres it there, as
+    // it does on its own screen when it opens; where the area is smaller
+    // than the contents need, the contents scroll.
+    void centreIn(const QRect &area);
 
 public slots:
     // The lower-case "click" is a name other parts rely on; keep its spelling.
@@ -107,6 +114,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     ConfigEditor *m_editor;
+    ScreenFitArea *m_screenFit = nullptr;
     UndoHistory *m_history = nullptr;
     DocumentGuard *m_document = nullptr;
     PortLabels *m_portLabels = nullptr;

@@ -6,6 +6,7 @@
 #include "window/ground/prompts.h"
 #include "window/qos/dialog8021p.h"
 #include "window/qos/dialogdscp.h"
+#include "window/qos/mappingdialoglook.h"
 
 #include <QIntValidator>
 #include <QRegularExpressionValidator>
@@ -175,6 +176,7 @@ void GeneralFields::openDot1pDialog()
     // The dialog edits a copy; its OK writes the copy's table.
     SwitchConfig tables = m_editor->state().config;
     Dialog8021p dialog(tables);
+    MappingDialogLook::useFont(dialog, m_ui->pushButton_qosPMapping->font());
     dialog.setModal(true);
     Prompts::exec(dialog);
     m_editor->setDot1pMapping(tables);
@@ -184,6 +186,7 @@ void GeneralFields::openDscpDialog()
 {
     SwitchConfig tables = m_editor->state().config;
     DialogDSCP dialog(tables);
+    MappingDialogLook::useFont(dialog, m_ui->pushButton_qosDscpMapping->font());
     dialog.setModal(true);
     Prompts::exec(dialog);
     m_editor->setDscpMapping(tables);

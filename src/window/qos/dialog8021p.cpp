@@ -2,6 +2,7 @@
 
 #include "core/config/switchconfig.h"
 #include "ui_dialog8021p.h"
+#include "window/qos/mappingdialoglook.h"
 
 #include <QComboBox>
 
@@ -22,6 +23,7 @@ Dialog8021p::Dialog8021p(SwitchConfig &config, QWidget *parent)
     , m_config(config)
 {
     ui->setupUi(this);
+    MappingDialogLook::apply(*this, ui->gridLayoutWidget, ui->buttonBox);
     setWindowTitle(tr("QoS 802.1 D/p Mapping"));
     // A close button only, no context help.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -2,6 +2,7 @@
 
 #include "core/config/switchconfig.h"
 #include "ui_dialogdscp.h"
+#include "window/qos/mappingdialoglook.h"
 
 #include <QComboBox>
 
@@ -21,6 +22,7 @@ DialogDSCP::DialogDSCP(SwitchConfig &config, QWidget *parent)
     , m_config(config)
 {
     ui->setupUi(this);
+    MappingDialogLook::apply(*this, ui->gridLayoutWidget_2, ui->buttonBox);
     setWindowTitle(tr("IP DSCP Mapping"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -1,10 +1,12 @@
 // The window on every desk: no text cut at the smallest and the first size
-// of every model, readable text under a dark palette, and port labels on
-// their ports. CTest runs this file at several QT_SCALE_FACTOR values; the
-// checks work in logical pixels, which the scale must not disturb. Those the
-// scale cannot touch (colours, the error log) run at scale 1 only; the exact
-// factor is also checked on desks scaled by their DPI, and the first place
-// on a 1280 x 720 screen where the platform can make one.
+// of every model, a window within screens smaller than it, readable text
+// under a dark palette, port labels on their ports, and mapping dialogs
+// whose heads are whole and readable. CTest runs this file at several
+// QT_SCALE_FACTOR values; the checks work in logical pixels, which the scale
+// must not disturb. Those the scale cannot touch (colours, the error log)
+// run at scale 1 only; the exact factor is also checked on desks scaled by
+// their DPI, and the first place on a 1280 x 720 screen where the platform
+// can make one.
 #include "../windowdriver.h"
 #include "window/app/desksetup.h"
 #include "window/file/dialogerrorlog.h"
@@ -19,9 +21,13 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+
+#include <functional>
 
 namespace {
 
@@ -127,6 +133,66 @@ bool atScaleOne()
     return programScale() == 1.0;
 }
 
+// A dark Fusion desktop for the lifetime of the object.
+class DarkDesk
+{
+public:
+    DarkDesk()
+        : m_style(QApplication::style()->objectName())
+        , m_palette(QApplication::palette())
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // Text, button, light, dark, mid, text, bright text, base, window.
+        const QColor grey(53, 53, 53);
+        QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
+                      QColor(35, 35, 35), grey);
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
+        QApplication::setPalette(dark);
+    }
+    ~DarkDesk()
+    {
+        QApplication::setStyle(m_style);
+        QApplication::setPalette(m_palette);
+    }
+
+private:
+    const QString m_style;
+    const QPalette m_palette;
+};
+
+// The contrast of the text a widget draws with what is behind it: the
+// colour of its first pixel against the pixel that differs most from it.
+double drawnContrast(QWidget *widget)
+{
+    const QImage drawn = widget->grab().toImage();
+    const QColor behind = drawn.pixelColor(0, 0);
+    double most = 1;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x)
+            most = qMax(most, DeskSetup::contrastRatio(drawn.pixelColor(x, y), behind));
+    }
+    return most;
+}
+
+// Opens a mapping dialog with its "Configure" button and hands it, shown,
+// to `inspect`.
+void inspectMappingDialog(WindowDriver &d, const char *button,
+                          const std::function<void(QDialog &)> &inspect)
+{
+    bool opened = false;
+    Prompts::setDialogHandler([&](QDialog &dialog) {
+        dialog.show();
+        if (QTest::qWaitForWindowExposed(&dialog)) {
+            opened = true;
+            inspect(dialog);
+        }
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(d.find<QPushButton>(button), Qt::LeftButton);
+    QVERIFY2(opened, button);
+}
+
 } // namespace
 
 class TestWindowFit : public QObject
@@ -155,6 +221,8 @@ private slots:
         d.selectModel(model);
         d.clickPort(0); // the panel as the first port's kind shows it
         MainWindow *window = d.window.get();
+        // The room a large screen gives, so the window asks for what it needs.
+        window->centreIn(QRect(0, 0, 4000, 3000));
         settle(window);
         const QSize minimum = window->minimumSize();
         QCOMPARE(minimum.boundedTo(kSmallestScreenRoom), minimum);
@@ -263,16 +331,7 @@ private slots:
         // The measure itself: from 1:1 for one colour to 21:1 for black on white.
         QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
         QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
-        const QString previousStyle = QApplication::style()->objectName();
-        const QPalette previousPalette = QApplication::palette();
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        // Text, button, light, dark, mid, text, bright text, base, window.
-        const QColor grey(53, 53, 53);
-        QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
-                      QColor(35, 35, 35), grey);
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-        QApplication::setPalette(dark);
+        const DarkDesk dark;
 
         QStringList unreadable;
         {
@@ -306,9 +365,138 @@ private slots:
                     unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
             }
         }
-        QApplication::setStyle(previousStyle);
-        QApplication::setPalette(previousPalette);
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    }
+
+    void mappingDialogHeadsReadable_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("dark");
+        for (const QByteArray button : {"pushButton_qosPMapping", "pushButton_qosDscpMapping"}) {
+            QTest::newRow(button + " light") << button << false;
+            QTest::newRow(button + " dark") << button << true;
+        }
+    }
+
+    // The text of every grey head reads on its grey, whatever the palette.
+    void mappingDialogHeadsReadable()
+    {
+        if (!atScaleOne())
+            QSKIP("The same at every scale: checked at scale 1");
+        QFETCH(QByteArray, button);
+        QFETCH(bool, dark);
+        std::unique_ptr<DarkDesk> desk(dark ? new DarkDesk : nullptr);
+        WindowDriver d;
+        inspectMappingDialog(d, button, [](QDialog &dialog) {
+            QStringList unreadable;
+            for (QLabel *head : dialog.findChildren<QLabel *>()) {
+                const double ratio = drawnContrast(head);
+                if (ratio < 4.5)
+                    unreadable << head->objectName() + ' ' + QString::number(ratio, 'f', 1);
+            }
+            QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+        });
+    }
+
+    void mappingDialogHeadsWhole_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<int>("startFont"); // points; 0: the program's
+        QTest::addColumn<int>("laterFont"); // the desktop's, set once the window is up
+        for (const QByteArray button : {"pushButton_qosPMapping", "pushButton_qosDscpMapping"}) {
+            QTest::newRow(button + " program's font") << button << 0 << 0;
+            QTest::newRow(button + " larger font") << button << 12 << 0;
+            QTest::newRow(button + " desktop's font after start") << button << 0 << 12;
+        }
+    }
+
+    // A dialog shows the font of the window it is opened from, and each of
+    // its heads whole on one line.
+    void mappingDialogHeadsWhole()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(int, startFont);
+        QFETCH(int, laterFont);
+        const QFont programFont = QApplication::font();
+        const QFont sans(QStringLiteral("DejaVu Sans"), 12);
+        if (startFont)
+            QApplication::setFont(QFont(sans.family(), startFont));
+        WindowDriver d;
+        if (laterFont)
+            QApplication::setFont(QFont(sans.family(), laterFont));
+        const QFont windowFont = d.find<QPushButton>(button)->font();
+        QStringList wrong;
+        inspectMappingDialog(d, button, [&](QDialog &dialog) {
+            for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+                if (!(widget->font() == windowFont))
+                    wrong << widget->objectName() + ": " + widget->font().toString();
+                for (const auto &[text, needed, room] : textRooms(widget)) {
+                    if (qobject_cast<QLabel *>(widget) && needed > room)
+                        wrong << widget->objectName() + ": " + text + " cut";
+                }
+            }
+        });
+        QApplication::setFont(programFont);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+    }
+
+    void opensWithinSmallScreens_data()
+    {
+        QTest::addColumn<QRect>("area"); // the screen's free area
+        QTest::addColumn<bool>("room"); // whether it holds the window's contents
+        QTest::newRow("1366 x 768 at 125 %") << QRect(0, 0, 1093, 614) << false;
+        QTest::newRow("below a top panel") << QRect(0, 27, 1093, 587) << false;
+        QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 680) << true;
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1040) << true;
+    }
+
+    // The window with its title bar opens within the screen's free area and
+    // may be made no larger; the contents keep the size they need and scroll
+    // where the area is smaller, so every part of them can be brought into
+    // view. Where the area holds them, the window looks and sizes as without
+    // the scroll area.
+    void opensWithinSmallScreens()
+    {
+        QFETCH(QRect, area);
+        QFETCH(bool, room);
+        WindowDriver d;
+        MainWindow *window = d.window.get();
+        window->centreIn(area);
+        // Then the PoE model, which shows every panel widget: the window's
+        // minimum follows what the contents need.
+        d.selectModel(firstRowWithConfigId(101));
+        settle(window);
+        const QMargins frame = DeskSetup::windowFrame(window);
+        const QRect framed(window->pos(), window->size().grownBy(frame));
+        QVERIFY2(area.contains(framed),
+                 qPrintable(QStringLiteral("%1, %2 %3 x %4")
+                                .arg(framed.x())
+                                .arg(framed.y())
+                                .arg(framed.width())
+                                .arg(framed.height())));
+        QCOMPARE(window->minimumSize().grownBy(frame).boundedTo(area.size()),
+                 window->minimumSize().grownBy(frame));
+
+        auto *scroll = window->findChild<QScrollArea *>();
+        QVERIFY(scroll);
+        QWidget *contents = scroll->widget();
+        QCOMPARE(contents->size().expandedTo(contents->minimumSizeHint()), contents->size());
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        for (QWidget *part : {static_cast<QWidget *>(d.table()), d.find("groupBox_sketch"),
+                              d.find("comboBox_productSelection")}) {
+            scroll->ensureWidgetVisible(part, 0, 0);
+            const QRect shown(part->mapTo(scroll->viewport(), QPoint(0, 0)), part->size());
+            QVERIFY2(scroll->viewport()->rect().contains(shown), qPrintable(part->objectName()));
+        }
+
+        // At the first size and at the smallest.
+        for (int step = 0; room && step < 2; ++step) {
+            QVERIFY(!scroll->verticalScrollBar()->isVisible());
+            QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+            window->resize(window->minimumSize());
+            settle(window);
+        }
     }
 
     void errorLogKeepsItsReasonsInView()
