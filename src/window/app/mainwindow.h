@@ -92,6 +92,9 @@ public slots:
     void onlineHelp();
     void webSite();
     void about();
+    // The keyboard's ways to the picture and to the port table.
+    void choosePorts();
+    void focusPortTable();
     void on_radioButton_selectAll_clicked(bool checked);
     void on_radioButton_deselectAll_clicked(bool checked);
 
@@ -105,6 +108,7 @@ private:
     void createMenus();
     void showLogo();
     void connectViews();
+    void orderTabStops();
 
     // Redrawing the views after the editor's changes.
     void showEverything();
@@ -143,6 +147,8 @@ private:
     QAction *onlineHelpAct = nullptr;
     QAction *webSiteAct = nullptr;
     QAction *aboutAct = nullptr;
+    QAction *choosePortsAct = nullptr;
+    QAction *portTableAct = nullptr;
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *documentationMenu = nullptr;
