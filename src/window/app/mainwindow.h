@@ -10,7 +10,9 @@
 //   GeneralFields  - "General Information" and "Global Parameters"
 //   PortPanel      - "Port Parameters"
 //   PortTable      - the port settings table (PortTableModel over the record)
-//   PortLabels     - the product picture and its clickable port labels
+//   PortLabels     - the product picture and its clickable port labels; the
+//                    picture (PortPicture) is one keyboard stop whose Space
+//                    and Ctrl+Space are a click and a Ctrl-click
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
 // current model, "Several Switches" of batch/, "Switch Files" of folder/), ReportCommands (report/:

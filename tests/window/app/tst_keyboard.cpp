@@ -26,8 +26,7 @@ QString spokenName(QWidget *widget)
     if (!accessible)
         return QString();
     const QString name = accessible->text(QAccessible::Name);
-    if (accessible->role() != QAccessible::ComboBox ||
-        name != accessible->text(QAccessible::Value))
+    if (accessible->role() != QAccessible::ComboBox || name != accessible->text(QAccessible::Value))
         return name;
     const auto labels = accessible->relations(QAccessible::Label);
     return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
@@ -64,8 +63,8 @@ QStringList namingProblems(QWidget *root)
     int trafficClassBoxes = 0;
     for (QWidget *widget : root->findChildren<QWidget *>()) {
         if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(root) ||
-            !widget->isEnabled() ||
-            widget->focusProxy() || qobject_cast<QComboBox *>(widget->parentWidget()) ||
+            !widget->isEnabled() || widget->focusProxy() ||
+            qobject_cast<QComboBox *>(widget->parentWidget()) ||
             qobject_cast<QAbstractSpinBox *>(widget->parentWidget()))
             continue;
         const QString name = spokenName(widget);
@@ -95,8 +94,8 @@ QStringList accessiblePorts(PortPicture *picture)
     for (int i = 0; i < list->childCount(); ++i) {
         QAccessibleInterface *port = list->child(i);
         const QAccessible::State state = port->state();
-        ports << (state.focused ? QStringLiteral(">") : QString()) +
-                port->text(QAccessible::Name) + (state.selected ? QStringLiteral("*") : QString());
+        ports << (state.focused ? QStringLiteral(">") : QString()) + port->text(QAccessible::Name) +
+                (state.selected ? QStringLiteral("*") : QString());
         if (list->indexOfChild(port) != i || port->parent() != list)
             ports.last() += QStringLiteral(" (lost)");
     }
@@ -209,7 +208,7 @@ private slots:
             Qt::KeyboardModifiers modifiers;
             int chosen; // the one port chosen afterwards
         } moves[] = {
-            {Qt::Key_Down, Qt::NoModifier, 4},     {Qt::Key_Up, Qt::NoModifier, 3},
+            {Qt::Key_Down, Qt::NoModifier, 4},      {Qt::Key_Up, Qt::NoModifier, 3},
             {Qt::Key_PageDown, Qt::NoModifier, -1}, {Qt::Key_End, Qt::ControlModifier, 15},
             {Qt::Key_Home, Qt::ControlModifier, 0}, {Qt::Key_Right, Qt::NoModifier, 0},
         };
@@ -282,8 +281,8 @@ private slots:
         QTest::addColumn<QStringList>("ports");
         QTest::newRow("window, fast fibre")
             << QString() << 5
-            << QStringList {"Port 1, copper", "Port 2, copper", "Port 3, copper",
-                            "Port 4, copper", "Port 5, fibre"};
+            << QStringList {"Port 1, copper", "Port 2, copper", "Port 3, copper", "Port 4, copper",
+                            "Port 5, fibre"};
         QTest::newRow("window, gigabit")
             << QString() << 15
             << QStringList {"Port 1, copper gigabit", "Port 2, copper gigabit",
@@ -296,8 +295,8 @@ private slots:
                             "Port 7, copper PoE", "Port 8, copper PoE"};
         const QStringList none;
         for (const char *opened :
-             {"&Open", "&Compare with File…", "&Make Files for Several Switches…",
-              "Chec&k Folder…", "&About", "pushButton_qosPMapping", "pushButton_qosDscpMapping"})
+             {"&Open", "&Compare with File…", "&Make Files for Several Switches…", "Chec&k Folder…",
+              "&About", "pushButton_qosPMapping", "pushButton_qosDscpMapping"})
             QTest::newRow(opened) << QString(opened) << 0 << none;
     }
 
