@@ -4,27 +4,24 @@
 
 namespace {
 
-// The nearest port on the side `down` (or up) of `from`: ports in the same
-// column first (their widths overlap), the nearest of them; otherwise the
-// nearest by distance, a sideways step counting twice a vertical one, so
-// the step stays in its column where the picture has one.
+// The nearest port drawn below (or above) the middle of port `from`, a
+// sideways step counting twice a vertical one, so that the mark keeps to its
+// column where the picture has columns.
 int portAboveOrBelow(const QVector<QRect> &ports, int from, bool down)
 {
     const QRect origin = ports[from];
     int best = from;
-    long bestScore = std::numeric_limits<long>::max();
+    int bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < ports.size(); ++i) {
         const QRect &port = ports[i];
-        const int dy = port.center().y() - origin.center().y();
-        const bool beyond = down ? port.top() > origin.center().y() && dy > 0
-                                 : port.bottom() < origin.center().y() && dy < 0;
-        if (i == from || !beyond)
+        const bool beyond =
+            down ? port.top() > origin.center().y() : port.bottom() < origin.center().y();
+        if (!beyond)
             continue;
-        const bool sameColumn = port.left() <= origin.right() && origin.left() <= port.right();
-        const int dx = qAbs(port.center().x() - origin.center().x());
-        const long score = (sameColumn ? 0 : 1L << 20) + qAbs(dy) + (sameColumn ? 0 : 2 * dx);
-        if (score < bestScore) {
-            bestScore = score;
+        const int distance = qAbs(port.center().y() - origin.center().y()) +
+            2 * qAbs(port.center().x() - origin.center().x());
+        if (distance < bestDistance) {
+            bestDistance = distance;
             best = i;
         }
     }
