@@ -120,6 +120,20 @@ private slots:
         });
     }
 
+    void portChosenByKeyboard()
+    {
+        // The focus mark moves to the next port and Space chooses it.
+        Window26 d;
+        QWidget *picture = d.find("label_productImage");
+        picture->setFocus();
+        int port = 0;
+        Bench::measure("Port chosen by keyboard, 26 ports", 8, [&] {
+            QTest::keyClick(picture, port == 0 ? Qt::Key_Home : Qt::Key_Right);
+            QTest::keyClick(picture, Qt::Key_Space);
+            port = (port + 1) % 26;
+        });
+    }
+
     void autoNegotiationInSelectAllMode()
     {
         Window26 d;

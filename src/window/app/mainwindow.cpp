@@ -9,12 +9,14 @@
 #include "window/app/screenfitarea.h"
 #include "window/app/undohistory.h"
 #include "window/catalogue/portlabels.h"
+#include "window/catalogue/portpicture.h"
 #include "window/config/generalfields.h"
 #include "window/config/portpanel.h"
 #include "window/config/porttable.h"
 #include "window/config/porttablemodel.h"
 #include "window/file/filecommands.h"
 #include "window/file/toolcommands.h"
+#include "window/ground/accessiblenames.h"
 #include "window/report/reportcommands.h"
 
 #include <QApplication>
@@ -60,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
     showLogo();
     connectViews();
     showEverything();
+    AccessibleNames::nameFieldsAfterLabels(this);
+    orderTabStops();
     // The contents go into the scroll area once they are styled and filled.
     m_screenFit = new ScreenFitArea(takeCentralWidget(), this);
     setCentralWidget(m_screenFit);
@@ -97,18 +101,33 @@ void MainWindow::connectViews()
     connect(m_editor, &ConfigEditor::generalChanged, this, &MainWindow::showGeneralFields);
 }
 
+void MainWindow::orderTabStops()
+{
+    // Top to bottom, as the user chooses: the general fields and global
+    // parameters, the two radio buttons, the picture, then the port panel
+    // the choice opens. The port table takes the focus by a click or
+    // "Port Table" only.
+    QWidget *lastGeneralField = m_ui->widget_generalFields;
+    while (m_ui->widget_generalFields->isAncestorOf(lastGeneralField->nextInFocusChain()))
+        lastGeneralField = lastGeneralField->nextInFocusChain();
+    QWidget::setTabOrder(lastGeneralField, m_ui->radioButton_selectAll);
+    QWidget::setTabOrder(m_ui->radioButton_selectAll, m_ui->radioButton_deselectAll);
+    QWidget::setTabOrder(m_ui->radioButton_deselectAll, m_ui->label_productImage);
+}
+
 void MainWindow::showEverything()
 {
     const EditorState &state = m_editor->state();
     if (state.modelIndex != m_shownModel) {
         const ProductRecord &row = state.row();
-        m_portLabels->showModel(row);
+        m_portLabels->showModel(state);
         // Select All leaves port 1 out when it is the one port without PoE.
         const bool poeModel = row.has(ModelTrait::Port1WithoutPoE);
         m_ui->label_selectAll->setText(poeModel ? QStringLiteral("Select All\n PoE Ports")
                                                 : QStringLiteral("Select All\n TP Ports"));
         m_ui->label_deselectAll->setText(poeModel ? QStringLiteral("Deselect All\n PoE Ports")
                                                   : QStringLiteral("Deselect All\n TP Ports"));
+        AccessibleNames::nameFieldsAfterLabels(m_ui->groupBox_sketch);
         m_shownModel = state.modelIndex;
     }
     m_portTable->reload();
@@ -228,6 +247,11 @@ void MainWindow::createActions()
         {&webSiteAct, "Webs&ite", QKeySequence::UnknownKey, "Open website", &MainWindow::webSite},
         {&aboutAct, "&About", QKeySequence::UnknownKey, "Show the application's About box",
          &MainWindow::about},
+        {&choosePortsAct, "&Choose Ports", QKeySequence::UnknownKey,
+         "Choose ports on the picture with the arrow keys and Space", &MainWindow::choosePorts},
+        {&portTableAct, "Port &Table", QKeySequence::UnknownKey,
+         "Move through the port settings table with the arrow keys; F2 edits a cell",
+         &MainWindow::focusPortTable},
     };
     for (const ActionSpec &spec : specs) {
         auto *action = new QAction(tr(spec.text), this);
@@ -241,6 +265,8 @@ void MainWindow::createActions()
     // keeps the platform's, so the key never reaches both.
     if (saveAsAct->shortcuts().isEmpty())
         saveAsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    choosePortsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    portTableAct->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     englishAct->setCheckable(true);
     englishAct->setChecked(true);
     germanAct->setCheckable(true);
@@ -261,6 +287,9 @@ void MainWindow::createMenus()
     editMenu = menuBar()->addMenu(tr("&Edit"));
     editMenu->addAction(m_history->undoAction());
     editMenu->addAction(m_history->redoAction());
+    editMenu->addSeparator();
+    editMenu->addAction(choosePortsAct);
+    editMenu->addAction(portTableAct);
 
     documentationMenu = menuBar()->addMenu(tr("&Documentation"));
     documentationMenu->addAction(exportAct);
@@ -338,6 +367,16 @@ void MainWindow::label_singleclick(int port)
 void MainWindow::label_controlclick(int port)
 {
     m_editor->controlClickPort(port);
+}
+
+void MainWindow::choosePorts()
+{
+    m_ui->label_productImage->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainWindow::focusPortTable()
+{
+    m_portTable->takeFocus(m_editor->state().selection.highest());
 }
 
 void MainWindow::on_radioButton_selectAll_clicked(bool checked)

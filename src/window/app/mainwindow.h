@@ -10,7 +10,9 @@
 //   GeneralFields  - "General Information" and "Global Parameters"
 //   PortPanel      - "Port Parameters"
 //   PortTable      - the port settings table (PortTableModel over the record)
-//   PortLabels     - the product picture and its clickable port labels
+//   PortLabels     - the product picture and its clickable port labels; the
+//                    picture (PortPicture) is one keyboard stop whose Space
+//                    and Ctrl+Space are a click and a Ctrl-click
 // and the commands beside them: FileCommands (file/: Save, Save As, Save to
 // USB, Open), ToolCommands (file/: compare with a file, apply a file to the
 // current model, "Several Switches" of batch/, "Switch Files" of folder/), ReportCommands (report/:
@@ -92,6 +94,9 @@ public slots:
     void onlineHelp();
     void webSite();
     void about();
+    // The keyboard's ways to the picture and to the port table.
+    void choosePorts();
+    void focusPortTable();
     void on_radioButton_selectAll_clicked(bool checked);
     void on_radioButton_deselectAll_clicked(bool checked);
 
@@ -105,6 +110,7 @@ private:
     void createMenus();
     void showLogo();
     void connectViews();
+    void orderTabStops();
 
     // Redrawing the views after the editor's changes.
     void showEverything();
@@ -143,6 +149,8 @@ private:
     QAction *onlineHelpAct = nullptr;
     QAction *webSiteAct = nullptr;
     QAction *aboutAct = nullptr;
+    QAction *choosePortsAct = nullptr;
+    QAction *portTableAct = nullptr;
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *documentationMenu = nullptr;

@@ -2,6 +2,7 @@
 
 #include "window/app/desksetup.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -18,6 +19,12 @@ ScreenFitArea::ScreenFitArea(QWidget *contents, QWidget *parent)
     setWidgetResizable(true);
     setWidget(contents);
     contents->installEventFilter(this);
+    // Tab scrolls to the field it reaches by itself; a shortcut or a click
+    // that gives a field the focus scrolls to it too.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && widget() && widget()->isAncestorOf(now))
+            ensureWidgetVisible(now);
+    });
 }
 
 QSize ScreenFitArea::minimumSizeHint() const

@@ -2,6 +2,7 @@
 
 #include "core/config/editorstate.h"
 #include "window/catalogue/clickqlabel.h"
+#include "window/catalogue/portpicture.h"
 
 #include <QEvent>
 #include <QFont>
@@ -24,9 +25,20 @@ void setStyleIfChanged(QWidget *widget, const QString &style)
         widget->setStyleSheet(style);
 }
 
+// What assistive technologies call a port: "Port 2, copper PoE".
+QString portName(int port, PortKind kind)
+{
+    static const char *const kKinds[] = {
+        "",      "copper",       "copper PoE", "copper gigabit", "copper gigabit PoE",
+        "fibre", "fibre gigabit"};
+    const QString number = PortLabels::tr("Port %1").arg(port + 1);
+    const bool known = kind > NoPort && kind <= FibreGigabit;
+    return known ? number + QStringLiteral(", ") + PortLabels::tr(kKinds[kind]) : number;
+}
+
 } // namespace
 
-PortLabels::PortLabels(QLabel *productImage, QObject *parent)
+PortLabels::PortLabels(PortPicture *productImage, QObject *parent)
     : QObject(parent)
     , m_productImage(productImage)
 {
@@ -42,10 +54,19 @@ PortLabels::PortLabels(QLabel *productImage, QObject *parent)
         label->setGeometry(0, 0, 20, 20);
         m_labels[i] = label;
 
-        connect(label, &clickQlabel::leftbuttonclick, this, [this, i] { emit portClicked(i); });
-        connect(label, &clickQlabel::leftcontrolbuttonclick, this,
-                [this, i] { emit portControlClicked(i); });
+        // The keyboard goes on from the port last clicked.
+        connect(label, &clickQlabel::leftbuttonclick, this, [this, i] {
+            m_productImage->setCurrentPort(i);
+            emit portClicked(i);
+        });
+        connect(label, &clickQlabel::leftcontrolbuttonclick, this, [this, i] {
+            m_productImage->setCurrentPort(i);
+            emit portControlClicked(i);
+        });
     }
+    connect(productImage, &PortPicture::portActivated, this, &PortLabels::portClicked);
+    connect(productImage, &PortPicture::portControlActivated, this,
+            &PortLabels::portControlClicked);
     productImage->installEventFilter(this);
     // A picture at twice its size is about 1 MB decoded; all of them stay
     // in the cache, so going through the model list never decodes twice.
@@ -60,17 +81,23 @@ clickQlabel *PortLabels::label(int index) const
     return m_labels[index];
 }
 
-void PortLabels::showModel(const ProductRecord &row)
+void PortLabels::showModel(const EditorState &state)
 {
+    const ProductRecord &row = state.row();
     for (clickQlabel *label : m_labels)
         label->hide();
     m_rects = row.portRect;
     m_shownCount = qMin<int>(row.portCount, kMaxPorts);
     showProductPicture(row); // places the labels on the new picture
+    QVector<QWidget *> shown;
+    QStringList names;
     for (int i = 0; i < m_shownCount; ++i) {
         setStyleIfChanged(m_labels[i], unselectedLabelStyle);
         m_labels[i]->show();
+        shown << m_labels[i];
+        names << portName(i, state.kindOf(i));
     }
+    m_productImage->setPorts(shown, names);
 }
 
 void PortLabels::showProductPicture(const ProductRecord &row)
@@ -103,6 +130,7 @@ void PortLabels::showSelection(const PortSelection &selection)
     for (int i = 0; i < kMaxPorts; ++i)
         setStyleIfChanged(m_labels[i],
                           selection.contains(i) ? selectedLabelStyle : unselectedLabelStyle);
+    m_productImage->setChosen(selection.ports & firstPorts(m_shownCount));
 }
 
 bool PortLabels::eventFilter(QObject *watched, QEvent *event)

@@ -4,10 +4,10 @@
 #include "core/config/portparameters.h"
 #include "window/config/portdelegates.h"
 #include "window/config/porttablemodel.h"
+#include "window/config/porttableview.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QTableView>
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int kRowHeaderWidth = 60;
 
 } // namespace
 
-PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
+PortTable::PortTable(PortTableView *view, ConfigEditor *editor, QObject *parent)
     : QObject(parent)
     , m_view(view)
     , m_model(new PortTableModel(editor, this))
@@ -53,10 +53,19 @@ PortTable::PortTable(QTableView *view, ConfigEditor *editor, QObject *parent)
 
     connect(view, &QTableView::clicked, editor,
             [editor](const QModelIndex &index) { editor->selectTableRow(index.row()); });
+    connect(view, &PortTableView::rowChosen, editor, &ConfigEditor::selectTableRow);
     connect(editor, &ConfigEditor::portsChanged, m_model, &PortTableModel::portsChanged);
 }
 
 void PortTable::reload()
 {
     m_model->reload();
+}
+
+void PortTable::takeFocus(int row)
+{
+    const int column = qMax(0, m_view->currentIndex().column());
+    if (row >= 0 && row < m_model->rowCount())
+        m_view->setCurrentIndex(m_model->index(row, column));
+    m_view->setFocus(Qt::ShortcutFocusReason);
 }

@@ -1,3 +1,4 @@
+#include "core/catalogue/portnavigation.h"
 #include "core/catalogue/productcatalogue.h"
 
 #include <QtTest>
@@ -75,6 +76,44 @@ private slots:
                     QVERIFY2(!r.intersects(row.portRect[j]), qPrintable(row.modelName));
             }
         }
+    }
+    void keyboardStepsOnThePicture_data()
+    {
+        // From a port (numbered as on the picture), the keys L R U D H E in
+        // turn and the port each one reaches.
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("reached");
+        const auto steps = [](const char *name, int model, int start, const char *keys,
+                              QList<int> reached) {
+            QTest::newRow(name) << model << start << QString(keys) << reached;
+        };
+        steps("one column", 0, 1, "LDDDDDUHER", {1, 2, 3, 4, 5, 5, 4, 1, 5, 5});
+        steps("two columns", 2, 1, "RDDLUUE", {2, 4, 6, 5, 3, 1, 16});
+        steps("copper and fibre", 8, 5, "URDDUL", {3, 4, 6, 9, 8, 7});
+        steps("fibre above copper", 13, 23, "UUDDRD", {25, 26, 25, 23, 24, 22});
+        steps("no column beside", 13, 24, "UDL", {25, 23, 22});
+        steps("two columns of four", 16, 4, "DRUUUUU", {4, 5, 5, 5, 5, 5, 5});
+    }
+
+    void keyboardStepsOnThePicture()
+    {
+        QFETCH(int, model);
+        QFETCH(int, start);
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, reached);
+        const ProductRecord &row = catalogueRow(model);
+        const QVector<QRect> ports(row.portRect.begin(), row.portRect.begin() + row.portCount);
+        const QString letters = QStringLiteral("LRUDHE");
+        int port = start - 1;
+        QList<int> ends;
+        for (QChar key : keys) {
+            port = portAfterStep(ports, port, PortStep(letters.indexOf(key)));
+            ends << port + 1;
+        }
+        QCOMPARE(ends, reached);
+        QCOMPARE(portAfterStep({}, 0, PortStep::Next), -1);
     }
 };
 

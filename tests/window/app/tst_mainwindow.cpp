@@ -305,7 +305,8 @@ private slots:
                 menus.last() += ',' + item->text();
         }
         QCOMPARE(menus.join('|'),
-                 QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo|"
+                 QStringLiteral("&File,&New,&Open,&Save,&SaveAs,E&xit|&Edit,&Undo,&Redo,,&Choose "
+                                "Ports,Port &Table|"
                                 "&Documentation,&Export,&Print Report…,Print Pre&view…|&Tools,"
                                 "&Compare with File…,&Apply File to Current Model…,&Make Files "
                                 "for Several Switches…,Chec&k Folder…|&Help,&Language,&Online "
