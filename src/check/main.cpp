@@ -152,10 +152,9 @@ int writeReport(const QString &path, const QString &output, const Options &optio
     QJsonObject json {{"file", fileJson(file)}, {"output", output}};
     QByteArray text = rejectedLinesText(file) + summaryLine(file);
     if (status != kCannotCheck) {
-        ReportGenerator report(file.row, file.config, articleNumber(file.row) + QLatin1Char('-'),
-                               output);
+        ReportGenerator report(file.config, articleNumber(file.row) + QLatin1Char('-'), output);
         const bool written = report.generate();
-        const int pages = ReportGenerator::pageCount(file.config.portCount);
+        const int pages = ReportGenerator::pageCount(file.config.portCount());
         json.insert("written", written);
         if (written) {
             json.insert("pages", pages);
@@ -204,7 +203,7 @@ int writePlannedBatch(const BatchPlan &plan, int row, const QString &outputDir, 
     const BatchOutcome outcome = writeBatch(
         plan, outputDir, today, {},
         [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *reportError) {
-            ReportGenerator report(row, batchSwitch.config,
+            ReportGenerator report(batchSwitch.config,
                                    articleNumber(row) + QLatin1Char('-') + batchSwitch.serial,
                                    pdfPath, today);
             if (report.generate())

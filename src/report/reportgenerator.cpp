@@ -53,9 +53,8 @@ QVector<QTextLength> labelAndColumns(qreal labelWidth, int count, qreal columnWi
 
 } // namespace
 
-ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
-                                 const QString &serialPrefix, const QString &reportFileName,
-                                 const QDate &reportDate)
+ReportGenerator::ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
+                                 const QString &reportFileName, const QDate &reportDate)
     : config(config)
     , serialPrefix(serialPrefix)
     , reportDate(reportDate)
@@ -66,9 +65,8 @@ ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
     , labelFormat(reportCharFormat(9, QFont::Bold))
     , valueFormat(reportCharFormat(8))
     , spacerFormat(reportCharFormat(6))
-    , modelPortCount(catalogueRow(modelIndex).portCount)
+    , modelPortCount(config.model().portCount)
     , reportFileName(reportFileName)
-    , modelIndex(modelIndex)
 {
     ensureResourcesLoaded();
     layoutDevice = QImage(1, 1, QImage::Format_Mono);
@@ -91,7 +89,7 @@ int ReportGenerator::pageCount(int portCount)
 bool ReportGenerator::generate()
 {
     QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, modelIndex);
+    setUpPrinter(printer, config.modelIndex);
     printer.setResolution(120);
     printer.setOutputFormat(QPrinter::PdfFormat);
     return printToPdfFile(&printer, reportFileName);
@@ -306,7 +304,7 @@ void ReportGenerator::insertHeader()
                    smallFormat);
     enterCell(header, 0, 1, centerBlock);
     cursor->insertText(QStringLiteral("Switch Configuration Report\n"), titleFormat);
-    cursor->insertText(catalogueRow(modelIndex).modelName, modelNameFormat);
+    cursor->insertText(config.model().modelName, modelNameFormat);
     enterCell(header, 0, 2, rightBlock);
     insertPicture(QStringLiteral(":/Image/report_logo.png"), 200);
 
@@ -338,7 +336,7 @@ void ReportGenerator::insertGeneralInformation()
 
     insertCellText(table, 1, 0, QStringLiteral("General Information"), headingFormat, centerBlock);
     enterCell(table, 3, 0, centerBlock);
-    insertPicture(catalogueRow(modelIndex).imagePath, 125);
+    insertPicture(config.model().imagePath, 125);
 
     const QString contact = readText(config.contactName);
     const QString location = readText(config.location);
@@ -402,7 +400,7 @@ void ReportGenerator::insertTrustAndDot1pTables()
                              QStringLiteral("QoS Trust\u2028Mode")};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
-    const bool hasAlarms = config.hasTrait(ModelTrait::PsuAlarms);
+    const bool hasAlarms = config.model().has(ModelTrait::PsuAlarms);
     const auto alarmText = [hasAlarms](quint8 alarm) {
         return hasAlarms ? onOffText(alarm) : QStringLiteral("-");
     };

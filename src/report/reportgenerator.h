@@ -33,7 +33,7 @@ class QTextFrame;
 class ReportGenerator
 {
 public:
-    ReportGenerator(int modelIndex, const SwitchConfig &config, const QString &serialPrefix,
+    ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
                     const QString &reportFileName, const QDate &reportDate = QDate::currentDate());
     ~ReportGenerator();
 
@@ -154,5 +154,4 @@ private:
     quint8 modelPortCount = 0;
     quint8 pageNumber = 1;
     QString reportFileName;
-    int modelIndex = 0;
 };

@@ -162,7 +162,7 @@ void ReportGenerator::insertPortTable()
     insertCellText(grid, 0, 0, QStringLiteral("Port"), labelFormat, rightBlock);
     insertCellText(grid, 1, 0, QStringLiteral("Parameter"), labelFormat, QTextBlockFormat());
 
-    const bool poe = config.hasPoE();
+    const bool poe = config.model().hasPoEPorts();
     for (int row = kHeadRows; row < gridRows; ++row) {
         const PortParameter *parameter = layout.rows[size_t(row)];
         if (!parameter)

@@ -36,7 +36,7 @@ SwitchList plantList()
 
 bool writeReport(const BatchSwitch &batchSwitch, const QString &pdfPath, QString *error)
 {
-    ReportGenerator report(kRow, batchSwitch.config, articleNumber(kRow) + '-' + batchSwitch.serial,
+    ReportGenerator report(batchSwitch.config, articleNumber(kRow) + '-' + batchSwitch.serial,
                            pdfPath);
     if (report.generate())
         return true;
@@ -66,7 +66,7 @@ private slots:
         Bench::measure(
             "PDF report, 3 pages", 500,
             [&] {
-                ReportGenerator report(kRow, config, articleNumber(kRow) + '-', file);
+                ReportGenerator report(config, articleNumber(kRow) + '-', file);
                 QVERIFY(report.generate());
             },
             5);

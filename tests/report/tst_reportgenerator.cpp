@@ -291,7 +291,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         setUp(printer);
         const SwitchConfig config = defaultConfiguration(0);
-        ReportGenerator report(0, config, "613807101", QString(), kReportDate);
+        ReportGenerator report(config, "613807101", QString(), kReportDate);
 
         rlimit before {}, lowered {};
         ::getrlimit(RLIMIT_FSIZE, &before);
@@ -324,7 +324,7 @@ private:
     {
         SwitchConfig config = defaultConfiguration(row);
         edit(config);
-        ReportGenerator report(row, config, "613807101-42", file(), kReportDate);
+        ReportGenerator report(config, "613807101-42", file(), kReportDate);
         if (!report.generate())
             qWarning("report not written: %s", qPrintable(report.errorString()));
         return pdfPageLines(file());

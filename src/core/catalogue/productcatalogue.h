@@ -1,13 +1,22 @@
 #pragma once
 
 #include "core/catalogue/modeltraits.h"
-#include "core/config/switchconfig.h"
 
 #include <QRect>
 #include <QString>
 
 #include <array>
 #include <vector>
+
+// The bound on ports of any model; the record keeps this many entries per
+// port field, the catalogue uses at most 26.
+constexpr int kMaxPorts = 32;
+
+// The bit of port index `port` (0-based) in a set of ports.
+constexpr quint32 portBit(int port)
+{
+    return port >= 0 && port < kMaxPorts ? 1u << port : 0u;
+}
 
 // One supported switch model.
 struct ProductRecord
@@ -22,12 +31,19 @@ struct ProductRecord
     quint8 nonTpPortCount = 0; // fibre ports, always the last ones
     std::array<QRect, kMaxPorts> portRect {}; // label of port i+1, in picture pixels
     quint8 traits = ModelTrait::None;
+    Housing housing = Housing::Rail;
+    // On a model with PoE ports, the twisted-pair ports that have none
+    // (portBit of each).
+    quint32 portsWithoutPoE = 0;
 
     int twistedPairCount() const { return portCount - nonTpPortCount; }
     bool has(quint8 trait) const { return traits & trait; }
+    bool hasPoEPorts() const { return portKindMask & PortKindBit::PoE; }
+    // A twisted-pair port of a model with PoE ports that has none itself.
+    bool lacksPoE(int port) const { return hasPoEPorts() && (portsWithoutPoE & portBit(port)); }
 };
 
-// The kind of one port of the selected model.
+// The kind of one port of a model.
 enum PortKind : int {
     NoPort = 0,
     CopperFast = 1,
@@ -61,11 +77,5 @@ int rowCountWithConfigId(int configId);
 // ID, otherwise the first row with it; -1 if no row has it.
 int rowForConfigId(int configId, int preferredRow);
 
-// Copies the model's identity and capabilities from `row` into the record.
-void setModelIdentity(SwitchConfig &config, const ProductRecord &row);
-// The record of catalogue row `index` with every default.
-SwitchConfig defaultConfiguration(int index);
-
-// The kind of port `portIndex` (0-based): port count and fibre ports come from
-// `row`, the kind and speed masks and the traits from `config`.
-PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex);
+// The kind of port `portIndex` (0-based) of the model of `row`.
+PortKind portKindOf(const ProductRecord &row, int portIndex);

@@ -43,8 +43,7 @@ struct PanelState
 struct EditorState
 {
     DocumentIdentity document;
-    int modelIndex = 0; // the catalogue row of the model being edited
-    SwitchConfig config;
+    SwitchConfig config; // its model is the one being edited
     QString serialNumber; // the digits typed after the article number
     QString serialPrefix; // article number, "-", the typed digits
     // Set by a load that rejected lines; counts the lines read.
@@ -55,8 +54,8 @@ struct EditorState
     PanelState panel;
     PanelGating gating;
 
-    const ProductRecord &row() const { return catalogueRow(modelIndex); }
-    PortKind kindOf(int port) const { return portKindOf(row(), config, port); }
+    const ProductRecord &row() const { return config.model(); }
+    PortKind kindOf(int port) const { return portKindOf(row(), port); }
 };
 
 // Switches to catalogue row `index`: the model's identity, the defaults,

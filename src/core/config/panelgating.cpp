@@ -14,7 +14,7 @@ bool isFibre(PortKind kind)
 
 } // namespace
 
-PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, const GatingInput &in)
+PanelGating gatePanel(const ProductRecord &row, const GatingInput &in)
 {
     using namespace PortColumn;
     PanelGating g;
@@ -52,10 +52,10 @@ PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, cons
     set(Eee, gigabit && in.autoNeg == 1);
 
     // The information line about the user limit belongs to the PoE model.
-    g.poeLimitInfo = config.hasPoE() && !fibre;
+    g.poeLimitInfo = row.hasPoEPorts() && !fibre;
     g.poePlaceholders = fibre;
-    const auto isPoEPort = [&config](PortKind kind) {
-        return config.hasPoE() && (kind == CopperFastPoE || kind == CopperGigabitPoE);
+    const auto isPoEPort = [](PortKind kind) {
+        return kind == CopperFastPoE || kind == CopperGigabitPoE;
     };
     // With nothing selected the panel keeps the look of the port it shows.
     if (!port && isCopper(in.shownKind) && !isPoEPort(in.shownKind)) {

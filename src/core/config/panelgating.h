@@ -47,8 +47,7 @@ struct GatingInput
     bool allFiveClasses = false; // the classes read exactly "0,1,2,3,4"
 };
 
-// The gating for `input` on the model of `row` (whose PoE capability comes
-// from `config`). With no port selected there is no port a pick could be
-// stored in: only the trust mode, which writes every port, stays editable.
-PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config,
-                      const GatingInput &input);
+// The gating for `input` on the model of `row`. With no port selected there
+// is no port a pick could be stored in: only the trust mode, which writes
+// every port, stays editable.
+PanelGating gatePanel(const ProductRecord &row, const GatingInput &input);

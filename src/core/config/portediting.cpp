@@ -76,12 +76,12 @@ PortSet targetPorts(const EditorState &state, int column)
     const SwitchConfig &config = state.config;
     const PortSelection &selection = state.selection;
     if (column == PortColumn::QosTrustMode)
-        return firstPorts(config.portCount);
+        return firstPorts(config.portCount());
     if (!selection.selectAllMode)
         return selection.ports;
     if (column == PortColumn::PortPriority)
-        return firstPorts(config.portCount);
-    const PortSet twistedPair = firstPorts(config.twistedPairCount());
+        return firstPorts(config.portCount());
+    const PortSet twistedPair = firstPorts(config.model().twistedPairCount());
     if (!isPoEColumn(column))
         return twistedPair;
     // Select All leaves out port 1 of the model whose port 1 has no PoE.
@@ -161,7 +161,7 @@ ClassesEditResult editClasses(EditorState &state, const QString &typed)
 
 bool editTableCell(EditorState &state, int row, int column, const QString &text, PortSet *changed)
 {
-    if (row < 0 || row >= state.config.portCount)
+    if (row < 0 || row >= state.config.portCount())
         return false;
     selectSinglePort(state, row);
     // The trust mode belongs to the whole switch; the table only shows it.

@@ -256,12 +256,14 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
     const QString noValue = QStringLiteral("-");
     switch (parameter->kind) {
     case Kind::ClassList:
-        return QVariant(config.hasPoE() ? storedClassesText(port.allowedPoEClasses) : noValue);
+        return QVariant(config.model().hasPoEPorts() ? storedClassesText(port.allowedPoEClasses)
+                                                     : noValue);
     case Kind::Number: {
         const int value = parameter->storedValue(port);
         if (!parameter->dashForZero)
             return QVariant(value);
-        return QVariant(config.hasPoE() && value != 0 ? QString::number(value) : noValue);
+        return QVariant(config.model().hasPoEPorts() && value != 0 ? QString::number(value)
+                                                                   : noValue);
     }
     case Kind::Choice:
         break;

@@ -15,8 +15,7 @@ auto portTie(const PortConfig &p)
 
 auto configTie(const SwitchConfig &c)
 {
-    return std::tie(c.configId, c.portKindMask, c.portSpeedMask, c.portCount, c.nonTpPortCount,
-                    c.modelTraits, c.fileRelease, c.contactName, c.location, c.componentId,
+    return std::tie(c.modelIndex, c.fileRelease, c.contactName, c.location, c.componentId,
                     c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
                     c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
 }
@@ -33,7 +32,7 @@ bool operator==(const SwitchConfig &a, const SwitchConfig &b)
     return configTie(a) == configTie(b);
 }
 
-SwitchDefaults buildDefaults(quint8 portKindMask)
+SwitchDefaults buildDefaults(const ProductRecord &model)
 {
     SwitchDefaults d;
     d.psuAlarm1 = 1;
@@ -70,7 +69,7 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
     p.autoCrossing = 1;
     p.mdiState = 0;
     p.eee = 0;
-    p.poeAdminState = (portKindMask & PortKindBit::PoE) ? 1 : 0;
+    p.poeAdminState = model.hasPoEPorts() ? 1 : 0;
     p.poePriority = 1;
     p.allowedPoEClasses = {0, 1, 2, 3, 4, kNoPoEClass, kNoPoEClass, kNoPoEClass};
     p.vlanId = 1;
@@ -81,7 +80,8 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
 
 void resetToDefaults(SwitchConfig &config)
 {
-    const SwitchDefaults d = buildDefaults(config.portKindMask);
+    const ProductRecord &model = config.model();
+    const SwitchDefaults d = buildDefaults(model);
 
     config.contactName.fill(0);
     config.location.fill(0);
@@ -94,19 +94,26 @@ void resetToDefaults(SwitchConfig &config)
     config.dscpTrafficClass = d.dscpTrafficClass;
     // trafficClassScheme is deliberately left as a loaded file set it.
 
-    if (config.portCount == 0)
+    if (config.portCount() == 0)
         return;
 
-    const int count = qMin<int>(config.portCount, kMaxPorts);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < config.portCount(); ++i) {
         PortConfig &port = config.ports[i];
         port = d.port;
         port.speed = d.port.speed + 1;
-        if (config.hasTrait(ModelTrait::Port1WithoutPoE) && i == 0) {
-            // Port 1 has no PoE: off, and no class allowed.
+        if (model.lacksPoE(i)) {
+            // A port without PoE on a PoE model: off, and no class allowed.
             port.poeAdminState = 0;
             port.allowedPoEClasses.fill(kNoPoEClass);
         }
     }
     config.qosTrustMode = d.qosTrustMode;
+}
+
+SwitchConfig defaultConfiguration(int index)
+{
+    SwitchConfig config;
+    config.modelIndex = index;
+    resetToDefaults(config);
+    return config;
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "core/catalogue/modeltraits.h"
+#include "core/catalogue/productcatalogue.h"
 
 #include <QtGlobal>
 
 #include <array>
-
-// The bound on ports of any model; the record keeps this many entries per
-// port field, the catalogue uses at most 26.
-constexpr int kMaxPorts = 32;
 
 // PoE classes are 0..4. An unused entry of PortConfig::allowedPoEClasses
 // holds kNoPoEClass.
@@ -57,18 +53,14 @@ inline bool operator!=(const PortConfig &a, const PortConfig &b)
     return !(a == b);
 }
 
-// The one configuration the program edits: model identity, general
+// The one configuration the program edits: the model it is for, general
 // information, global parameters, QoS tables and one PortConfig per port.
 // Value-initialised it is all zero, with no model and no port.
 struct SwitchConfig
 {
-    // Model identity and capabilities, copied from the catalogue row.
-    quint8 configId = 0;
-    quint8 portKindMask = 0; // PortKindBit
-    quint8 portSpeedMask = 0; // PortSpeedBit
-    quint8 portCount = 0;
-    quint8 nonTpPortCount = 0; // the last ports are fibre ports
-    quint8 modelTraits = ModelTrait::None;
+    // The catalogue row of the model; -1 for none. Everything the model
+    // decides (its ID, ports, kinds and traits) is read from that row.
+    int modelIndex = -1;
 
     // General information; text buffers are zero-filled after the text.
     std::array<char, 8> fileRelease {}; // digits of xx.x.xx at bytes 0-1, 2, 3-4
@@ -87,10 +79,9 @@ struct SwitchConfig
 
     std::array<PortConfig, kMaxPorts> ports {}; // entry p-1 for port p
 
-    // Ports 1..twistedPairCount() are twisted-pair ports.
-    int twistedPairCount() const { return portCount - nonTpPortCount; }
-    bool hasPoE() const { return portKindMask & PortKindBit::PoE; }
-    bool hasTrait(quint8 trait) const { return modelTraits & trait; }
+    const ProductRecord &model() const { return catalogueRow(modelIndex); }
+    // The ports of the model, never more than the record holds.
+    int portCount() const { return qMin<int>(model().portCount, kMaxPorts); }
 };
 
 bool operator==(const SwitchConfig &a, const SwitchConfig &b);
@@ -112,10 +103,13 @@ struct SwitchDefaults
     PortConfig port; // speed is held as 2; the reset stores speed + 1
 };
 
-// The defaults for a model with the given kind mask: PoE ports are on by
-// default only on models that have PoE.
-SwitchDefaults buildDefaults(quint8 portKindMask);
+// The defaults for `model`: PoE ports are on by default only on models that
+// have PoE.
+SwitchDefaults buildDefaults(const ProductRecord &model);
 
-// Refills everything but the identity fields and trafficClassScheme with the
-// defaults for the model the record is set up for.
+// Refills everything but the model and trafficClassScheme with the defaults
+// for the model the record is set up for.
 void resetToDefaults(SwitchConfig &config);
+
+// The record of catalogue row `index` with every default.
+SwitchConfig defaultConfiguration(int index);

@@ -114,7 +114,7 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
     const ConfigKey *vlan = ConfigKeyTable::find("port.vlan.id");
     const bool compareVlan = vlan && bothAccept(*vlan, first, second);
 
-    const int ports = std::min({int(first.portCount), int(second.portCount), kMaxPorts});
+    const int ports = std::min(first.portCount(), second.portCount());
     for (int p = 0; p < ports; ++p) {
         for (const PortSetting &setting : portSettings)
             compare(*setting.row, p + 1, p + 1, setting.name,

@@ -130,9 +130,10 @@ const ConfigKey *portKey(int column)
 
 int capabilityMismatch(const ConfigKey &row, const SwitchConfig &config)
 {
-    if (!(row.kindMask & config.portKindMask))
+    const ProductRecord &model = config.model();
+    if (!(row.kindMask & model.portKindMask))
         return RejectReason::NoSuchPortKind;
-    if (!(row.speedMask & config.portSpeedMask))
+    if (!(row.speedMask & model.portSpeedMask))
         return RejectReason::NoSuchPortSpeed;
     return RejectReason::None;
 }

@@ -69,7 +69,7 @@ struct ConfigKey
     // The largest index the key takes on `config`'s model.
     int maxIndexFor(const SwitchConfig &config) const
     {
-        return portIndexed ? qMin<int>(config.portCount, kMaxPorts) : maxIndex;
+        return portIndexed ? config.portCount() : maxIndex;
     }
     bool isTextKey() const { return valueKind == ConfigValueKind::Text; }
 };

@@ -240,7 +240,7 @@ QVector<int> configIdsNamed(const QByteArray &bytes)
 
 ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config)
 {
-    setModelIdentity(config, ::catalogueRow(catalogueRow));
+    config.modelIndex = catalogueRow;
     resetToDefaults(config);
     ConfigReader reader(config);
     forEachLine(bytes, [&](std::string_view line) { reader.processConfigLine(line); });
@@ -382,7 +382,7 @@ void ConfigReader::applyTrustModeToAllPorts(quint8 mode)
     m_config.qosTrustMode = mode;
     m_result.settingsRead.insert(*ConfigKeyTable::find("qos.trust-mode"), 0);
     // The model's ports, as the panel's trust mode sets them.
-    for (int p = 0; p < m_config.portCount && p < kMaxPorts; ++p)
+    for (int p = 0; p < m_config.portCount(); ++p)
         m_config.ports[p].portQosTrustMode = mode;
 }
 

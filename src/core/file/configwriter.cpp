@@ -96,7 +96,7 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
                            const QDate &date)
 {
     Lines lines;
-    lines.add("file.configID", 0, config.configId);
+    lines.add("file.configID", 0, config.model().configId);
     lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
     lines.add("file.contactname", 0, texts.contactName.toLatin1());
     lines.add("file.location", 0, texts.location.toLatin1());
@@ -108,7 +108,7 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
             lines.add(row.key, i, row.field.read(config, row.positionOf(i)));
     }
 
-    const int portCount = qMin<int>(config.portCount, kMaxPorts);
+    const int portCount = config.portCount();
     // Each key for all ports before the next, and only if the model knows it.
     for (const PortParameter *parameter : portParametersInFileOrder()) {
         const ConfigKey *row = ConfigKeyTable::portKey(parameter->column);

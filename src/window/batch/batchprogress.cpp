@@ -46,8 +46,8 @@ BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder
         writeReport = [&](const BatchSwitch &one, const QString &pdfPath, QString *error) {
             // The serial number as the window shows it: article number, "-",
             // the digits.
-            ReportGenerator report(modelIndex, one.config, article + QLatin1Char('-') + one.serial,
-                                   pdfPath, today);
+            ReportGenerator report(one.config, article + QLatin1Char('-') + one.serial, pdfPath,
+                                   today);
             // A report takes longer than a repaint may wait: the window is
             // also repainted between its steps.
             report.setBetweenSteps([] { QCoreApplication::processEvents(); });

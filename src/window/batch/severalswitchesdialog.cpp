@@ -361,7 +361,7 @@ void SeveralSwitchesDialog::on_pushButton_makeFiles_clicked()
         return;
     const QString outputFolder = folder();
     const BatchOutcome outcome =
-        writeBatchWithProgress(m_plan, outputFolder, m_template.modelIndex, this);
+        writeBatchWithProgress(m_plan, outputFolder, m_template.config.modelIndex, this);
     showOutcome(outcome, outputFolder);
     replan(); // the files written are there now
 }

@@ -116,7 +116,7 @@ void GeneralFields::connectFields()
     connect(ui->comboBox_productSelection, qOverload<int>(&QComboBox::activated), this,
             [editor](int index) {
                 // Picking the model already shown changes nothing.
-                if (index != editor->state().modelIndex)
+                if (index != editor->state().config.modelIndex)
                     editor->selectModel(index);
             });
     // The texts react to the user's typing only.
@@ -146,8 +146,8 @@ void GeneralFields::showState(const EditorState &state)
 {
     const SwitchConfig &config = state.config;
     Ui::GeneralFields *ui = m_ui.data();
-    setIndexQuietly(ui->comboBox_productSelection, state.modelIndex);
-    setTextIfChanged(ui->lineEdit_serialFix, articleNumber(state.modelIndex));
+    setIndexQuietly(ui->comboBox_productSelection, state.config.modelIndex);
+    setTextIfChanged(ui->lineEdit_serialFix, articleNumber(state.config.modelIndex));
     setTextIfChanged(ui->lineEdit_serialNumber, state.serialNumber);
     setTextIfChanged(ui->lineEdit_contactName, readText(config.contactName));
     setTextIfChanged(ui->lineEdit_location, readText(config.location));

@@ -206,10 +206,9 @@ void SwitchFilesDialog::on_pushButton_saveList_clicked()
                                       : QStringLiteral("\n\n") + leftOutText(made.leftOut)));
         return;
     }
-    const QString path =
-        Prompts::saveFileName(this, title, QDir(m_folder).filePath(QStringLiteral("switches.csv")),
-                              tr("Switch List (*.csv)"),
-                              [](const QString &chosen) { return configFilePath(chosen); });
+    const QString path = Prompts::saveFileName(
+        this, title, QDir(m_folder).filePath(QStringLiteral("switches.csv")),
+        tr("Switch List (*.csv)"), [](const QString &chosen) { return configFilePath(chosen); });
     if (path.isEmpty())
         return;
     QString error;

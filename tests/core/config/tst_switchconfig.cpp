@@ -1,4 +1,4 @@
-#include "core/catalogue/productcatalogue.h"
+#include "core/config/switchconfig.h"
 #include "core/config/textfields.h"
 
 #include <QtTest>
@@ -35,11 +35,11 @@ private slots:
         // model holds, but for the scheme a loaded file may have set.
         SwitchConfig config;
         std::memset(static_cast<void *>(&config), 0x5A, sizeof config);
-        setModelIdentity(config, catalogueRow(0));
+        config.modelIndex = 0;
         resetToDefaults(config);
         SwitchConfig expected = defaultConfiguration(0);
         expected.trafficClassScheme = config.trafficClassScheme;
-        for (int p = expected.portCount; p < kMaxPorts; ++p)
+        for (int p = expected.portCount(); p < kMaxPorts; ++p)
             expected.ports[p] = config.ports[p]; // ports the model lacks are never used
         QVERIFY(config == expected);
         QCOMPARE(int(config.trafficClassScheme[2]), 0x5A);

@@ -51,7 +51,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         trafficClass = pick(0, 3);
     // Every value a file may hold for each parameter the model has; the
     // classes are drawn below.
-    for (int p = 0; p < config.portCount; ++p) {
+    for (int p = 0; p < config.portCount(); ++p) {
         PortConfig &port = config.ports[p];
         for (int column = 0; column < Count; ++column) {
             const ConfigKey *key = ConfigKeyTable::portKey(column);
@@ -62,7 +62,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         port.portQosTrustMode = config.qosTrustMode;
         if (port.autoNeg)
             port.speed = 3;
-        if (!config.hasPoE())
+        if (!config.model().hasPoEPorts())
             continue;
         port.allowedPoEClasses.fill(kNoPoEClass);
         for (quint8 poeClass = 0, entry = 0; poeClass < 5; ++poeClass) {
@@ -122,7 +122,7 @@ private slots:
             QCOMPARE(result.texts.contactName, texts.contactName);
             QCOMPARE(result.texts.location, texts.location);
             QCOMPARE(result.lineCount, file.count('\n') + 1);
-            QCOMPARE(configIdsNamed(file), QVector<int> {saved.configId});
+            QCOMPARE(configIdsNamed(file), QVector<int> {saved.model().configId});
             // Saved again, byte for byte the same file.
             const ConfigFileTexts shown {readText(loaded.contactName), readText(loaded.location)};
             QCOMPARE(configFileBytes(loaded, shown, kSaveDate), file);
