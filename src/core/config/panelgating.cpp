@@ -22,7 +22,6 @@ PanelGating gatePanel(const ProductRecord &row, const GatingInput &in)
 
     const bool port = in.kind != NoPort;
     const bool fibre = isFibre(in.kind);
-    g.psuAlarms = row.has(ModelTrait::PsuAlarms);
 
     set(AdminState, port);
     set(AlarmLink, port && row.has(ModelTrait::LinkAlarm));

@@ -16,7 +16,6 @@
 struct PanelGating
 {
     std::bitset<PortColumn::Count> editable; // one bit per panel widget, by column
-    bool psuAlarms = false; // the power-supply alarm widgets
     bool poeLimitInfo = false; // the "additional feature - details see ..." line
     // Disabled PoE widgets show placeholders instead of the shown port's
     // values: "Off" and "Low" on ports without PoE, and "-" for the classes

@@ -1,5 +1,6 @@
 #include "core/config/portparameters.h"
 
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ PortParameter onOff(int column, const char *header, std::string_view key, int fi
     row.maxValue = 1;
     row.kindMask = kindMask;
     row.speedMask = speedMask;
-    row.items = QStringList {QStringLiteral("Off"), QStringLiteral("On")};
+    row.items = onOffItems();
     row.cellFallback = 0;
     row.panelFallback = clamped ? 0 : -1;
     return row;
@@ -137,10 +138,9 @@ std::array<PortParameter, Count> makeTable()
         number(MulticastStormThreshold, "Multicast\nThreshold", "port.mc-storm.threshold", 6,
                &PortConfig::multicastStormThreshold, 100),
         onOff(JumboFrames, "Jumbo\nFrames", "port.jumbo", 2, &PortConfig::jumboFrames, true),
+        // The switch-wide setting's words.
         choice(QosTrustMode, "QoS\nTrust\nMode", "port.qos.trust-mode", -1,
-               &PortConfig::portQosTrustMode, 0,
-               {QStringLiteral("untrusted"), QStringLiteral("trustDot1p"),
-                QStringLiteral("trustIpDscp")}),
+               &PortConfig::portQosTrustMode, 0, globalParameter(GlobalId::QosTrustMode).items),
         choice(PortPriority, "Port\nPriority", "port.qos.port-based", 7, &PortConfig::portPriority,
                0, digits(8)),
         onOff(Eee, "Energy\nEfficient\nEthernet", "port.eee", 14, &PortConfig::eee, true, kAnyKind,
@@ -216,9 +216,9 @@ const std::array<const PortParameter *, PortColumn::Count> &portParametersInFile
     return order;
 }
 
-QString onOffText(int value)
+QStringList onOffItems()
 {
-    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
+    return QStringList {QStringLiteral("Off"), QStringLiteral("On")};
 }
 
 QString portColumnHeader(int column)
@@ -238,13 +238,6 @@ QStringList portColumnEditorItems(int column)
     if (!parameter || parameter->switchWide)
         return {};
     return parameter->tableItems.isEmpty() ? parameter->items : parameter->tableItems;
-}
-
-QString qosTrustModeText(int mode)
-{
-    const PortParameter &trust = parameters()[QosTrustMode];
-    const int item = itemOf(trust, mode, -1);
-    return item < 0 ? QString() : trust.items.at(item);
 }
 
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column)

@@ -121,13 +121,8 @@ QStringList portColumnEditorItems(int column);
 // what it showed.
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column);
 
-// "On" for 1, "Off" for anything else, as the table, the report and the
-// comparison show a switch.
-QString onOffText(int value);
-
-// A trust mode as the table and the trust-mode box show it ("trustDot1p");
-// empty for a value without a name.
-QString qosTrustModeText(int mode);
+// "Off" and "On" for 0 and 1: the words of a switch.
+QStringList onOffItems();
 
 // The columns set as a number, in a spin box: the storm thresholds and the
 // PoE user limit.

@@ -1,5 +1,7 @@
 #include "core/config/switchconfig.h"
 
+#include "core/config/globalparameters.h"
+
 #include <tuple>
 
 namespace {
@@ -35,24 +37,6 @@ bool operator==(const SwitchConfig &a, const SwitchConfig &b)
 SwitchDefaults buildDefaults(const ProductRecord &model)
 {
     SwitchDefaults d;
-    d.psuAlarm1 = 1;
-    d.psuAlarm2 = 1;
-    d.agingTime = 300;
-    d.qosTrustMode = 1;
-    d.dot1pTrafficClass = {1, 0, 0, 1, 2, 2, 3, 3};
-    for (int dscp = 0; dscp < 64; ++dscp) {
-        quint8 trafficClass = 3;
-        if (dscp < 8)
-            trafficClass = 1;
-        else if (dscp < 24)
-            trafficClass = 0;
-        else if (dscp < 32)
-            trafficClass = 1;
-        else if (dscp < 48)
-            trafficClass = 2;
-        d.dscpTrafficClass[dscp] = trafficClass;
-    }
-
     PortConfig &p = d.port;
     p.flowControl = 0;
     p.adminState = 1;
@@ -61,7 +45,7 @@ SwitchDefaults buildDefaults(const ProductRecord &model)
     p.broadcastStormThreshold = 100;
     p.multicastStormProtection = 0;
     p.multicastStormThreshold = 100;
-    p.portQosTrustMode = 1;
+    p.portQosTrustMode = quint8(globalParameter(GlobalId::QosTrustMode).defaultAt(0));
     p.alarmLink = 0;
     p.autoNeg = 1;
     p.speed = kSpeed100;
@@ -83,16 +67,10 @@ void resetToDefaults(SwitchConfig &config)
     const ProductRecord &model = config.model();
     const SwitchDefaults d = buildDefaults(model);
 
-    config.contactName.fill(0);
-    config.location.fill(0);
     config.componentId.fill(0);
     config.fileRelease = d.fileRelease;
-    config.psuAlarm1 = d.psuAlarm1;
-    config.psuAlarm2 = d.psuAlarm2;
-    config.agingTime = d.agingTime;
-    config.dot1pTrafficClass = d.dot1pTrafficClass;
-    config.dscpTrafficClass = d.dscpTrafficClass;
     // trafficClassScheme is deliberately left as a loaded file set it.
+    resetGlobalParameters(config);
 
     if (config.portCount() == 0)
         return;
@@ -107,7 +85,8 @@ void resetToDefaults(SwitchConfig &config)
             port.allowedPoEClasses.fill(kNoPoEClass);
         }
     }
-    config.qosTrustMode = d.qosTrustMode;
+    const GlobalParameter &trust = globalParameter(GlobalId::QosTrustMode);
+    trust.store(config, 0, trust.defaultAt(0));
 }
 
 SwitchConfig defaultConfiguration(int index)

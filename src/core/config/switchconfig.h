@@ -90,16 +90,11 @@ inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b)
     return !(a == b);
 }
 
-// The default of every field that a reset refills.
+// The defaults of the fields a reset refills that have no row of their own
+// (the settings of the whole switch carry theirs, globalparameters.h).
 struct SwitchDefaults
 {
     std::array<char, 8> fileRelease {};
-    quint8 psuAlarm1 = 0;
-    quint8 psuAlarm2 = 0;
-    quint32 agingTime = 0;
-    quint8 qosTrustMode = 0;
-    std::array<quint8, 8> dot1pTrafficClass {};
-    std::array<quint8, 64> dscpTrafficClass {};
     PortConfig port; // speed is held as 2; the reset stores speed + 1
 };
 

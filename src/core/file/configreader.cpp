@@ -117,16 +117,10 @@ QString latin1(std::string_view text)
 // would end it early. A longer text is refused, never cut.
 bool textValueFits(const ConfigKey &row, std::string_view value)
 {
-    switch (row.target) {
-    case ConfigTarget::ContactName:
-        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::contactName)> &&
-            value.find('\0') == std::string_view::npos;
-    case ConfigTarget::Location:
-        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::location)> &&
-            value.find('\0') == std::string_view::npos;
-    default:
+    if (!row.global || !row.global->text)
         return true;
-    }
+    return value.size() <= std::tuple_size_v<std::array<char, 100>> &&
+        value.find('\0') == std::string_view::npos;
 }
 
 // The allowed PoE classes: at most five class digits; none means no class.
@@ -326,7 +320,7 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
                                    std::string_view value)
 {
     if (row.isTextKey()) {
-        applyText(row.target, value);
+        applyText(row, value);
         return;
     }
     // Checked again here: the position indexes the record's arrays.
@@ -346,19 +340,17 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
     else if (row.target == ConfigTarget::QosTrustMode)
         // The switch-wide mode is every port's mode too, as the panel keeps it.
         applyTrustModeToAllPorts(quint8(*number));
-    else if (row.field.store)
-        row.field.store(m_config, position, *number);
+    else if (row.global)
+        row.global->store(m_config, position, *number);
 }
 
-void ConfigReader::applyText(ConfigTarget target, std::string_view value)
+void ConfigReader::applyText(const ConfigKey &row, std::string_view value)
 {
-    if (target == ConfigTarget::ContactName) {
-        m_result.texts.contactName = latin1(value);
-        storeText(m_config.contactName, m_result.texts.contactName);
-    } else if (target == ConfigTarget::Location) {
-        m_result.texts.location = latin1(value);
-        storeText(m_config.location, m_result.texts.location);
-    }
+    if (!row.global || !row.global->text)
+        return;
+    QString &text = m_result.texts.of(row.global->id);
+    text = latin1(value);
+    storeText(m_config.*row.global->text, text);
 }
 
 void ConfigReader::applyPortNumber(const ConfigKey &row, PortConfig &port, int value)

@@ -98,14 +98,15 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
     Lines lines;
     lines.add("file.configID", 0, config.model().configId);
     lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
-    lines.add("file.contactname", 0, texts.contactName.toLatin1());
-    lines.add("file.location", 0, texts.location.toLatin1());
-    // The switch-wide numbers in the key table's order, every index.
-    for (const ConfigKey &row : ConfigKeyTable::rows()) {
-        if (!row.field.read)
+    // The settings of the whole switch, every index; the free texts as the
+    // fields show them.
+    for (const GlobalParameter *row : globalParametersInFileOrder()) {
+        if (row->kind == GlobalValueKind::Text) {
+            lines.add(row->fileKey, 0, texts.of(row->id).toLatin1());
             continue;
-        for (int i = row.minIndex; i <= row.maxIndex; ++i)
-            lines.add(row.key, i, row.field.read(config, row.positionOf(i)));
+        }
+        for (int i = row->minIndex; i <= row->maxIndex; ++i)
+            lines.add(row->fileKey, i, row->read(config, row->positionOf(i)));
     }
 
     const int portCount = config.portCount();

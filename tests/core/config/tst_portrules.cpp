@@ -1,4 +1,5 @@
 #include "core/config/editorstate.h"
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 #include "core/config/portediting.h"
 #include "core/config/portselection.h"
@@ -71,7 +72,8 @@ QString gating(const EditorState &s)
     for (int column = 0; column < kColumnLetters.size(); ++column)
         shown += s.gating.isEditable(column) ? kColumnLetters.at(column).toUpper()
                                              : kColumnLetters.at(column);
-    return shown + (s.gating.psuAlarms ? QLatin1Char('Y') : QLatin1Char('y'));
+    const bool alarms = globalParameter(GlobalId::PsuAlarm).isEditableOn(s.config.model());
+    return shown + (alarms ? QLatin1Char('Y') : QLatin1Char('y'));
 }
 
 constexpr int kFourCopperOneFibre = 5;

@@ -1,4 +1,4 @@
-#include "core/config/switchconfig.h"
+#include "core/config/globalparameters.h"
 #include "core/config/textfields.h"
 
 #include <QtTest>
@@ -112,7 +112,8 @@ private slots:
     void agingTime()
     {
         QFETCH(QString, text);
-        QTEST(agingTimeFromText(text), "seconds");
+        QTEST(quint32(numberFromText(text, globalParameter(GlobalId::AgingTime).maxValue)),
+              "seconds");
     }
 };
 

@@ -1,6 +1,7 @@
 // The configuration file without a window: the writer, both reading passes
 // and the error log file.
 #include "core/catalogue/productcatalogue.h"
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
@@ -43,7 +44,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
     storeText(config.location, texts.location);
     config.psuAlarm1 = pick(0, 1);
     config.psuAlarm2 = pick(0, 1);
-    config.agingTime = random.bounded(quint32(kMaxAgingTime) + 1);
+    config.agingTime = random.bounded(quint32(globalParameter(GlobalId::AgingTime).maxValue) + 1);
     config.qosTrustMode = pick(0, 2);
     for (quint8 &trafficClass : config.dot1pTrafficClass)
         trafficClass = pick(0, 3);
