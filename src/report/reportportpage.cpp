@@ -75,14 +75,15 @@ const PortGrid &portGrid()
     return grid;
 }
 
-// A parameter's cell of one port; poe tells whether the model has PoE ports.
-QString gridText(const PortParameter &parameter, const PortConfig &port, bool poe)
+// A parameter's cell of one port of `model`.
+QString gridText(const PortParameter &parameter, const PortConfig &port, const ProductRecord &model)
 {
     const int value = parameter.storedValue(port);
     // The user limit is shown on every model, PoE or not.
     if (parameter.column == PortColumn::AllowedPoEOverride)
         return value != 0 ? QString::number(value) : noPoE();
-    if (parameter.kindMask == PortMask::kPoE && !poe)
+    // A model without ports of the parameter's kind has no value for it.
+    if (!parameter.hasPortsFor(model))
         return noPoE();
     if (parameter.kind == PortValueKind::ClassList)
         return poeClassesText(port.allowedPoEClasses);
@@ -162,7 +163,6 @@ void ReportGenerator::insertPortTable()
     insertCellText(grid, 0, 0, QStringLiteral("Port"), labelFormat, rightBlock);
     insertCellText(grid, 1, 0, QStringLiteral("Parameter"), labelFormat, QTextBlockFormat());
 
-    const bool poe = config.model().hasPoEPorts();
     for (int row = kHeadRows; row < gridRows; ++row) {
         const PortParameter *parameter = layout.rows[size_t(row)];
         if (!parameter)
@@ -171,7 +171,7 @@ void ReportGenerator::insertPortTable()
                        QTextBlockFormat());
         for (int column = 1; column <= ports; ++column) {
             const PortConfig &port = config.ports[firstPort + column - 2];
-            const QString text = gridText(*parameter, port, poe);
+            const QString text = gridText(*parameter, port, config.model());
             insertCellText(grid, row, column, text, valueFormat, valueBlock(text, centerBlock));
         }
     }

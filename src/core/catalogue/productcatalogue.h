@@ -54,6 +54,23 @@ enum PortKind : int {
     FibreGigabit = 6,
 };
 
+// Sets of port kinds, one bit per PortKind.
+namespace PortKinds {
+constexpr quint8 bit(PortKind kind)
+{
+    return quint8(1u << kind);
+}
+constexpr quint8 kPoE = bit(CopperFastPoE) | bit(CopperGigabitPoE);
+constexpr quint8 kGigabitCopper = bit(CopperGigabit) | bit(CopperGigabitPoE);
+constexpr quint8 kCopper = bit(CopperFast) | bit(CopperGigabit) | kPoE;
+constexpr quint8 kFibre = bit(FibreFast) | bit(FibreGigabit);
+constexpr quint8 kAny = kCopper | kFibre;
+inline bool contains(quint8 kinds, PortKind kind)
+{
+    return kinds & bit(kind);
+}
+} // namespace PortKinds
+
 // The product pictures have this many pixels per picture pixel of
 // `portRect`, so they stay sharp on screens scaled up to 200 %.
 constexpr int kPicturePixelRatio = 2;

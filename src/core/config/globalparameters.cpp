@@ -10,8 +10,8 @@ namespace {
 using namespace GlobalId;
 using Kind = GlobalValueKind;
 
-GlobalParameter parameter(int id, Kind kind, std::string_view key, int fileOrder,
-                          const char *name, const char *reportName)
+GlobalParameter parameter(int id, Kind kind, std::string_view key, int fileOrder, const char *name,
+                          const char *reportName)
 {
     GlobalParameter row;
     row.id = id;
@@ -40,7 +40,9 @@ template<auto Table> GlobalParameter table(GlobalParameter row, int lastIndex)
     row.maxIndex = lastIndex;
     row.maxValue = 3; // a traffic class
     row.read = [](const SwitchConfig &c, int at) -> qint64 { return (c.*Table)[size_t(at)]; };
-    row.store = [](SwitchConfig &c, int at, qint64 value) { (c.*Table)[size_t(at)] = quint8(value); };
+    row.store = [](SwitchConfig &c, int at, qint64 value) {
+        (c.*Table)[size_t(at)] = quint8(value);
+    };
     return row;
 }
 
@@ -75,9 +77,8 @@ qint64 defaultDscpClass(int dscp)
 
 std::array<GlobalParameter, Count> makeTable()
 {
-    GlobalParameter alarm =
-        parameter(PsuAlarm, Kind::Choice, "alarm.psu", 2, "Power Supply %1 Alarm",
-                  "Alarm\nPSU\u00a0%1");
+    GlobalParameter alarm = parameter(PsuAlarm, Kind::Choice, "alarm.psu", 2,
+                                      "Power Supply %1 Alarm", "Alarm\nPSU\u00a0%1");
     alarm.minIndex = 1;
     alarm.maxIndex = 2;
     alarm.maxValue = 1;
