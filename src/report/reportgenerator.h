@@ -33,6 +33,7 @@ class QTextFrame;
 class ReportGenerator
 {
 public:
+    // `serialPrefix`: the serial number as shown (serialNumberText).
     ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
                     const QString &reportFileName, const QDate &reportDate = QDate::currentDate());
     ~ReportGenerator();

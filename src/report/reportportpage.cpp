@@ -1,6 +1,7 @@
 // The port parameter pages of the report: one grid per page, a column per
 // port and a row per parameter, with grey heads and thin grey group bars.
 
+#include "core/config/poeclasses.h"
 #include "report/reportformats.h"
 #include "report/reportgenerator.h"
 
@@ -25,21 +26,14 @@ QTextBlockFormat valueBlock(const QString &text, QTextBlockFormat block)
     return block;
 }
 
-// The allowed classes in stored order, broken before the fourth entry so
+// The allowed classes as the table lists them, broken before the fourth so
 // that all five fit the narrow column on two lines: "0,1,2," and "3,4".
 QString poeClassesText(const std::array<quint8, 8> &classes)
 {
-    QString text;
-    for (int entry = 0; entry < kPoEClassCount; ++entry) {
-        if (classes[entry] == kNoPoEClass)
-            continue;
-        if (!text.isEmpty())
-            text += QLatin1Char(',');
-        if (entry == 3)
-            text += QLatin1Char('\n');
-        text += QString::number(classes[entry]);
-    }
-    return text;
+    QStringList listed = storedClassesText(classes).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (listed.size() > 3)
+        listed[3].prepend(QLatin1Char('\n'));
+    return listed.join(QLatin1Char(','));
 }
 
 QString noPoE()

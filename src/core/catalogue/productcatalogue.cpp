@@ -238,3 +238,8 @@ PortKind portKindOf(const ProductRecord &row, int portIndex)
         return poe ? CopperGigabitPoE : CopperGigabit;
     return NoPort;
 }
+
+QString serialNumberText(const ProductRecord &row, const QString &digits)
+{
+    return row.articleNumber + QLatin1Char('-') + digits;
+}

@@ -96,3 +96,7 @@ int rowForConfigId(int configId, int preferredRow);
 
 // The kind of port `portIndex` (0-based) of the model of `row`.
 PortKind portKindOf(const ProductRecord &row, int portIndex);
+
+// The serial number as the window and the report show it: the model's
+// article number, "-" and the digits typed after it.
+QString serialNumberText(const ProductRecord &row, const QString &digits);

@@ -78,7 +78,11 @@ void configurationLoaded(EditorState &state)
 void setSerialNumber(EditorState &state, const QString &digits)
 {
     state.serialNumber = digits;
-    state.serialPrefix = articleNumber(state.config.modelIndex) + QLatin1Char('-') + digits;
+}
+
+QString serialPrefix(const EditorState &state)
+{
+    return serialNumberText(state.row(), state.serialNumber);
 }
 
 void showPort(EditorState &state, int port)

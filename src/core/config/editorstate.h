@@ -45,7 +45,6 @@ struct EditorState
     DocumentIdentity document;
     SwitchConfig config; // its model is the one being edited
     QString serialNumber; // the digits typed after the article number
-    QString serialPrefix; // article number, "-", the typed digits
     // Set by a load that rejected lines; counts the lines read.
     bool loadHadErrors = false;
     int lineCounter = 0;
@@ -68,6 +67,8 @@ void resetConfiguration(EditorState &state);
 void configurationLoaded(EditorState &state);
 
 void setSerialNumber(EditorState &state, const QString &digits);
+// The serial number as the window shows it: article number, "-", the digits.
+QString serialPrefix(const EditorState &state);
 // Nothing selected and port 1 in the panel, as after a load.
 void clearSelectionAndShowFirstPort(EditorState &state);
 // Whether two states hold the same document: its identity, the model, the

@@ -1,6 +1,7 @@
 #include "core/file/configreader.h"
 
 #include "core/catalogue/productcatalogue.h"
+#include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
@@ -144,23 +145,6 @@ size_t maxValueLength(qint64 maxValue)
     if (maxValue <= 100)
         return 3;
     return 7;
-}
-
-// The allowed classes of a class digit list, in class order; the other
-// entries unused.
-void storeClassDigits(PortConfig &port, std::string_view digits)
-{
-    bool allowed[kPoEClassCount] = {};
-    for (char c : digits) {
-        if (c >= '0' && c < '0' + kPoEClassCount)
-            allowed[c - '0'] = true;
-    }
-    port.allowedPoEClasses.fill(kNoPoEClass);
-    int entry = 0;
-    for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
-        if (allowed[poeClass])
-            port.allowedPoEClasses[entry++] = quint8(poeClass);
-    }
 }
 
 } // namespace
@@ -329,7 +313,7 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
         return;
     const int position = row.positionOf(*indexNumber);
     if (row.valueKind == ConfigValueKind::DigitList) {
-        storeClassDigits(m_config.ports[position], value);
+        m_config.ports[position].allowedPoEClasses = classesFromDigits(value);
         return;
     }
     const std::optional<qint64> number = decimalNumber(value);

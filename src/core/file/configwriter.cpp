@@ -1,5 +1,6 @@
 #include "core/file/configwriter.h"
 
+#include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/file/configkeytable.h"
 #include "core/file/outputfile.h"
@@ -75,13 +76,7 @@ void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int p
                  const PortConfig &port)
 {
     if (row.portColumn == PortColumn::AllowedPoEClasses) {
-        char digits[8];
-        int count = 0;
-        for (quint8 poeClass : port.allowedPoEClasses) {
-            if (poeClass != kNoPoEClass && count < int(sizeof digits))
-                digits[count++] = char('0' + poeClass % 10);
-        }
-        lines.add(key, portNumber, std::string_view(digits, std::size_t(count)));
+        lines.add(key, portNumber, storedClassesText(port.allowedPoEClasses, QString()).toLatin1());
         return;
     }
     // A value the file has no word for is its largest: a speed left to auto

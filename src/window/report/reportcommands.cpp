@@ -35,7 +35,7 @@ void ReportCommands::exportReport()
     if (path.isEmpty())
         return;
 
-    ReportGenerator report(state.config, state.serialPrefix, path);
+    ReportGenerator report(state.config, serialPrefix(state), path);
     bool written = false;
     {
         BusyCursor busy;
@@ -55,7 +55,7 @@ void ReportCommands::printReport()
     if (Prompts::exec(dialog) != QDialog::Accepted)
         return;
 
-    ReportGenerator report(state.config, state.serialPrefix, QString());
+    ReportGenerator report(state.config, serialPrefix(state), QString());
     bool printed = false;
     {
         BusyCursor busy;
@@ -75,7 +75,7 @@ void ReportCommands::printPreview()
     // The preview asks again for every change of paper or orientation.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&state](QPrinter *shown) {
         BusyCursor busy;
-        ReportGenerator report(state.config, state.serialPrefix, QString());
+        ReportGenerator report(state.config, serialPrefix(state), QString());
         report.print(shown);
     });
     Prompts::exec(dialog);
