@@ -2,28 +2,6 @@
 
 #include "core/config/globalparameters.h"
 
-#include <tuple>
-
-namespace {
-
-auto portTie(const PortConfig &p)
-{
-    return std::tie(p.flowControl, p.adminState, p.jumboFrames, p.broadcastStormProtection,
-                    p.broadcastStormThreshold, p.multicastStormProtection,
-                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg, p.speed,
-                    p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState, p.poePriority,
-                    p.allowedPoEClasses, p.vlanId, p.portPriority, p.allowedPoEOverride);
-}
-
-auto configTie(const SwitchConfig &c)
-{
-    return std::tie(c.modelIndex, c.fileRelease, c.contactName, c.location, c.componentId,
-                    c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
-                    c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
-}
-
-} // namespace
-
 bool operator==(const PortConfig &a, const PortConfig &b)
 {
     return portTie(a) == portTie(b);

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <tuple>
 
 // PoE classes are 0..4. An unused entry of PortConfig::allowedPoEClasses
 // holds kNoPoEClass.
@@ -47,6 +48,17 @@ struct PortConfig
     quint16 allowedPoEOverride = 0; // user set PoE limit in watts
 };
 
+// Every field of a port, as == compares them: what undo and the
+// unsaved-changes marker see. A new field belongs here too.
+inline auto portTie(const PortConfig &p)
+{
+    return std::tie(p.flowControl, p.adminState, p.jumboFrames, p.broadcastStormProtection,
+                    p.broadcastStormThreshold, p.multicastStormProtection,
+                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg, p.speed,
+                    p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState, p.poePriority,
+                    p.allowedPoEClasses, p.vlanId, p.portPriority, p.allowedPoEOverride);
+}
+
 bool operator==(const PortConfig &a, const PortConfig &b);
 inline bool operator!=(const PortConfig &a, const PortConfig &b)
 {
@@ -83,6 +95,14 @@ struct SwitchConfig
     // The ports of the model, never more than the record holds.
     int portCount() const { return qMin<int>(model().portCount, kMaxPorts); }
 };
+
+// Every field of the record, the same way.
+inline auto configTie(const SwitchConfig &c)
+{
+    return std::tie(c.modelIndex, c.fileRelease, c.contactName, c.location, c.componentId,
+                    c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
+                    c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
+}
 
 bool operator==(const SwitchConfig &a, const SwitchConfig &b);
 inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b)
