@@ -11,6 +11,7 @@
 #include "check/filecheck.h"
 #include "check/foldercheck.h"
 #include "check/terminaltext.h"
+#include "report/batchreports.h"
 #include "report/reportgenerator.h"
 
 #include <QFileInfo>
@@ -152,10 +153,10 @@ int writeReport(const QString &path, const QString &output, const Options &optio
     QJsonObject json {{"file", fileJson(file)}, {"output", output}};
     QByteArray text = rejectedLinesText(file) + summaryLine(file);
     if (status != kCannotCheck) {
-        ReportGenerator report(file.row, file.config, articleNumber(file.row) + QLatin1Char('-'),
+        ReportGenerator report(file.config, serialNumberText(file.config.model(), QString()),
                                output);
         const bool written = report.generate();
-        const int pages = ReportGenerator::pageCount(file.config.portCount);
+        const int pages = ReportGenerator::pageCount(file.config.portCount());
         json.insert("written", written);
         if (written) {
             json.insert("pages", pages);
@@ -197,21 +198,11 @@ std::optional<SwitchList> readSwitchList(const QString &path, QVector<int> *line
 
 // Writes the files of a batch that passed; its outcome goes into `json` and
 // `text`. The exit status: 0 when everything was written.
-int writePlannedBatch(const BatchPlan &plan, int row, const QString &outputDir, QJsonObject &json,
+int writePlannedBatch(const BatchPlan &plan, const QString &outputDir, QJsonObject &json,
                       QByteArray &text)
 {
     const QDate today = QDate::currentDate();
-    const BatchOutcome outcome = writeBatch(
-        plan, outputDir, today, {},
-        [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *reportError) {
-            ReportGenerator report(row, batchSwitch.config,
-                                   articleNumber(row) + QLatin1Char('-') + batchSwitch.serial,
-                                   pdfPath, today);
-            if (report.generate())
-                return true;
-            *reportError = report.errorString();
-            return false;
-        });
+    const BatchOutcome outcome = writeBatch(plan, outputDir, today, {}, batchReportWriter(today));
     json.insert("written", QJsonArray::fromStringList(outcome.written));
     json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
     int status = 0;
@@ -278,7 +269,7 @@ int makeBatch(const BatchRequest &request, const Options &options)
                                        : QStringLiteral(": %1 problems; nothing written\n")
                                              .arg(plan.problems.size())));
         } else {
-            status = writePlannedBatch(plan, templateFile.row, request.outputDir, json, text);
+            status = writePlannedBatch(plan, request.outputDir, json, text);
         }
     }
     json.insert("exitStatus", status);

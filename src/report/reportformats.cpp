@@ -8,11 +8,3 @@ QTextCharFormat reportCharFormat(qreal points, int weight)
     format.setFontWeight(weight);
     return format;
 }
-
-QString listedText(int value, int first, std::initializer_list<const char *> texts)
-{
-    const int index = value - first;
-    if (index < 0 || index >= int(texts.size()))
-        return QString();
-    return QString::fromLatin1(texts.begin()[index]);
-}

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QTextCharFormat>
 
-#include <initializer_list>
-
 // Formats and texts shared by the pages of the report.
 
 // The grey of heads, boxes and group bars.
@@ -16,7 +14,3 @@ const QColor kReportGrey(217, 217, 217, 255);
 
 // A character format of the report's font at `points` and `weight`.
 QTextCharFormat reportCharFormat(qreal points, int weight = QFont::Normal);
-
-// The text listed for an encoded `value`, the first text standing for
-// `first`; a value outside the list gives an empty cell.
-QString listedText(int value, int first, std::initializer_list<const char *> texts);

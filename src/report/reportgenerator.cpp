@@ -1,6 +1,7 @@
 #include "report/reportgenerator.h"
 
 #include "core/catalogue/productcatalogue.h"
+#include "core/config/globalparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/outputfile.h"
 #include "report/reportformats.h"
@@ -83,9 +84,8 @@ QRectF placeOnPaper(const QSizeF &page, const QSizeF &paper)
 
 } // namespace
 
-ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
-                                 const QString &serialPrefix, const QString &reportFileName,
-                                 const QDate &reportDate)
+ReportGenerator::ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
+                                 const QString &reportFileName, const QDate &reportDate)
     : config(config)
     , serialPrefix(serialPrefix)
     , reportDate(reportDate)
@@ -96,9 +96,8 @@ ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
     , labelFormat(reportCharFormat(9, QFont::Bold))
     , valueFormat(reportCharFormat(8))
     , spacerFormat(reportCharFormat(6))
-    , modelPortCount(catalogueRow(modelIndex).portCount)
+    , modelPortCount(config.model().portCount)
     , reportFileName(reportFileName)
-    , modelIndex(modelIndex)
 {
     ensureResourcesLoaded();
     layoutDevice = QImage(1, 1, QImage::Format_Mono);
@@ -121,7 +120,7 @@ int ReportGenerator::pageCount(int portCount)
 bool ReportGenerator::generate()
 {
     QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, modelIndex);
+    setUpPrinter(printer, config.modelIndex);
     printer.setResolution(120);
     printer.setOutputFormat(QPrinter::PdfFormat);
     return printToPdfFile(&printer, reportFileName);
@@ -340,7 +339,7 @@ void ReportGenerator::insertHeader()
                    smallFormat);
     enterCell(header, 0, 1, centerBlock);
     cursor->insertText(QStringLiteral("Switch Configuration Report\n"), titleFormat);
-    cursor->insertText(catalogueRow(modelIndex).modelName, modelNameFormat);
+    cursor->insertText(config.model().modelName, modelNameFormat);
     enterCell(header, 0, 2, rightBlock);
     insertPicture(QStringLiteral(":/Image/report_logo.png"), 200);
 
@@ -372,7 +371,7 @@ void ReportGenerator::insertGeneralInformation()
 
     insertCellText(table, 1, 0, QStringLiteral("General Information"), headingFormat, centerBlock);
     enterCell(table, 3, 0, centerBlock);
-    insertPicture(catalogueRow(modelIndex).imagePath, 125);
+    insertPicture(config.model().imagePath, 125);
 
     const QString contact = readText(config.contactName);
     const QString location = readText(config.location);
@@ -386,11 +385,11 @@ void ReportGenerator::insertGeneralInformation()
         {3, 1, QStringLiteral("Serial Number")},
         {3, 2, colon},
         {3, 3, serialPrefix},
-        {3, 4, QStringLiteral("Contact Person")},
+        {3, 4, globalReportName(globalParameter(GlobalId::ContactName), 0)},
         {3, 5, colon},
         {3, 6, contact.left(kTextLineLength)},
         {4, 6, contact.mid(kTextLineLength)},
-        {5, 4, QStringLiteral("Location")},
+        {5, 4, globalReportName(globalParameter(GlobalId::Location), 0)},
         {5, 5, colon},
         {5, 6, location.left(kTextLineLength)},
         {6, 6, location.mid(kTextLineLength)},
@@ -422,7 +421,8 @@ void ReportGenerator::insertTrustAndDot1pTables()
     }
     insertCellText(layout, 0, 0, QStringLiteral("Alarm PSU / Aging Time / QoS Trust Mode"),
                    labelFormat);
-    insertCellText(layout, 0, 2, QStringLiteral("QoS 802.1p Mapping"), labelFormat);
+    const GlobalParameter &dot1pMapping = globalParameter(GlobalId::Dot1pMapping);
+    insertCellText(layout, 0, 2, globalReportName(dot1pMapping, 0), labelFormat);
 
     // Box A: power-supply alarms, aging time and trust mode.
     enterCell(layout, 2, 0);
@@ -430,20 +430,23 @@ void ReportGenerator::insertTrustAndDot1pTables()
     QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
     // The narrow heads break at fixed places (line separators within the
     // cell), not where the font of the system lets a word fit.
-    const QString heads[] = {QStringLiteral("\nParameter"), QStringLiteral("Alarm\u2028PSU\u00a01"),
-                             QStringLiteral("Alarm\u2028PSU\u00a02"),
-                             QStringLiteral("Aging Time\u2028[s]"),
-                             QStringLiteral("QoS Trust\u2028Mode")};
+    const GlobalParameter &alarms = globalParameter(GlobalId::PsuAlarm);
+    const GlobalParameter &aging = globalParameter(GlobalId::AgingTime);
+    const GlobalParameter &trust = globalParameter(GlobalId::QosTrustMode);
+    const auto head = [](const GlobalParameter &row, int index) {
+        return globalReportName(row, index).replace(QLatin1Char('\n'), QChar(0x2028));
+    };
+    const QString heads[] = {QStringLiteral("\nParameter"), head(alarms, 1), head(alarms, 2),
+                             head(aging, 0), head(trust, 0)};
     // A model without power-supply alarms has no value to show, as a model
     // without PoE shows none for the PoE rows.
-    const bool hasAlarms = config.hasTrait(ModelTrait::PsuAlarms);
-    const auto alarmText = [hasAlarms](quint8 alarm) {
-        return hasAlarms ? onOffText(alarm) : QStringLiteral("-");
+    const auto text = [this](const GlobalParameter &row, int index) {
+        if (!row.isEditableOn(config.model()))
+            return QStringLiteral("-");
+        return globalReportText(row, row.read(config, row.positionOf(index)));
     };
-    const QString values[] = {
-        QStringLiteral("Value"), alarmText(config.psuAlarm1), alarmText(config.psuAlarm2),
-        QString::number(config.agingTime),
-        listedText(config.qosTrustMode, 0, {"Untrusted", "TrustDot1p", "TrustIpDscp"})};
+    const QString values[] = {QStringLiteral("Value"), text(alarms, 1), text(alarms, 2),
+                              text(aging, 0), text(trust, 0)};
     insertCellText(global, 0, 0, heads[0], labelFormat);
     insertCellText(global, 1, 0, values[0], labelFormat);
     for (int column = 1; column < 5; ++column) {
@@ -456,8 +459,8 @@ void ReportGenerator::insertTrustAndDot1pTables()
     enterCell(layout, 2, 2);
     insertFramedBox(Qt::AlignLeft, 100);
     QTextTable *dot1p = insertDataTable(2, 9, labelAndColumns(36, 8, 8));
-    insertCellText(dot1p, 0, 0, QStringLiteral("VLAN Priority"), labelFormat);
-    insertCellText(dot1p, 1, 0, QStringLiteral("Traffic Class"), labelFormat);
+    insertCellText(dot1p, 0, 0, QLatin1String(dot1pMapping.indexName), labelFormat);
+    insertCellText(dot1p, 1, 0, QLatin1String(dot1pMapping.valueName), labelFormat);
     for (int priority = 0; priority < 8; ++priority) {
         const int column = priority + 1;
         setCellFormat(dot1p, 1, column, whiteCellFormat);
@@ -474,7 +477,8 @@ void ReportGenerator::insertDscpTables()
         layout->mergeCells(row, 0, 1, 2);
         setCellFormat(layout, row, 0, row == 7 ? reportCharFormat(12) : spacerFormat);
     }
-    insertCellText(layout, 0, 0, QStringLiteral("QoS DSCP Mapping"), labelFormat);
+    insertCellText(layout, 0, 0, globalReportName(globalParameter(GlobalId::DscpMapping), 0),
+                   labelFormat);
 
     enterCell(layout, 2, 0);
     insertFramedBox(Qt::AlignHCenter | Qt::AlignVCenter, 100);
@@ -493,8 +497,9 @@ void ReportGenerator::insertDscpBox(int firstDscp, int dscpCount,
                                     const QVector<QTextLength> &widths)
 {
     QTextTable *table = insertDataTable(2, dscpCount + 1, widths);
-    insertCellText(table, 0, 0, QStringLiteral("DSCP Value"), labelFormat);
-    insertCellText(table, 1, 0, QStringLiteral("Traffic Class"), labelFormat);
+    const GlobalParameter &mapping = globalParameter(GlobalId::DscpMapping);
+    insertCellText(table, 0, 0, QLatin1String(mapping.indexName), labelFormat);
+    insertCellText(table, 1, 0, QLatin1String(mapping.valueName), labelFormat);
     for (int column = 1; column <= dscpCount; ++column) {
         const int dscp = firstDscp + column - 1;
         setCellFormat(table, 1, column, whiteCellFormat);

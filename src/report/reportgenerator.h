@@ -33,7 +33,8 @@ class QTextFrame;
 class ReportGenerator
 {
 public:
-    ReportGenerator(int modelIndex, const SwitchConfig &config, const QString &serialPrefix,
+    // `serialPrefix`: the serial number as shown (serialNumberText).
+    ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
                     const QString &reportFileName, const QDate &reportDate = QDate::currentDate());
     ~ReportGenerator();
 
@@ -155,5 +156,4 @@ private:
     quint8 modelPortCount = 0;
     quint8 pageNumber = 1;
     QString reportFileName;
-    int modelIndex = 0;
 };

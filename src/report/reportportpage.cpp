@@ -1,6 +1,7 @@
 // The port parameter pages of the report: one grid per page, a column per
 // port and a row per parameter, with grey heads and thin grey group bars.
 
+#include "core/config/poeclasses.h"
 #include "report/reportformats.h"
 #include "report/reportgenerator.h"
 
@@ -25,21 +26,14 @@ QTextBlockFormat valueBlock(const QString &text, QTextBlockFormat block)
     return block;
 }
 
-// The allowed classes in stored order, broken before the fourth entry so
+// The allowed classes as the table lists them, broken before the fourth so
 // that all five fit the narrow column on two lines: "0,1,2," and "3,4".
 QString poeClassesText(const std::array<quint8, 8> &classes)
 {
-    QString text;
-    for (int entry = 0; entry < kPoEClassCount; ++entry) {
-        if (classes[entry] == kNoPoEClass)
-            continue;
-        if (!text.isEmpty())
-            text += QLatin1Char(',');
-        if (entry == 3)
-            text += QLatin1Char('\n');
-        text += QString::number(classes[entry]);
-    }
-    return text;
+    QStringList listed = storedClassesText(classes).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (listed.size() > 3)
+        listed[3].prepend(QLatin1Char('\n'));
+    return listed.join(QLatin1Char(','));
 }
 
 QString noPoE()
@@ -75,14 +69,15 @@ const PortGrid &portGrid()
     return grid;
 }
 
-// A parameter's cell of one port; poe tells whether the model has PoE ports.
-QString gridText(const PortParameter &parameter, const PortConfig &port, bool poe)
+// A parameter's cell of one port of `model`.
+QString gridText(const PortParameter &parameter, const PortConfig &port, const ProductRecord &model)
 {
     const int value = parameter.storedValue(port);
     // The user limit is shown on every model, PoE or not.
     if (parameter.column == PortColumn::AllowedPoEOverride)
         return value != 0 ? QString::number(value) : noPoE();
-    if (parameter.kindMask == PortMask::kPoE && !poe)
+    // A model without ports of the parameter's kind has no value for it.
+    if (!parameter.hasPortsFor(model))
         return noPoE();
     if (parameter.kind == PortValueKind::ClassList)
         return poeClassesText(port.allowedPoEClasses);
@@ -162,7 +157,6 @@ void ReportGenerator::insertPortTable()
     insertCellText(grid, 0, 0, QStringLiteral("Port"), labelFormat, rightBlock);
     insertCellText(grid, 1, 0, QStringLiteral("Parameter"), labelFormat, QTextBlockFormat());
 
-    const bool poe = config.hasPoE();
     for (int row = kHeadRows; row < gridRows; ++row) {
         const PortParameter *parameter = layout.rows[size_t(row)];
         if (!parameter)
@@ -171,7 +165,7 @@ void ReportGenerator::insertPortTable()
                        QTextBlockFormat());
         for (int column = 1; column <= ports; ++column) {
             const PortConfig &port = config.ports[firstPort + column - 2];
-            const QString text = gridText(*parameter, port, poe);
+            const QString text = gridText(*parameter, port, config.model());
             insertCellText(grid, row, column, text, valueFormat, valueBlock(text, centerBlock));
         }
     }

@@ -4,6 +4,7 @@
 #include "benchmark.h"
 #include "core/batch/switchbatch.h"
 #include "core/catalogue/productcatalogue.h"
+#include "report/batchreports.h"
 #include "report/reportgenerator.h"
 #include "window/batch/batchprogress.h"
 
@@ -34,16 +35,6 @@ SwitchList plantList()
     return list;
 }
 
-bool writeReport(const BatchSwitch &batchSwitch, const QString &pdfPath, QString *error)
-{
-    ReportGenerator report(kRow, batchSwitch.config, articleNumber(kRow) + '-' + batchSwitch.serial,
-                           pdfPath);
-    if (report.generate())
-        return true;
-    *error = report.errorString();
-    return false;
-}
-
 } // namespace
 
 class BenchOutputs : public QObject
@@ -66,7 +57,7 @@ private slots:
         Bench::measure(
             "PDF report, 3 pages", 500,
             [&] {
-                ReportGenerator report(kRow, config, articleNumber(kRow) + '-', file);
+                ReportGenerator report(config, serialNumberText(config.model(), QString()), file);
                 QVERIFY(report.generate());
             },
             5);
@@ -95,7 +86,8 @@ private slots:
         Bench::measure(
             "Batch, 40 files of 26 ports with reports", 8000,
             [&] {
-                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, writeReport).succeeded());
+                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, batchReportWriter(kDate))
+                            .succeeded());
             },
             3);
     }
@@ -125,7 +117,7 @@ private slots:
             });
             turn.start();
             clock.start();
-            QVERIFY(writeBatchWithProgress(files, m_folder.path(), kRow, &window).succeeded());
+            QVERIFY(writeBatchWithProgress(files, m_folder.path(), &window).succeeded());
             longest = qMax(longest, clock.nsecsElapsed() - last);
             pauses.push_back(double(longest) / 1e6);
         }

@@ -34,10 +34,10 @@ void requireFileRanges(const SwitchConfig &config)
             continue;
         // A negotiated speed is stored one above what the file says.
         const qint64 highest = key.maxValue + (key.portColumn == PortColumn::Speed ? 1 : 0);
-        for (int p = 0; p < config.portCount; ++p)
+        for (int p = 0; p < config.portCount(); ++p)
             require(within(portFieldValue(config.ports[p], key.portColumn), 0, highest));
     }
-    for (int p = 0; p < config.portCount; ++p) {
+    for (int p = 0; p < config.portCount(); ++p) {
         for (quint8 poeClass : config.ports[p].allowedPoEClasses)
             require(poeClass <= 4 || poeClass == kNoPoEClass);
         require(within(config.ports[p].vlanId, 1, 4096));
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     SwitchConfig config;
     const ConfigLoadResult result = loadConfigBytes(bytes, row, config);
-    require(config.portCount == catalogueRow(row).portCount);
+    require(config.modelIndex == row);
     requireFileRanges(config);
     int previousLine = -1;
     for (const RejectedLine &rejected : result.rejected) {

@@ -314,7 +314,7 @@ private slots:
         printer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printed);
-        ReportGenerator report(row, config, "613807101-42", QString(), kReportDate);
+        ReportGenerator report(config, "613807101-42", QString(), kReportDate);
         QVERIFY2(report.print(&printer), qPrintable(report.errorString()));
 
         QCOMPARE(pdfPageLines(printed), exportedText);
@@ -366,7 +366,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         setUp(printer);
         const SwitchConfig config = defaultConfiguration(0);
-        ReportGenerator report(0, config, "613807101", QString(), kReportDate);
+        ReportGenerator report(config, "613807101", QString(), kReportDate);
 
         rlimit before {}, lowered {};
         ::getrlimit(RLIMIT_FSIZE, &before);
@@ -399,7 +399,7 @@ private:
     {
         SwitchConfig config = defaultConfiguration(row);
         edit(config);
-        ReportGenerator report(row, config, "613807101-42", file(), kReportDate);
+        ReportGenerator report(config, "613807101-42", file(), kReportDate);
         if (!report.generate())
             qWarning("report not written: %s", qPrintable(report.errorString()));
         return pdfPageLines(file());

@@ -69,7 +69,7 @@ public:
     QString selection() const
     {
         QString marks;
-        for (int i = 0; i < config().portCount; ++i)
+        for (int i = 0; i < config().portCount(); ++i)
             marks += portLabel(i)->styleSheet() == PortLabels::selectedLabelStyle ? 'x' : '.';
         return marks;
     }

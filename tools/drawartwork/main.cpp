@@ -6,7 +6,6 @@
 // and a PNG for each usual hicolor size, all from the same drawing.
 
 #include "core/catalogue/productcatalogue.h"
-#include "core/config/switchconfig.h"
 
 #include <QDir>
 #include <QFont>
@@ -88,10 +87,10 @@ bool hitsPort(const ProductRecord &row, const QRect &area)
     return false;
 }
 
-// Models without alarm contacts are the compact family in a dark housing.
+// The compact family comes in a dark housing.
 bool compactFamily(const ProductRecord &row)
 {
-    return !row.has(ModelTrait::PsuAlarms);
+    return row.housing == Housing::Compact;
 }
 
 // The body grows round the ports; the supply terminal block goes on top
@@ -105,8 +104,7 @@ PanelLayout layoutFor(const ProductRecord &row)
     const int left = qMin(ports.left() - 26, 66);
     const int right = qMax(ports.right() + 26, 146);
     l.body = QRect(QPoint(left, 6), QPoint(right, 287));
-    l.plate =
-        ports.adjusted(-5, -5, 5, (row.portKindMask & PortKindBit::PoE) ? 15 : 5); // PoE legends
+    l.plate = ports.adjusted(-5, -5, 5, row.hasPoEPorts() ? 15 : 5); // PoE legends
     const QRect topCap(left + 8, l.body.top() + 4, l.body.width() - 16, 22);
     const QRect bottomCap(left + 8, l.body.bottom() - 21, l.body.width() - 16, 18);
     const bool terminalOnTop = ports.top() - topCap.bottom() >= 8;
@@ -201,7 +199,7 @@ void drawStatusLeds(QPainter &p, const ProductRecord &row, const QRect &area, co
     QVector<std::pair<QString, QColor>> leds; // an invalid colour: unlit red
     if (compactFamily(row)) {
         leds = {{QStringLiteral("PWR"), green}};
-        if (row.portKindMask & PortKindBit::PoE)
+        if (row.hasPoEPorts())
             leds.append({QStringLiteral("PoE"), QColor(255, 170, 30)});
     } else {
         leds = {{QStringLiteral("P1"), green},
@@ -388,11 +386,9 @@ QImage drawProduct(const ProductRecord &row, const QString &name)
     if (!l.sticker.isEmpty())
         drawSticker(p, row, name, l.sticker);
 
-    SwitchConfig config;
-    setModelIdentity(config, row);
     for (int i = 0; i < row.portCount; ++i) {
         const QRect &r = row.portRect[i];
-        switch (portKindOf(row, config, i)) {
+        switch (portKindOf(row, i)) {
         case FibreFast:
         case FibreGigabit:
             drawFibrePort(p, r);

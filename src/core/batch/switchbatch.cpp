@@ -1,5 +1,6 @@
 #include "core/batch/switchbatch.h"
 
+#include "core/config/globalparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
 #include "core/file/configreader.h"
@@ -150,8 +151,10 @@ QVector<OverrideColumn> overrideColumns(const SwitchConfig &templateConfig,
 void applyRowTexts(const SwitchListRow &row, int r, BatchSwitch &batchSwitch,
                    QVector<BatchCellProblem> &problems)
 {
-    static const QRegularExpression location = wholeMatch(kLocationPattern);
-    static const QRegularExpression contact = wholeMatch(kContactNamePattern);
+    static const QRegularExpression location =
+        wholeMatch(globalParameter(GlobalId::Location).pattern);
+    static const QRegularExpression contact =
+        wholeMatch(globalParameter(GlobalId::ContactName).pattern);
     static const QRegularExpression serial = wholeMatch(kSerialNumberPattern);
     if (!row.location.isEmpty()) {
         if (location.match(row.location).hasMatch()) {

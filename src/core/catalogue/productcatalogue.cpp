@@ -110,7 +110,7 @@ const Rects eightPortsTwoColumns = rects({{74, 27, 20, 20},
 
 ProductRecord row(quint8 configId, const char *name, const char *article, quint8 kindMask,
                   quint8 speedMask, const char *picture, quint8 portCount, quint8 fibrePorts,
-                  const Rects &portRect, quint8 traits)
+                  const Rects &portRect, quint8 traits, Housing housing, quint32 portsWithoutPoE)
 {
     ProductRecord r;
     r.configId = configId;
@@ -123,39 +123,56 @@ ProductRecord row(quint8 configId, const char *name, const char *article, quint8
     r.nonTpPortCount = fibrePorts;
     r.portRect = portRect;
     r.traits = traits;
+    r.housing = housing;
+    r.portsWithoutPoE = portsWithoutPoE;
     return r;
 }
+
+// The port kinds a row lists (PortKindBit): twisted pair, with PoE, and
+// the marker bits some rows carry beside them.
+constexpr quint8 kTp = PortKindBit::TwistedPair;
+constexpr quint8 kTpMarker1 = kTp | PortKindBit::Marker1;
+constexpr quint8 kCompactTp = kTp | PortKindBit::Marker8;
+constexpr quint8 kCompactTpPoE = kCompactTp | PortKindBit::PoE;
+constexpr quint8 kFast = PortSpeedBit::Fast;
+constexpr quint8 kGigabit = PortSpeedBit::Gigabit;
 
 // The traits of the two families: the larger one has alarm contacts, the
 // compact one none.
 constexpr quint8 kAlarms = ModelTrait::PsuAlarms | ModelTrait::LinkAlarm;
 constexpr quint8 kJumbo = ModelTrait::JumboFrames;
-constexpr quint8 kNoPoEOnPort1 = ModelTrait::Port1WithoutPoE;
+constexpr Housing kRail = Housing::Rail;
+constexpr Housing kCompact = Housing::Compact;
+constexpr quint32 kPort1 = portBit(0);
 
 } // namespace
 
 // A new model is one row here; `make artwork` draws its picture into
-// resources/product, where the build finds it.
+// resources/product, where the build finds it. "No PoE" lists the
+// twisted-pair ports of a PoE model that have none: port 1 of the PoE model
+// of the compact family, and on a PoE model of exactly five twisted-pair
+// ports always the fifth.
 // clang-format off
 const std::vector<ProductRecord> ProductCatalogue = {
-    row( 16, "TAVRIN-KX-21-05C4000000", "613807101", 0x02, 0x01, "Model16.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
-    row( 17, "TAVRIN-KX-21-08C4000000", "613807102", 0x02, 0x01, "Model17.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
-    row( 18, "TAVRIN-KX-21-16C4000000", "613807103", 0x02, 0x01, "Model21.png",  16, 0, sixteenPortColumns,   kAlarms | kJumbo),
-    row( 19, "TAVRIN-KX-61-05C4000000", "613807104", 0x02, 0x02, "Model19.png",   5, 0, fivePortColumn,       kAlarms | kJumbo),
-    row( 20, "TAVRIN-KX-61-08C4000000", "613807105", 0x02, 0x02, "Model20.png",   8, 0, eightPortColumn,      kAlarms | kJumbo),
-    row( 24, "TAVRIN-KX-21-04C4F30000", "613807106", 0x02, 0x01, "Model24.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
-    row( 24, "TAVRIN-KX-21-04C4F50000", "613807107", 0x02, 0x01, "Model25.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
-    row( 24, "TAVRIN-KX-21-04C4H30000", "613807108", 0x02, 0x01, "Model26.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
-    row( 27, "TAVRIN-KX-21-06C4R7R7R7", "613807109", 0x02, 0x01, "Model27.png",   9, 3, sixPlusThreeFibre,    kAlarms),
-    row( 28, "TAVRIN-KX-21-08C4F30000", "613807110", 0x02, 0x01, "Model28.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
-    row( 28, "TAVRIN-KX-21-08C4H30000", "613807111", 0x02, 0x01, "Model29.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo),
-    row( 30, "TAVRIN-KX-21-07C4F3F300", "613807112", 0x02, 0x01, "Model30.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
-    row( 30, "TAVRIN-KX-21-07C4H3H300", "613807113", 0x02, 0x01, "Model31.png",   9, 2, sevenPlusTwoFibre,    kAlarms),
-    row( 32, "TAVRIN KX-21-24C4R7R700", "613807114", 0x02, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
-    row( 32, "TAVRIN KX-41-24C4G7G700", "613807999", 0x03, 0x01, "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo),
-    row( 34, "TAVRIN-KX-61-04C4G70000", "613807116", 0x02, 0x02, "Model34.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo),
-    row(100, "MERANTE 8CX-LVD",         "613820001", 0x0A, 0x01, "Model100.png",  8, 0, eightPortsTwoColumns, kJumbo),
-    row(101, "MERANTE 8CX PoE-LVD",     "613821001", 0x0E, 0x01, "Model101.png",  8, 0, eightPortsTwoColumns, kJumbo | kNoPoEOnPort1),
+    //  ID  name                       article      kinds          speeds    picture        ports fibre port labels           traits            housing   no PoE
+    row( 16, "TAVRIN-KX-21-05C4000000", "613807101", kTp,           kFast,    "Model16.png",   5, 0, fivePortColumn,       kAlarms | kJumbo, kRail,    0),
+    row( 17, "TAVRIN-KX-21-08C4000000", "613807102", kTp,           kFast,    "Model17.png",   8, 0, eightPortColumn,      kAlarms | kJumbo, kRail,    0),
+    row( 18, "TAVRIN-KX-21-16C4000000", "613807103", kTp,           kFast,    "Model21.png",  16, 0, sixteenPortColumns,   kAlarms | kJumbo, kRail,    0),
+    row( 19, "TAVRIN-KX-61-05C4000000", "613807104", kTp,           kGigabit, "Model19.png",   5, 0, fivePortColumn,       kAlarms | kJumbo, kRail,    0),
+    row( 20, "TAVRIN-KX-61-08C4000000", "613807105", kTp,           kGigabit, "Model20.png",   8, 0, eightPortColumn,      kAlarms | kJumbo, kRail,    0),
+    row( 24, "TAVRIN-KX-21-04C4F30000", "613807106", kTp,           kFast,    "Model24.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo, kRail,    0),
+    row( 24, "TAVRIN-KX-21-04C4F50000", "613807107", kTp,           kFast,    "Model25.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo, kRail,    0),
+    row( 24, "TAVRIN-KX-21-04C4H30000", "613807108", kTp,           kFast,    "Model26.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo, kRail,    0),
+    row( 27, "TAVRIN-KX-21-06C4R7R7R7", "613807109", kTp,           kFast,    "Model27.png",   9, 3, sixPlusThreeFibre,    kAlarms,          kRail,    0),
+    row( 28, "TAVRIN-KX-21-08C4F30000", "613807110", kTp,           kFast,    "Model28.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo, kRail,    0),
+    row( 28, "TAVRIN-KX-21-08C4H30000", "613807111", kTp,           kFast,    "Model29.png",   9, 1, eightPlusFibre,       kAlarms | kJumbo, kRail,    0),
+    row( 30, "TAVRIN-KX-21-07C4F3F300", "613807112", kTp,           kFast,    "Model30.png",   9, 2, sevenPlusTwoFibre,    kAlarms,          kRail,    0),
+    row( 30, "TAVRIN-KX-21-07C4H3H300", "613807113", kTp,           kFast,    "Model31.png",   9, 2, sevenPlusTwoFibre,    kAlarms,          kRail,    0),
+    row( 32, "TAVRIN KX-21-24C4R7R700", "613807114", kTp,           kFast,    "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo, kRail,    0),
+    row( 32, "TAVRIN KX-41-24C4G7G700", "613807999", kTpMarker1,    kFast,    "Model32.png",  26, 2, twentySixPorts,       kAlarms | kJumbo, kRail,    0),
+    row( 34, "TAVRIN-KX-61-04C4G70000", "613807116", kTp,           kGigabit, "Model34.png",   5, 1, fourPlusFibre,        kAlarms | kJumbo, kRail,    0),
+    row(100, "MERANTE 8CX-LVD",         "613820001", kCompactTp,    kFast,    "Model100.png",  8, 0, eightPortsTwoColumns, kJumbo,           kCompact, 0),
+    row(101, "MERANTE 8CX PoE-LVD",     "613821001", kCompactTpPoE, kFast,    "Model101.png",  8, 0, eightPortsTwoColumns, kJumbo,           kCompact, kPort1),
 };
 // clang-format on
 
@@ -201,59 +218,28 @@ int rowForConfigId(int configId, int preferredRow)
     return firstRowWithConfigId(configId);
 }
 
-void setModelIdentity(SwitchConfig &config, const ProductRecord &row)
-{
-    config.configId = row.configId;
-    config.portKindMask = row.portKindMask;
-    config.portSpeedMask = row.portSpeedMask;
-    config.portCount = row.portCount;
-    config.nonTpPortCount = row.nonTpPortCount;
-    config.modelTraits = row.traits;
-}
-
-SwitchConfig defaultConfiguration(int index)
-{
-    SwitchConfig config;
-    setModelIdentity(config, catalogueRow(index));
-    resetToDefaults(config);
-    return config;
-}
-
-PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex)
+PortKind portKindOf(const ProductRecord &row, int portIndex)
 {
     const int portCount = row.portCount;
-    const int twistedPair = portCount - row.nonTpPortCount;
-    const quint8 kinds = config.portKindMask;
-    const quint8 speeds = config.portSpeedMask;
+    const int twistedPair = row.twistedPairCount();
+    const quint8 kinds = row.portKindMask;
+    const quint8 speeds = row.portSpeedMask;
+    const bool fast = speeds & PortSpeedBit::Fast;
+    const bool gigabit = speeds & PortSpeedBit::Gigabit;
 
-    if (portIndex < 0 || (portIndex >= twistedPair && portIndex < portCount)) {
-        if (speeds & PortSpeedBit::Fast)
-            return FibreFast;
-        if (speeds & PortSpeedBit::Gigabit)
-            return FibreGigabit;
+    if (portIndex < 0 || (portIndex >= twistedPair && portIndex < portCount))
+        return fast ? FibreFast : gigabit ? FibreGigabit : NoPort;
+    if (portIndex >= portCount || !(kinds & (PortKindBit::TwistedPair | PortKindBit::PoE)))
         return NoPort;
-    }
-    if (portIndex >= portCount)
-        return NoPort;
+    const bool poe = row.hasPoEPorts() && !row.lacksPoE(portIndex);
+    if (fast)
+        return poe ? CopperFastPoE : CopperFast;
+    if (gigabit)
+        return poe ? CopperGigabitPoE : CopperGigabit;
+    return NoPort;
+}
 
-    if (!(kinds & PortKindBit::PoE)) {
-        if (!(kinds & PortKindBit::TwistedPair))
-            return NoPort;
-        if (speeds & PortSpeedBit::Fast)
-            return CopperFast;
-        if (speeds & PortSpeedBit::Gigabit)
-            return CopperGigabit;
-        return NoPort;
-    }
-
-    // Of exactly five twisted-pair ports, the fifth has no PoE.
-    const bool fifthOfFive = twistedPair == 5 && portIndex == 4;
-    PortKind kind = NoPort;
-    if (speeds & PortSpeedBit::Fast)
-        kind = fifthOfFive ? CopperFast : CopperFastPoE;
-    else if (speeds & PortSpeedBit::Gigabit)
-        kind = fifthOfFive ? CopperGigabit : CopperGigabitPoE;
-    if (config.hasTrait(ModelTrait::Port1WithoutPoE) && portIndex == 0)
-        kind = CopperFast;
-    return kind;
+QString serialNumberText(const ProductRecord &row, const QString &digits)
+{
+    return row.articleNumber + QLatin1Char('-') + digits;
 }

@@ -1,13 +1,22 @@
 #pragma once
 
 #include "core/catalogue/modeltraits.h"
-#include "core/config/switchconfig.h"
 
 #include <QRect>
 #include <QString>
 
 #include <array>
 #include <vector>
+
+// The bound on ports of any model; the record keeps this many entries per
+// port field, the catalogue uses at most 26.
+constexpr int kMaxPorts = 32;
+
+// The bit of port index `port` (0-based) in a set of ports.
+constexpr quint32 portBit(int port)
+{
+    return port >= 0 && port < kMaxPorts ? 1u << port : 0u;
+}
 
 // One supported switch model.
 struct ProductRecord
@@ -22,12 +31,19 @@ struct ProductRecord
     quint8 nonTpPortCount = 0; // fibre ports, always the last ones
     std::array<QRect, kMaxPorts> portRect {}; // label of port i+1, in picture pixels
     quint8 traits = ModelTrait::None;
+    Housing housing = Housing::Rail;
+    // On a model with PoE ports, the twisted-pair ports that have none
+    // (portBit of each).
+    quint32 portsWithoutPoE = 0;
 
     int twistedPairCount() const { return portCount - nonTpPortCount; }
     bool has(quint8 trait) const { return traits & trait; }
+    bool hasPoEPorts() const { return portKindMask & PortKindBit::PoE; }
+    // A twisted-pair port of a model with PoE ports that has none itself.
+    bool lacksPoE(int port) const { return hasPoEPorts() && (portsWithoutPoE & portBit(port)); }
 };
 
-// The kind of one port of the selected model.
+// The kind of one port of a model.
 enum PortKind : int {
     NoPort = 0,
     CopperFast = 1,
@@ -37,6 +53,23 @@ enum PortKind : int {
     FibreFast = 5,
     FibreGigabit = 6,
 };
+
+// Sets of port kinds, one bit per PortKind.
+namespace PortKinds {
+constexpr quint8 bit(PortKind kind)
+{
+    return quint8(1u << kind);
+}
+constexpr quint8 kPoE = bit(CopperFastPoE) | bit(CopperGigabitPoE);
+constexpr quint8 kGigabitCopper = bit(CopperGigabit) | bit(CopperGigabitPoE);
+constexpr quint8 kCopper = bit(CopperFast) | bit(CopperGigabit) | kPoE;
+constexpr quint8 kFibre = bit(FibreFast) | bit(FibreGigabit);
+constexpr quint8 kAny = kCopper | kFibre;
+inline bool contains(quint8 kinds, PortKind kind)
+{
+    return kinds & bit(kind);
+}
+} // namespace PortKinds
 
 // The product pictures have this many pixels per picture pixel of
 // `portRect`, so they stay sharp on screens scaled up to 200 %.
@@ -61,11 +94,9 @@ int rowCountWithConfigId(int configId);
 // ID, otherwise the first row with it; -1 if no row has it.
 int rowForConfigId(int configId, int preferredRow);
 
-// Copies the model's identity and capabilities from `row` into the record.
-void setModelIdentity(SwitchConfig &config, const ProductRecord &row);
-// The record of catalogue row `index` with every default.
-SwitchConfig defaultConfiguration(int index);
+// The kind of port `portIndex` (0-based) of the model of `row`.
+PortKind portKindOf(const ProductRecord &row, int portIndex);
 
-// The kind of port `portIndex` (0-based): port count and fibre ports come from
-// `row`, the kind and speed masks and the traits from `config`.
-PortKind portKindOf(const ProductRecord &row, const SwitchConfig &config, int portIndex);
+// The serial number as the window and the report show it: the model's
+// article number, "-" and the digits typed after it.
+QString serialNumberText(const ProductRecord &row, const QString &digits);

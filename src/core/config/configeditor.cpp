@@ -1,5 +1,6 @@
 #include "core/config/configeditor.h"
 
+#include "core/config/globalparameters.h"
 #include "core/config/portparameters.h"
 #include "core/config/portselection.h"
 #include "core/config/textfields.h"
@@ -136,7 +137,7 @@ void ConfigEditor::editPort(int column, int value)
 
 void ConfigEditor::editTrustMode(int mode)
 {
-    Step step(this, tr("QoS Trust Mode"));
+    Step step(this, globalName(globalParameter(GlobalId::QosTrustMode), 0));
     emit portsChanged(::editTrustMode(m_state, mode));
 }
 
@@ -168,20 +169,6 @@ void ConfigEditor::setSerialNumber(const QString &digits)
     emit generalChanged();
 }
 
-void ConfigEditor::setContactName(const QString &text)
-{
-    Step step(this, tr("Contact"), QStringLiteral("contactName"));
-    storeText(m_state.config.contactName, text);
-    emit generalChanged();
-}
-
-void ConfigEditor::setLocation(const QString &text)
-{
-    Step step(this, tr("Location"), QStringLiteral("location"));
-    storeText(m_state.config.location, text);
-    emit generalChanged();
-}
-
 void ConfigEditor::setComponentId(const QString &text)
 {
     Step step(this, tr("Component Id"), QStringLiteral("componentId"));
@@ -196,33 +183,43 @@ void ConfigEditor::setFileRelease(const QString &text)
     emit generalChanged();
 }
 
-void ConfigEditor::setAgingTime(const QString &text)
+void ConfigEditor::setGlobal(int id, int index, qint64 value)
 {
-    Step step(this, tr("Aging Time"), QStringLiteral("agingTime"));
-    m_state.config.agingTime = agingTimeFromText(text);
+    const GlobalParameter &row = globalParameter(id);
+    if (id == GlobalId::QosTrustMode) {
+        editTrustMode(int(value));
+        return;
+    }
+    // An emptied combo box is no choice, and the record never holds a value
+    // the file cannot take.
+    if (!row.store || index < row.minIndex || index > row.maxIndex || value < 0 ||
+        value > row.maxValue)
+        return;
+    // Typing into one field is one step.
+    const QString mergeKey = row.kind == GlobalValueKind::Number
+        ? QString::fromLatin1(row.fileKey.data(), int(row.fileKey.size()))
+        : QString();
+    Step step(this, globalName(row, index), mergeKey);
+    row.store(m_state.config, row.positionOf(index), value);
     emit generalChanged();
 }
 
-void ConfigEditor::setPsuAlarm(int supply, int index)
+void ConfigEditor::setGlobalText(int id, const QString &text)
 {
-    if (index < 0)
-        return; // an emptied combo box, not a choice
-    Step step(this, supply == 2 ? tr("Power Supply 2 Alarm") : tr("Power Supply 1 Alarm"));
-    quint8 &alarm = supply == 2 ? m_state.config.psuAlarm2 : m_state.config.psuAlarm1;
-    alarm = quint8(index);
+    const GlobalParameter &row = globalParameter(id);
+    if (!row.text)
+        return;
+    Step step(this, globalName(row, 0),
+              QString::fromLatin1(row.fileKey.data(), int(row.fileKey.size())));
+    storeText(m_state.config.*row.text, text);
     emit generalChanged();
 }
 
-void ConfigEditor::setDot1pMapping(const SwitchConfig &edited)
+void ConfigEditor::setMapping(int id, const SwitchConfig &edited)
 {
-    Step step(this, tr("QoS 802.1 D/p Mapping"));
-    m_state.config.dot1pTrafficClass = edited.dot1pTrafficClass;
-    emit generalChanged();
-}
-
-void ConfigEditor::setDscpMapping(const SwitchConfig &edited)
-{
-    Step step(this, tr("IP DSCP Mapping"));
-    m_state.config.dscpTrafficClass = edited.dscpTrafficClass;
+    const GlobalParameter &row = globalParameter(id);
+    Step step(this, globalName(row, 0));
+    for (int i = row.minIndex; i <= row.maxIndex; ++i)
+        row.store(m_state.config, row.positionOf(i), row.read(edited, row.positionOf(i)));
     emit generalChanged();
 }

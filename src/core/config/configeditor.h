@@ -47,17 +47,18 @@ public:
     QString editClasses(const QString &typed); // returns the text to show
     bool editTableCell(int row, int column, const QString &text);
 
-    // General information and global parameters.
+    // General information and the settings of the whole switch.
     void setSerialNumber(const QString &digits);
-    void setContactName(const QString &text);
-    void setLocation(const QString &text);
     void setComponentId(const QString &text);
     void setFileRelease(const QString &text);
-    void setAgingTime(const QString &text);
-    void setPsuAlarm(int supply, int index); // supply 1 or 2
-    // The table of one QoS mapping dialog, taken from the record it edited.
-    void setDot1pMapping(const SwitchConfig &edited);
-    void setDscpMapping(const SwitchConfig &edited);
+    // A setting of the whole switch (GlobalId) at the file index `index`:
+    // a number picked or typed, or a free text. The trust mode is every
+    // port's too (editTrustMode).
+    void setGlobal(int id, int index, qint64 value);
+    void setGlobalText(int id, const QString &text);
+    // The table of one QoS mapping dialog (GlobalId::Dot1pMapping or
+    // DscpMapping), taken from the record it edited.
+    void setMapping(int id, const SwitchConfig &edited);
 
 signals:
     // Anything may have changed: the model, every port, the texts.

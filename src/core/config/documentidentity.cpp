@@ -6,7 +6,7 @@ namespace {
 
 bool operator==(const FileContent &a, const FileContent &b)
 {
-    return a.modelIndex == b.modelIndex && a.config == b.config;
+    return a.config == b.config;
 }
 
 bool sameContent(const std::shared_ptr<const FileContent> &a,
@@ -25,13 +25,13 @@ quint64 nextDocumentId()
 
 FileContent fileContent(const EditorState &state)
 {
-    return {state.modelIndex, state.config};
+    return {state.config};
 }
 
 bool isSaved(const EditorState &state)
 {
     const FileContent *saved = state.document.saved.get();
-    return saved && saved->modelIndex == state.modelIndex && saved->config == state.config;
+    return saved && saved->config == state.config;
 }
 
 void startDocument(EditorState &state, const QString &fileName)

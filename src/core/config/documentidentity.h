@@ -8,11 +8,10 @@
 
 struct EditorState;
 
-// What a configuration file holds of the editor state: the model and its
-// record. The serial number is not written, so it is not part of it.
+// What a configuration file holds of the editor state: the record and the
+// model it is for. The serial number is not written, so it is not part of it.
 struct FileContent
 {
-    int modelIndex = 0;
     SwitchConfig config;
 };
 

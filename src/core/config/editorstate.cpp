@@ -30,8 +30,8 @@ void clearSelectionAndShowFirstPort(EditorState &state)
 
 bool sameDocument(const EditorState &a, const EditorState &b)
 {
-    return a.modelIndex == b.modelIndex && a.serialNumber == b.serialNumber &&
-        a.config == b.config && sameIdentity(a.document, b.document);
+    return a.serialNumber == b.serialNumber && a.config == b.config &&
+        sameIdentity(a.document, b.document);
 }
 
 namespace {
@@ -56,10 +56,9 @@ GatingInput gatingInput(PortKind kind, PortKind shownKind, const PortConfig &val
 
 void selectModel(EditorState &state, int index)
 {
-    state.modelIndex = index;
+    state.config.modelIndex = index;
     state.loadHadErrors = false;
     state.lineCounter = 0;
-    setModelIdentity(state.config, catalogueRow(index));
     resetConfiguration(state);
 }
 
@@ -79,7 +78,11 @@ void configurationLoaded(EditorState &state)
 void setSerialNumber(EditorState &state, const QString &digits)
 {
     state.serialNumber = digits;
-    state.serialPrefix = articleNumber(state.modelIndex) + QLatin1Char('-') + digits;
+}
+
+QString serialPrefix(const EditorState &state)
+{
+    return serialNumberText(state.row(), state.serialNumber);
 }
 
 void showPort(EditorState &state, int port)
@@ -98,7 +101,7 @@ void regate(EditorState &state)
     const int highest = state.selection.highest();
     const PortKind kind = highest < 0 ? NoPort : state.kindOf(highest);
     state.gating =
-        gatePanel(state.row(), state.config,
+        gatePanel(state.row(),
                   gatingInput(kind, state.kindOf(state.panel.shownPort), state.panel.values,
                               state.panel.classesText == QLatin1String(kAllPoEClassesText)));
 }
@@ -108,7 +111,7 @@ PanelGating gatingForPort(const EditorState &state, int port)
     if (port < 0 || port >= kMaxPorts)
         return {};
     const PortConfig &values = state.config.ports[port];
-    return gatePanel(state.row(), state.config,
+    return gatePanel(state.row(),
                      gatingInput(state.kindOf(port), state.kindOf(port), values,
                                  allClassesAllowed(values.allowedPoEClasses)));
 }

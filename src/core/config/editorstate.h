@@ -43,10 +43,8 @@ struct PanelState
 struct EditorState
 {
     DocumentIdentity document;
-    int modelIndex = 0; // the catalogue row of the model being edited
-    SwitchConfig config;
+    SwitchConfig config; // its model is the one being edited
     QString serialNumber; // the digits typed after the article number
-    QString serialPrefix; // article number, "-", the typed digits
     // Set by a load that rejected lines; counts the lines read.
     bool loadHadErrors = false;
     int lineCounter = 0;
@@ -55,8 +53,8 @@ struct EditorState
     PanelState panel;
     PanelGating gating;
 
-    const ProductRecord &row() const { return catalogueRow(modelIndex); }
-    PortKind kindOf(int port) const { return portKindOf(row(), config, port); }
+    const ProductRecord &row() const { return config.model(); }
+    PortKind kindOf(int port) const { return portKindOf(row(), port); }
 };
 
 // Switches to catalogue row `index`: the model's identity, the defaults,
@@ -69,6 +67,8 @@ void resetConfiguration(EditorState &state);
 void configurationLoaded(EditorState &state);
 
 void setSerialNumber(EditorState &state, const QString &digits);
+// The serial number as the window shows it: article number, "-", the digits.
+QString serialPrefix(const EditorState &state);
 // Nothing selected and port 1 in the panel, as after a load.
 void clearSelectionAndShowFirstPort(EditorState &state);
 // Whether two states hold the same document: its identity, the model, the

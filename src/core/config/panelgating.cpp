@@ -1,79 +1,48 @@
 #include "core/config/panelgating.h"
 
-namespace {
-
-bool isCopper(PortKind kind)
-{
-    return kind >= CopperFast && kind <= CopperGigabitPoE;
-}
-
-bool isFibre(PortKind kind)
-{
-    return kind == FibreFast || kind == FibreGigabit;
-}
-
-} // namespace
-
-PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config, const GatingInput &in)
+PanelGating gatePanel(const ProductRecord &row, const GatingInput &in)
 {
     using namespace PortColumn;
     PanelGating g;
-    const auto set = [&g](int column, bool on) { g.editable.set(size_t(column), on); };
-
     const bool port = in.kind != NoPort;
-    const bool fibre = isFibre(in.kind);
-    g.psuAlarms = row.has(ModelTrait::PsuAlarms);
-
-    set(AdminState, port);
-    set(AlarmLink, port && row.has(ModelTrait::LinkAlarm));
-    set(AutoNeg, port && !fibre);
-
-    if (fibre) {
-        set(DuplexMode, true);
-    } else if (port) {
-        const bool manualSpeed = in.autoNeg != 1;
-        set(Speed, manualSpeed);
-        set(DuplexMode, manualSpeed);
-        set(AutoCrossing, manualSpeed);
-        set(MdiState, manualSpeed && in.autoCrossing != 1);
-    }
-
-    set(FlowControl, port);
-    set(BroadcastStormProtection, port);
-    set(MulticastStormProtection, port);
-    set(BroadcastStormThreshold, port && in.broadcastStormProtection == 1);
-    set(MulticastStormThreshold, port && in.multicastStormProtection == 1);
-    set(JumboFrames, port && row.has(ModelTrait::JumboFrames));
+    const bool fibre = PortKinds::contains(PortKinds::kFibre, in.kind);
+    // What the kind of the selected ports and the model allow, by the rows.
+    for (int column = 0; column < Count; ++column)
+        g.editable.set(size_t(column), port && portParameter(column)->isEditableOn(row, in.kind));
     // The trust mode is switch-wide: it stays editable whatever is selected.
-    set(QosTrustMode, true);
+    g.editable.set(QosTrustMode);
+
+    // What one parameter does to the others.
+    const auto needs = [&g](int column, bool condition) {
+        if (!condition)
+            g.editable.reset(size_t(column));
+    };
+    const bool negotiated = g.isEditable(AutoNeg) && in.autoNeg == 1;
+    for (int column : {Speed, DuplexMode, AutoCrossing, MdiState})
+        needs(column, !negotiated);
+    needs(MdiState, !(g.isEditable(AutoCrossing) && in.autoCrossing == 1));
+    needs(BroadcastStormThreshold, in.broadcastStormProtection == 1);
+    needs(MulticastStormThreshold, in.multicastStormProtection == 1);
     // Port-based priority only counts while the ports are untrusted.
-    set(PortPriority, port && in.trustMode == 0);
-    const bool gigabit = in.kind == CopperGigabit || in.kind == CopperGigabitPoE;
-    set(Eee, gigabit && in.autoNeg == 1);
+    needs(PortPriority, in.trustMode == 0);
+    needs(Eee, in.autoNeg == 1);
+    const bool poeOn = in.poeAdminState == 1;
+    g.limitShowsZero = g.isEditable(PoeAdminState) && poeOn && !in.allFiveClasses;
+    needs(PoePriority, poeOn);
+    needs(AllowedPoEClasses, poeOn);
+    needs(AllowedPoEOverride, poeOn && in.allFiveClasses);
 
     // The information line about the user limit belongs to the PoE model.
-    g.poeLimitInfo = config.hasPoE() && !fibre;
+    g.poeLimitInfo = row.hasPoEPorts() && !fibre;
     g.poePlaceholders = fibre;
-    const auto isPoEPort = [&config](PortKind kind) {
-        return config.hasPoE() && (kind == CopperFastPoE || kind == CopperGigabitPoE);
+    const auto isPoEPort = [&row](PortKind kind) {
+        return portParameter(PoeAdminState)->isEditableOn(row, kind);
     };
     // With nothing selected the panel keeps the look of the port it shows.
-    if (!port && isCopper(in.shownKind) && !isPoEPort(in.shownKind)) {
+    const PortKind looks = port ? in.kind : in.shownKind;
+    if (PortKinds::contains(PortKinds::kCopper, looks) && !isPoEPort(looks)) {
         g.poePlaceholders = true;
         g.classesPlaceholder = true;
-    }
-    if (isCopper(in.kind)) {
-        if (!isPoEPort(in.kind)) {
-            g.poePlaceholders = true;
-            g.classesPlaceholder = true;
-        } else {
-            const bool poeOn = in.poeAdminState == 1;
-            set(PoeAdminState, true);
-            set(PoePriority, poeOn);
-            set(AllowedPoEClasses, poeOn);
-            set(AllowedPoEOverride, poeOn && in.allFiveClasses);
-            g.limitShowsZero = poeOn && !in.allFiveClasses;
-        }
     }
     return g;
 }

@@ -16,7 +16,6 @@
 struct PanelGating
 {
     std::bitset<PortColumn::Count> editable; // one bit per panel widget, by column
-    bool psuAlarms = false; // the power-supply alarm widgets
     bool poeLimitInfo = false; // the "additional feature - details see ..." line
     // Disabled PoE widgets show placeholders instead of the shown port's
     // values: "Off" and "Low" on ports without PoE, and "-" for the classes
@@ -47,8 +46,7 @@ struct GatingInput
     bool allFiveClasses = false; // the classes read exactly "0,1,2,3,4"
 };
 
-// The gating for `input` on the model of `row` (whose PoE capability comes
-// from `config`). With no port selected there is no port a pick could be
-// stored in: only the trust mode, which writes every port, stays editable.
-PanelGating gatePanel(const ProductRecord &row, const SwitchConfig &config,
-                      const GatingInput &input);
+// The gating for `input` on the model of `row`. With no port selected there
+// is no port a pick could be stored in: only the trust mode, which writes
+// every port, stays editable.
+PanelGating gatePanel(const ProductRecord &row, const GatingInput &input);

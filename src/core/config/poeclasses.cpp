@@ -97,14 +97,31 @@ QString sortedClassesText(const std::array<quint8, 8> &classes)
     return parts.join(QLatin1Char(','));
 }
 
-QString storedClassesText(const std::array<quint8, 8> &classes)
+QString storedClassesText(const std::array<quint8, 8> &classes, const QString &separator)
 {
     QStringList parts;
     for (int i = 0; i < kPoEClassCount; ++i) {
         if (classes[i] != kNoPoEClass)
             parts << QString::number(classes[i]);
     }
-    return parts.join(QLatin1Char(','));
+    return parts.join(separator);
+}
+
+std::array<quint8, 8> classesFromDigits(std::string_view digits)
+{
+    std::array<bool, kPoEClassCount> allowed {};
+    for (char c : digits) {
+        if (c >= '0' && c < '0' + kPoEClassCount)
+            allowed[size_t(c - '0')] = true;
+    }
+    std::array<quint8, 8> classes;
+    classes.fill(kNoPoEClass);
+    int entry = 0;
+    for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
+        if (allowed[size_t(poeClass)])
+            classes[size_t(entry++)] = quint8(poeClass);
+    }
+    return classes;
 }
 
 std::array<quint8, 8> classesFromText(const QString &text)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 // Typing rules of the allowed-PoE-classes field: digits come out as a
 // comma-separated list of distinct classes 0..4, at most "0,1,2,3,4".
 struct ClassesEdit
@@ -33,9 +35,16 @@ bool allClassesAllowed(const std::array<quint8, 8> &classes);
 // The classes marked in entries 0..4, ascending and distinct ("1,3").
 QString sortedClassesText(const std::array<quint8, 8> &classes);
 
-// The entries among the first five that are in use, in stored order ("3,1").
-QString storedClassesText(const std::array<quint8, 8> &classes);
+// The entries among the first five that are in use, in stored order, with
+// `separator` between them: "3,1" as the table shows them, "31" as a file
+// carries them.
+QString storedClassesText(const std::array<quint8, 8> &classes,
+                          const QString &separator = QStringLiteral(","));
 
 // The list for a text: entry k takes part k of the text split at ","
 // (an empty or non-numeric part gives 0), the other entries are unused.
 std::array<quint8, 8> classesFromText(const QString &text);
+
+// The list a file's class digits name ("31"): each class once, in class
+// order; other characters name none.
+std::array<quint8, 8> classesFromDigits(std::string_view digits);

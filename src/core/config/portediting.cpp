@@ -5,12 +5,6 @@
 
 namespace {
 
-bool isPoEColumn(int column)
-{
-    const PortParameter *parameter = portParameter(column);
-    return parameter && parameter->kindMask == PortMask::kPoE;
-}
-
 // The parameters others depend on: after a change of one of them the panel
 // checks the user limit against the classes it shows.
 bool affectsGating(int column, bool selectAllMode)
@@ -76,16 +70,20 @@ PortSet targetPorts(const EditorState &state, int column)
     const SwitchConfig &config = state.config;
     const PortSelection &selection = state.selection;
     if (column == PortColumn::QosTrustMode)
-        return firstPorts(config.portCount);
+        return firstPorts(config.portCount());
     if (!selection.selectAllMode)
         return selection.ports;
     if (column == PortColumn::PortPriority)
-        return firstPorts(config.portCount);
-    const PortSet twistedPair = firstPorts(config.twistedPairCount());
-    if (!isPoEColumn(column))
-        return twistedPair;
-    // Select All leaves out port 1 of the model whose port 1 has no PoE.
-    return selection.ports & twistedPair;
+        return firstPorts(config.portCount());
+    // The twisted-pair ports that take the parameter: Select All leaves out
+    // the ports of a PoE model that have no PoE.
+    const PortParameter *parameter = portParameter(column);
+    PortSet ports = 0;
+    for (int port = 0; port < config.model().twistedPairCount(); ++port) {
+        if (parameter && parameter->isEditableOn(config.model(), state.kindOf(port)))
+            ports |= portBit(port);
+    }
+    return ports;
 }
 
 PortSet editPort(EditorState &state, int column, int value)
@@ -161,7 +159,7 @@ ClassesEditResult editClasses(EditorState &state, const QString &typed)
 
 bool editTableCell(EditorState &state, int row, int column, const QString &text, PortSet *changed)
 {
-    if (row < 0 || row >= state.config.portCount)
+    if (row < 0 || row >= state.config.portCount())
         return false;
     selectSinglePort(state, row);
     // The trust mode belongs to the whole switch; the table only shows it.

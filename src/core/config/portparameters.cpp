@@ -1,5 +1,6 @@
 #include "core/config/portparameters.h"
 
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 
 #include <algorithm>
@@ -25,15 +26,12 @@ PortParameter parameter(int column, const char *header, std::string_view key, in
 // A parameter switched on or off. `clamped`: the panel shows "Off" for a
 // stored value that is neither 0 nor 1, as the cell does.
 PortParameter onOff(int column, const char *header, std::string_view key, int fileOrder,
-                    quint8 PortConfig::*field, bool clamped, quint8 kindMask = kAnyKind,
-                    quint8 speedMask = kAnySpeed)
+                    quint8 PortConfig::*field, bool clamped)
 {
     PortParameter row = parameter(column, header, key, fileOrder, Kind::Choice);
     row.byteField = field;
     row.maxValue = 1;
-    row.kindMask = kindMask;
-    row.speedMask = speedMask;
-    row.items = QStringList {QStringLiteral("Off"), QStringLiteral("On")};
+    row.items = onOffItems();
     row.cellFallback = 0;
     row.panelFallback = clamped ? 0 : -1;
     return row;
@@ -41,13 +39,12 @@ PortParameter onOff(int column, const char *header, std::string_view key, int fi
 
 PortParameter choice(int column, const char *header, std::string_view key, int fileOrder,
                      quint8 PortConfig::*field, int firstValue, QStringList items,
-                     int panelFallback = -1, quint8 kindMask = kAnyKind)
+                     int panelFallback = -1)
 {
     PortParameter row = parameter(column, header, key, fileOrder, Kind::Choice);
     row.byteField = field;
     row.minValue = firstValue;
     row.maxValue = firstValue + items.size() - 1;
-    row.kindMask = kindMask;
     row.firstValue = firstValue;
     row.items = std::move(items);
     row.panelFallback = panelFallback;
@@ -63,21 +60,53 @@ PortParameter number(int column, const char *header, std::string_view key, int f
     return row;
 }
 
-// The PoE settings exist on PoE ports only; their numbers read "-" where
-// they have none.
-PortParameter poe(PortParameter row)
-{
-    row.kindMask = kPoE;
-    row.dashForZero = true;
-    return row;
-}
-
 QStringList digits(int count)
 {
     QStringList texts;
     for (int digit = 0; digit < count; ++digit)
         texts.append(QString::number(digit));
     return texts;
+}
+
+// Two facts per parameter: which models' files have its key (the kinds and
+// speeds of their ports), and on which ports the panel takes it (the kind of
+// the port, and a trait of the model). The file writes the link alarm and
+// jumbo frames for every model; only models with the trait take them from
+// the panel.
+void placeOnModels(std::array<PortParameter, Count> &table)
+{
+    using namespace PortKinds;
+    const auto where = [&](int column, quint8 kinds, quint8 speeds, quint8 portKinds,
+                           quint8 trait = ModelTrait::None) {
+        PortParameter &row = table[size_t(column)];
+        row.kindMask = kinds;
+        row.speedMask = speeds;
+        row.editableKinds = portKinds;
+        row.trait = trait;
+    };
+    // clang-format off
+    //    column                    written for: kinds   speeds     editable on: ports, trait
+    where(AdminState,               kAnyKind,          kAnySpeed, kAny);
+    where(AlarmLink,                kTwistedPairOrPoE, kAnySpeed, kAny, ModelTrait::LinkAlarm);
+    where(AutoNeg,                  kAnyKind,          kAnySpeed, kCopper);
+    where(Speed,                    kAnyKind,          kAnySpeed, kCopper);
+    where(DuplexMode,               kAnyKind,          kAnySpeed, kAny);
+    where(AutoCrossing,             kAnyKind,          kAnySpeed, kCopper);
+    where(MdiState,                 kAnyKind,          kAnySpeed, kCopper);
+    where(FlowControl,              kAnyKind,          kAnySpeed, kAny);
+    where(BroadcastStormProtection, kAnyKind,          kAnySpeed, kAny);
+    where(BroadcastStormThreshold,  kAnyKind,          kAnySpeed, kAny);
+    where(MulticastStormProtection, kAnyKind,          kAnySpeed, kAny);
+    where(MulticastStormThreshold,  kAnyKind,          kAnySpeed, kAny);
+    where(JumboFrames,              kAnyKind,          kAnySpeed, kAny, ModelTrait::JumboFrames);
+    where(QosTrustMode,             kAnyKind,          kAnySpeed, kAny);
+    where(PortPriority,             kAnyKind,          kAnySpeed, kAny);
+    where(Eee,                      kAnyKind,          kGigabit,  kGigabitCopper);
+    where(PoeAdminState,            PortMask::kPoE,    kAnySpeed, PortKinds::kPoE);
+    where(PoePriority,              PortMask::kPoE,    kAnySpeed, PortKinds::kPoE);
+    where(AllowedPoEClasses,        PortMask::kPoE,    kAnySpeed, PortKinds::kPoE);
+    where(AllowedPoEOverride,       PortMask::kPoE,    kAnySpeed, PortKinds::kPoE);
+    // clang-format on
 }
 
 void placeInReport(std::array<PortParameter, Count> &table)
@@ -113,8 +142,7 @@ std::array<PortParameter, Count> makeTable()
 {
     std::array<PortParameter, Count> table = {{
         onOff(AdminState, "Port\nState", "port.admin-state", 1, &PortConfig::adminState, false),
-        onOff(AlarmLink, "Link\nAlarm", "port.alarm.link", 8, &PortConfig::alarmLink, false,
-              kTwistedPairOrPoE),
+        onOff(AlarmLink, "Link\nAlarm", "port.alarm.link", 8, &PortConfig::alarmLink, false),
         onOff(AutoNeg, "Auto\nNegotiation", "port.autoneg", 9, &PortConfig::autoNeg, true),
         // The file has no "auto" speed: the switch negotiates it (stored 3,
         // written as 100 Mbit/s).
@@ -137,27 +165,25 @@ std::array<PortParameter, Count> makeTable()
         number(MulticastStormThreshold, "Multicast\nThreshold", "port.mc-storm.threshold", 6,
                &PortConfig::multicastStormThreshold, 100),
         onOff(JumboFrames, "Jumbo\nFrames", "port.jumbo", 2, &PortConfig::jumboFrames, true),
+        // The switch-wide setting's words.
         choice(QosTrustMode, "QoS\nTrust\nMode", "port.qos.trust-mode", -1,
-               &PortConfig::portQosTrustMode, 0,
-               {QStringLiteral("untrusted"), QStringLiteral("trustDot1p"),
-                QStringLiteral("trustIpDscp")}),
+               &PortConfig::portQosTrustMode, 0, globalParameter(GlobalId::QosTrustMode).items),
         choice(PortPriority, "Port\nPriority", "port.qos.port-based", 7, &PortConfig::portPriority,
                0, digits(8)),
-        onOff(Eee, "Energy\nEfficient\nEthernet", "port.eee", 14, &PortConfig::eee, true, kAnyKind,
-              kGigabit),
+        onOff(Eee, "Energy\nEfficient\nEthernet", "port.eee", 14, &PortConfig::eee, true),
         onOff(PoeAdminState, "PoE\nState", "port.poe.admin-state", 15, &PortConfig::poeAdminState,
-              true, kPoE),
+              true),
         choice(PoePriority, "PoE\nPriority", "port.poe.priority", 16, &PortConfig::poePriority, 1,
-               {QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Critical")}, -1,
-               kPoE),
-        poe(parameter(AllowedPoEClasses, "PoE\nClasses", "port.poe.allowed-classes", 17,
-                      Kind::ClassList)),
-        poe(parameter(AllowedPoEOverride, "PoE\nUser Set\nLimit [W]", "port.poe.override", 18,
-                      Kind::Number)),
+               {QStringLiteral("Low"), QStringLiteral("High"), QStringLiteral("Critical")}),
+        parameter(AllowedPoEClasses, "PoE\nClasses", "port.poe.allowed-classes", 17,
+                  Kind::ClassList),
+        parameter(AllowedPoEOverride, "PoE\nUser Set\nLimit [W]", "port.poe.override", 18,
+                  Kind::Number),
     }};
     table[AllowedPoEClasses].maxValue = 4; // the largest class digit
     table[AllowedPoEOverride].wordField = &PortConfig::allowedPoEOverride;
     table[AllowedPoEOverride].maxValue = 13;
+    table[AllowedPoEOverride].dashForZero = true;
     // The table's editor never offers speed "-" (and the file never holds
     // it); MDI lists MDI first; the trust mode belongs to the whole switch.
     table[Speed].tableItems = table[Speed].items.mid(0, 2);
@@ -165,6 +191,7 @@ std::array<PortParameter, Count> makeTable()
     table[MdiState].cellFallback = 0; // any value but MDI reads "MDIX"
     table[MdiState].tableItems = QStringList {QStringLiteral("MDI"), QStringLiteral("MDIX")};
     table[QosTrustMode].switchWide = true;
+    placeOnModels(table);
     placeInReport(table);
     for (int column = 0; column < Count; ++column)
         Q_ASSERT(table[size_t(column)].column == column);
@@ -216,9 +243,9 @@ const std::array<const PortParameter *, PortColumn::Count> &portParametersInFile
     return order;
 }
 
-QString onOffText(int value)
+QStringList onOffItems()
 {
-    return value == 1 ? QStringLiteral("On") : QStringLiteral("Off");
+    return QStringList {QStringLiteral("Off"), QStringLiteral("On")};
 }
 
 QString portColumnHeader(int column)
@@ -240,13 +267,6 @@ QStringList portColumnEditorItems(int column)
     return parameter->tableItems.isEmpty() ? parameter->items : parameter->tableItems;
 }
 
-QString qosTrustModeText(int mode)
-{
-    const PortParameter &trust = parameters()[QosTrustMode];
-    const int item = itemOf(trust, mode, -1);
-    return item < 0 ? QString() : trust.items.at(item);
-}
-
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column)
 {
     const PortParameter *parameter = portParameter(column);
@@ -256,12 +276,17 @@ std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex,
     const QString noValue = QStringLiteral("-");
     switch (parameter->kind) {
     case Kind::ClassList:
-        return QVariant(config.hasPoE() ? storedClassesText(port.allowedPoEClasses) : noValue);
+        return QVariant(parameter->hasPortsFor(config.model())
+                            ? storedClassesText(port.allowedPoEClasses)
+                            : noValue);
     case Kind::Number: {
         const int value = parameter->storedValue(port);
         if (!parameter->dashForZero)
             return QVariant(value);
-        return QVariant(config.hasPoE() && value != 0 ? QString::number(value) : noValue);
+        // A model without ports of its kind has no value either.
+        return QVariant(parameter->hasPortsFor(config.model()) && value != 0
+                            ? QString::number(value)
+                            : noValue);
     }
     case Kind::Choice:
         break;

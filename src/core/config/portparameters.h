@@ -37,8 +37,8 @@ enum : int {
 };
 }
 
-// Port kinds and speeds a parameter exists for, as bits of the catalogue's
-// masks.
+// The kinds and speeds of ports a model's file has a key for, as bits of
+// the catalogue's masks.
 namespace PortMask {
 constexpr quint8 kAnyKind = PortKindBit::AnyPort;
 constexpr quint8 kTwistedPairOrPoE = PortKindBit::TwistedPair | PortKindBit::PoE;
@@ -67,8 +67,14 @@ struct PortParameter
     quint16 PortConfig::*wordField = nullptr;
     qint64 minValue = 0; // what the file (and a spin box) takes
     qint64 maxValue = 0;
-    quint8 kindMask = PortMask::kAnyKind; // the parameter exists for models sharing a bit
+    // Written for: a model's file has the key when the model shares a bit
+    // with both masks.
+    quint8 kindMask = PortMask::kAnyKind;
     quint8 speedMask = PortMask::kAnySpeed;
+    // Editable on: the kinds of port (PortKinds) whose panel takes it, on
+    // models with `trait` (ModelTrait::None: every model).
+    quint8 editableKinds = PortKinds::kAny;
+    quint8 trait = ModelTrait::None;
     // Choices: the texts of the stored values firstValue, firstValue + 1 ...
     // as the panel's combo box lists them and the table's cells show them.
     int firstValue = 0;
@@ -83,7 +89,7 @@ struct PortParameter
     // Set for the whole switch in the panel: no table cell edits it, and a
     // comparison compares the switch-wide key instead.
     bool switchWide = false;
-    // Numbers: 0 reads "-", and models without PoE show "-" in the cell.
+    // Numbers: 0 reads "-".
     bool dashForZero = false;
     // The report's port grid: the row's label and its row in the grid (0:
     // not in the report). The rows count from the grid's two head rows; a
@@ -95,6 +101,18 @@ struct PortParameter
     int storedValue(const PortConfig &port) const
     {
         return byteField ? port.*byteField : wordField ? port.*wordField : 0;
+    }
+    // Whether the model has ports of a kind the key is written for: a model
+    // without any shows "-" for the parameter.
+    bool hasPortsFor(const ProductRecord &model) const { return kindMask & model.portKindMask; }
+    bool isWrittenFor(const ProductRecord &model) const
+    {
+        return hasPortsFor(model) && (speedMask & model.portSpeedMask);
+    }
+    bool isEditableOn(const ProductRecord &model, PortKind kind) const
+    {
+        return PortKinds::contains(editableKinds, kind) &&
+            (trait == ModelTrait::None || model.has(trait));
     }
 };
 
@@ -121,13 +139,8 @@ QStringList portColumnEditorItems(int column);
 // what it showed.
 std::optional<QVariant> portCellValue(const SwitchConfig &config, int portIndex, int column);
 
-// "On" for 1, "Off" for anything else, as the table, the report and the
-// comparison show a switch.
-QString onOffText(int value);
-
-// A trust mode as the table and the trust-mode box show it ("trustDot1p");
-// empty for a value without a name.
-QString qosTrustModeText(int mode);
+// "Off" and "On" for 0 and 1: the words of a switch.
+QStringList onOffItems();
 
 // The columns set as a number, in a spin box: the storm thresholds and the
 // PoE user limit.

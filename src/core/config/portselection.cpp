@@ -12,7 +12,7 @@ void selectSinglePort(EditorState &state, int port)
 
 void clickPort(EditorState &state, int port)
 {
-    if (port < 0 || port >= state.config.portCount)
+    if (port < 0 || port >= state.config.portCount())
         return;
     if (!state.selection.contains(port) || state.selection.selectAllMode) {
         selectSinglePort(state, port);
@@ -23,7 +23,7 @@ void clickPort(EditorState &state, int port)
 
 void controlClickPort(EditorState &state, int port)
 {
-    if (port < 0 || port >= state.config.portCount)
+    if (port < 0 || port >= state.config.portCount())
         return;
     PortSelection &selection = state.selection;
     const int highest = selection.highest();
@@ -31,7 +31,7 @@ void controlClickPort(EditorState &state, int port)
     if (selectedKind == NoPort || selectedKind == state.kindOf(port))
         selection.set(port, !selection.contains(port));
 
-    const quint32 allTwistedPair = firstPorts(state.config.twistedPairCount());
+    const quint32 allTwistedPair = firstPorts(state.row().twistedPairCount());
     selection.selectAllMode = (selection.ports & allTwistedPair) == allTwistedPair;
     regate(state);
 }
@@ -41,9 +41,9 @@ void selectAllPorts(EditorState &state)
     PortSelection &selection = state.selection;
     selection = {};
     selection.selectAllMode = true;
-    const int twistedPair = state.config.twistedPairCount();
+    const int twistedPair = state.row().twistedPairCount();
     for (int port = 0; port < twistedPair; ++port) {
-        if (port == 0 && state.config.hasTrait(ModelTrait::Port1WithoutPoE))
+        if (state.row().lacksPoE(port))
             continue; // Select All takes the PoE ports
         selection.set(port, true);
     }

@@ -1,27 +1,6 @@
 #include "core/config/switchconfig.h"
 
-#include <tuple>
-
-namespace {
-
-auto portTie(const PortConfig &p)
-{
-    return std::tie(p.flowControl, p.adminState, p.jumboFrames, p.broadcastStormProtection,
-                    p.broadcastStormThreshold, p.multicastStormProtection,
-                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg, p.speed,
-                    p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState, p.poePriority,
-                    p.allowedPoEClasses, p.vlanId, p.portPriority, p.allowedPoEOverride);
-}
-
-auto configTie(const SwitchConfig &c)
-{
-    return std::tie(c.configId, c.portKindMask, c.portSpeedMask, c.portCount, c.nonTpPortCount,
-                    c.modelTraits, c.fileRelease, c.contactName, c.location, c.componentId,
-                    c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
-                    c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
-}
-
-} // namespace
+#include "core/config/globalparameters.h"
 
 bool operator==(const PortConfig &a, const PortConfig &b)
 {
@@ -33,27 +12,9 @@ bool operator==(const SwitchConfig &a, const SwitchConfig &b)
     return configTie(a) == configTie(b);
 }
 
-SwitchDefaults buildDefaults(quint8 portKindMask)
+SwitchDefaults buildDefaults(const ProductRecord &model)
 {
     SwitchDefaults d;
-    d.psuAlarm1 = 1;
-    d.psuAlarm2 = 1;
-    d.agingTime = 300;
-    d.qosTrustMode = 1;
-    d.dot1pTrafficClass = {1, 0, 0, 1, 2, 2, 3, 3};
-    for (int dscp = 0; dscp < 64; ++dscp) {
-        quint8 trafficClass = 3;
-        if (dscp < 8)
-            trafficClass = 1;
-        else if (dscp < 24)
-            trafficClass = 0;
-        else if (dscp < 32)
-            trafficClass = 1;
-        else if (dscp < 48)
-            trafficClass = 2;
-        d.dscpTrafficClass[dscp] = trafficClass;
-    }
-
     PortConfig &p = d.port;
     p.flowControl = 0;
     p.adminState = 1;
@@ -62,7 +23,7 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
     p.broadcastStormThreshold = 100;
     p.multicastStormProtection = 0;
     p.multicastStormThreshold = 100;
-    p.portQosTrustMode = 1;
+    p.portQosTrustMode = quint8(globalParameter(GlobalId::QosTrustMode).defaultAt(0));
     p.alarmLink = 0;
     p.autoNeg = 1;
     p.speed = kSpeed100;
@@ -70,7 +31,7 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
     p.autoCrossing = 1;
     p.mdiState = 0;
     p.eee = 0;
-    p.poeAdminState = (portKindMask & PortKindBit::PoE) ? 1 : 0;
+    p.poeAdminState = model.hasPoEPorts() ? 1 : 0;
     p.poePriority = 1;
     p.allowedPoEClasses = {0, 1, 2, 3, 4, kNoPoEClass, kNoPoEClass, kNoPoEClass};
     p.vlanId = 1;
@@ -81,32 +42,35 @@ SwitchDefaults buildDefaults(quint8 portKindMask)
 
 void resetToDefaults(SwitchConfig &config)
 {
-    const SwitchDefaults d = buildDefaults(config.portKindMask);
+    const ProductRecord &model = config.model();
+    const SwitchDefaults d = buildDefaults(model);
 
-    config.contactName.fill(0);
-    config.location.fill(0);
     config.componentId.fill(0);
     config.fileRelease = d.fileRelease;
-    config.psuAlarm1 = d.psuAlarm1;
-    config.psuAlarm2 = d.psuAlarm2;
-    config.agingTime = d.agingTime;
-    config.dot1pTrafficClass = d.dot1pTrafficClass;
-    config.dscpTrafficClass = d.dscpTrafficClass;
     // trafficClassScheme is deliberately left as a loaded file set it.
+    resetGlobalParameters(config);
 
-    if (config.portCount == 0)
+    if (config.portCount() == 0)
         return;
 
-    const int count = qMin<int>(config.portCount, kMaxPorts);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < config.portCount(); ++i) {
         PortConfig &port = config.ports[i];
         port = d.port;
         port.speed = d.port.speed + 1;
-        if (config.hasTrait(ModelTrait::Port1WithoutPoE) && i == 0) {
-            // Port 1 has no PoE: off, and no class allowed.
+        if (model.lacksPoE(i)) {
+            // A port without PoE on a PoE model: off, and no class allowed.
             port.poeAdminState = 0;
             port.allowedPoEClasses.fill(kNoPoEClass);
         }
     }
-    config.qosTrustMode = d.qosTrustMode;
+    const GlobalParameter &trust = globalParameter(GlobalId::QosTrustMode);
+    trust.store(config, 0, trust.defaultAt(0));
+}
+
+SwitchConfig defaultConfiguration(int index)
+{
+    SwitchConfig config;
+    config.modelIndex = index;
+    resetToDefaults(config);
+    return config;
 }

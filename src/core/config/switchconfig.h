@@ -1,14 +1,11 @@
 #pragma once
 
-#include "core/catalogue/modeltraits.h"
+#include "core/catalogue/productcatalogue.h"
 
 #include <QtGlobal>
 
 #include <array>
-
-// The bound on ports of any model; the record keeps this many entries per
-// port field, the catalogue uses at most 26.
-constexpr int kMaxPorts = 32;
+#include <tuple>
 
 // PoE classes are 0..4. An unused entry of PortConfig::allowedPoEClasses
 // holds kNoPoEClass.
@@ -51,24 +48,31 @@ struct PortConfig
     quint16 allowedPoEOverride = 0; // user set PoE limit in watts
 };
 
+// Every field of a port, as == compares them: what undo and the
+// unsaved-changes marker see. A new field belongs here too.
+inline auto portTie(const PortConfig &p)
+{
+    return std::tie(p.flowControl, p.adminState, p.jumboFrames, p.broadcastStormProtection,
+                    p.broadcastStormThreshold, p.multicastStormProtection,
+                    p.multicastStormThreshold, p.portQosTrustMode, p.alarmLink, p.autoNeg, p.speed,
+                    p.duplexMode, p.autoCrossing, p.mdiState, p.eee, p.poeAdminState, p.poePriority,
+                    p.allowedPoEClasses, p.vlanId, p.portPriority, p.allowedPoEOverride);
+}
+
 bool operator==(const PortConfig &a, const PortConfig &b);
 inline bool operator!=(const PortConfig &a, const PortConfig &b)
 {
     return !(a == b);
 }
 
-// The one configuration the program edits: model identity, general
+// The one configuration the program edits: the model it is for, general
 // information, global parameters, QoS tables and one PortConfig per port.
 // Value-initialised it is all zero, with no model and no port.
 struct SwitchConfig
 {
-    // Model identity and capabilities, copied from the catalogue row.
-    quint8 configId = 0;
-    quint8 portKindMask = 0; // PortKindBit
-    quint8 portSpeedMask = 0; // PortSpeedBit
-    quint8 portCount = 0;
-    quint8 nonTpPortCount = 0; // the last ports are fibre ports
-    quint8 modelTraits = ModelTrait::None;
+    // The catalogue row of the model; -1 for none. Everything the model
+    // decides (its ID, ports, kinds and traits) is read from that row.
+    int modelIndex = -1;
 
     // General information; text buffers are zero-filled after the text.
     std::array<char, 8> fileRelease {}; // digits of xx.x.xx at bytes 0-1, 2, 3-4
@@ -87,11 +91,18 @@ struct SwitchConfig
 
     std::array<PortConfig, kMaxPorts> ports {}; // entry p-1 for port p
 
-    // Ports 1..twistedPairCount() are twisted-pair ports.
-    int twistedPairCount() const { return portCount - nonTpPortCount; }
-    bool hasPoE() const { return portKindMask & PortKindBit::PoE; }
-    bool hasTrait(quint8 trait) const { return modelTraits & trait; }
+    const ProductRecord &model() const { return catalogueRow(modelIndex); }
+    // The ports of the model, never more than the record holds.
+    int portCount() const { return qMin<int>(model().portCount, kMaxPorts); }
 };
+
+// Every field of the record, the same way.
+inline auto configTie(const SwitchConfig &c)
+{
+    return std::tie(c.modelIndex, c.fileRelease, c.contactName, c.location, c.componentId,
+                    c.psuAlarm1, c.psuAlarm2, c.agingTime, c.qosTrustMode, c.trafficClassScheme,
+                    c.dot1pTrafficClass, c.dscpTrafficClass, c.ports);
+}
 
 bool operator==(const SwitchConfig &a, const SwitchConfig &b);
 inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b)
@@ -99,23 +110,21 @@ inline bool operator!=(const SwitchConfig &a, const SwitchConfig &b)
     return !(a == b);
 }
 
-// The default of every field that a reset refills.
+// The defaults of the fields a reset refills that have no row of their own
+// (the settings of the whole switch carry theirs, globalparameters.h).
 struct SwitchDefaults
 {
     std::array<char, 8> fileRelease {};
-    quint8 psuAlarm1 = 0;
-    quint8 psuAlarm2 = 0;
-    quint32 agingTime = 0;
-    quint8 qosTrustMode = 0;
-    std::array<quint8, 8> dot1pTrafficClass {};
-    std::array<quint8, 64> dscpTrafficClass {};
     PortConfig port; // speed is held as 2; the reset stores speed + 1
 };
 
-// The defaults for a model with the given kind mask: PoE ports are on by
-// default only on models that have PoE.
-SwitchDefaults buildDefaults(quint8 portKindMask);
+// The defaults for `model`: PoE ports are on by default only on models that
+// have PoE.
+SwitchDefaults buildDefaults(const ProductRecord &model);
 
-// Refills everything but the identity fields and trafficClassScheme with the
-// defaults for the model the record is set up for.
+// Refills everything but the model and trafficClassScheme with the defaults
+// for the model the record is set up for.
 void resetToDefaults(SwitchConfig &config);
+
+// The record of catalogue row `index` with every default.
+SwitchConfig defaultConfiguration(int index);

@@ -61,15 +61,15 @@ QString fileReleaseText(const std::array<char, 8> &fileRelease)
     return text;
 }
 
-quint32 agingTimeFromText(const QString &text)
+qint64 numberFromText(const QString &text, qint64 largest)
 {
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
     if (ok)
-        return quint32(std::min<qulonglong>(value, kMaxAgingTime));
+        return qint64(std::min<qulonglong>(value, qulonglong(largest)));
     // Digits too many for 64 bits are still a number, just a large one.
     const bool allDigits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
-    return allDigits ? kMaxAgingTime : 0;
+    return allDigits ? largest : 0;
 }

@@ -5,19 +5,14 @@
 #include <array>
 #include <cstddef>
 
-// Storage rules of the general-information texts and the aging time: how an
+// Storage rules of the general-information texts and typed numbers: how an
 // edited text goes into the record's fixed byte buffers and how the widgets
 // get it back.
 
-// What the "Contact" and "Location" fields admit while typed. A loaded file
-// may hold any text the record's buffer can take: the switch accepts it.
-inline constexpr char kContactNamePattern[] = "[A-Za-z ]{0,40}";
-inline constexpr char kLocationPattern[] = "[0-9A-Za-z ()/-]{0,40}";
-// The digits typed after the article number.
+// The digits typed after the article number. (What the "Contact" and
+// "Location" fields admit is their rows' pattern; a loaded file may hold any
+// text the record's buffer can take: the switch accepts it.)
 inline constexpr char kSerialNumberPattern[] = "[0-9]{0,9}";
-
-// The largest aging time the switch (and the loader) accepts, in seconds.
-constexpr quint32 kMaxAgingTime = 1048575;
 
 // Clears all `size` bytes, then stores the text one byte per character from
 // byte 0 on; a character with a code of 256 or above is stored as 0, and
@@ -48,7 +43,7 @@ void applyFileReleaseEdit(std::array<char, 8> &fileRelease, const QString &text)
 // bytes 2 and 3. Non-digit bytes are skipped.
 QString fileReleaseText(const std::array<char, 8> &fileRelease);
 
-// The aging time an edited field stands for: 0 for an empty text or one that
-// is not a number, the number otherwise, capped at kMaxAgingTime so that the
-// record never holds a value the file cannot take.
-quint32 agingTimeFromText(const QString &text);
+// The number a typed field stands for (the aging time): 0 for an empty text
+// or one that is not a number, the number otherwise, capped at `largest` so
+// that the record never holds a value the file cannot take.
+qint64 numberFromText(const QString &text, qint64 largest);

@@ -15,43 +15,6 @@ bool bothAccept(const ConfigKey &row, const SwitchConfig &first, const SwitchCon
         ConfigKeyTable::capabilityMismatch(row, second) == RejectReason::None;
 }
 
-// A switch-wide setting as a comparison lists it: its file key, the name
-// of an index (%1 stands for the index) and the text of a value. The key
-// table says where the record holds each value; the texts take it from
-// there, in this order.
-struct GlobalSetting
-{
-    std::string_view key;
-    const char *name;
-    QString (*text)(qint64 value);
-};
-
-QString numberText(qint64 value)
-{
-    return QString::number(value);
-}
-
-const GlobalSetting kGlobalSettings[] = {
-    {"alarm.psu", "Alarm PSU %1", [](qint64 value) { return onOffText(int(value)); }},
-    {"switch.aging-time", "Aging Time [s]", numberText},
-    {"qos.trust-mode", "QoS Trust Mode", [](qint64 value) { return qosTrustModeText(int(value)); }},
-    {"dot1p.traffic-class", "QoS 802.1p Mapping, VLAN Priority %1", numberText},
-    {"dscp.traffic-class", "QoS DSCP Mapping, DSCP Value %1", numberText},
-    {"traffic-class.priority-scheme", "Priority Scheme, Traffic Class %1", numberText},
-};
-
-// The free texts, before the numbers.
-const struct
-{
-    std::string_view key;
-    const char *name;
-    QString (*text)(const SwitchConfig &config);
-} kTextSettings[] = {
-    {"file.contactname", "Contact Person",
-     [](const SwitchConfig &c) { return readText(c.contactName); }},
-    {"file.location", "Location", [](const SwitchConfig &c) { return readText(c.location); }},
-};
-
 QString portValueText(const SwitchConfig &config, int port, int column)
 {
     // The classes as a set: "3,1" and "1,3" allow the same classes.
@@ -78,22 +41,21 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
             differences.append({setting, port, a, b, row.key, index});
     };
 
-    for (const auto &setting : kTextSettings) {
-        const ConfigKey *row = ConfigKeyTable::find(setting.key);
-        if (row && bothAccept(*row, first, second))
-            compare(*row, 0, 0, QLatin1String(setting.name), setting.text(first),
-                    setting.text(second));
-    }
-    for (const GlobalSetting &setting : kGlobalSettings) {
-        const ConfigKey *row = ConfigKeyTable::find(setting.key);
-        if (!row || !row->field.read || !bothAccept(*row, first, second))
+    // The settings of the whole switch, as the report names them.
+    for (const GlobalParameter &setting : globalParameters()) {
+        const ConfigKey *row = ConfigKeyTable::find(setting.fileKey);
+        if (!row || !bothAccept(*row, first, second))
             continue;
-        const QString name = QLatin1String(setting.name);
-        for (int i = row->minIndex; i <= row->maxIndex; ++i) {
-            const int at = row->positionOf(i);
-            compare(*row, i, 0, row->minIndex == row->maxIndex ? name : name.arg(i),
-                    setting.text(row->field.read(first, at)),
-                    setting.text(row->field.read(second, at)));
+        if (setting.text) {
+            compare(*row, 0, 0, globalSettingName(setting, 0), readText(first.*setting.text),
+                    readText(second.*setting.text));
+            continue;
+        }
+        for (int i = setting.minIndex; i <= setting.maxIndex; ++i) {
+            const int at = setting.positionOf(i);
+            compare(*row, i, 0, globalSettingName(setting, i),
+                    globalValueText(setting, setting.read(first, at)),
+                    globalValueText(setting, setting.read(second, at)));
         }
     }
 
@@ -114,7 +76,7 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
     const ConfigKey *vlan = ConfigKeyTable::find("port.vlan.id");
     const bool compareVlan = vlan && bothAccept(*vlan, first, second);
 
-    const int ports = std::min({int(first.portCount), int(second.portCount), kMaxPorts});
+    const int ports = std::min(first.portCount(), second.portCount());
     for (int p = 0; p < ports; ++p) {
         for (const PortSetting &setting : portSettings)
             compare(*setting.row, p + 1, p + 1, setting.name,

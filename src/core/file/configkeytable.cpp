@@ -1,7 +1,5 @@
 #include "core/file/configkeytable.h"
 
-#include "core/config/textfields.h"
-
 #include <algorithm>
 #include <iterator>
 #include <type_traits>
@@ -17,35 +15,27 @@ constexpr ConfigKey text(std::string_view key, T target = T::None)
     return {key, false, 0, 0, K::Text, 0, 0, kAnyKind, kAnySpeed, target};
 }
 
-constexpr ConfigKey global(std::string_view key, int minIndex, int maxIndex, qint64 maxValue,
-                           GlobalField field, quint8 kindMask = kAnyKind, T target = T::GlobalField)
+ConfigKey globalKeyOf(const GlobalParameter &parameter)
 {
-    return {key,      false,    minIndex,  maxIndex, K::Number, 0,
-            maxValue, kindMask, kAnySpeed, target,   -1,        field};
+    if (parameter.kind == GlobalValueKind::Text) {
+        ConfigKey key = text(parameter.fileKey, T::GlobalText);
+        key.global = &parameter;
+        return key;
+    }
+    const T target = parameter.id == GlobalId::QosTrustMode ? T::QosTrustMode : T::GlobalNumber;
+    return {parameter.fileKey,
+            false,
+            parameter.minIndex,
+            parameter.maxIndex,
+            K::Number,
+            0,
+            parameter.maxValue,
+            parameter.kindMask,
+            kAnySpeed,
+            target,
+            -1,
+            &parameter};
 }
-
-// A field of one value, whatever the index.
-template<auto Field> constexpr GlobalField single()
-{
-    return {[](const SwitchConfig &c, int) -> qint64 { return c.*Field; },
-            [](SwitchConfig &c, int, qint64 value) {
-                c.*Field = std::remove_reference_t<decltype(c.*Field)>(value);
-            }};
-}
-
-// A table of the record, one entry per index.
-template<auto Table> constexpr GlobalField entries()
-{
-    return {[](const SwitchConfig &c, int at) -> qint64 { return (c.*Table)[size_t(at)]; },
-            [](SwitchConfig &c, int at, qint64 value) { (c.*Table)[size_t(at)] = quint8(value); }};
-}
-
-// The two alarm contacts, each a field of its own.
-constexpr GlobalField psuAlarms {
-    [](const SwitchConfig &c, int at) -> qint64 { return at == 0 ? c.psuAlarm1 : c.psuAlarm2; },
-    [](SwitchConfig &c, int at, qint64 value) {
-        (at == 0 ? c.psuAlarm1 : c.psuAlarm2) = quint8(value);
-    }};
 
 ConfigKey portKeyOf(const PortParameter &parameter)
 {
@@ -69,32 +59,33 @@ std::array<ConfigKey, ConfigKeyTable::kRowCount> makeRows()
     const ConfigKey before[] = {
         text("file.creation-date"),
         text("file.version"),
-        // The switch-wide numbers, in the order a file has them.
-        global("alarm.psu", 1, 2, 1, psuAlarms, kTwistedPairOrPoE),
-        global("switch.aging-time", 0, 0, kMaxAgingTime, single<&SwitchConfig::agingTime>()),
-        global("qos.trust-mode", 0, 0, 2, single<&SwitchConfig::qosTrustMode>(), kAnyKind,
-               T::QosTrustMode),
-        global("traffic-class.priority-scheme", 0, 3, 0,
-               entries<&SwitchConfig::trafficClassScheme>()),
-        global("dot1p.traffic-class", 0, 7, 3, entries<&SwitchConfig::dot1pTrafficClass>()),
-        global("dscp.traffic-class", 0, 63, 3, entries<&SwitchConfig::dscpTrafficClass>()),
     };
     const ConfigKey after[] = {
         {"port.vlan.id", true, 1, kMaxPorts, K::Number, 1, 4096, kAnyKind, kAnySpeed,
          T::PortVlanId},
         text("file.end"),
         text("file.configID"),
-        text("file.contactname", T::ContactName),
-        text("file.location", T::Location),
-        text("file.command"),
     };
-    static_assert(std::size(before) + std::size(after) == ConfigKeyTable::kOtherRowCount);
+    const ConfigKey last[] = {text("file.command")};
+    static_assert(std::size(before) + std::size(after) + std::size(last) + GlobalId::Count ==
+                  ConfigKeyTable::kOtherRowCount);
 
+    // The switch-wide numbers in the order a file has them, the free texts
+    // after the keys that name the file.
     std::array<ConfigKey, ConfigKeyTable::kRowCount> table {};
     auto next = std::copy(std::begin(before), std::end(before), table.begin());
+    for (const GlobalParameter *parameter : globalParametersInFileOrder()) {
+        if (parameter->kind != GlobalValueKind::Text)
+            *next++ = globalKeyOf(*parameter);
+    }
     for (const PortParameter *parameter : portParametersInFileOrder())
         *next++ = portKeyOf(*parameter);
-    std::copy(std::begin(after), std::end(after), next);
+    next = std::copy(std::begin(after), std::end(after), next);
+    for (const GlobalParameter *parameter : globalParametersInFileOrder()) {
+        if (parameter->kind == GlobalValueKind::Text)
+            *next++ = globalKeyOf(*parameter);
+    }
+    std::copy(std::begin(last), std::end(last), next);
     return table;
 }
 
@@ -130,9 +121,10 @@ const ConfigKey *portKey(int column)
 
 int capabilityMismatch(const ConfigKey &row, const SwitchConfig &config)
 {
-    if (!(row.kindMask & config.portKindMask))
+    const ProductRecord &model = config.model();
+    if (!(row.kindMask & model.portKindMask))
         return RejectReason::NoSuchPortKind;
-    if (!(row.speedMask & config.portSpeedMask))
+    if (!(row.speedMask & model.portSpeedMask))
         return RejectReason::NoSuchPortSpeed;
     return RejectReason::None;
 }

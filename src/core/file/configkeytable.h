@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/config/globalparameters.h"
 #include "core/config/portparameters.h"
 
 #include <array>
@@ -27,26 +28,16 @@ enum class ConfigValueKind : quint8 {
     Text,
 };
 
-// The record field a key sets. Per-port keys are made from the port
-// parameters (PortColumn), so the port settings table and the file agree on
-// fields.
+// The record field a key sets. The keys of settings are made from their
+// rows: the port parameters (PortColumn) and the settings of the whole
+// switch (GlobalId), so the window, the file and the comparison agree.
 enum class ConfigTarget : quint8 {
     None, // text keys that carry nothing to keep
-    ContactName,
-    Location,
-    GlobalField, // ConfigKey::read and store, at the index's position
+    GlobalText, // ConfigKey::global, a free text
+    GlobalNumber, // ConfigKey::global, at the index's position
     QosTrustMode, // the switch-wide mode, which every port takes too
     PortColumnField, // ConfigKey::portColumn of the port
     PortVlanId,
-};
-
-// The record's field behind a switch-wide number at one array position (an
-// index counts from minIndex): the writer, the reader and the comparison
-// reach the record through it.
-struct GlobalField
-{
-    qint64 (*read)(const SwitchConfig &config, int position) = nullptr;
-    void (*store)(SwitchConfig &config, int position, qint64 value) = nullptr;
 };
 
 struct ConfigKey
@@ -62,14 +53,14 @@ struct ConfigKey
     quint8 speedMask;
     ConfigTarget target;
     int portColumn = -1;
-    GlobalField field = {}; // the switch-wide numbers only
+    const GlobalParameter *global = nullptr; // the settings of the whole switch
 
     // Array position of an index: port and PSU numbers count from 1.
-    int positionOf(qint64 index) const { return int(index - (minIndex == 1 ? 1 : 0)); }
+    int positionOf(qint64 index) const { return int(index - minIndex); }
     // The largest index the key takes on `config`'s model.
     int maxIndexFor(const SwitchConfig &config) const
     {
-        return portIndexed ? qMin<int>(config.portCount, kMaxPorts) : maxIndex;
+        return portIndexed ? config.portCount() : maxIndex;
     }
     bool isTextKey() const { return valueKind == ConfigValueKind::Text; }
 };

@@ -1,6 +1,7 @@
 #include "core/file/configreader.h"
 
 #include "core/catalogue/productcatalogue.h"
+#include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
@@ -117,16 +118,10 @@ QString latin1(std::string_view text)
 // would end it early. A longer text is refused, never cut.
 bool textValueFits(const ConfigKey &row, std::string_view value)
 {
-    switch (row.target) {
-    case ConfigTarget::ContactName:
-        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::contactName)> &&
-            value.find('\0') == std::string_view::npos;
-    case ConfigTarget::Location:
-        return value.size() <= std::tuple_size_v<decltype(SwitchConfig::location)> &&
-            value.find('\0') == std::string_view::npos;
-    default:
+    if (!row.global || !row.global->text)
         return true;
-    }
+    return value.size() <= std::tuple_size_v<std::array<char, 100>> &&
+        value.find('\0') == std::string_view::npos;
 }
 
 // The allowed PoE classes: at most five class digits; none means no class.
@@ -150,23 +145,6 @@ size_t maxValueLength(qint64 maxValue)
     if (maxValue <= 100)
         return 3;
     return 7;
-}
-
-// The allowed classes of a class digit list, in class order; the other
-// entries unused.
-void storeClassDigits(PortConfig &port, std::string_view digits)
-{
-    bool allowed[kPoEClassCount] = {};
-    for (char c : digits) {
-        if (c >= '0' && c < '0' + kPoEClassCount)
-            allowed[c - '0'] = true;
-    }
-    port.allowedPoEClasses.fill(kNoPoEClass);
-    int entry = 0;
-    for (int poeClass = 0; poeClass < kPoEClassCount; ++poeClass) {
-        if (allowed[poeClass])
-            port.allowedPoEClasses[entry++] = quint8(poeClass);
-    }
 }
 
 } // namespace
@@ -240,7 +218,7 @@ QVector<int> configIdsNamed(const QByteArray &bytes)
 
 ConfigLoadResult loadConfigBytes(const QByteArray &bytes, int catalogueRow, SwitchConfig &config)
 {
-    setModelIdentity(config, ::catalogueRow(catalogueRow));
+    config.modelIndex = catalogueRow;
     resetToDefaults(config);
     ConfigReader reader(config);
     forEachLine(bytes, [&](std::string_view line) { reader.processConfigLine(line); });
@@ -326,7 +304,7 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
                                    std::string_view value)
 {
     if (row.isTextKey()) {
-        applyText(row.target, value);
+        applyText(row, value);
         return;
     }
     // Checked again here: the position indexes the record's arrays.
@@ -335,7 +313,7 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
         return;
     const int position = row.positionOf(*indexNumber);
     if (row.valueKind == ConfigValueKind::DigitList) {
-        storeClassDigits(m_config.ports[position], value);
+        m_config.ports[position].allowedPoEClasses = classesFromDigits(value);
         return;
     }
     const std::optional<qint64> number = decimalNumber(value);
@@ -346,19 +324,17 @@ void ConfigReader::applyConfigLine(const ConfigKey &row, std::string_view index,
     else if (row.target == ConfigTarget::QosTrustMode)
         // The switch-wide mode is every port's mode too, as the panel keeps it.
         applyTrustModeToAllPorts(quint8(*number));
-    else if (row.field.store)
-        row.field.store(m_config, position, *number);
+    else if (row.global)
+        row.global->store(m_config, position, *number);
 }
 
-void ConfigReader::applyText(ConfigTarget target, std::string_view value)
+void ConfigReader::applyText(const ConfigKey &row, std::string_view value)
 {
-    if (target == ConfigTarget::ContactName) {
-        m_result.texts.contactName = latin1(value);
-        storeText(m_config.contactName, m_result.texts.contactName);
-    } else if (target == ConfigTarget::Location) {
-        m_result.texts.location = latin1(value);
-        storeText(m_config.location, m_result.texts.location);
-    }
+    if (!row.global || !row.global->text)
+        return;
+    QString &text = m_result.texts.of(row.global->id);
+    text = latin1(value);
+    storeText(m_config.*row.global->text, text);
 }
 
 void ConfigReader::applyPortNumber(const ConfigKey &row, PortConfig &port, int value)
@@ -382,7 +358,7 @@ void ConfigReader::applyTrustModeToAllPorts(quint8 mode)
     m_config.qosTrustMode = mode;
     m_result.settingsRead.insert(*ConfigKeyTable::find("qos.trust-mode"), 0);
     // The model's ports, as the panel's trust mode sets them.
-    for (int p = 0; p < m_config.portCount && p < kMaxPorts; ++p)
+    for (int p = 0; p < m_config.portCount(); ++p)
         m_config.ports[p].portQosTrustMode = mode;
 }
 

@@ -111,7 +111,7 @@ public:
     ConfigLoadResult takeResult() { return std::move(m_result); }
 
 private:
-    void applyText(ConfigTarget target, std::string_view value);
+    void applyText(const ConfigKey &row, std::string_view value);
     void applyPortNumber(const ConfigKey &row, PortConfig &port, int value);
     void applyTrustModeToAllPorts(quint8 mode);
 

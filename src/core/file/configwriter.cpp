@@ -1,5 +1,6 @@
 #include "core/file/configwriter.h"
 
+#include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/file/configkeytable.h"
 #include "core/file/outputfile.h"
@@ -75,13 +76,7 @@ void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int p
                  const PortConfig &port)
 {
     if (row.portColumn == PortColumn::AllowedPoEClasses) {
-        char digits[8];
-        int count = 0;
-        for (quint8 poeClass : port.allowedPoEClasses) {
-            if (poeClass != kNoPoEClass && count < int(sizeof digits))
-                digits[count++] = char('0' + poeClass % 10);
-        }
-        lines.add(key, portNumber, std::string_view(digits, std::size_t(count)));
+        lines.add(key, portNumber, storedClassesText(port.allowedPoEClasses, QString()).toLatin1());
         return;
     }
     // A value the file has no word for is its largest: a speed left to auto
@@ -96,19 +91,20 @@ QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &te
                            const QDate &date)
 {
     Lines lines;
-    lines.add("file.configID", 0, config.configId);
+    lines.add("file.configID", 0, config.model().configId);
     lines.add("file.creation-date", 0, date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1());
-    lines.add("file.contactname", 0, texts.contactName.toLatin1());
-    lines.add("file.location", 0, texts.location.toLatin1());
-    // The switch-wide numbers in the key table's order, every index.
-    for (const ConfigKey &row : ConfigKeyTable::rows()) {
-        if (!row.field.read)
+    // The settings of the whole switch, every index; the free texts as the
+    // fields show them.
+    for (const GlobalParameter *row : globalParametersInFileOrder()) {
+        if (row->kind == GlobalValueKind::Text) {
+            lines.add(row->fileKey, 0, texts.of(row->id).toLatin1());
             continue;
-        for (int i = row.minIndex; i <= row.maxIndex; ++i)
-            lines.add(row.key, i, row.field.read(config, row.positionOf(i)));
+        }
+        for (int i = row->minIndex; i <= row->maxIndex; ++i)
+            lines.add(row->fileKey, i, row->read(config, row->positionOf(i)));
     }
 
-    const int portCount = qMin<int>(config.portCount, kMaxPorts);
+    const int portCount = config.portCount();
     // Each key for all ports before the next, and only if the model knows it.
     for (const PortParameter *parameter : portParametersInFileOrder()) {
         const ConfigKey *row = ConfigKeyTable::portKey(parameter->column);

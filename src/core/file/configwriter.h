@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/config/switchconfig.h"
+#include "core/config/globalparameters.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +14,10 @@ struct ConfigFileTexts
 {
     QString contactName;
     QString location;
+
+    // The text of the free-text row `id`: GlobalId::ContactName or Location.
+    const QString &of(int id) const { return id == GlobalId::ContactName ? contactName : location; }
+    QString &of(int id) { return id == GlobalId::ContactName ? contactName : location; }
 };
 
 // The configuration file for `config`: one "key,index,value" line per

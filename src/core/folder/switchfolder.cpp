@@ -179,7 +179,8 @@ QString switchFileSerial(const SwitchFileRow &row, int preferredRow)
 {
     if (!row.namesModel())
         return QString();
-    return namesOfRows(row, preferredRow, [](int r) { return articleNumber(r) + QLatin1Char('-'); })
+    return namesOfRows(row, preferredRow,
+                       [](int r) { return serialNumberText(catalogueRow(r), QString()); })
         .join(QLatin1String(" / "));
 }
 

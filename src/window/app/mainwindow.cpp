@@ -118,17 +118,17 @@ void MainWindow::orderTabStops()
 void MainWindow::showEverything()
 {
     const EditorState &state = m_editor->state();
-    if (state.modelIndex != m_shownModel) {
+    if (state.config.modelIndex != m_shownModel) {
         const ProductRecord &row = state.row();
         m_portLabels->showModel(state);
         // Select All leaves port 1 out when it is the one port without PoE.
-        const bool poeModel = row.has(ModelTrait::Port1WithoutPoE);
+        const bool poeModel = row.hasPoEPorts();
         m_ui->label_selectAll->setText(poeModel ? QStringLiteral("Select All\n PoE Ports")
                                                 : QStringLiteral("Select All\n TP Ports"));
         m_ui->label_deselectAll->setText(poeModel ? QStringLiteral("Deselect All\n PoE Ports")
                                                   : QStringLiteral("Deselect All\n TP Ports"));
         AccessibleNames::nameFieldsAfterLabels(m_ui->groupBox_sketch);
-        m_shownModel = state.modelIndex;
+        m_shownModel = state.config.modelIndex;
     }
     m_portTable->reload();
     showSelection(); // the panel and the general fields too

@@ -1,7 +1,6 @@
 #include "window/batch/batchprogress.h"
 
-#include "core/catalogue/productcatalogue.h"
-#include "report/reportgenerator.h"
+#include "report/batchreports.h"
 #include "window/ground/busycursor.h"
 
 #include <QCoreApplication>
@@ -16,8 +15,7 @@ QString tr(const char *text)
 
 } // namespace
 
-BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, int modelIndex,
-                                    QWidget *parent)
+BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, QWidget *parent)
 {
     const int total = plan.switches.size();
     QProgressDialog progress(parent);
@@ -40,22 +38,8 @@ BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder
         return !progress.wasCanceled();
     };
     const QDate today = QDate::currentDate();
-    const QString article = articleNumber(modelIndex);
-    BatchReportWriter writeReport;
-    if (plan.withReports) {
-        writeReport = [&](const BatchSwitch &one, const QString &pdfPath, QString *error) {
-            // The serial number as the window shows it: article number, "-",
-            // the digits.
-            ReportGenerator report(modelIndex, one.config, article + QLatin1Char('-') + one.serial,
-                                   pdfPath, today);
-            // A report takes longer than a repaint may wait: the window is
-            // also repainted between its steps.
-            report.setBetweenSteps([] { QCoreApplication::processEvents(); });
-            if (report.generate())
-                return true;
-            *error = report.errorString();
-            return false;
-        };
-    }
-    return writeBatch(plan, folder, today, onProgress, writeReport);
+    // A report takes longer than a repaint may wait: the window is also
+    // repainted between its steps.
+    return writeBatch(plan, folder, today, onProgress,
+                      batchReportWriter(today, [] { QCoreApplication::processEvents(); }));
 }

@@ -8,5 +8,4 @@ class QWidget;
 // code for the reports, showing "Writing file 12 of 40…" in a progress
 // dialog that can be cancelled and keeps the window repainting between
 // files.
-BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, int modelIndex,
-                                    QWidget *parent);
+BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder, QWidget *parent);

@@ -360,8 +360,7 @@ void SeveralSwitchesDialog::on_pushButton_makeFiles_clicked()
     if (!m_ui->pushButton_makeFiles->isEnabled())
         return;
     const QString outputFolder = folder();
-    const BatchOutcome outcome =
-        writeBatchWithProgress(m_plan, outputFolder, m_template.modelIndex, this);
+    const BatchOutcome outcome = writeBatchWithProgress(m_plan, outputFolder, this);
     showOutcome(outcome, outputFolder);
     replan(); // the files written are there now
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "window/config/formrows.h"
+
 #include <QScopedPointer>
+#include <QVector>
 #include <QWidget>
 
 namespace Ui {
@@ -8,12 +11,16 @@ class GeneralFields;
 }
 class ConfigEditor;
 struct EditorState;
+struct GlobalParameter;
 
 // The "General Information" and "Global Parameters" boxes: the model, the
 // serial number, contact and location, the aging time, the power-supply
 // alarms, the trust mode and the buttons of the two QoS mapping dialogs.
-// Input is constrained while it is typed, never marked invalid; every edit
-// goes to the editor, and the fields are redrawn from its state.
+// The form names the setting of the whole switch each widget shows (its
+// "globalParameter" property), whose row gives the items, the range and
+// whether the model takes it. Input is constrained while it is typed, never
+// marked invalid; every edit goes to the editor, and the fields are redrawn
+// from its state.
 class GeneralFields : public QWidget
 {
     Q_OBJECT
@@ -26,12 +33,22 @@ public:
     void showState(const EditorState &state);
 
 private:
+    // A widget of a setting of the whole switch and the file index it shows.
+    struct GlobalRow
+    {
+        const GlobalParameter *parameter = nullptr;
+        int index = 0;
+        FormRow widgets;
+    };
+
+    void bindGlobalRows();
     void installValidators();
     void installToolTips();
     void connectFields();
-    void openDot1pDialog();
-    void openDscpDialog();
+    void connectGlobalRow(const GlobalRow &row);
+    void openMappingDialog(int id);
 
     const QScopedPointer<Ui::GeneralFields> m_ui;
+    QVector<GlobalRow> m_globalRows;
     ConfigEditor *m_editor = nullptr;
 };

@@ -3,10 +3,10 @@
 #include "core/config/configeditor.h"
 #include "core/config/portparameters.h"
 #include "ui_portpanel.h"
+#include "window/config/formrows.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -52,9 +52,9 @@ PortPanel::PortPanel(QWidget *parent)
     // The items and ranges are the port parameters'.
     for (const Row &row : qAsConst(m_rows)) {
         const PortParameter *parameter = portParameter(row.column);
-        if (auto *combo = qobject_cast<QComboBox *>(row.editor))
+        if (auto *combo = qobject_cast<QComboBox *>(row.widgets.editor))
             combo->addItems(parameter->items);
-        else if (auto *spin = qobject_cast<QSpinBox *>(row.editor))
+        else if (auto *spin = qobject_cast<QSpinBox *>(row.widgets.editor))
             spin->setRange(int(parameter->minValue), int(parameter->maxValue));
     }
     ui->spinBox_broadcastStormThreshold->setToolTip(tr("% value"));
@@ -73,31 +73,13 @@ PortPanel::~PortPanel() = default;
 
 void PortPanel::bindRows()
 {
-    // The form names the parameter each of its widgets shows, by file key,
-    // in the widget's "portParameter" property: one editor per parameter and
-    // the labels enabled with it.
-    QMap<int, Row> rows;
-    for (QWidget *widget : findChildren<QWidget *>()) {
-        const QString key = widget->property("portParameter").toString();
-        if (key.isEmpty())
-            continue;
-        const PortParameter *parameter = portParameterWithKey(key.toStdString());
+    // The form names the parameter each of its widgets shows by file key,
+    // in the widget's "portParameter" property.
+    for (const FormRow &form : formRows(this, "portParameter")) {
+        const PortParameter *parameter = portParameterWithKey(form.name.toStdString());
         Q_ASSERT_X(parameter, "PortPanel", "a widget names an unknown port parameter");
-        if (!parameter)
-            continue;
-        Row &row = rows[parameter->column];
-        row.column = parameter->column;
-        if (qobject_cast<QLabel *>(widget)) {
-            row.labels.append(widget);
-        } else {
-            Q_ASSERT_X(!row.editor, "PortPanel", "two widgets edit one port parameter");
-            row.editor = widget;
-        }
-    }
-    for (const Row &row : qAsConst(rows)) {
-        Q_ASSERT_X(row.editor, "PortPanel", "a port parameter has labels but no editor");
-        if (row.editor)
-            m_rows.append(row);
+        if (parameter)
+            m_rows.append({parameter->column, form});
     }
 }
 
@@ -114,11 +96,11 @@ void PortPanel::connectRows()
     // their signals blocked.
     for (const Row &row : qAsConst(m_rows)) {
         const int column = row.column;
-        if (auto *combo = qobject_cast<QComboBox *>(row.editor)) {
+        if (auto *combo = qobject_cast<QComboBox *>(row.widgets.editor)) {
             connect(combo, qOverload<int>(&QComboBox::activated), this, [this, column](int index) {
                 m_editor->editPort(column, storedFromPanelIndex(column, index));
             });
-        } else if (auto *spin = qobject_cast<QSpinBox *>(row.editor)) {
+        } else if (auto *spin = qobject_cast<QSpinBox *>(row.widgets.editor)) {
             connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
                     [this, column](int value) { m_editor->editPort(column, value); });
         }
@@ -144,7 +126,7 @@ void PortPanel::showState(const EditorState &state)
 
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
     for (const Row &row : qAsConst(m_rows))
-        quiet.push_back(std::make_unique<QSignalBlocker>(row.editor));
+        quiet.push_back(std::make_unique<QSignalBlocker>(row.widgets.editor));
 
     for (const Row &row : qAsConst(m_rows)) {
         const int column = row.column;
@@ -155,15 +137,11 @@ void PortPanel::showState(const EditorState &state)
         if (column == PortColumn::AllowedPoEOverride && gating.limitShowsZero)
             value = 0;
 
-        if (auto *combo = qobject_cast<QComboBox *>(row.editor))
+        if (auto *combo = qobject_cast<QComboBox *>(row.widgets.editor))
             combo->setCurrentIndex(panelIndexFromStored(column, value));
-        else if (auto *spin = qobject_cast<QSpinBox *>(row.editor))
+        else if (auto *spin = qobject_cast<QSpinBox *>(row.widgets.editor))
             spin->setValue(value);
-
-        const bool editable = gating.isEditable(column);
-        row.editor->setEnabled(editable);
-        for (QWidget *label : row.labels)
-            label->setEnabled(editable);
+        setRowEnabled(row.widgets, gating.isEditable(column));
     }
 
     const QString classes =

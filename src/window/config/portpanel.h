@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/config/formrows.h"
+
 #include <QGroupBox>
 #include <QScopedPointer>
 #include <QVector>
@@ -28,8 +30,7 @@ private:
     struct Row
     {
         int column = -1; // PortColumn
-        QWidget *editor = nullptr;
-        QList<QWidget *> labels; // enabled together with the editor
+        FormRow widgets;
     };
 
     void bindRows();

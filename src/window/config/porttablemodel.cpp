@@ -6,7 +6,7 @@
 PortTableModel::PortTableModel(ConfigEditor *editor, QObject *parent)
     : QAbstractTableModel(parent)
     , m_editor(editor)
-    , m_rows(editor->state().config.portCount)
+    , m_rows(editor->state().config.portCount())
 { }
 
 bool PortTableModel::isCell(const QModelIndex &index) const
@@ -65,7 +65,7 @@ void PortTableModel::reload()
 {
     // Rows come and go rather than the model being reset: a reset would
     // make the view rebuild and repaint its column header as well.
-    const int rows = m_editor->state().config.portCount;
+    const int rows = m_editor->state().config.portCount();
     if (rows < m_rows) {
         beginRemoveRows(QModelIndex(), rows, m_rows - 1);
         m_rows = rows;

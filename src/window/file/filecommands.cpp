@@ -36,13 +36,13 @@ FileCommands::FileCommands(ConfigEditor *editor, QWidget *window)
 
 QString FileCommands::defaultFileName() const
 {
-    return QStringLiteral("switch_config_%1.csv").arg(m_editor->state().config.configId);
+    return QStringLiteral("switch_config_%1.csv").arg(m_editor->state().config.model().configId);
 }
 
 bool FileCommands::anyPortEnabled() const
 {
     const SwitchConfig &config = m_editor->state().config;
-    for (int p = 0; p < config.portCount && p < kMaxPorts; ++p) {
+    for (int p = 0; p < config.portCount(); ++p) {
         if (config.ports[p].adminState == 1)
             return true;
     }
@@ -192,7 +192,6 @@ void FileCommands::applyToEditor(const ChosenFile &file, int row, const QString 
     // The model with its defaults, then the file's lines; the window shows
     // the result in one step.
     EditorState loaded = m_editor->state();
-    loaded.modelIndex = row;
     const ConfigLoadResult result = loadConfigBytes(file.bytes, row, loaded.config);
     loaded.lineCounter = result.lineCount;
     loaded.loadHadErrors = !result.rejected.isEmpty();

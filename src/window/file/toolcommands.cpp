@@ -34,7 +34,7 @@ void ToolCommands::compareWithFile()
     // edited, when it is one of them, else the one the user names.
     const EditorState &current = m_editor->state();
     const int configId = file->configId;
-    const int row = current.row().configId == configId ? current.modelIndex
+    const int row = current.row().configId == configId ? current.config.modelIndex
         : rowCountWithConfigId(configId) > 1           ? m_files->askModelRow(configId)
                                                        : firstRowWithConfigId(configId);
 
@@ -43,7 +43,7 @@ void ToolCommands::compareWithFile()
     const ConfigLoadResult loaded = loadConfigBytes(file->bytes, row, fromFile);
     const QVector<ConfigDifference> differences =
         configDifferences(current.config, fromFile, nullptr, &loaded.settingsRead);
-    DialogCompare dialog(differences, file->path, row, current.modelIndex, loaded.rejected,
+    DialogCompare dialog(differences, file->path, row, current.config.modelIndex, loaded.rejected,
                          m_window);
     dialog.setModal(true);
     busy.release();
@@ -59,8 +59,8 @@ void ToolCommands::applyFileToCurrentModel()
     // The file's own model does not matter: its lines are held to the rules
     // of the model being edited.
     if (const std::optional<FileCommands::ChosenFile> file = m_files->readChosenFile(path, title))
-        m_files->applyToEditor(*file, m_editor->state().modelIndex, QObject::tr("Apply File"),
-                               false);
+        m_files->applyToEditor(*file, m_editor->state().config.modelIndex,
+                               QObject::tr("Apply File"), false);
 }
 
 void ToolCommands::makeFilesForSeveralSwitches()

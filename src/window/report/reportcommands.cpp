@@ -29,13 +29,13 @@ void ReportCommands::exportReport()
 {
     const EditorState &state = m_editor->state();
     // The article number and the typed digits, without the "-" between.
-    const QString proposed = articleNumber(state.modelIndex) + state.serialNumber;
+    const QString proposed = articleNumber(state.config.modelIndex) + state.serialNumber;
     const QString path = Prompts::saveFileName(m_parent, tr("Save File"), proposed,
                                                tr("PDF Document (*.pdf)"), reportFilePath);
     if (path.isEmpty())
         return;
 
-    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, path);
+    ReportGenerator report(state.config, serialPrefix(state), path);
     bool written = false;
     {
         BusyCursor busy;
@@ -49,13 +49,13 @@ void ReportCommands::printReport()
 {
     const EditorState &state = m_editor->state();
     QPrinter printer(QPrinter::HighResolution);
-    ReportGenerator::setUpPrinter(printer, state.modelIndex);
+    ReportGenerator::setUpPrinter(printer, state.config.modelIndex);
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(tr("Print Report"));
     if (Prompts::exec(dialog) != QDialog::Accepted)
         return;
 
-    ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, QString());
+    ReportGenerator report(state.config, serialPrefix(state), QString());
     bool printed = false;
     {
         BusyCursor busy;
@@ -69,13 +69,13 @@ void ReportCommands::printPreview()
 {
     const EditorState &state = m_editor->state();
     QPrinter printer(QPrinter::HighResolution);
-    ReportGenerator::setUpPrinter(printer, state.modelIndex);
+    ReportGenerator::setUpPrinter(printer, state.config.modelIndex);
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(tr("Print Preview"));
     // The preview asks again for every change of paper or orientation.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&state](QPrinter *shown) {
         BusyCursor busy;
-        ReportGenerator report(state.modelIndex, state.config, state.serialPrefix, QString());
+        ReportGenerator report(state.config, serialPrefix(state), QString());
         report.print(shown);
     });
     Prompts::exec(dialog);

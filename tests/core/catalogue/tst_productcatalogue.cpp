@@ -19,32 +19,30 @@ private slots:
             QTest::addRow("row %d", index) << catalogueRow(index) << QString(kinds);
         };
         catalogue(14, "CCCCCCCCCCCCCCCCCCCCCCCCFF"); // kind bit 0x01 changes nothing
-        const auto synthetic = [](const char *kinds, quint8 traits, int kindMask, int speedMask,
-                                  int fibre) {
+        const auto synthetic = [](const char *kinds, quint32 withoutPoE, int kindMask,
+                                  int speedMask, int fibre) {
             ProductRecord row;
-            row.traits = traits;
+            row.portsWithoutPoE = withoutPoE;
             row.portKindMask = quint8(kindMask);
             row.portSpeedMask = quint8(speedMask);
             row.portCount = quint8(qstrlen(kinds));
             row.nonTpPortCount = quint8(fibre);
             QTest::newRow(kinds) << row << QString(kinds);
         };
-        // The fifth of exactly five twisted-pair ports has no PoE.
-        synthetic("PPPPC", ModelTrait::None, 0x06, 0x01, 0);
-        synthetic("QQQQGH", ModelTrait::None, 0x04, 0x02, 1);
-        synthetic("PPPPPP", ModelTrait::None, 0x06, 0x01, 0);
-        synthetic("CQQQ", ModelTrait::Port1WithoutPoE, 0x06, 0x02, 0);
+        // The ports a PoE model lists without PoE are copper of its speed.
+        synthetic("PPPPC", portBit(4), 0x06, 0x01, 0);
+        synthetic("QQQQGH", portBit(4), 0x04, 0x02, 1);
+        synthetic("PPPPPP", 0, 0x06, 0x01, 0);
+        synthetic("GQQQ", portBit(0), 0x06, 0x02, 0);
     }
 
     void portKinds()
     {
         QFETCH(ProductRecord, row);
         QFETCH(QString, kinds);
-        SwitchConfig config;
-        setModelIdentity(config, row);
         QString letters;
         for (int p = 0; p <= row.portCount; ++p) // one past the model
-            letters += QLatin1Char("-CPGQFH"[portKindOf(row, config, p)]);
+            letters += QLatin1Char("-CPGQFH"[portKindOf(row, p)]);
         QCOMPARE(letters, kinds + '-');
     }
 
@@ -63,12 +61,15 @@ private slots:
         QCOMPARE(int(catalogueRow(kCatalogueSize).portCount), 0);
     }
 
-    void portRectanglesFitThePicture()
+    void rowsFitTheirHardware()
     {
         // Every label lies on the 212 x 300 picture and no two labels of a model
-        // overlap, or a click could not tell the ports apart.
+        // overlap, or a click could not tell the ports apart. Of exactly five
+        // twisted-pair ports of a PoE model, the fifth has no PoE.
         for (int index = 0; index < kCatalogueSize; ++index) {
             const ProductRecord &row = catalogueRow(index);
+            if (row.hasPoEPorts() && row.twistedPairCount() == 5)
+                QVERIFY2(row.lacksPoE(4), qPrintable(row.modelName));
             for (int i = 0; i < row.portCount; ++i) {
                 const QRect r = row.portRect[i];
                 QVERIFY(QRect(0, 0, 212, 300).contains(r) && r.width() >= 16 && r.height() >= 16);

@@ -1,4 +1,5 @@
 #include "core/config/editorstate.h"
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 #include "core/config/portediting.h"
 #include "core/config/portselection.h"
@@ -27,7 +28,7 @@ void apply(EditorState &s, const QString &steps)
                            selectSinglePort,
                            [](EditorState &s, int) { selectAllPorts(s); },
                            [](EditorState &s, int) { deselectAllPorts(s); },
-                           [](EditorState &s, int) { selectModel(s, s.modelIndex); },
+                           [](EditorState &s, int) { selectModel(s, s.config.modelIndex); },
                            [](EditorState &s, int) { clearSelectionAndShowFirstPort(s); }};
     for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const int column = kColumnLetters.indexOf(step.at(0));
@@ -52,7 +53,7 @@ EditorState run(int model, const QString &steps = QString())
 template<typename Marked> QString marks(const EditorState &s, Marked marked)
 {
     QString text;
-    for (int p = 0; p < s.config.portCount; ++p)
+    for (int p = 0; p < s.config.portCount(); ++p)
         text += marked(p) ? QLatin1Char('x') : QLatin1Char('.');
     return text;
 }
@@ -71,7 +72,8 @@ QString gating(const EditorState &s)
     for (int column = 0; column < kColumnLetters.size(); ++column)
         shown += s.gating.isEditable(column) ? kColumnLetters.at(column).toUpper()
                                              : kColumnLetters.at(column);
-    return shown + (s.gating.psuAlarms ? QLatin1Char('Y') : QLatin1Char('y'));
+    const bool alarms = globalParameter(GlobalId::PsuAlarm).isEditableOn(s.config.model());
+    return shown + (alarms ? QLatin1Char('Y') : QLatin1Char('y'));
 }
 
 constexpr int kFourCopperOneFibre = 5;
@@ -177,7 +179,7 @@ private slots:
             }
             const SwitchConfig before = s.config;
             for (int step = 0; step < 200; ++step) {
-                const int port = random.bounded(s.config.portCount + 1) + 1;
+                const int port = random.bounded(s.config.portCount() + 1) + 1;
                 apply(s, QLatin1Char("cktAD"[random.bounded(5)]) + QString::number(port));
                 QVERIFY2(s.config == before, qPrintable(QStringLiteral("model %1").arg(model)));
             }

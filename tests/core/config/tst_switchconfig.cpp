@@ -1,9 +1,12 @@
-#include "core/catalogue/productcatalogue.h"
+#include "core/config/globalparameters.h"
+#include "core/config/portparameters.h"
 #include "core/config/textfields.h"
 
 #include <QtTest>
 
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -18,6 +21,31 @@ std::array<char, 8> releaseBytes(const QByteArray &pattern)
     std::array<char, 8> result {};
     std::memcpy(result.data(), pattern.constData(), std::min<size_t>(8, pattern.size()));
     return result;
+}
+
+// Stands in for any one field when a record is brace-initialised.
+struct AnyField
+{
+    template<typename T> operator T() const;
+};
+
+template<typename T, typename... Fields>
+constexpr auto bracesTake(int) -> decltype(T {std::declval<Fields>()...}, true)
+{
+    return true;
+}
+template<typename T, typename...> constexpr bool bracesTake(...)
+{
+    return false;
+}
+
+// How many fields the aggregate T has: the most initialisers its braces take.
+template<typename T, typename... Fields> constexpr int fieldCount()
+{
+    if constexpr (bracesTake<T, Fields..., AnyField>(0))
+        return fieldCount<T, Fields..., AnyField>();
+    else
+        return int(sizeof...(Fields));
 }
 
 } // namespace
@@ -35,15 +63,48 @@ private slots:
         // model holds, but for the scheme a loaded file may have set.
         SwitchConfig config;
         std::memset(static_cast<void *>(&config), 0x5A, sizeof config);
-        setModelIdentity(config, catalogueRow(0));
+        config.modelIndex = 0;
         resetToDefaults(config);
         SwitchConfig expected = defaultConfiguration(0);
         expected.trafficClassScheme = config.trafficClassScheme;
-        for (int p = expected.portCount; p < kMaxPorts; ++p)
+        for (int p = expected.portCount(); p < kMaxPorts; ++p)
             expected.ports[p] = config.ports[p]; // ports the model lacks are never used
         QVERIFY(config == expected);
         QCOMPARE(int(config.trafficClassScheme[2]), 0x5A);
         QCOMPARE(int(config.ports[1].poeAdminState), 0); // no PoE on this model
+    }
+
+    void everyFieldCountsForUndo()
+    {
+        // == is what undo and the unsaved-changes marker see: it compares
+        // every field of the record and of a port, and each setting a row
+        // stores, once changed, makes the record another.
+        QCOMPARE(int(std::tuple_size_v<decltype(portTie(PortConfig()))>), fieldCount<PortConfig>());
+        QCOMPARE(int(std::tuple_size_v<decltype(configTie(SwitchConfig()))>),
+                 fieldCount<SwitchConfig>());
+        const SwitchConfig before = defaultConfiguration(17);
+        for (int column = 0; column < PortColumn::Count; ++column) {
+            for (int port : {0, 7}) {
+                SwitchConfig changed = before;
+                PortConfig &edited = changed.ports[size_t(port)];
+                if (column == PortColumn::AllowedPoEClasses)
+                    edited.allowedPoEClasses[0] ^= 1;
+                else
+                    setPortFieldValue(edited, column, portFieldValue(edited, column) ^ 1);
+                QVERIFY2(changed != before, qPrintable(portParameterName(column)));
+            }
+        }
+        for (const GlobalParameter &row : globalParameters()) {
+            const int last = row.maxIndex - row.minIndex;
+            for (int position : {0, last}) {
+                SwitchConfig changed = before;
+                if (row.text)
+                    (changed.*row.text)[size_t(position)] ^= 1;
+                else
+                    row.store(changed, position, row.read(changed, position) ^ 1);
+                QVERIFY2(changed != before, row.reportName);
+            }
+        }
     }
 
     void storeText_data()
@@ -112,7 +173,8 @@ private slots:
     void agingTime()
     {
         QFETCH(QString, text);
-        QTEST(agingTimeFromText(text), "seconds");
+        QTEST(quint32(numberFromText(text, globalParameter(GlobalId::AgingTime).maxValue)),
+              "seconds");
     }
 };
 

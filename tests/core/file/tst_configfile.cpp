@@ -1,6 +1,7 @@
 // The configuration file without a window: the writer, both reading passes
 // and the error log file.
 #include "core/catalogue/productcatalogue.h"
+#include "core/config/globalparameters.h"
 #include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
@@ -43,7 +44,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
     storeText(config.location, texts.location);
     config.psuAlarm1 = pick(0, 1);
     config.psuAlarm2 = pick(0, 1);
-    config.agingTime = random.bounded(quint32(kMaxAgingTime) + 1);
+    config.agingTime = random.bounded(quint32(globalParameter(GlobalId::AgingTime).maxValue) + 1);
     config.qosTrustMode = pick(0, 2);
     for (quint8 &trafficClass : config.dot1pTrafficClass)
         trafficClass = pick(0, 3);
@@ -51,7 +52,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         trafficClass = pick(0, 3);
     // Every value a file may hold for each parameter the model has; the
     // classes are drawn below.
-    for (int p = 0; p < config.portCount; ++p) {
+    for (int p = 0; p < config.portCount(); ++p) {
         PortConfig &port = config.ports[p];
         for (int column = 0; column < Count; ++column) {
             const ConfigKey *key = ConfigKeyTable::portKey(column);
@@ -62,7 +63,7 @@ SwitchConfig randomSettings(int row, quint32 seed, ConfigFileTexts &texts)
         port.portQosTrustMode = config.qosTrustMode;
         if (port.autoNeg)
             port.speed = 3;
-        if (!config.hasPoE())
+        if (!config.model().hasPoEPorts())
             continue;
         port.allowedPoEClasses.fill(kNoPoEClass);
         for (quint8 poeClass = 0, entry = 0; poeClass < 5; ++poeClass) {
@@ -122,7 +123,7 @@ private slots:
             QCOMPARE(result.texts.contactName, texts.contactName);
             QCOMPARE(result.texts.location, texts.location);
             QCOMPARE(result.lineCount, file.count('\n') + 1);
-            QCOMPARE(configIdsNamed(file), QVector<int> {saved.configId});
+            QCOMPARE(configIdsNamed(file), QVector<int> {saved.model().configId});
             // Saved again, byte for byte the same file.
             const ConfigFileTexts shown {readText(loaded.contactName), readText(loaded.location)};
             QCOMPARE(configFileBytes(loaded, shown, kSaveDate), file);

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), models);
         for (int i = 0; i < 5; ++i)
             key(Qt::Key_Down); // model 5: four copper ports and a fibre port
-        QCOMPARE(d.config().configId, catalogueRow(5).configId);
+        QCOMPARE(d.config().modelIndex, 5);
         int tabs = 0;
         while (QApplication::focusWidget() != picture && ++tabs < 20)
             key(Qt::Key_Tab);

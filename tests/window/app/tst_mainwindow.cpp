@@ -172,7 +172,7 @@ private slots:
         };
         QSet<QWidget *> edited;
         for (const auto &step : steps) {
-            if (d.config().configId != catalogueRow(step.model).configId) {
+            if (d.config().model().configId != catalogueRow(step.model).configId) {
                 d.selectModel(step.model);
                 d.clickPort(1);
                 QVERIFY(d.pick("comboBox_qosTrustMode", QStringLiteral("untrusted")));

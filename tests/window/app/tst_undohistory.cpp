@@ -2,6 +2,7 @@
 // belongs to, without the main window; the window's title and questions are
 // tested with the window's wiring.
 #include "core/config/configeditor.h"
+#include "core/config/globalparameters.h"
 #include "core/config/portparameters.h"
 #include "core/config/textfields.h"
 #include "window/app/undohistory.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <functional>
 
 using namespace PortColumn;
 using EditorSteps = std::function<void(ConfigEditor &)>;
@@ -20,8 +23,20 @@ namespace {
 template<typename Setter> void type(ConfigEditor &editor, Setter set, const QString &text)
 {
     for (int length = 1; length <= text.size(); ++length)
-        (editor.*set)(text.left(length));
+        std::invoke(set, editor, text.left(length));
 }
+
+// The fields of the settings of the whole switch, as the window types into them.
+auto textField(int id)
+{
+    return [id](ConfigEditor &e, const QString &text) { e.setGlobalText(id, text); };
+}
+const auto contactName = textField(GlobalId::ContactName);
+const auto location = textField(GlobalId::Location);
+const auto agingTime = [](ConfigEditor &e, const QString &text) {
+    e.setGlobal(GlobalId::AgingTime, 0,
+                numberFromText(text, globalParameter(GlobalId::AgingTime).maxValue));
+};
 
 // The editor with its history.
 struct Editing
@@ -87,21 +102,21 @@ private slots:
         // document's tests.)
         QTest::newRow("every other kind of step")
             << 17 << "&Undo PoE User Set Limit" << EditorSteps([](ConfigEditor &e) {
-                   type(e, &ConfigEditor::setLocation, QStringLiteral("42"));
-                   e.setLocation(QString()); // typed and deleted again: no entry
+                   type(e, location, QStringLiteral("42"));
+                   location(e, QString()); // typed and deleted again: no entry
                    e.editTrustMode(0);
-                   e.setPsuAlarm(2, 0);
-                   e.setPsuAlarm(1, -1); // an emptied combo box: no entry
+                   e.setGlobal(GlobalId::PsuAlarm, 2, 0);
+                   e.setGlobal(GlobalId::PsuAlarm, 1, -1); // an emptied combo box: no entry
                    SwitchConfig edited = e.state().config;
                    edited.dot1pTrafficClass[3] ^= 1;
                    edited.dscpTrafficClass[63] ^= 1;
-                   e.setDot1pMapping(edited);
-                   e.setDscpMapping(edited);
+                   e.setMapping(GlobalId::Dot1pMapping, edited);
+                   e.setMapping(GlobalId::DscpMapping, edited);
                    type(e, &ConfigEditor::setSerialNumber, QStringLiteral("42"));
-                   type(e, &ConfigEditor::setAgingTime, QStringLiteral("600"));
-                   type(e, &ConfigEditor::setContactName, QStringLiteral("Jo"));
-                   type(e, &ConfigEditor::setLocation, QStringLiteral("Hall"));
-                   type(e, &ConfigEditor::setContactName, QStringLiteral("Jo Smith"));
+                   type(e, agingTime, QStringLiteral("600"));
+                   type(e, contactName, QStringLiteral("Jo"));
+                   type(e, location, QStringLiteral("Hall"));
+                   type(e, contactName, QStringLiteral("Jo Smith"));
                    e.clickPort(1);
                    type(e, &ConfigEditor::editClasses, QStringLiteral("13"));
                    e.editPort(FlowControl, 1);
@@ -123,9 +138,10 @@ private slots:
                });
         // The two oldest steps go, and they cancel out.
         QTest::newRow("more steps than are kept")
-            << UndoHistory::kMaxSteps << "" << EditorSteps([](ConfigEditor &e) {
+            << UndoHistory::kMaxSteps << "&Undo Power Supply 1 Alarm"
+            << EditorSteps([](ConfigEditor &e) {
                    for (int step = 0; step < UndoHistory::kMaxSteps + 2; ++step)
-                       e.setPsuAlarm(1, step % 2);
+                       e.setGlobal(GlobalId::PsuAlarm, 1, step % 2);
                });
     }
 
@@ -139,7 +155,7 @@ private slots:
         e.editor.selectModel(17);
         e.editor.clickPort(5);
         e.editor.editPort(FlowControl, 1);
-        e.editor.setContactName(QStringLiteral("Ann"));
+        contactName(e.editor, QStringLiteral("Ann"));
         e.editor.deselectAllPorts();
         e.history.stack().clear();
         const EditorState before = e.editor.state();
@@ -202,8 +218,8 @@ private slots:
             << 2 << QStringList {"A.csv", "A.csv", "A.csv*", "A.csv"}
             << Steps {open("A.csv", 3),
                       typeInto(&ConfigEditor::setSerialNumber, QStringLiteral("42")),
-                      typeInto(&ConfigEditor::setContactName, QStringLiteral("Jo")),
-                      [](Editing &e) { e.editor.setContactName(QString()); }}; // and deleted again
+                      typeInto(contactName, QStringLiteral("Jo")),
+                      [](Editing &e) { contactName(e.editor, QString()); }}; // and deleted again
     }
 
     void documentTravelsWithTheHistory()

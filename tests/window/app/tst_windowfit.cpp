@@ -302,7 +302,7 @@ private slots:
                 d.selectModel(model);
             }
             settle(d.window.get());
-            const ProductRecord &row = catalogueRow(d.window->state().modelIndex);
+            const ProductRecord &row = catalogueRow(d.window->state().config.modelIndex);
             const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
             const QSizeF shown = QSizeF(pixmap.size()) / pixmap.devicePixelRatioF();
             QVERIFY2(pixmap.width() >= qFloor(shown.width() * screenScale),

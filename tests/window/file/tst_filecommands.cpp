@@ -546,7 +546,7 @@ private slots:
         d->action(QStringLiteral("&Apply File to Current Model…"))->trigger();
         QCOMPARE(d->window->windowTitle(), QStringLiteral("current.csv[*] - Mestrel"));
         QVERIFY(d->window->isWindowModified());
-        QCOMPARE(d->window->state().modelIndex, 0);
+        QCOMPARE(d->window->state().config.modelIndex, 0);
         QCOMPARE(int(d->config().ports[4].jumboFrames), 1);
         QVERIFY(!m_answers.logRows.isEmpty()); // the ports and PoE the model lacks
         QCOMPARE(m_answers.logFile, "File: " + named("other.csv", 0));
