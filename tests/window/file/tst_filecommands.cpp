@@ -382,6 +382,58 @@ private slots:
         QCOMPARE(m_answers.logRows.size(), 2);
     }
 
+    void configIdQuestionOffersItsRows_data()
+    {
+        QTest::addColumn<QVector<int>>("rows");
+        QTest::addColumn<QString>("steps"); // a digit clicks that choice; 'v', '^' arrow keys
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("a variant apart, clicked") << QVector<int> {5, 6, 7, 17} << "3" << 17;
+        QTest::newRow("a variant apart, by keys") << QVector<int> {5, 6, 7, 17} << "vvv" << 17;
+        QTest::newRow("second, then first") << QVector<int> {9, 10} << "1^" << 9;
+        QTest::newRow("one row, closed") << QVector<int> {0} << "" << 0;
+        QTest::newRow("no row") << QVector<int> {} << "" << -1;
+    }
+
+    // One choice for each row given, named after its model and first checked;
+    // the choice made is that row, wherever it stands in the catalogue.
+    void configIdQuestionOffersItsRows()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(QString, steps);
+        QFETCH(int, chosen);
+        DialogConfigID question(rows);
+        question.show();
+        QApplication::setActiveWindow(&question);
+        QStringList shown, expected;
+        for (QRadioButton *choice : question.findChildren<QRadioButton *>()) {
+            if (choice->isVisible())
+                shown << choice->objectName() + ' ' + choice->text() +
+                        (choice->isChecked() ? "*" : "");
+        }
+        for (int k = 0; k < rows.size(); ++k)
+            expected << QStringLiteral("radioButton_choice%1 ").arg(k) +
+                    catalogueRow(rows[k]).modelName + (k == 0 ? "*" : "");
+        QCOMPARE(shown, expected);
+        if (rows.isEmpty())
+            QCOMPARE(question.chosenRow(), -1);
+        if (!rows.isEmpty())
+            QCOMPARE(QApplication::focusWidget(),
+                     question.findChild<QRadioButton *>("radioButton_choice0"));
+        for (const QChar step : steps) {
+            if (step.isDigit()) {
+                QTest::mouseClick(
+                    question.findChild<QRadioButton *>(QStringLiteral("radioButton_choice") + step),
+                    Qt::LeftButton);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(),
+                                step == 'v' ? Qt::Key_Down : Qt::Key_Up);
+            }
+        }
+        QTest::keyClick(&question, Qt::Key_Escape);
+        QVERIFY(!question.isVisible());
+        QCOMPARE(question.chosenRow(), chosen);
+    }
+
     void byteOrderMarkIsRemarkedOnce()
     {
         // Saved by a spreadsheet as UTF-8: the mark is skipped, and said once,
