@@ -202,9 +202,9 @@ void TestHelpPages::modelTableIsTheCatalogues_data()
 }
 
 // The table of models holds what "make help-tables" makes from the
-// catalogue. A variant appended at the end of the catalogue gets a row of
-// its own with the notes of the rows whose ID it shares, and every row keeps
-// all columns.
+// catalogue. Variants appended at the end of the catalogue get rows of
+// their own, each with the notes of the rows whose ID it shares, and every
+// row keeps all columns.
 void TestHelpPages::modelTableIsTheCatalogues()
 {
     QFETCH(QString, folder);
@@ -216,9 +216,10 @@ void TestHelpPages::modelTableIsTheCatalogues()
     QCOMPARE(page.split('\n'), made->split('\n'));
 
     std::vector<ProductRecord> grown = ProductCatalogue;
+    grown.push_back(catalogueRow(0));
     grown.push_back(catalogueRow(5));
     const QStringList rows = ModelTable::rows(grown, *language).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.size(), kCatalogueSize + 1);
+    QCOMPARE(rows.size(), kCatalogueSize + 2);
     QCOMPARE(coveredColumns(rows), QVector<int>(rows.size(), 6));
     QCOMPARE(lastCellText(rows.last()), lastCellText(rows[5]));
 }

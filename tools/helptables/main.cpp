@@ -32,8 +32,8 @@ int remake(const QDir &source, const QString &folder)
         std::printf("%s is up to date\n", qPrintable(path));
         return 0;
     }
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(made->toUtf8()) < 0 || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(made->toUtf8()) < 0 ||
+        !file.flush()) {
         std::fprintf(stderr, "helptables: cannot write %s\n", qPrintable(path));
         return 1;
     }

@@ -29,14 +29,22 @@ struct Words
     const char *noLinkAlarm;
 };
 
-const Words kEnglish {"gigabit",         "share ID %1",
-                      "no jumbo frames", "PoE on port %1",
-                      "PoE on ports %1", "no power supply or link alarms",
-                      "no power supply alarms", "no link alarm"};
-const Words kGerman {"Gigabit",           "gemeinsame ID %1",
-                     "keine Jumbo-Frames", "PoE an Port %1",
-                     "PoE an Port %1",     "keine Netzteil- und Link-Alarme",
-                     "keine Netzteil-Alarme", "kein Link-Alarm"};
+const Words kEnglish {"gigabit",
+                      "share ID %1",
+                      "no jumbo frames",
+                      "PoE on port %1",
+                      "PoE on ports %1",
+                      "no power supply or link alarms",
+                      "no power supply alarms",
+                      "no link alarm"};
+const Words kGerman {"Gigabit",
+                     "gemeinsame ID %1",
+                     "keine Jumbo-Frames",
+                     "PoE an Port %1",
+                     "PoE an Port %1",
+                     "keine Netzteil- und Link-Alarme",
+                     "keine Netzteil-Alarme",
+                     "kein Link-Alarm"};
 
 const Words &wordsOf(Language language)
 {
@@ -138,7 +146,9 @@ QString notes(const std::vector<ProductRecord> &table, const ProductRecord &row,
     const bool psu = row.has(ModelTrait::PsuAlarms);
     const bool link = row.has(ModelTrait::LinkAlarm);
     if (!psu || !link)
-        notes << text(!psu && !link ? words.noAlarms : !psu ? words.noPsuAlarms : words.noLinkAlarm);
+        notes << text(!psu && !link ? words.noAlarms
+                          : !psu    ? words.noPsuAlarms
+                                    : words.noLinkAlarm);
     return notes.join(QStringLiteral("; "));
 }
 
@@ -148,7 +158,9 @@ QString rows(const std::vector<ProductRecord> &table, Language language)
 {
     const Words &words = wordsOf(language);
     const auto isCopperKind = [](PortKind kind) { return isCopper(kind); };
-    const auto isFibreKind = [](PortKind kind) { return kind == FibreFast || kind == FibreGigabit; };
+    const auto isFibreKind = [](PortKind kind) {
+        return kind == FibreFast || kind == FibreGigabit;
+    };
     QStringList noteOf;
     std::vector<std::vector<PortKind>> kindsOf;
     for (const ProductRecord &row : table) {
@@ -159,8 +171,8 @@ QString rows(const std::vector<ProductRecord> &table, Language language)
     for (int i = 0; i < int(table.size()); ++i) {
         const ProductRecord &row = table[size_t(i)];
         const auto sharesCell = [&](int a, int b) {
-            return b < int(table.size()) && table[size_t(a)].configId == table[size_t(b)].configId &&
-                   noteOf[a] == noteOf[b];
+            return b < int(table.size()) &&
+                table[size_t(a)].configId == table[size_t(b)].configId && noteOf[a] == noteOf[b];
         };
         html += QStringLiteral("    <tr><td>%1</td><td class=\"num\">%2</td><td>%3</td><td>%4</td>"
                                "<td class=\"num\">%5</td>")
@@ -173,8 +185,8 @@ QString rows(const std::vector<ProductRecord> &table, Language language)
             int span = 1;
             while (sharesCell(i, i + span))
                 ++span;
-            html += span > 1 ? QStringLiteral("<td rowspan=\"%1\">").arg(span)
-                             : QStringLiteral("<td>");
+            html +=
+                span > 1 ? QStringLiteral("<td rowspan=\"%1\">").arg(span) : QStringLiteral("<td>");
             html += noteOf[i].toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
