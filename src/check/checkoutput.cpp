@@ -25,14 +25,13 @@ QString modelName(int row)
 QStringList candidateModels(const CheckedFile &file, int chosenRow)
 {
     const int configId = catalogueRow(file.row).configId;
-    const int first = firstRowWithConfigId(configId);
-    const int count = rowCountWithConfigId(configId);
-    if (file.row < 0 || count < 2 ||
+    const QVector<int> rows = rowsWithConfigId(configId);
+    if (file.row < 0 || rows.size() < 2 ||
         (chosenRow >= 0 && catalogueRow(chosenRow).configId == configId))
         return {modelName(file.row)};
     QStringList models;
-    for (int k = 0; k < count; ++k)
-        models << modelName(first + k);
+    for (const int row : rows)
+        models << modelName(row);
     return models;
 }
 

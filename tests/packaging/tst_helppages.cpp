@@ -1,6 +1,9 @@
 // The help pages as a browser opens them from the installed folders: every
 // link and picture leads somewhere, every picture is shown at its own size,
-// and the English and German pages have the same sections and pictures.
+// the English and German pages have the same sections and pictures, and
+// their table of models is the catalogue's.
+#include "modeltable.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -74,6 +77,26 @@ QVector<Picture> pictures(const QString &html)
     return found;
 }
 
+// For each row of a table, its cells and those a rowspan above reaches
+// into it.
+QVector<int> coveredColumns(const QStringList &rows)
+{
+    QVector<int> columns(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        columns[i] += rows[i].count(QStringLiteral("<td"));
+        for (const QString &span : matches(rows[i], QStringLiteral("rowspan=\"(\\d+)\""))) {
+            for (int below = 1; below < span.toInt() && i + below < rows.size(); ++below)
+                ++columns[i + below];
+        }
+    }
+    return columns;
+}
+
+QString lastCellText(const QString &row)
+{
+    return QRegularExpression(QStringLiteral(">([^<>]*)</td></tr>$")).match(row).captured(1);
+}
+
 QStringList pageNames(const QString &language)
 {
     return QDir(kRoot.filePath(language)).entryList({QStringLiteral("*.html")}, QDir::Files);
@@ -90,6 +113,8 @@ private slots:
     void linksAndPicturesResolve();
     void languagesHaveTheSameSections_data();
     void languagesHaveTheSameSections();
+    void modelTableIsTheCatalogues_data();
+    void modelTableIsTheCatalogues();
 };
 
 void TestHelpPages::linksAndPicturesResolve_data()
@@ -167,6 +192,36 @@ void TestHelpPages::languagesHaveTheSameSections()
         return found;
     };
     QCOMPARE(sources(german).join(' '), sources(english).join(' '));
+}
+
+void TestHelpPages::modelTableIsTheCatalogues_data()
+{
+    QTest::addColumn<QString>("folder");
+    for (const QString &language : kLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The table of models holds what "make help-tables" makes from the
+// catalogue. Variants appended at the end of the catalogue get rows of
+// their own, each with the notes of the rows whose ID it shares, and every
+// row keeps all columns.
+void TestHelpPages::modelTableIsTheCatalogues()
+{
+    QFETCH(QString, folder);
+    const QString page = pageText(kRoot.filePath(folder + QStringLiteral("/Mestrel.html")));
+    const std::optional<ModelTable::Language> language = ModelTable::languageOfFolder(folder);
+    QVERIFY(language);
+    const std::optional<QString> made = ModelTable::withRows(page, *language);
+    QVERIFY2(made, "no marked table of models");
+    QCOMPARE(page.split('\n'), made->split('\n'));
+
+    std::vector<ProductRecord> grown = ProductCatalogue;
+    grown.push_back(catalogueRow(0));
+    grown.push_back(catalogueRow(5));
+    const QStringList rows = ModelTable::rows(grown, *language).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), kCatalogueSize + 2);
+    QCOMPARE(coveredColumns(rows), QVector<int>(rows.size(), 6));
+    QCOMPARE(lastCellText(rows.last()), lastCellText(rows[5]));
 }
 
 QTEST_GUILESS_MAIN(TestHelpPages)

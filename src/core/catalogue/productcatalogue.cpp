@@ -200,17 +200,6 @@ int firstRowWithConfigId(int configId)
     return -1;
 }
 
-int rowCountWithConfigId(int configId)
-{
-    const int first = firstRowWithConfigId(configId);
-    if (first < 0)
-        return 0;
-    int count = 0;
-    while (first + count < kCatalogueSize && ProductCatalogue[first + count].configId == configId)
-        ++count;
-    return count;
-}
-
 int rowForConfigId(int configId, int preferredRow)
 {
     if (catalogueRow(preferredRow).configId == configId && configId != 0)
@@ -242,4 +231,19 @@ PortKind portKindOf(const ProductRecord &row, int portIndex)
 QString serialNumberText(const ProductRecord &row, const QString &digits)
 {
     return row.articleNumber + QLatin1Char('-') + digits;
+}
+
+QVector<int> rowsWithConfigId(int configId)
+{
+    return rowsWithConfigId(ProductCatalogue, configId);
+}
+
+QVector<int> rowsWithConfigId(const std::vector<ProductRecord> &table, int configId)
+{
+    QVector<int> rows;
+    for (int i = 0; i < int(table.size()); ++i) {
+        if (table[i].configId == configId)
+            rows.append(i);
+    }
+    return rows;
 }

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QVector>
 
 #include <array>
 #include <vector>
@@ -75,8 +76,7 @@ inline bool contains(quint8 kinds, PortKind kind)
 // `portRect`, so they stay sharp on screens scaled up to 200 %.
 constexpr int kPicturePixelRatio = 2;
 
-// The fixed table of supported models, in the order of the model list. Rows
-// sharing a configId stay adjacent.
+// The fixed table of supported models, in the order of the model list.
 extern const std::vector<ProductRecord> ProductCatalogue;
 extern const int kCatalogueSize;
 
@@ -85,11 +85,8 @@ extern const int kCatalogueSize;
 const ProductRecord &catalogueRow(int index);
 QString articleNumber(int index);
 
-// The first catalogue row whose configId is `configId`, -1 if none; the rows
-// that share the ID follow it directly.
+// The first catalogue row whose configId is `configId`, -1 if none.
 int firstRowWithConfigId(int configId);
-// How many rows share the configId of that first row (0 if none).
-int rowCountWithConfigId(int configId);
 // The row a file with `configId` is read as: `preferredRow` if it has that
 // ID, otherwise the first row with it; -1 if no row has it.
 int rowForConfigId(int configId, int preferredRow);
@@ -100,3 +97,11 @@ PortKind portKindOf(const ProductRecord &row, int portIndex);
 // The serial number as the window and the report show it: the model's
 // article number, "-" and the digits typed after it.
 QString serialNumberText(const ProductRecord &row, const QString &digits);
+
+// Every catalogue row whose configId is `configId`, in catalogue order; none
+// if no row has it. The rows need not be adjacent: a variant of a model is
+// appended at the end of the table, so the rows other parts name keep their
+// numbers. Everything that lists or offers the rows sharing an ID asks here.
+QVector<int> rowsWithConfigId(int configId);
+// The same in another table of models.
+QVector<int> rowsWithConfigId(const std::vector<ProductRecord> &table, int configId);

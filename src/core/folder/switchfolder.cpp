@@ -98,8 +98,7 @@ QStringList namesOfRows(const SwitchFileRow &row, int preferredRow,
     if (preferredRow >= 0 && catalogueRow(preferredRow).configId == row.configId)
         return {nameOf(preferredRow)};
     QStringList names;
-    const int first = firstRowWithConfigId(row.configId);
-    for (int r = first; r >= 0 && r < first + rowCountWithConfigId(row.configId); ++r)
+    for (const int r : rowsWithConfigId(row.configId))
         names << nameOf(r);
     return names;
 }

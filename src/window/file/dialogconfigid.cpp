@@ -1,32 +1,58 @@
 #include "window/file/dialogconfigid.h"
 
 #include "core/catalogue/productcatalogue.h"
-#include "ui_dialogconfigid.h"
 
-DialogConfigID::DialogConfigID(int configId, QWidget *parent)
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The question keeps the room of three choices, the most a configuration ID
+// had when it was drawn, so that it looks the same for one or two; those
+// beyond the rows offered stay hidden.
+constexpr int kChoiceRoom = 3;
+
+} // namespace
+
+DialogConfigID::DialogConfigID(const QVector<int> &rows, QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogConfigID)
+    , m_rows(rows)
 {
-    m_ui->setupUi(this);
+    setObjectName(QStringLiteral("DialogConfigID"));
+    resize(349, 209);
     setWindowTitle(tr("csv File"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    QRadioButton *const choices[] = {m_ui->radioButton_choice0, m_ui->radioButton_choice1,
-                                     m_ui->radioButton_choice2};
-    const int first = firstRowWithConfigId(configId);
-    const int count = first < 0 ? 0 : rowCountWithConfigId(configId);
-    for (int k = 0; k < 3; ++k) {
-        QRadioButton *choice = choices[k];
+    // Top to bottom, the order Tab follows: the question, each choice after
+    // a stretch, and the buttons after a last one.
+    auto *layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->addStretch();
+    auto *question = new QLabel(tr("Which csv file would you like to open?"), this);
+    question->setObjectName(QStringLiteral("label_question"));
+    layout->addWidget(question);
+    for (int k = 0; k < qMax(kChoiceRoom, int(rows.size())); ++k) {
+        auto *choice = new QRadioButton(this);
+        choice->setObjectName(QStringLiteral("radioButton_choice%1").arg(k));
         connect(choice, &QRadioButton::clicked, this, [this, k] { radioButtonSelect(k); });
-        if (k < count)
-            choice->setText(catalogueRow(first + k).modelName);
-        choice->setVisible(k < count);
+        if (k < rows.size())
+            choice->setText(catalogueRow(rows[k]).modelName);
+        choice->setVisible(k < rows.size());
+        choice->setChecked(k == 0);
+        layout->addStretch();
+        layout->addWidget(choice, 0, Qt::AlignVCenter);
     }
-    choices[0]->setChecked(true);
+    layout->addStretch();
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel | QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("buttonBox_configId"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QMetaObject::connectSlotsByName(this);
 }
-
-DialogConfigID::~DialogConfigID() = default;
 
 void DialogConfigID::radioButtonSelect(int select)
 {

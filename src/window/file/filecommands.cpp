@@ -179,10 +179,10 @@ bool FileCommands::loadConfigFile(const QString &path)
 
 int FileCommands::askModelRow(int configId)
 {
-    DialogConfigID choose(configId);
+    DialogConfigID choose(rowsWithConfigId(configId));
     choose.setModal(true);
     Prompts::exec(choose);
-    return firstRowWithConfigId(configId) + choose.choice();
+    return choose.chosenRow();
 }
 
 void FileCommands::applyToEditor(const ChosenFile &file, int row, const QString &stepName,

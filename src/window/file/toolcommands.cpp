@@ -35,7 +35,7 @@ void ToolCommands::compareWithFile()
     const EditorState &current = m_editor->state();
     const int configId = file->configId;
     const int row = current.row().configId == configId ? current.config.modelIndex
-        : rowCountWithConfigId(configId) > 1           ? m_files->askModelRow(configId)
+        : rowsWithConfigId(configId).size() > 1        ? m_files->askModelRow(configId)
                                                        : firstRowWithConfigId(configId);
 
     BusyCursor busy;

@@ -1,44 +1,39 @@
 #include "window/qos/dialogdscp.h"
 
 #include "core/config/switchconfig.h"
-#include "ui_dialogdscp.h"
-#include "window/qos/mappingdialoglook.h"
-
-#include <QComboBox>
 
 namespace {
 
-// Found by name, as in the 802.1p dialog: "comboBox_tc" and the DSCP value.
-QComboBox *dscpCombo(const QDialog *dialog, int dscp)
+// The 64 values in four blocks of 16; free grid rows 1 and 6.
+MappingTable dscpTable()
 {
-    return dialog->findChild<QComboBox *>(QStringLiteral("comboBox_tc%1").arg(dscp));
+    MappingTable table;
+    table.size = QSize(735, 329);
+    // "gridLayoutWidget_2" and the doubled "label_label_" are names other
+    // parts rely on; keep their spelling.
+    table.tableName = "gridLayoutWidget_2";
+    table.gridName = "gridLayout_2";
+    table.entryHead = DialogDSCP::tr("DSCP Value");
+    table.classHead = DialogDSCP::tr("Traffic Class");
+    table.blocks = {{0, 2, "label_dscpValue1", "label_trafficClass1"},
+                    {3, 4, "label_dscpValue2", "label_trafficClass2"},
+                    {5, 7, "label_label_dscpValue3", "label_trafficClass3"},
+                    {8, 9, "label_label_dscpValue4", "label_trafficClass4"}};
+    table.entriesPerBlock = 16;
+    table.headPrefix = "label_dscp";
+    table.headDigits = 2;
+    table.boxPrefix = "comboBox_tc";
+    // The head of 46 has always had a space before its number.
+    table.entryText = [](int dscp) {
+        return dscp == 46 ? QStringLiteral(" 46") : QString::number(dscp);
+    };
+    table.boxName = [](int dscp) { return DialogDSCP::tr("Traffic class of DSCP %1").arg(dscp); };
+    return table;
 }
 
 } // namespace
 
 DialogDSCP::DialogDSCP(SwitchConfig &config, QWidget *parent)
-    : QDialog(parent)
-    , ui(new Ui::DialogDSCP)
-    , m_config(config)
-{
-    ui->setupUi(this);
-    MappingDialogLook::apply(*this, ui->gridLayoutWidget_2, ui->buttonBox);
-    setWindowTitle(tr("IP DSCP Mapping"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-
-    for (int i = 0; i < int(m_config.dscpTrafficClass.size()); ++i) {
-        if (QComboBox *combo = dscpCombo(this, i))
-            combo->setCurrentIndex(m_config.dscpTrafficClass[i]);
-    }
-}
-
-DialogDSCP::~DialogDSCP() = default;
-
-void DialogDSCP::on_buttonBox_accepted()
-{
-    for (int i = 0; i < int(m_config.dscpTrafficClass.size()); ++i) {
-        if (QComboBox *combo = dscpCombo(this, i))
-            m_config.dscpTrafficClass[i] = quint8(combo->currentIndex());
-    }
-}
+    : MappingDialog(dscpTable(), tr("IP DSCP Mapping"), config.dscpTrafficClass.data(),
+                    int(config.dscpTrafficClass.size()), parent)
+{ }

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(ProductRecord)
 
 class TestProductCatalogue : public QObject
@@ -48,16 +50,28 @@ private slots:
 
     void configIdLookup()
     {
-        // A file names only the configId: rows sharing one follow each other, at
-        // most three (the choice a load offers), and a load finds each row.
+        // A file names only the configId: every row with it is offered once, in
+        // table order, the first is the one read unless another is preferred,
+        // and a load finds each row.
+        int offered = 0;
         for (int index = 0; index < kCatalogueSize; ++index) {
             const int configId = catalogueRow(index).configId;
-            const int first = rowForConfigId(configId, -1);
-            QVERIFY(first >= 0 && first <= index && index - first < rowCountWithConfigId(configId));
-            QVERIFY(rowCountWithConfigId(configId) <= 3);
+            const QVector<int> rows = rowsWithConfigId(configId);
+            QVERIFY(rows.contains(index) && std::is_sorted(rows.begin(), rows.end()));
+            for (const int row : rows)
+                QCOMPARE(int(catalogueRow(row).configId), configId);
+            offered += rows.first() == index ? rows.size() : 0;
+            QCOMPARE(rowForConfigId(configId, -1), rows.first());
             QCOMPARE(rowForConfigId(configId, index), index);
         }
+        QCOMPARE(offered, kCatalogueSize);
         QCOMPARE(rowForConfigId(21, 0), -1); // a picture number, no model
+        QVERIFY(rowsWithConfigId(21).isEmpty());
+        // A variant appended at the end joins the rows sharing its ID.
+        const int configId = catalogueRow(5).configId;
+        std::vector<ProductRecord> grown = ProductCatalogue;
+        grown.push_back(catalogueRow(5));
+        QCOMPARE(rowsWithConfigId(grown, configId), rowsWithConfigId(configId) << kCatalogueSize);
         QCOMPARE(int(catalogueRow(kCatalogueSize).portCount), 0);
     }
 

@@ -282,6 +282,71 @@ private slots:
         QCOMPARE(Prompts::unansweredDialogs(), 0);
     }
 
+    void qosDialogsByKeyboard_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("boxName"); // what a screen reader says before the entry
+        QTest::newRow("802.1p") << QByteArray("pushButton_qosPMapping")
+                                << QStringLiteral("Traffic class of priority ");
+        QTest::newRow("DSCP") << QByteArray("pushButton_qosDscpMapping")
+                              << QStringLiteral("Traffic class of DSCP ");
+    }
+
+    // Tab takes the boxes entry by entry, each under the head of its entry
+    // and named after it, then the buttons. Enter keeps what the keys chose,
+    // Escape drops it.
+    void qosDialogsByKeyboard()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QString, boxName);
+        WindowDriver d;
+        const bool dscp = button.contains("Dscp");
+        const auto table = [&] {
+            return dscp ? digits(d.config().dscpTrafficClass)
+                        : digits(d.config().dot1pTrafficClass);
+        };
+        QStringList wrong;
+        int entries = 0;
+        Qt::Key answer = Qt::Key_Escape;
+        Prompts::setDialogHandler([&](QDialog &dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            const QList<QLabel *> heads = dialog.findChildren<QLabel *>();
+            QWidget *focus = QApplication::focusWidget();
+            for (entries = 0; auto *box = qobject_cast<QComboBox *>(focus); ++entries) {
+                const QRect at = box->geometry();
+                const QLabel *above = nullptr;
+                for (const QLabel *head : heads) {
+                    if (qAbs(head->geometry().center().x() - at.center().x()) <= 1 &&
+                        head->geometry().bottom() < at.top() &&
+                        (!above || head->geometry().bottom() > above->geometry().bottom()))
+                        above = head;
+                }
+                const QString entry = QString::number(entries);
+                if (!above || above->text().trimmed() != entry ||
+                    box->accessibleName() != boxName + entry)
+                    wrong << box->objectName();
+                QTest::keyClick(focus, Qt::Key_Tab);
+                focus = QApplication::focusWidget();
+            }
+            if (!qobject_cast<QPushButton *>(focus))
+                wrong << QStringLiteral("after the boxes: ") + focus->objectName();
+            // Back to the last box, its first class, and the answer.
+            QTest::keyClick(focus, Qt::Key_Backtab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+            QTest::keyClick(QApplication::focusWidget(), answer);
+            return dialog.result();
+        });
+        const QString before = table();
+        d.find<QPushButton>(button)->click();
+        QCOMPARE(table(), before);
+        answer = Qt::Key_Return;
+        d.find<QPushButton>(button)->click();
+        QCOMPARE(wrong, QStringList());
+        QCOMPARE(entries, before.size());
+        QCOMPARE(table(), before.left(before.size() - 1) + '0');
+    }
+
     void helpPages()
     {
         // Each page from the working folder when it holds it (here the English

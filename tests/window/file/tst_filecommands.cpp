@@ -352,15 +352,16 @@ private slots:
         open(QString()); // cancelled
         QCOMPARE(Prompts::lastFileRequest().startPath,
                  QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-        // Three rows share the ID: the first is offered, the one clicked opens,
-        // and the next load offers the first again.
+        // Rows share the ID: each is offered, the first checked, the one clicked
+        // opens, and the next load offers the first again.
         writeFile(path("row5.csv"),
                   "file.configID,0,24\nport.jumbo,5,1\nport.mdi,9,1\nport.mdi,1,7\n");
         m_answers.choose = 2;
         open("row5.csv");
-        QCOMPARE(m_answers.modelChoices,
-                 QStringList({catalogueRow(5).modelName, catalogueRow(6).modelName,
-                              catalogueRow(7).modelName}));
+        QStringList models;
+        for (const int row : rowsWithConfigId(24))
+            models << catalogueRow(row).modelName;
+        QCOMPARE(m_answers.modelChoices, models);
         QCOMPARE(m_answers.checkedChoice, 0);
         QCOMPARE(d->combo("comboBox_productSelection")->currentIndex(), 7);
         QCOMPARE(d->window->windowTitle(), QStringLiteral("row5.csv[*] - Mestrel"));
@@ -380,6 +381,64 @@ private slots:
         QCOMPARE(m_answers.checkedChoice, 0);
         QCOMPARE(m_answers.messages.size(), 1);
         QCOMPARE(m_answers.logRows.size(), 2);
+    }
+
+    void configIdQuestionOffersItsRows_data()
+    {
+        QTest::addColumn<QVector<int>>("rows");
+        QTest::addColumn<QString>("steps"); // a digit clicks that choice; 'v', '^' arrow keys
+        QTest::addColumn<QString>("chosen"); // the row chosen at first and after each step
+        QTest::newRow("a variant apart, clicked") << QVector<int> {5, 6, 7, 17} << "3"
+                                                  << "5 17";
+        QTest::newRow("a variant apart, by keys") << QVector<int> {5, 6, 7, 17} << "vvv"
+                                                  << "5 6 7 17";
+        QTest::newRow("second, then first") << QVector<int> {9, 10} << "1^"
+                                            << "9 10 9";
+        QTest::newRow("one row") << QVector<int> {0} << ""
+                                 << "0";
+        QTest::newRow("no row") << QVector<int> {} << ""
+                                << "-1";
+    }
+
+    // One choice for each row given, named after its model and first checked
+    // and focused; the choice made is that row, wherever it stands in the
+    // catalogue, and closing keeps it.
+    void configIdQuestionOffersItsRows()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(QString, steps);
+        QFETCH(QString, chosen);
+        DialogConfigID question(rows);
+        question.show();
+        QApplication::setActiveWindow(&question);
+        QVERIFY(QTest::qWaitForWindowActive(&question));
+        QStringList shown, expected;
+        for (QRadioButton *choice : question.findChildren<QRadioButton *>()) {
+            if (choice->isVisible())
+                shown << choice->objectName() + ' ' + choice->text() +
+                        (choice->hasFocus() && choice->isChecked() ? "*" : "");
+        }
+        for (int k = 0; k < rows.size(); ++k)
+            expected << QStringLiteral("radioButton_choice%1 ").arg(k) +
+                    catalogueRow(rows[k]).modelName + (k == 0 ? "*" : "");
+        QCOMPARE(shown, expected);
+        QStringList trace {QString::number(question.chosenRow())};
+        for (const QChar step : steps) {
+            if (step.isDigit()) {
+                // On its round mark: the button takes clicks on its mark and text only.
+                auto *choice =
+                    question.findChild<QRadioButton *>(QStringLiteral("radioButton_choice") + step);
+                QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(8, choice->height() / 2));
+            } else {
+                QTest::keyClick(QApplication::focusWidget(),
+                                step == 'v' ? Qt::Key_Down : Qt::Key_Up);
+            }
+            trace << QString::number(question.chosenRow());
+        }
+        QTest::keyClick(&question, Qt::Key_Escape);
+        QVERIFY(!question.isVisible());
+        trace.last() = QString::number(question.chosenRow());
+        QCOMPARE(trace.join(' '), chosen);
     }
 
     void byteOrderMarkIsRemarkedOnce()
@@ -516,7 +575,7 @@ private slots:
         m_answers.choose = 1;
         Prompts::queueFileNames({path("saved.csv")});
         d->action(QStringLiteral("&Compare with File…"))->trigger();
-        QCOMPARE(m_answers.modelChoices.size(), 3);
+        QCOMPARE(m_answers.modelChoices.size(), rowsWithConfigId(24).size());
         QCOMPARE(m_answers.compared.value(0), "Compared with: " + named("saved.csv", 6));
         QCOMPARE(m_answers.compared.value(2),
                  "The file is for " + catalogueRow(6).modelName +
