@@ -11,6 +11,7 @@
 #include "check/filecheck.h"
 #include "check/foldercheck.h"
 #include "check/terminaltext.h"
+#include "report/batchreports.h"
 #include "report/reportgenerator.h"
 
 #include <QFileInfo>
@@ -201,17 +202,8 @@ int writePlannedBatch(const BatchPlan &plan, int row, const QString &outputDir, 
                       QByteArray &text)
 {
     const QDate today = QDate::currentDate();
-    const BatchOutcome outcome = writeBatch(
-        plan, outputDir, today, {},
-        [row, today](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *reportError) {
-            ReportGenerator report(row, batchSwitch.config,
-                                   articleNumber(row) + QLatin1Char('-') + batchSwitch.serial,
-                                   pdfPath, today);
-            if (report.generate())
-                return true;
-            *reportError = report.errorString();
-            return false;
-        });
+    const BatchOutcome outcome =
+        writeBatch(plan, outputDir, today, {}, batchReportMaker(row, today));
     json.insert("written", QJsonArray::fromStringList(outcome.written));
     json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
     int status = 0;

@@ -7,11 +7,15 @@
 #include "resources/appresources.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
+#include <QMutex>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -25,6 +29,8 @@ namespace {
 // The resolution the document is measured at, whatever the screen's: text
 // a third larger than its point size on a page measured in points.
 constexpr qreal kLayoutDpi = 96;
+// The resolution of the PDF's page, in which its coordinates are given.
+constexpr int kPdfDpi = 120;
 // One centimetre in points: the document's margin.
 constexpr qreal kDocumentMargin = 72 / 2.54;
 // Steps and bound of the enlargement that fits a body onto its page.
@@ -81,6 +87,26 @@ QRectF placeOnPaper(const QSizeF &page, const QSizeF &paper)
     return QRectF(corner, placed);
 }
 
+// The picture at `path` scaled to fit a square of `boxSize`, its aspect
+// kept. Decoding a product picture costs more than laying out a page, so
+// each is decoded and scaled once for all reports, on whatever thread.
+QImage scaledPicture(const QString &path, int boxSize)
+{
+    static QMutex mutex;
+    static QHash<QString, QImage> scaled;
+    const QString key = QString::number(boxSize) + QLatin1Char(':') + path;
+    const QMutexLocker lock(&mutex);
+    const auto found = scaled.constFind(key);
+    if (found != scaled.cend())
+        return *found;
+    const QImage picture(path);
+    const QImage fitted = picture.isNull()
+        ? QImage()
+        : picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    scaled.insert(key, fitted);
+    return fitted;
+}
+
 } // namespace
 
 ReportGenerator::ReportGenerator(int modelIndex, const SwitchConfig &config,
@@ -120,11 +146,34 @@ int ReportGenerator::pageCount(int portCount)
 
 bool ReportGenerator::generate()
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, modelIndex);
-    printer.setResolution(120);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    return printToPdfFile(&printer, reportFileName);
+    // Refused before the work of laying out: a device, FIFO or folder is
+    // never replaced by a report.
+    if (!isWritableTarget(reportFileName, &errorText))
+        return false;
+    const std::optional<QByteArray> bytes = pdf();
+    return bytes && writeOutputFile(reportFileName, *bytes, &errorText);
+}
+
+std::optional<QByteArray> ReportGenerator::pdf()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The printer's PDF engine without the printer, which belongs to
+        // the window's thread; the same pages, title and creator.
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(kReportPaper), kReportOrientation, QMarginsF()));
+        writer.setTitle(documentTitle(modelIndex));
+        writer.setCreator(QStringLiteral("Mestrel"));
+        layOut();
+        paintPages(&writer, 1, document->pageCount());
+    }
+    if (!isCompletePdf(buffer.data())) {
+        errorText = QStringLiteral("The PDF could not be written completely");
+        return std::nullopt;
+    }
+    return buffer.data();
 }
 
 bool ReportGenerator::printToPdfFile(QPrinter *printer, const QString &target)
@@ -133,8 +182,8 @@ bool ReportGenerator::printToPdfFile(QPrinter *printer, const QString &target)
     // never replaced by a report.
     if (!isWritableTarget(target, &errorText))
         return false;
-    const std::optional<QByteArray> pdf = printCheckedPdf(printer);
-    return pdf && writeOutputFile(target, *pdf, &errorText);
+    const std::optional<QByteArray> printed = printCheckedPdf(printer);
+    return printed && writeOutputFile(target, *printed, &errorText);
 }
 
 std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
@@ -189,22 +238,27 @@ bool ReportGenerator::print(QPrinter *printer)
 
 void ReportGenerator::paintPages(QPrinter *printer)
 {
-    // Page by page as QTextDocument::print paints a paginated document,
-    // with a step between the pages, in the range the print dialog asked
-    // for: each page of the document placed on the printer's paper.
-    QPainter painter(printer);
-    if (!painter.isActive())
-        return;
-    const QSizeF page = document->pageSize();
-    const QRectF onPaper = placeOnPaper(reportPageSize() * printer->resolution() / 72.0,
-                                        QSizeF(printer->width(), printer->height()));
-    painter.translate(onPaper.topLeft());
-    painter.scale(onPaper.width() / page.width(), onPaper.height() / page.height());
     const int pages = document->pageCount();
     const int first = printer->fromPage() > 0 ? printer->fromPage() : 1;
     const int last = printer->toPage() > 0 ? qMin(printer->toPage(), pages) : pages;
+    paintPages(printer, first, last);
+}
+
+void ReportGenerator::paintPages(QPagedPaintDevice *device, int first, int last)
+{
+    // Page by page as QTextDocument::print paints a paginated document,
+    // with a step between the pages: each page of the document placed on
+    // the device's paper.
+    QPainter painter(device);
+    if (!painter.isActive())
+        return;
+    const QSizeF page = document->pageSize();
+    const QRectF onPaper = placeOnPaper(reportPageSize() * device->logicalDpiX() / 72.0,
+                                        QSizeF(device->width(), device->height()));
+    painter.translate(onPaper.topLeft());
+    painter.scale(onPaper.width() / page.width(), onPaper.height() / page.height());
     for (int index = first; index <= last; ++index) {
-        if (index > first && !printer->newPage())
+        if (index > first && !device->newPage())
             return;
         const QRectF view(QPointF(0, (index - 1) * page.height()), page);
         painter.save();
@@ -571,11 +625,9 @@ void ReportGenerator::insertCellText(QTextTable *table, int row, int column, con
 
 void ReportGenerator::insertPicture(const QString &path, int boxSize)
 {
-    const QImage picture(path);
-    if (picture.isNull())
+    const QImage scaled = scaledPicture(path, boxSize);
+    if (scaled.isNull())
         return; // the cell stays empty
-    const QImage scaled =
-        picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
     // A resource of the document, drawn at its own size on every desk. Its
     // name is not the path: Qt would load a name starting ":/" from the
     // resources itself, at full size.

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QTextCursor;
 class QTextDocument;
@@ -44,6 +45,11 @@ public:
     // not at all: on failure nothing is left behind, an existing file of the
     // name is kept, and errorString() tells why.
     bool generate();
+    // Builds the document and returns the PDF's bytes, as generate() would
+    // write them; nothing on failure, with errorString() telling why. Needs
+    // no printer and writes no file, so it may run on any thread, several
+    // reports at a time.
+    std::optional<QByteArray> pdf();
     QString errorString() const { return errorText; }
 
     // Called between the steps of the work (the pages built, each layout
@@ -79,7 +85,10 @@ private:
     // Prints onto a PDF printer through a temporary file and returns the
     // bytes when they are a whole PDF; the printer's file name is kept.
     std::optional<QByteArray> printCheckedPdf(QPrinter *printer);
-    // Paints the pages laid out onto the printer, as many as it asks for.
+    // Paints the pages laid out onto the device, from page `first` to `last`
+    // (1-based, both included).
+    void paintPages(QPagedPaintDevice *device, int first, int last);
+    // The same, in the page range the print dialog asked for.
     void paintPages(QPrinter *printer);
     void step();
     // Builds the pages on A4 landscape.

@@ -4,6 +4,7 @@
 #include "benchmark.h"
 #include "core/batch/switchbatch.h"
 #include "core/catalogue/productcatalogue.h"
+#include "report/batchreports.h"
 #include "report/reportgenerator.h"
 #include "window/batch/batchprogress.h"
 
@@ -32,16 +33,6 @@ SwitchList plantList()
                                     {"0", i % 2 ? "0" : "", QString::number(i % 2), "1", "0"}};
     }
     return list;
-}
-
-bool writeReport(const BatchSwitch &batchSwitch, const QString &pdfPath, QString *error)
-{
-    ReportGenerator report(kRow, batchSwitch.config, articleNumber(kRow) + '-' + batchSwitch.serial,
-                           pdfPath);
-    if (report.generate())
-        return true;
-    *error = report.errorString();
-    return false;
 }
 
 } // namespace
@@ -95,7 +86,8 @@ private slots:
         Bench::measure(
             "Batch, 40 files of 26 ports with reports", 8000,
             [&] {
-                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, writeReport).succeeded());
+                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, batchReportMaker(kRow, kDate))
+                            .succeeded());
             },
             3);
     }

@@ -1,7 +1,6 @@
 #include "window/batch/batchprogress.h"
 
-#include "core/catalogue/productcatalogue.h"
-#include "report/reportgenerator.h"
+#include "report/batchreports.h"
 #include "window/ground/busycursor.h"
 
 #include <QCoreApplication>
@@ -35,27 +34,14 @@ BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder
         if (done < all)
             progress.setLabelText(tr("Writing file %1 of %2…").arg(done + 1).arg(all));
         progress.setValue(done);
-        // The window repaints and the cancel button is heard between files.
+        // The window repaints and the cancel button is heard between files
+        // and while the reports are made on the workers.
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
     const QDate today = QDate::currentDate();
-    const QString article = articleNumber(modelIndex);
-    BatchReportWriter writeReport;
-    if (plan.withReports) {
-        writeReport = [&](const BatchSwitch &one, const QString &pdfPath, QString *error) {
-            // The serial number as the window shows it: article number, "-",
-            // the digits.
-            ReportGenerator report(modelIndex, one.config, article + QLatin1Char('-') + one.serial,
-                                   pdfPath, today);
-            // A report takes longer than a repaint may wait: the window is
-            // also repainted between its steps.
-            report.setBetweenSteps([] { QCoreApplication::processEvents(); });
-            if (report.generate())
-                return true;
-            *error = report.errorString();
-            return false;
-        };
-    }
-    return writeBatch(plan, folder, today, onProgress, writeReport);
+    BatchReportMaker makeReport;
+    if (plan.withReports)
+        makeReport = batchReportMaker(modelIndex, today);
+    return writeBatch(plan, folder, today, onProgress, makeReport);
 }
