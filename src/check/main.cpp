@@ -11,6 +11,7 @@
 #include "check/filecheck.h"
 #include "check/foldercheck.h"
 #include "check/terminaltext.h"
+#include "core/file/outputjobs.h"
 #include "report/batchreports.h"
 #include "report/reportgenerator.h"
 
@@ -204,6 +205,8 @@ int writePlannedBatch(const BatchPlan &plan, int row, const QString &outputDir, 
     const QDate today = QDate::currentDate();
     const BatchOutcome outcome =
         writeBatch(plan, outputDir, today, {}, batchReportMaker(row, today));
+    // Reports made ahead of a failure end before the program does.
+    OutputJobs::waitForStragglers();
     json.insert("written", QJsonArray::fromStringList(outcome.written));
     json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
     int status = 0;

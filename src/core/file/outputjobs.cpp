@@ -67,6 +67,11 @@ int OutputJobs::threadCount()
     return qMax(1, QThread::idealThreadCount());
 }
 
+void OutputJobs::waitForStragglers()
+{
+    QThreadPool::globalInstance()->waitForDone();
+}
+
 int OutputJobs::add(Job job)
 {
     int index = 0;
@@ -78,7 +83,8 @@ int OutputJobs::add(Job job)
     }
     // The application's pool runs one thread per core and is waited for
     // when the application ends, so no job outlives the fonts it uses.
-    QThreadPool::globalInstance()->start([shared = m_shared, index, job = std::move(job)] { shared->run(index, job); });
+    QThreadPool::globalInstance()->start(
+        [shared = m_shared, index, job = std::move(job)] { shared->run(index, job); });
     return index;
 }
 
@@ -90,8 +96,8 @@ int OutputJobs::count() const
 
 bool OutputJobs::waitFor(int index, int milliseconds) const
 {
-    const QDeadlineTimer deadline = milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                                     : QDeadlineTimer(milliseconds);
+    const QDeadlineTimer deadline =
+        milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
     const QMutexLocker lock(&m_shared->mutex);
     while (!m_shared->done.at(size_t(index))) {
         if (!m_shared->finished.wait(&m_shared->mutex, deadline))

@@ -39,6 +39,10 @@ public:
 
     // The number of jobs that run at once: the machine's cores.
     static int threadCount();
+    // Waits for the jobs still running after their owner stopped waiting
+    // for them (a cancel). Called before the application object goes: a
+    // report laid out while it is torn down would crash.
+    static void waitForStragglers();
 
     // Adds a job; returns its number, counted from 0.
     int add(Job job);

@@ -5,10 +5,10 @@
 #include "core/config/textfields.h"
 #include "core/file/configreader.h"
 #include "core/file/outputfile.h"
+#include "core/file/outputjobs.h"
 
 #include <QSemaphore>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QtTest>
 
 #include <algorithm>
@@ -285,7 +285,7 @@ void TestSwitchBatch::writing()
         });
     releaseThird.release();
     // Reports still running after a stop read this function's data.
-    QThreadPool::globalInstance()->waitForDone();
+    OutputJobs::waitForStragglers();
     QVERIFY(!thirdHeldInVain);
 
     QCOMPARE(outcome.written, written);
