@@ -271,8 +271,9 @@ QStringList plannedFiles(const BatchPlan &plan, bool withReports)
 }
 
 // The batch's files on their way to the disk: each is written beside its
-// target as it comes, and all are put in place together at the end. What
-// was written and what stopped the batch go into the outcome.
+// target as it comes, and they are put in place together, after each
+// switch's report and at the end. What was written and what stopped the
+// batch go into the outcome.
 class BatchFiles
 {
 public:
@@ -384,7 +385,9 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
             outcome.failure = batchSwitch.reportName + QLatin1String(": ") + report.error;
             break;
         }
-        if (!files.stage(batchSwitch.reportName, *report.bytes))
+        // The switch's file and report reach the disk together, one switch
+        // at a time: the wait for the disk stays short between repaints.
+        if (!files.stage(batchSwitch.reportName, *report.bytes) || !files.putInPlace())
             break;
     }
     // Reports not yet made are not made.

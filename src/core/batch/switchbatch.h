@@ -103,7 +103,8 @@ using BatchReportMaker =
     std::function<std::optional<QByteArray>(const BatchSwitch &, QString *error)>;
 
 // Writes the files of a valid plan into `outputDir` as writeOutputFile
-// does, synced and put in place together, with `date` as their creation date;
+// does, synced and put in place together (a switch's file with its report), with `date` as their
+// creation date;
 // the reports made by `makeReport` on worker threads (OutputJobs) when the plan asks for them, and
 // written by the calling thread in the order of the switches, each after its file. `progress` (may
 // be empty) is asked before each switch with the number done, every few milliseconds while a
