@@ -11,6 +11,7 @@
 #include "check/filecheck.h"
 #include "check/foldercheck.h"
 #include "check/terminaltext.h"
+#include "core/file/outputjobs.h"
 #include "report/batchreports.h"
 #include "report/reportgenerator.h"
 
@@ -202,7 +203,9 @@ int writePlannedBatch(const BatchPlan &plan, const QString &outputDir, QJsonObje
                       QByteArray &text)
 {
     const QDate today = QDate::currentDate();
-    const BatchOutcome outcome = writeBatch(plan, outputDir, today, {}, batchReportWriter(today));
+    const BatchOutcome outcome = writeBatch(plan, outputDir, today, {}, batchReportMaker(today));
+    // Reports made ahead of a failure end before the program does.
+    OutputJobs::waitForStragglers();
     json.insert("written", QJsonArray::fromStringList(outcome.written));
     json.insert("notWritten", QJsonArray::fromStringList(outcome.notWritten));
     int status = 0;

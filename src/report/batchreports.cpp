@@ -1,16 +1,16 @@
 #include "report/batchreports.h"
 
+#include "core/catalogue/productcatalogue.h"
 #include "report/reportgenerator.h"
 
-BatchReportWriter batchReportWriter(const QDate &date, const std::function<void()> &betweenSteps)
+BatchReportMaker batchReportMaker(const QDate &date)
 {
-    return [date, betweenSteps](const BatchSwitch &one, const QString &pdfPath, QString *error) {
+    return [date](const BatchSwitch &one, QString *error) -> std::optional<QByteArray> {
         ReportGenerator report(one.config, serialNumberText(one.config.model(), one.serial),
-                               pdfPath, date);
-        report.setBetweenSteps(betweenSteps);
-        if (report.generate())
-            return true;
-        *error = report.errorString();
-        return false;
+                               QString(), date);
+        std::optional<QByteArray> pdf = report.pdf();
+        if (!pdf)
+            *error = report.errorString();
+        return pdf;
     };
 }

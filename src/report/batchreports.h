@@ -4,11 +4,9 @@
 
 #include <QDate>
 
-#include <functional>
-
-// The reports of a batch, as writeBatch asks for them: each switch's report
-// with its own serial number after the model's article number, dated
-// `date`. `betweenSteps` (may be empty) is called between the steps of each
-// report, so that a window can repaint.
-BatchReportWriter batchReportWriter(const QDate &date,
-                                    const std::function<void()> &betweenSteps = {});
+// The reports of a batch, for the window and the command line alike: each
+// switch's report as "Export" makes it, with the serial number as the
+// window shows it (the model's article number, "-", the switch's digits)
+// and `date` as its date. The maker may run on any thread, several at a
+// time.
+BatchReportMaker batchReportMaker(const QDate &date);

@@ -1,18 +1,21 @@
 #include "report/reportgenerator.h"
 
 #include "core/catalogue/productcatalogue.h"
-#include "core/config/globalparameters.h"
 #include "core/config/textfields.h"
 #include "core/file/outputfile.h"
 #include "report/reportformats.h"
 #include "resources/appresources.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
+#include <QMutex>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -26,6 +29,8 @@ namespace {
 // The resolution the document is measured at, whatever the screen's: text
 // a third larger than its point size on a page measured in points.
 constexpr qreal kLayoutDpi = 96;
+// The resolution of the PDF's page, in which its coordinates are given.
+constexpr int kPdfDpi = 120;
 // One centimetre in points: the document's margin.
 constexpr qreal kDocumentMargin = 72 / 2.54;
 // Steps and bound of the enlargement that fits a body onto its page.
@@ -34,26 +39,8 @@ constexpr qreal kMaxZoom = 1.6;
 // The paper the report is laid out on, whatever paper it is printed on.
 const QPageSize::PageSizeId kReportPaper = QPageSize::A4;
 const QPageLayout::Orientation kReportOrientation = QPageLayout::Landscape;
-// The longest contact or location text one line of the page holds.
-constexpr int kTextLineLength = 20;
 // Thin rule under the header: this many underscores at 2 pt span the page.
 constexpr int kRuleLength = 372;
-
-QVector<QTextLength> percentages(std::initializer_list<qreal> widths)
-{
-    QVector<QTextLength> lengths;
-    for (qreal width : widths)
-        lengths << QTextLength(QTextLength::PercentageLength, width);
-    return lengths;
-}
-
-// A first column followed by `count` columns of one width.
-QVector<QTextLength> labelAndColumns(qreal labelWidth, int count, qreal columnWidth)
-{
-    QVector<QTextLength> lengths = percentages({labelWidth});
-    lengths.insert(lengths.size(), count, QTextLength(QTextLength::PercentageLength, columnWidth));
-    return lengths;
-}
 
 // The report's page in points.
 QSizeF reportPageSize()
@@ -82,32 +69,52 @@ QRectF placeOnPaper(const QSizeF &page, const QSizeF &paper)
     return QRectF(corner, placed);
 }
 
+// The picture at `path` scaled to fit a square of `boxSize`, its aspect
+// kept. Decoding a product picture costs more than laying out a page, so
+// each is decoded and scaled once for all reports, on whatever thread.
+QImage scaledPicture(const QString &path, int boxSize)
+{
+    static QMutex mutex;
+    static QHash<QString, QImage> scaled;
+    const QString key = QString::number(boxSize) + QLatin1Char(':') + path;
+    const QMutexLocker lock(&mutex);
+    const auto found = scaled.constFind(key);
+    if (found != scaled.cend())
+        return *found;
+    const QImage picture(path);
+    const QImage fitted = picture.isNull()
+        ? QImage()
+        : picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    scaled.insert(key, fitted);
+    return fitted;
+}
+
 } // namespace
 
 ReportGenerator::ReportGenerator(const SwitchConfig &config, const QString &serialPrefix,
                                  const QString &reportFileName, const QDate &reportDate)
-    : config(config)
-    , serialPrefix(serialPrefix)
-    , reportDate(reportDate)
-    , titleFormat(reportCharFormat(14, QFont::Bold))
-    , headingFormat(reportCharFormat(11, QFont::Bold))
-    , modelNameFormat(reportCharFormat(11))
-    , smallFormat(reportCharFormat(8))
-    , labelFormat(reportCharFormat(9, QFont::Bold))
-    , valueFormat(reportCharFormat(8))
-    , spacerFormat(reportCharFormat(6))
-    , modelPortCount(config.model().portCount)
-    , reportFileName(reportFileName)
+    : m_config(config)
+    , m_serialPrefix(serialPrefix)
+    , m_reportDate(reportDate)
+    , m_reportFileName(reportFileName)
+    , m_modelPortCount(config.model().portCount)
+    , m_titleFormat(reportCharFormat(14, QFont::Bold))
+    , m_headingFormat(reportCharFormat(11, QFont::Bold))
+    , m_modelNameFormat(reportCharFormat(11))
+    , m_smallFormat(reportCharFormat(8))
+    , m_labelFormat(reportCharFormat(9, QFont::Bold))
+    , m_valueFormat(reportCharFormat(8))
+    , m_spacerFormat(reportCharFormat(6))
 {
     ensureResourcesLoaded();
-    layoutDevice = QImage(1, 1, QImage::Format_Mono);
+    m_layoutDevice = QImage(1, 1, QImage::Format_Mono);
     const int dotsPerMetre = qRound(kLayoutDpi / 0.0254);
-    layoutDevice.setDotsPerMeterX(dotsPerMetre);
-    layoutDevice.setDotsPerMeterY(dotsPerMetre);
-    greyCellFormat.setBackground(QBrush(kReportGrey, Qt::SolidPattern));
-    whiteCellFormat.setBackground(QBrush(Qt::white, Qt::SolidPattern));
-    centerBlock.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    rightBlock.setAlignment(Qt::AlignRight);
+    m_layoutDevice.setDotsPerMeterX(dotsPerMetre);
+    m_layoutDevice.setDotsPerMeterY(dotsPerMetre);
+    m_greyCellFormat.setBackground(QBrush(kReportGrey, Qt::SolidPattern));
+    m_whiteCellFormat.setBackground(QBrush(Qt::white, Qt::SolidPattern));
+    m_centerBlock.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_rightBlock.setAlignment(Qt::AlignRight);
 }
 
 ReportGenerator::~ReportGenerator() = default;
@@ -119,21 +126,44 @@ int ReportGenerator::pageCount(int portCount)
 
 bool ReportGenerator::generate()
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, config.modelIndex);
-    printer.setResolution(120);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    return printToPdfFile(&printer, reportFileName);
+    // Refused before the work of laying out: a device, FIFO or folder is
+    // never replaced by a report.
+    if (!isWritableTarget(m_reportFileName, &m_errorText))
+        return false;
+    const std::optional<QByteArray> bytes = pdf();
+    return bytes && writeOutputFile(m_reportFileName, *bytes, &m_errorText);
+}
+
+std::optional<QByteArray> ReportGenerator::pdf()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The printer's PDF engine without the printer, which belongs to
+        // the window's thread; the same pages, title and creator.
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(kReportPaper), kReportOrientation, QMarginsF()));
+        writer.setTitle(documentTitle(m_config.modelIndex));
+        writer.setCreator(QStringLiteral("Mestrel"));
+        layOut();
+        paintPages(&writer, 1, m_document->pageCount());
+    }
+    if (!isCompletePdf(buffer.data())) {
+        m_errorText = QStringLiteral("The PDF could not be written completely");
+        return std::nullopt;
+    }
+    return buffer.data();
 }
 
 bool ReportGenerator::printToPdfFile(QPrinter *printer, const QString &target)
 {
     // Refused before the work of printing: a device, FIFO or folder is
     // never replaced by a report.
-    if (!isWritableTarget(target, &errorText))
+    if (!isWritableTarget(target, &m_errorText))
         return false;
-    const std::optional<QByteArray> pdf = printCheckedPdf(printer);
-    return pdf && writeOutputFile(target, *pdf, &errorText);
+    const std::optional<QByteArray> printed = printCheckedPdf(printer);
+    return printed && writeOutputFile(target, *printed, &m_errorText);
 }
 
 std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
@@ -143,7 +173,7 @@ std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
     // it may replace the target.
     QTemporaryFile printed(QDir::tempPath() + QStringLiteral("/mestrel-report-XXXXXX.pdf"));
     if (!printed.open()) {
-        errorText = printed.errorString();
+        m_errorText = printed.errorString();
         return std::nullopt;
     }
     printed.close();
@@ -155,12 +185,12 @@ std::optional<QByteArray> ReportGenerator::printCheckedPdf(QPrinter *printer)
     printer->setOutputFileName(target);
 
     if (!printed.open()) {
-        errorText = printed.errorString();
+        m_errorText = printed.errorString();
         return std::nullopt;
     }
     QByteArray pdf = printed.readAll();
     if (!isCompletePdf(pdf)) {
-        errorText = reasonPrintingStopped(printed.fileName());
+        m_errorText = reasonPrintingStopped(printed.fileName());
         return std::nullopt;
     }
     return pdf;
@@ -180,7 +210,7 @@ bool ReportGenerator::print(QPrinter *printer)
     // nothing and says so.
     paintPages(printer);
     if (printer->printerState() == QPrinter::Error) {
-        errorText = QStringLiteral("The printer could not print the report");
+        m_errorText = QStringLiteral("The printer could not print the report");
         return false;
     }
     return true;
@@ -188,22 +218,27 @@ bool ReportGenerator::print(QPrinter *printer)
 
 void ReportGenerator::paintPages(QPrinter *printer)
 {
-    // Page by page as QTextDocument::print paints a paginated document,
-    // with a step between the pages, in the range the print dialog asked
-    // for: each page of the document placed on the printer's paper.
-    QPainter painter(printer);
-    if (!painter.isActive())
-        return;
-    const QSizeF page = document->pageSize();
-    const QRectF onPaper = placeOnPaper(reportPageSize() * printer->resolution() / 72.0,
-                                        QSizeF(printer->width(), printer->height()));
-    painter.translate(onPaper.topLeft());
-    painter.scale(onPaper.width() / page.width(), onPaper.height() / page.height());
-    const int pages = document->pageCount();
+    const int pages = m_document->pageCount();
     const int first = printer->fromPage() > 0 ? printer->fromPage() : 1;
     const int last = printer->toPage() > 0 ? qMin(printer->toPage(), pages) : pages;
+    paintPages(printer, first, last);
+}
+
+void ReportGenerator::paintPages(QPagedPaintDevice *device, int first, int last)
+{
+    // Page by page as QTextDocument::print paints a paginated document,
+    // each page of the document placed on
+    // the device's paper.
+    QPainter painter(device);
+    if (!painter.isActive())
+        return;
+    const QSizeF page = m_document->pageSize();
+    const QRectF onPaper = placeOnPaper(reportPageSize() * device->logicalDpiX() / 72.0,
+                                        QSizeF(device->width(), device->height()));
+    painter.translate(onPaper.topLeft());
+    painter.scale(onPaper.width() / page.width(), onPaper.height() / page.height());
     for (int index = first; index <= last; ++index) {
-        if (index > first && !printer->newPage())
+        if (index > first && !device->newPage())
             return;
         const QRectF view(QPointF(0, (index - 1) * page.height()), page);
         painter.save();
@@ -213,16 +248,9 @@ void ReportGenerator::paintPages(QPrinter *printer)
         context.clip = view;
         // Black text whatever the system's palette says.
         context.palette.setColor(QPalette::Text, Qt::black);
-        document->documentLayout()->draw(&painter, context);
+        m_document->documentLayout()->draw(&painter, context);
         painter.restore();
-        step();
     }
-}
-
-void ReportGenerator::step()
-{
-    if (betweenSteps)
-        betweenSteps();
 }
 
 void ReportGenerator::setUpPrinter(QPrinter &printer, int modelIndex)
@@ -245,32 +273,30 @@ QString ReportGenerator::documentTitle(int modelIndex)
 void ReportGenerator::layOut()
 {
     const QSizeF paper = reportPageSize();
-    document = std::make_unique<QTextDocument>();
-    document->setUndoRedoEnabled(false);
+    m_document = std::make_unique<QTextDocument>();
+    m_document->setUndoRedoEnabled(false);
     // Without a device of its own the document would measure its fonts at
     // the screen's resolution, and the line breaks and page fit would
     // follow the desk and the toolkit's version.
-    document->documentLayout()->setPaintDevice(&layoutDevice);
-    lengthScale = assumedScreenDpi() / kLayoutDpi;
+    m_document->documentLayout()->setPaintDevice(&m_layoutDevice);
+    m_lengthScale = assumedScreenDpi() / kLayoutDpi;
     // Text that no format sizes (the empty cells and lines between tables)
     // takes the report's font too, whatever the application's font is.
-    document->setDefaultFont(reportCharFormat(8).font());
-    document->setPageSize(paper);
-    rootFrame = document->rootFrame();
-    document->setDocumentMargin(deviceLength(kDocumentMargin));
+    m_document->setDefaultFont(reportCharFormat(8).font());
+    m_document->setPageSize(paper);
+    m_rootFrame = m_document->rootFrame();
+    m_document->setDocumentMargin(deviceLength(kDocumentMargin));
 
-    pageNumber = 1;
-    cursor = std::make_unique<QTextCursor>(document.get());
+    m_pageNumber = 1;
+    m_cursor = std::make_unique<QTextCursor>(m_document.get());
     // One edit block: the layout follows the finished document once, not
     // every insertion.
-    QTextCursor(document.get()).beginEditBlock();
-    const int pages = pageCount(modelPortCount);
+    QTextCursor(m_document.get()).beginEditBlock();
+    const int pages = pageCount(m_modelPortCount);
     for (int page = 1; page <= pages; ++page)
         insertPage();
-    QTextCursor(document.get()).endEditBlock();
-    step();
+    QTextCursor(m_document.get()).endEditBlock();
     fitBodiesToPages(paper, pages);
-    step();
 }
 
 bool ReportGenerator::isCompletePdf(const QByteArray &pdf)
@@ -302,11 +328,10 @@ void ReportGenerator::fitBodiesToPages(const QSizeF &paper, int pages)
     // Each header starts a page, so one page more means a body ran over.
     qreal zoom = 1;
     // Each count of the pages lays the document out anew.
-    while (document->pageCount() > pages && zoom < kMaxZoom) {
-        step();
+    while (m_document->pageCount() > pages && zoom < kMaxZoom) {
         zoom *= kZoomStep;
-        document->setPageSize(paper * zoom);
-        document->setDocumentMargin(deviceLength(kDocumentMargin * zoom));
+        m_document->setPageSize(paper * zoom);
+        m_document->setDocumentMargin(deviceLength(kDocumentMargin * zoom));
     }
 }
 
@@ -315,7 +340,7 @@ void ReportGenerator::insertPage()
     moveToEnd();
     insertHeader();
     moveToEnd();
-    if (pageNumber == 1) {
+    if (m_pageNumber == 1) {
         insertGeneralInformation();
         moveToEnd();
         insertGlobalParameters();
@@ -328,273 +353,97 @@ void ReportGenerator::insertPage()
 
 void ReportGenerator::insertHeader()
 {
-    // Every page after the first starts on a new sheet, so a short body
-    // never pulls the next page's header up onto it.
-    tableFormat.setPageBreakPolicy(pageNumber > 1 ? QTextFormat::PageBreak_AlwaysBefore
-                                                  : QTextFormat::PageBreak_Auto);
-    QTextTable *header = insertLayoutTable(1, 3, {25, 45, 25});
-    tableFormat.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    const LayoutTableStyle headerStyle {percentages({25, 45, 25}), m_pageNumber > 1};
+    QTextTable *header = insertTable(1, 3, headerStyle.format(m_lengthScale));
     insertCellText(header, 0, 0,
-                   QStringLiteral("Date:") + reportDate.toString(QStringLiteral("dd.MM.yyyy")),
-                   smallFormat);
-    enterCell(header, 0, 1, centerBlock);
-    cursor->insertText(QStringLiteral("Switch Configuration Report\n"), titleFormat);
-    cursor->insertText(config.model().modelName, modelNameFormat);
-    enterCell(header, 0, 2, rightBlock);
+                   QStringLiteral("Date:") + m_reportDate.toString(QStringLiteral("dd.MM.yyyy")),
+                   m_smallFormat);
+    enterCell(header, 0, 1, m_centerBlock);
+    m_cursor->insertText(QStringLiteral("Switch Configuration Report\n"), m_titleFormat);
+    m_cursor->insertText(m_config.model().modelName, m_modelNameFormat);
+    enterCell(header, 0, 2, m_rightBlock);
     insertPicture(QStringLiteral(":/Image/report_logo.png"), 200);
 
     moveToEnd();
     QTextTable *rule = insertLayoutTable(1, 1, {95});
-    enterCell(rule, 0, 0, centerBlock);
-    cursor->insertText(QString(kRuleLength, QLatin1Char('_')), reportCharFormat(2));
+    enterCell(rule, 0, 0, m_centerBlock);
+    m_cursor->insertText(QString(kRuleLength, QLatin1Char('_')), reportCharFormat(2));
     moveToEnd();
 }
 
 void ReportGenerator::insertFooter()
 {
     QTextTable *footer = insertLayoutTable(1, 1, {95});
-    insertCellText(footer, 0, 0,
-                   QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount(modelPortCount)),
-                   smallFormat, centerBlock);
-    ++pageNumber;
+    insertCellText(
+        footer, 0, 0,
+        QStringLiteral("Page %1 of %2").arg(m_pageNumber).arg(pageCount(m_modelPortCount)),
+        m_smallFormat, m_centerBlock);
+    ++m_pageNumber;
 }
 
-void ReportGenerator::insertGeneralInformation()
+QTextTable *ReportGenerator::insertTable(int rows, int columns, const QTextTableFormat &format)
 {
-    QTextTable *table = insertLayoutTable(11, 7, {15, 12, 2, 27, 12, 2, 27});
-    for (int row : {0, 1, 2, 10})
-        table->mergeCells(row, 0, 1, 7);
-    table->mergeCells(3, 0, 7, 1);
-    setCellFormat(table, 0, 0, reportCharFormat(1));
-    setCellFormat(table, 2, 0, spacerFormat);
-    setCellFormat(table, 10, 0, spacerFormat);
-
-    insertCellText(table, 1, 0, QStringLiteral("General Information"), headingFormat, centerBlock);
-    enterCell(table, 3, 0, centerBlock);
-    insertPicture(config.model().imagePath, 125);
-
-    const QString contact = readText(config.contactName);
-    const QString location = readText(config.location);
-    const QString colon = QStringLiteral(":");
-    const struct
-    {
-        int row;
-        int column;
-        QString text;
-    } cells[] = {
-        {3, 1, QStringLiteral("Serial Number")},
-        {3, 2, colon},
-        {3, 3, serialPrefix},
-        {3, 4, globalReportName(globalParameter(GlobalId::ContactName), 0)},
-        {3, 5, colon},
-        {3, 6, contact.left(kTextLineLength)},
-        {4, 6, contact.mid(kTextLineLength)},
-        {5, 4, globalReportName(globalParameter(GlobalId::Location), 0)},
-        {5, 5, colon},
-        {5, 6, location.left(kTextLineLength)},
-        {6, 6, location.mid(kTextLineLength)},
-        {7, 3, readText(config.fileRelease)},
-    };
-    for (const auto &cell : cells) {
-        if (!cell.text.isEmpty())
-            insertCellText(table, cell.row, cell.column, cell.text, labelFormat);
-    }
-}
-
-void ReportGenerator::insertGlobalParameters()
-{
-    QTextTable *table = insertLayoutTable(2, 1, {95});
-    setCellFormat(table, 1, 0, spacerFormat);
-    insertCellText(table, 0, 0, QStringLiteral("Global Parameters"), headingFormat, centerBlock);
-    moveToEnd();
-    insertTrustAndDot1pTables();
-    moveToEnd();
-    insertDscpTables();
-}
-
-void ReportGenerator::insertTrustAndDot1pTables()
-{
-    QTextTable *layout = insertLayoutTable(4, 4, {50, 2, 38, 5});
-    for (int row : {1, 3}) {
-        layout->mergeCells(row, 0, 1, 4);
-        setCellFormat(layout, row, 0, spacerFormat);
-    }
-    insertCellText(layout, 0, 0, QStringLiteral("Alarm PSU / Aging Time / QoS Trust Mode"),
-                   labelFormat);
-    const GlobalParameter &dot1pMapping = globalParameter(GlobalId::Dot1pMapping);
-    insertCellText(layout, 0, 2, globalReportName(dot1pMapping, 0), labelFormat);
-
-    // Box A: power-supply alarms, aging time and trust mode.
-    enterCell(layout, 2, 0);
-    insertFramedBox(Qt::AlignLeft, 100);
-    QTextTable *global = insertDataTable(2, 5, percentages({25, 16, 16, 21, 22}));
-    // The narrow heads break at fixed places (line separators within the
-    // cell), not where the font of the system lets a word fit.
-    const GlobalParameter &alarms = globalParameter(GlobalId::PsuAlarm);
-    const GlobalParameter &aging = globalParameter(GlobalId::AgingTime);
-    const GlobalParameter &trust = globalParameter(GlobalId::QosTrustMode);
-    const auto head = [](const GlobalParameter &row, int index) {
-        return globalReportName(row, index).replace(QLatin1Char('\n'), QChar(0x2028));
-    };
-    const QString heads[] = {QStringLiteral("\nParameter"), head(alarms, 1), head(alarms, 2),
-                             head(aging, 0), head(trust, 0)};
-    // A model without power-supply alarms has no value to show, as a model
-    // without PoE shows none for the PoE rows.
-    const auto text = [this](const GlobalParameter &row, int index) {
-        if (!row.isEditableOn(config.model()))
-            return QStringLiteral("-");
-        return globalReportText(row, row.read(config, row.positionOf(index)));
-    };
-    const QString values[] = {QStringLiteral("Value"), text(alarms, 1), text(alarms, 2),
-                              text(aging, 0), text(trust, 0)};
-    insertCellText(global, 0, 0, heads[0], labelFormat);
-    insertCellText(global, 1, 0, values[0], labelFormat);
-    for (int column = 1; column < 5; ++column) {
-        setCellFormat(global, 1, column, whiteCellFormat);
-        insertCellText(global, 0, column, heads[column], labelFormat, centerBlock);
-        insertCellText(global, 1, column, values[column], valueFormat, centerBlock);
-    }
-
-    // Box B: the 802.1p priority to traffic class table.
-    enterCell(layout, 2, 2);
-    insertFramedBox(Qt::AlignLeft, 100);
-    QTextTable *dot1p = insertDataTable(2, 9, labelAndColumns(36, 8, 8));
-    insertCellText(dot1p, 0, 0, QLatin1String(dot1pMapping.indexName), labelFormat);
-    insertCellText(dot1p, 1, 0, QLatin1String(dot1pMapping.valueName), labelFormat);
-    for (int priority = 0; priority < 8; ++priority) {
-        const int column = priority + 1;
-        setCellFormat(dot1p, 1, column, whiteCellFormat);
-        insertCellText(dot1p, 0, column, QString::number(priority), labelFormat, centerBlock);
-        insertCellText(dot1p, 1, column, QString::number(config.dot1pTrafficClass[priority]),
-                       valueFormat, centerBlock);
-    }
-}
-
-void ReportGenerator::insertDscpTables()
-{
-    QTextTable *layout = insertLayoutTable(8, 2, {90, 5});
-    for (int row : {1, 3, 5, 7}) {
-        layout->mergeCells(row, 0, 1, 2);
-        setCellFormat(layout, row, 0, row == 7 ? reportCharFormat(12) : spacerFormat);
-    }
-    insertCellText(layout, 0, 0, globalReportName(globalParameter(GlobalId::DscpMapping), 0),
-                   labelFormat);
-
-    enterCell(layout, 2, 0);
-    insertFramedBox(Qt::AlignHCenter | Qt::AlignVCenter, 100);
-    insertDscpBox(0, 24, labelAndColumns(13.6, 24, 3.6));
-    enterCell(layout, 4, 0);
-    insertFramedBox(Qt::AlignHCenter | Qt::AlignVCenter, 100);
-    insertDscpBox(24, 24, labelAndColumns(13.6, 24, 3.6));
-    // The last box is narrower; its wider percentages keep the columns in
-    // line with the boxes above (19.04 % and 5.06 % of 71.2 %).
-    enterCell(layout, 6, 0);
-    insertFramedBox(Qt::AlignLeft, 71.2);
-    insertDscpBox(48, 16, labelAndColumns(19.04, 16, 5.06));
-}
-
-void ReportGenerator::insertDscpBox(int firstDscp, int dscpCount,
-                                    const QVector<QTextLength> &widths)
-{
-    QTextTable *table = insertDataTable(2, dscpCount + 1, widths);
-    const GlobalParameter &mapping = globalParameter(GlobalId::DscpMapping);
-    insertCellText(table, 0, 0, QLatin1String(mapping.indexName), labelFormat);
-    insertCellText(table, 1, 0, QLatin1String(mapping.valueName), labelFormat);
-    for (int column = 1; column <= dscpCount; ++column) {
-        const int dscp = firstDscp + column - 1;
-        setCellFormat(table, 1, column, whiteCellFormat);
-        insertCellText(table, 0, column, QString::number(dscp), labelFormat, centerBlock);
-        insertCellText(table, 1, column, QString::number(config.dscpTrafficClass[dscp]),
-                       valueFormat, centerBlock);
-    }
+    return m_cursor->insertTable(rows, columns, format);
 }
 
 QTextTable *ReportGenerator::insertLayoutTable(int rows, int columns,
                                                std::initializer_list<qreal> widths)
 {
-    tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    tableFormat.setBorder(deviceLength(1));
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    tableFormat.setCellPadding(0);
-    tableFormat.setCellSpacing(deviceLength(-1));
-    tableFormat.setColumnWidthConstraints(percentages(widths));
-    return cursor->insertTable(rows, columns, tableFormat);
+    return insertTable(rows, columns, LayoutTableStyle {percentages(widths)}.format(m_lengthScale));
 }
 
-QTextTable *ReportGenerator::insertFramedBox(Qt::Alignment alignment, qreal width)
+QTextTable *ReportGenerator::insertFramedBox(const FramedBoxStyle &style)
 {
-    tableFormat.setAlignment(alignment);
-    tableFormat.setBorder(deviceLength(1.25));
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    tableFormat.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
-    tableFormat.setCellPadding(deviceLength(1));
-    tableFormat.setCellSpacing(deviceLength(-1));
-    tableFormat.setColumnWidthConstraints(percentages({width}));
-    QTextTable *box = cursor->insertTable(1, 1, tableFormat);
-    setCellFormat(box, 0, 0, greyCellFormat);
+    QTextTable *box = insertTable(1, 1, style.format(m_lengthScale));
+    setCellFormat(box, 0, 0, m_greyCellFormat);
     enterCell(box, 0, 0);
     return box;
 }
 
-QTextTable *ReportGenerator::insertDataTable(int rows, int columns,
-                                             const QVector<QTextLength> &widths)
-{
-    tableFormat.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    tableFormat.setBorder(0);
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    tableFormat.setCellPadding(deviceLength(1));
-    tableFormat.setCellSpacing(deviceLength(-1));
-    tableFormat.setColumnWidthConstraints(widths);
-    return cursor->insertTable(rows, columns, tableFormat);
-}
-
 void ReportGenerator::moveToEnd()
 {
-    *cursor = rootFrame->lastCursorPosition();
+    *m_cursor = m_rootFrame->lastCursorPosition();
 }
 
 void ReportGenerator::setCellFormat(QTextTable *table, int row, int column,
                                     const QTextCharFormat &format)
 {
-    scratchCell = table->cellAt(row, column);
-    scratchCell.setFormat(format);
+    table->cellAt(row, column).setFormat(format);
 }
 
 void ReportGenerator::enterCell(QTextTable *table, int row, int column,
                                 const QTextBlockFormat &block)
 {
-    *cursor = table->cellAt(row, column).firstCursorPosition();
-    cursor->setBlockFormat(block);
+    *m_cursor = table->cellAt(row, column).firstCursorPosition();
+    m_cursor->setBlockFormat(block);
 }
 
 void ReportGenerator::insertCellText(QTextTable *table, int row, int column, const QString &text,
                                      const QTextCharFormat &format, const QTextBlockFormat &block)
 {
     enterCell(table, row, column, block);
-    cursor->insertText(text, format);
+    m_cursor->insertText(text, format);
 }
 
 void ReportGenerator::insertPicture(const QString &path, int boxSize)
 {
-    const QImage picture(path);
-    if (picture.isNull())
+    const QImage scaled = scaledPicture(path, boxSize);
+    if (scaled.isNull())
         return; // the cell stays empty
-    const QImage scaled =
-        picture.scaled(boxSize, boxSize, Qt::KeepAspectRatio, Qt::FastTransformation);
     // A resource of the document, drawn at its own size on every desk. Its
     // name is not the path: Qt would load a name starting ":/" from the
     // resources itself, at full size.
     QTextImageFormat format;
     format.setName(QStringLiteral("report-picture:") + path);
-    document->addResource(QTextDocument::ImageResource, QUrl(format.name()), scaled);
+    m_document->addResource(QTextDocument::ImageResource, QUrl(format.name()), scaled);
     format.setWidth(deviceLength(scaled.width()));
     format.setHeight(deviceLength(scaled.height()));
-    cursor->insertImage(format);
+    m_cursor->insertImage(format);
 }
 
 qreal ReportGenerator::deviceLength(qreal length) const
 {
-    return length * lengthScale;
+    return length * m_lengthScale;
 }
 
 qreal ReportGenerator::assumedScreenDpi()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/config/switchconfig.h"
+#include "report/reportformats.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -11,11 +12,11 @@
 #include <QTextTable>
 #include <QTextTableFormat>
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QTextCursor;
 class QTextDocument;
@@ -27,7 +28,8 @@ class QTextFrame;
 //
 // The document is built almost entirely out of tables through one cursor:
 // invisible layout tables place things side by side, framed grey boxes hold
-// data tables with the values. Needs a QGuiApplication (fonts, pictures,
+// data tables with the values (reportformats.h has a style value per kind of
+// table). Needs a QGuiApplication (fonts, pictures,
 // PDF output) but no widgets. Built, generated once and thrown away; it
 // reads `config` by reference, which must outlive it.
 class ReportGenerator
@@ -45,12 +47,12 @@ public:
     // not at all: on failure nothing is left behind, an existing file of the
     // name is kept, and errorString() tells why.
     bool generate();
-    QString errorString() const { return errorText; }
-
-    // Called between the steps of the work (the pages built, each layout
-    // pass, each page printed), none of which takes long, so that a window
-    // can repaint while reports are written.
-    void setBetweenSteps(std::function<void()> callback) { betweenSteps = std::move(callback); }
+    // Builds the document and returns the PDF's bytes, as generate() would
+    // write them; nothing on failure, with errorString() telling why. Needs
+    // no printer and writes no file, so it may run on any thread, several
+    // reports at a time.
+    std::optional<QByteArray> pdf();
+    QString errorString() const { return m_errorText; }
 
     // Prints the same pages onto `printer` (the print dialog and the print
     // preview): each page as on A4 landscape, at its own size on paper that
@@ -80,9 +82,11 @@ private:
     // Prints onto a PDF printer through a temporary file and returns the
     // bytes when they are a whole PDF; the printer's file name is kept.
     std::optional<QByteArray> printCheckedPdf(QPrinter *printer);
-    // Paints the pages laid out onto the printer, as many as it asks for.
+    // Paints the pages laid out onto the device, from page `first` to `last`
+    // (1-based, both included).
+    void paintPages(QPagedPaintDevice *device, int first, int last);
+    // The same, in the page range the print dialog asked for.
     void paintPages(QPrinter *printer);
-    void step();
     // Builds the pages on A4 landscape.
     void layOut();
     static QString reasonPrintingStopped(const QString &printedPath);
@@ -90,24 +94,21 @@ private:
     void insertPage();
     void insertHeader();
     void insertFooter();
+    // Page 1 (reportfirstpage.cpp).
     void insertGeneralInformation();
     void insertGlobalParameters();
     void insertTrustAndDot1pTables();
     void insertDscpTables();
     void insertDscpBox(int firstDscp, int dscpCount, const QVector<QTextLength> &widths);
+    // The port pages (reportportpage.cpp).
     void insertPortPage();
-    // The centred box and the framed cell the port grid goes into; the
-    // cursor is left inside it.
-    void insertGridFrame();
     void insertPortTable();
 
-    // The three kinds of table; each sets every property it needs on the
-    // shared tableFormat, inserts the table at the cursor and returns it.
-    // Widths are percentages of the surrounding cell or page.
+    // Inserts a table of `format` at the cursor.
+    QTextTable *insertTable(int rows, int columns, const QTextTableFormat &format);
     QTextTable *insertLayoutTable(int rows, int columns, std::initializer_list<qreal> widths);
-    // A 1 x 1 grey box with a black frame; leaves the cursor in its cell.
-    QTextTable *insertFramedBox(Qt::Alignment alignment, qreal width);
-    QTextTable *insertDataTable(int rows, int columns, const QVector<QTextLength> &widths);
+    // A framed box; leaves the cursor in its grey cell.
+    QTextTable *insertFramedBox(const FramedBoxStyle &style);
 
     void moveToEnd();
     void setCellFormat(QTextTable *table, int row, int column, const QTextCharFormat &format);
@@ -125,35 +126,32 @@ private:
     qreal deviceLength(qreal length) const;
     static qreal assumedScreenDpi();
 
-    const SwitchConfig &config;
-    const QString serialPrefix;
-    const QDate reportDate;
-    QString errorText;
-    std::function<void()> betweenSteps;
+    const SwitchConfig &m_config;
+    const QString m_serialPrefix;
+    const QDate m_reportDate;
+    const QString m_reportFileName;
+    const quint8 m_modelPortCount = 0;
+    QString m_errorText;
 
     // A picture of a fixed resolution the document is laid out on; it
     // outlives the document.
-    QImage layoutDevice;
-    qreal lengthScale = 1;
+    QImage m_layoutDevice;
+    qreal m_lengthScale = 1;
     // The document outlives the cursor that writes into it.
-    std::unique_ptr<QTextDocument> document;
-    std::unique_ptr<QTextCursor> cursor;
-    QTextFrame *rootFrame = nullptr;
+    std::unique_ptr<QTextDocument> m_document;
+    std::unique_ptr<QTextCursor> m_cursor;
+    QTextFrame *m_rootFrame = nullptr;
+    quint8 m_pageNumber = 1;
 
-    QTextCharFormat titleFormat;
-    QTextCharFormat headingFormat;
-    QTextCharFormat modelNameFormat;
-    QTextCharFormat smallFormat;
-    QTextCharFormat labelFormat;
-    QTextCharFormat valueFormat;
-    QTextCharFormat spacerFormat;
-    QTextTableFormat tableFormat;
-    QTextTableCell scratchCell;
-    QTextCharFormat greyCellFormat;
-    QTextCharFormat whiteCellFormat;
-    QTextBlockFormat centerBlock;
-    QTextBlockFormat rightBlock;
-    quint8 modelPortCount = 0;
-    quint8 pageNumber = 1;
-    QString reportFileName;
+    const QTextCharFormat m_titleFormat;
+    const QTextCharFormat m_headingFormat;
+    const QTextCharFormat m_modelNameFormat;
+    const QTextCharFormat m_smallFormat;
+    const QTextCharFormat m_labelFormat;
+    const QTextCharFormat m_valueFormat;
+    const QTextCharFormat m_spacerFormat;
+    QTextCharFormat m_greyCellFormat;
+    QTextCharFormat m_whiteCellFormat;
+    QTextBlockFormat m_centerBlock;
+    QTextBlockFormat m_rightBlock;
 };

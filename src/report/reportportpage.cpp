@@ -96,51 +96,28 @@ QString gridText(const PortParameter &parameter, const PortConfig &port, const P
 void ReportGenerator::insertPortPage()
 {
     QTextTable *title = insertLayoutTable(1, 1, {95});
-    insertCellText(title, 0, 0, QStringLiteral("\nPort Parameters"), headingFormat, centerBlock);
+    insertCellText(title, 0, 0, QStringLiteral("\nPort Parameters"), m_headingFormat,
+                   m_centerBlock);
     insertPortTable();
     moveToEnd();
-    cursor->insertText(QStringLiteral(" \n \n \n"));
-}
-
-void ReportGenerator::insertGridFrame()
-{
-    // An invisible outer box centres the grid; the inner frame wraps it.
-    tableFormat.setAlignment(Qt::AlignHCenter);
-    tableFormat.setBorder(deviceLength(2));
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    tableFormat.setBorderBrush(QBrush(Qt::black));
-    tableFormat.setCellPadding(0);
-    tableFormat.setCellSpacing(deviceLength(-1));
-    tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 95)});
-    QTextTable *outer = cursor->insertTable(1, 1, tableFormat);
-    enterCell(outer, 0, 0);
-
-    tableFormat.setAlignment(Qt::AlignLeft);
-    tableFormat.setBorder(deviceLength(1));
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    tableFormat.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
-    tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::VariableLength, 0)});
-    QTextTable *frame = cursor->insertTable(1, 1, tableFormat);
-    enterCell(frame, 0, 0);
+    m_cursor->insertText(QStringLiteral(" \n \n \n"));
 }
 
 void ReportGenerator::insertPortTable()
 {
-    const int firstPort = (pageNumber - 2) * kPortsPerPage + 1;
-    const int ports = qMin(int(modelPortCount) - firstPort + 1, kPortsPerPage);
+    const int firstPort = (m_pageNumber - 2) * kPortsPerPage + 1;
+    const int ports = qMin(int(m_modelPortCount) - firstPort + 1, kPortsPerPage);
 
-    insertGridFrame();
-
-    tableFormat.setAlignment(Qt::AlignHCenter);
-    tableFormat.setCellPadding(deviceLength(0.7));
-    QVector<QTextLength> widths {
-        QTextLength(QTextLength::FixedLength, deviceLength(kLabelColumnWidth))};
-    widths.insert(widths.size(), kPortsPerPage,
-                  QTextLength(QTextLength::FixedLength, deviceLength(kPortColumnWidth)));
-    tableFormat.setColumnWidthConstraints(widths);
+    // An invisible outer box centres the grid; the inner frame wraps it.
+    PortGridStyle style;
+    style.widths << QTextLength(QTextLength::FixedLength, kLabelColumnWidth);
+    style.widths.insert(style.widths.size(), kPortsPerPage,
+                        QTextLength(QTextLength::FixedLength, kPortColumnWidth));
+    enterCell(insertTable(1, 1, style.boxFormat(m_lengthScale)), 0, 0);
+    enterCell(insertTable(1, 1, style.frameFormat(m_lengthScale)), 0, 0);
     const PortGrid &layout = portGrid();
     const int gridRows = int(layout.rows.size());
-    QTextTable *grid = cursor->insertTable(gridRows, ports + 1, tableFormat);
+    QTextTable *grid = insertTable(gridRows, ports + 1, style.gridFormat(m_lengthScale));
 
     for (int row : layout.bars)
         grid->mergeCells(row, 0, 1, ports + 1);
@@ -148,25 +125,25 @@ void ReportGenerator::insertPortTable()
         grid->mergeCells(0, column, 2, 1);
 
     for (int column = 1; column <= ports; ++column) {
-        setCellFormat(grid, 0, column, greyCellFormat);
-        insertCellText(grid, 0, column, QString::number(firstPort + column - 1), labelFormat,
-                       centerBlock);
+        setCellFormat(grid, 0, column, m_greyCellFormat);
+        insertCellText(grid, 0, column, QString::number(firstPort + column - 1), m_labelFormat,
+                       m_centerBlock);
     }
     for (int row = 0; row < gridRows; ++row)
-        setCellFormat(grid, row, 0, greyCellFormat);
-    insertCellText(grid, 0, 0, QStringLiteral("Port"), labelFormat, rightBlock);
-    insertCellText(grid, 1, 0, QStringLiteral("Parameter"), labelFormat, QTextBlockFormat());
+        setCellFormat(grid, row, 0, m_greyCellFormat);
+    insertCellText(grid, 0, 0, QStringLiteral("Port"), m_labelFormat, m_rightBlock);
+    insertCellText(grid, 1, 0, QStringLiteral("Parameter"), m_labelFormat, QTextBlockFormat());
 
     for (int row = kHeadRows; row < gridRows; ++row) {
         const PortParameter *parameter = layout.rows[size_t(row)];
         if (!parameter)
             continue;
-        insertCellText(grid, row, 0, QLatin1String(parameter->reportLabel), labelFormat,
+        insertCellText(grid, row, 0, QLatin1String(parameter->reportLabel), m_labelFormat,
                        QTextBlockFormat());
         for (int column = 1; column <= ports; ++column) {
-            const PortConfig &port = config.ports[firstPort + column - 2];
-            const QString text = gridText(*parameter, port, config.model());
-            insertCellText(grid, row, column, text, valueFormat, valueBlock(text, centerBlock));
+            const PortConfig &port = m_config.ports[firstPort + column - 2];
+            const QString text = gridText(*parameter, port, m_config.model());
+            insertCellText(grid, row, column, text, m_valueFormat, valueBlock(text, m_centerBlock));
         }
     }
 

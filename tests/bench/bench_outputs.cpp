@@ -86,7 +86,7 @@ private slots:
         Bench::measure(
             "Batch, 40 files of 26 ports with reports", 8000,
             [&] {
-                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, batchReportWriter(kDate))
+                QVERIFY(writeBatch(files, m_folder.path(), kDate, {}, batchReportMaker(kDate))
                             .succeeded());
             },
             3);

@@ -61,6 +61,7 @@ void measure(const char *name, double targetMs, Prepare prepare, Action action, 
     std::vector<double> times;
     for (int run = -1; run < (callgrind ? 1 : runs); ++run) { // run -1 warms up
         prepare();
+        settle(); // what the preparation left to repaint is not the action's
         QElapsedTimer timer;
         timer.start();
         if (callgrind && run == 0)

@@ -2,6 +2,8 @@
 // alone (no window) and reads its text back with the poppler tools.
 #include "core/catalogue/productcatalogue.h"
 #include "core/config/textfields.h"
+#include "core/file/outputfile.h"
+#include "core/file/outputjobs.h"
 #include "pdfink.h"
 #include "report/reportgenerator.h"
 
@@ -390,6 +392,37 @@ private slots:
         QVERIFY2(report.print(&again), qPrintable(report.errorString()));
         QCOMPARE(printer.outputFileName(), target);
         QCOMPARE(pdfPageLines(target).size(), 2);
+    }
+
+    // Reports made at the same time on worker threads (as a batch makes
+    // them) read and look exactly like the same reports made one at a time.
+    void sameReportsOnThreadsAtOnce()
+    {
+        const QVector<int> rows {13, 17, 13, 17};
+        const auto makeReport = [](int row) {
+            SwitchConfig config = defaultConfiguration(row);
+            variedPorts(config);
+            ReportGenerator report(config, "613807101-42", QString(), kReportDate);
+            return OutputJobResult {report.pdf(), report.errorString()};
+        };
+        OutputJobs together;
+        for (int row : rows)
+            together.add([row, makeReport] { return makeReport(row); });
+        together.waitForAll();
+        for (int i = 0; i < rows.size(); ++i) {
+            const OutputJobResult made = together.take(i);
+            const OutputJobResult alone = makeReport(rows.at(i));
+            QVERIFY2(made.bytes && alone.bytes, qPrintable(made.error + alone.error));
+            const QString madePath = m_dir.filePath(QStringLiteral("together-%1.pdf").arg(i));
+            const QString alonePath = m_dir.filePath(QStringLiteral("alone-%1.pdf").arg(i));
+            QVERIFY(writeOutputFile(madePath, *made.bytes));
+            QVERIFY(writeOutputFile(alonePath, *alone.bytes));
+            QCOMPARE(pdfPageLines(madePath), pdfPageLines(alonePath));
+            const QList<QImage> madePages = pdfPageImages(madePath, 50);
+            QCOMPARE(madePages.size(),
+                     ReportGenerator::pageCount(catalogueRow(rows.at(i)).portCount));
+            QVERIFY(madePages == pdfPageImages(alonePath, 50));
+        }
     }
 
 private:

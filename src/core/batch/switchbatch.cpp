@@ -7,6 +7,7 @@
 #include "core/file/errorlog.h"
 #include "core/file/filenaming.h"
 #include "core/file/outputfile.h"
+#include "core/file/outputjobs.h"
 
 #include <QDir>
 #include <QFile>
@@ -273,9 +274,9 @@ QStringList plannedFiles(const BatchPlan &plan, bool withReports)
 }
 
 // The batch's files on their way to the disk: each is written beside its
-// target as it comes, and all are put in place together, before a report
-// (which writes itself) and at the end. What was written and what stopped
-// the batch go into the outcome.
+// target as it comes, and they are put in place together, after each
+// switch's report and at the end. What was written and what stopped the
+// batch go into the outcome.
 class BatchFiles
 {
 public:
@@ -331,10 +332,10 @@ private:
 } // namespace
 
 BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
-                        const BatchProgress &progress, const BatchReportWriter &writeReport)
+                        const BatchProgress &progress, const BatchReportMaker &makeReport)
 {
     BatchOutcome outcome;
-    const bool withReports = plan.withReports && writeReport;
+    const bool withReports = plan.withReports && makeReport;
     const QStringList planned = plannedFiles(plan, withReports);
     if (!plan.isValid()) {
         outcome.failure = QStringLiteral("Nothing written: the list has rows in error");
@@ -344,11 +345,29 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
 
     BatchFiles files(outputDir, plan.replaceExisting, outcome);
     const int total = plan.switches.size();
-    for (int i = 0; i < total && outcome.failure.isEmpty(); ++i) {
-        if (progress && !progress(i, total)) {
-            outcome.cancelled = true;
-            break;
+    // The reports are made a few switches ahead of the one being written,
+    // each from a copy of its switch; finished ones wait here.
+    OutputJobs reports;
+    const int ahead = 2 * OutputJobs::threadCount();
+    const auto queueReportsUpTo = [&](int last) {
+        for (int i = reports.count(); i <= qMin(last, total - 1); ++i) {
+            reports.add([makeReport, one = plan.switches.at(i)] {
+                OutputJobResult result;
+                result.bytes = makeReport(one, &result.error);
+                return result;
+            });
         }
+    };
+    const auto goOn = [&](int done) {
+        if (progress && !progress(done, total))
+            outcome.cancelled = true;
+        return !outcome.cancelled;
+    };
+    for (int i = 0; i < total && outcome.failure.isEmpty(); ++i) {
+        if (withReports)
+            queueReportsUpTo(i + ahead);
+        if (!goOn(i))
+            break;
         const BatchSwitch &batchSwitch = plan.switches.at(i);
         if (!files.mayWrite(batchSwitch.fileName) ||
             !files.stage(batchSwitch.fileName,
@@ -356,15 +375,26 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
             break;
         if (!withReports)
             continue;
-        if (!files.putInPlace() || !files.mayWrite(batchSwitch.reportName))
+        if (!files.mayWrite(batchSwitch.reportName))
             break;
-        QString error;
-        if (!writeReport(batchSwitch, files.path(batchSwitch.reportName), &error)) {
-            outcome.failure = batchSwitch.reportName + QLatin1String(": ") + error;
+        // A short wait at a time: the window repaints and hears Cancel
+        // between them.
+        constexpr int kWaitMs = 15;
+        while (!reports.waitFor(i, progress ? kWaitMs : -1) && goOn(i)) { }
+        if (outcome.cancelled)
+            break;
+        OutputJobResult report = reports.take(i);
+        if (!report.bytes) {
+            outcome.failure = batchSwitch.reportName + QLatin1String(": ") + report.error;
             break;
         }
-        outcome.written << batchSwitch.reportName;
+        // The switch's file and report reach the disk together, one switch
+        // at a time: the wait for the disk stays short between repaints.
+        if (!files.stage(batchSwitch.reportName, *report.bytes) || !files.putInPlace())
+            break;
     }
+    // Reports not yet made are not made.
+    reports.cancel();
     // What was written before a cancel or a failure stays.
     files.putInPlace();
     for (const QString &name : planned) {

@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 // Files for many switches at once: a template configuration and a switch
 // list give one configuration file (and, if asked, one report) per switch.
@@ -95,19 +96,24 @@ struct BatchOutcome
 // Reports progress: `done` switches of `total` are written. False cancels
 // the rest.
 using BatchProgress = std::function<bool(int done, int total)>;
-// Writes the report of one switch to `pdfPath`, whole or not at all. False,
-// with the reason in `error`, when it could not.
-using BatchReportWriter =
-    std::function<bool(const BatchSwitch &, const QString &pdfPath, QString *error)>;
+// Makes the report (PDF) of one switch: its bytes, or nothing with the
+// reason in `error`. Called on worker threads, several at a time, with a
+// switch of its own each, so it may read nothing else that changes.
+using BatchReportMaker =
+    std::function<std::optional<QByteArray>(const BatchSwitch &, QString *error)>;
 
 // Writes the files of a valid plan into `outputDir` as writeOutputFile
-// does, synced and put in place together (before each report), with `date` as their creation date;
-// the reports through `writeReport` when the plan asks for them. `progress` (may be empty) is asked
-// before each switch with the number done and once at the end; it may cancel. A failure or a cancel
-// stops the batch: the files written stay, and the outcome names them and the ones not written. A
-// file that appeared since the plan was made is not replaced unless the plan replaces files.
+// does, synced and put in place together (a switch's file with its report), with `date` as their
+// creation date;
+// the reports made by `makeReport` on worker threads (OutputJobs) when the plan asks for them, and
+// written by the calling thread in the order of the switches, each after its file. `progress` (may
+// be empty) is asked before each switch with the number done, every few milliseconds while a
+// report is awaited, and once at the end; it may cancel, which stops at once: no report still being
+// made is waited for. A failure or a cancel stops the batch: the files written stay, and the
+// outcome names them and the ones not written. A file that appeared since the plan was made is not
+// replaced unless the plan replaces files.
 BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
-                        const BatchProgress &progress, const BatchReportWriter &writeReport);
+                        const BatchProgress &progress, const BatchReportMaker &makeReport);
 
 // What the user is told at the end: "40 files written to FOLDER" when all
 // were written ("40 files and 40 reports written to FOLDER" with reports); otherwise why it

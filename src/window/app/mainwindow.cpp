@@ -1,6 +1,7 @@
 #include "window/app/mainwindow.h"
 
 #include "core/config/configeditor.h"
+#include "core/file/outputjobs.h"
 #include "resources/appresources.h"
 #include "ui_mainwindow.h"
 #include "window/app/desksetup.h"
@@ -76,6 +77,9 @@ MainWindow::~MainWindow()
     // An editor still open in the table commits its value when the closing
     // window takes its focus; the views are half gone by then.
     m_editor->blockSignals(true);
+    // A report of a cancelled batch may still be being made; it must end
+    // before the application does.
+    OutputJobs::waitForStragglers();
 }
 
 const EditorState &MainWindow::state() const

@@ -61,6 +61,7 @@ public:
     PortTableModel *portSettingsModel() const;
     HelpCommands &helpCommands() const { return *m_help; }
     FileCommands &fileCommands() const { return *m_fileCommands; }
+    ReportCommands &reportCommands() const { return *m_reportCommands; }
     UndoHistory &undoHistory() const { return *m_history; }
     DocumentGuard &document() const { return *m_document; }
 

@@ -33,13 +33,14 @@ BatchOutcome writeBatchWithProgress(const BatchPlan &plan, const QString &folder
         if (done < all)
             progress.setLabelText(tr("Writing file %1 of %2…").arg(done + 1).arg(all));
         progress.setValue(done);
-        // The window repaints and the cancel button is heard between files.
+        // The window repaints and the cancel button is heard between files
+        // and while the reports are made on the workers.
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
     const QDate today = QDate::currentDate();
-    // A report takes longer than a repaint may wait: the window is also
-    // repainted between its steps.
-    return writeBatch(plan, folder, today, onProgress,
-                      batchReportWriter(today, [] { QCoreApplication::processEvents(); }));
+    BatchReportMaker makeReport;
+    if (plan.withReports)
+        makeReport = batchReportMaker(today);
+    return writeBatch(plan, folder, today, onProgress, makeReport);
 }

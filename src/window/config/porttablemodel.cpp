@@ -81,8 +81,17 @@ void PortTableModel::reload()
 
 void PortTableModel::portsChanged(PortSet ports)
 {
+    // One signal for the rows from the first changed port to the last: a
+    // view repaints once for an edit of many ports, not once per port.
+    int first = -1;
+    int last = -1;
     for (int row = 0; row < m_rows; ++row) {
-        if ((ports >> row) & 1u)
-            emit dataChanged(index(row, 0), index(row, PortColumn::Count - 1));
+        if ((ports >> row) & 1u) {
+            if (first < 0)
+                first = row;
+            last = row;
+        }
     }
+    if (first >= 0)
+        emit dataChanged(index(first, 0), index(last, PortColumn::Count - 1));
 }

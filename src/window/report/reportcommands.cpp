@@ -2,6 +2,7 @@
 
 #include "core/config/configeditor.h"
 #include "core/file/filenaming.h"
+#include "core/file/outputfile.h"
 #include "report/reportgenerator.h"
 #include "window/ground/busycursor.h"
 #include "window/ground/prompts.h"
@@ -10,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,7 +26,18 @@ QString tr(const char *text)
 ReportCommands::ReportCommands(const ConfigEditor *editor, QWidget *parent)
     : m_editor(editor)
     , m_parent(parent)
-{ }
+{
+    m_exports.setFinishedCallback(&m_finishedContext,
+                                  [this](int index) { writeExport(index, true); });
+}
+
+ReportCommands::~ReportCommands()
+{
+    // The window is going: a report that cannot be written is not told.
+    m_exports.waitForAll();
+    for (int index = 0; index < m_exportPaths.size(); ++index)
+        writeExport(index, false);
+}
 
 void ReportCommands::exportReport()
 {
@@ -34,15 +48,50 @@ void ReportCommands::exportReport()
                                                tr("PDF Document (*.pdf)"), reportFilePath);
     if (path.isEmpty())
         return;
-
-    ReportGenerator report(state.config, serialPrefix(state), path);
-    bool written = false;
-    {
-        BusyCursor busy;
-        written = report.generate();
+    // A device, FIFO or folder of the name is refused before the work.
+    QString refusal;
+    if (!isWritableTarget(path, &refusal)) {
+        Prompts::information(m_parent, tr("Unable to open file"), refusal);
+        return;
     }
-    if (!written)
-        Prompts::information(m_parent, tr("Unable to open file"), report.errorString());
+
+    if (!m_busy)
+        m_busy = std::make_unique<BusyCursor>();
+    m_exportPaths << path;
+    m_exports.add(
+        [config = state.config, serialPrefix = serialPrefix(state)] {
+            ReportGenerator report(config, serialPrefix, QString());
+            OutputJobResult result;
+            result.bytes = report.pdf();
+            if (!result.bytes)
+                result.error = report.errorString();
+            return result;
+        });
+}
+
+void ReportCommands::finishExports()
+{
+    m_exports.waitForAll();
+    for (int index = 0; index < m_exportPaths.size(); ++index)
+        writeExport(index, true);
+}
+
+void ReportCommands::writeExport(int index, bool tell)
+{
+    const QString path = m_exportPaths.value(index);
+    if (path.isEmpty() || !m_exports.waitFor(index, 0))
+        return; // written already, or still being made
+    m_exportPaths[index].clear();
+    if (std::all_of(m_exportPaths.cbegin(), m_exportPaths.cend(),
+                    [](const QString &pending) { return pending.isEmpty(); }))
+        m_busy.reset();
+
+    const OutputJobResult report = m_exports.take(index);
+    QString error = report.error;
+    if (report.bytes && writeOutputFile(path, *report.bytes, &error))
+        return;
+    if (tell)
+        Prompts::information(m_parent, tr("Unable to open file"), error);
 }
 
 void ReportCommands::printReport()

@@ -5,9 +5,14 @@
 #include "core/config/textfields.h"
 #include "core/file/configreader.h"
 #include "core/file/outputfile.h"
+#include "core/file/outputjobs.h"
 
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -228,6 +233,11 @@ void TestSwitchBatch::writing_data()
     QTest::newRow("the second report fails")
         << "report" << true << QStringList {"a.csv", "a.pdf", "b.csv"}
         << QStringList {"b.pdf", "c.csv", "c.pdf", "d.csv", "d.pdf"};
+    // Cancelled while the third report is being made, which is not waited
+    // for: the third file stays, whole, and its report is not written.
+    QTest::newRow("cancelled while a report is made")
+        << "cancel while made" << true << QStringList {"a.csv", "a.pdf", "b.csv", "b.pdf", "c.csv"}
+        << QStringList {"c.pdf", "d.csv", "d.pdf"};
 }
 
 void TestSwitchBatch::writing()
@@ -251,24 +261,37 @@ void TestSwitchBatch::writing()
         QVERIFY(writeOutputFile(third, "someone else's"));
 
     QVector<int> progress;
+    // The third report, when cancelled while it is made, is held until the
+    // batch has returned; it gives up after a while if the batch waits.
+    QSemaphore releaseThird;
+    std::atomic<bool> thirdHeldInVain {false};
     const BatchOutcome outcome = writeBatch(
         plan, folder.path(), kDate,
         [&](int done, int total) {
+            const bool askedAgain = !progress.isEmpty() && progress.last() == done;
             progress << done;
-            return total == 4 && !(how == "cancel" && done == 2);
+            return total == 4 && !(how == "cancel" && done == 2) &&
+                !(how == "cancel while made" && done == 2 && askedAgain);
         },
-        [&](const BatchSwitch &batchSwitch, const QString &pdfPath, QString *error) {
+        // Called on the workers.
+        [&](const BatchSwitch &batchSwitch, QString *error) -> std::optional<QByteArray> {
             if (how == "report" && batchSwitch.fileName == "b.csv") {
                 *error = "no fonts";
-                return false;
+                return std::nullopt;
             }
-            return writeOutputFile(pdfPath, batchSwitch.texts.location.toLatin1(), error);
+            if (how == "cancel while made" && batchSwitch.fileName == "c.csv")
+                thirdHeldInVain = !releaseThird.tryAcquire(1, 20000);
+            return batchSwitch.texts.location.toLatin1();
         });
+    releaseThird.release();
+    // Reports still running after a stop read this function's data.
+    OutputJobs::waitForStragglers();
+    QVERIFY(!thirdHeldInVain);
 
     QCOMPARE(outcome.written, written);
     QCOMPARE(outcome.notWritten, notWritten);
-    QCOMPARE(outcome.cancelled, how == "cancel");
-    QCOMPARE(outcome.failure.isEmpty(), how.isEmpty() || how == "cancel");
+    QCOMPARE(outcome.cancelled, how.startsWith("cancel"));
+    QCOMPARE(outcome.failure.isEmpty(), how.isEmpty() || how.startsWith("cancel"));
     QCOMPARE(outcome.succeeded(), how.isEmpty());
     // Only the files written are there, each whole, and what was in the
     // way is as it was.
@@ -285,6 +308,10 @@ void TestSwitchBatch::writing()
             QVERIFY(bytes);
             QCOMPARE(*bytes, configFileBytes(batchSwitch.config, batchSwitch.texts, kDate));
         }
+        // Each report is the one made for its own switch.
+        if (written.contains(batchSwitch.reportName))
+            QCOMPARE(readConfigFile(folder.filePath(batchSwitch.reportName)).value_or("?"),
+                     batchSwitch.texts.location.toLatin1());
     }
     if (how == "file")
         QCOMPARE(readConfigFile(third).value_or("(unreadable)"), QByteArray("someone else's"));
@@ -292,6 +319,8 @@ void TestSwitchBatch::writing()
     // The summary names what the user must know.
     const QString summary = batchSummaryText(outcome, folder.path());
     if (how.isEmpty()) {
+        // Asked again while a report is awaited.
+        progress.erase(std::unique(progress.begin(), progress.end()), progress.end());
         QCOMPARE(progress, (QVector<int> {0, 1, 2, 3, 4}));
         QCOMPARE(summary,
                  (reports ? QStringLiteral("4 files and 4 reports written to ")

@@ -100,8 +100,16 @@ private slots:
         QVERIFY(std::any_of(redrawn.begin(), redrawn.end(), [](const QList<QVariant> &rows) {
             return rows[0].toModelIndex().row() <= 6 && rows[1].toModelIndex().row() >= 6;
         }));
+        redrawn.clear();
         d.clickRadio("radioButton_selectAll");
         QCOMPARE(d.selection().mid(22), QStringLiteral("xx.."));
+        // A selection leaves the table as it is; an edit of all 24 ports is
+        // one change of their rows, not one per port.
+        QVERIFY(redrawn.isEmpty());
+        QVERIFY(d.pick("comboBox_flowControl", QStringLiteral("On")));
+        QCOMPARE(redrawn.size(), 1);
+        QCOMPARE(redrawn[0][0].toModelIndex().row(), 0);
+        QCOMPARE(redrawn[0][1].toModelIndex().row(), 23);
         d.clickRadio("radioButton_deselectAll");
         QCOMPARE(d.selection(), QString(26, QLatin1Char('.')));
         d.selectModel(0);

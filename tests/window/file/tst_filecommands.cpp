@@ -10,6 +10,7 @@
 #include "window/file/dialogerrorlog.h"
 #include "window/file/filecommands.h"
 #include "window/ground/prompts.h"
+#include "window/report/reportcommands.h"
 
 #include <QClipboard>
 #include <QMessageBox>
@@ -490,6 +491,11 @@ private slots:
             writeFile(path(written), "old");
         Prompts::queueFileNames({chosen.isEmpty() ? chosen : path(chosen)});
         d->action(QStringLiteral("&Export"))->trigger();
+        // Made on a worker; closing the window waits for it and writes it.
+        if (chosen == "report.PDF")
+            d.reset();
+        else
+            d->window->reportCommands().finishExports();
         // The article number and the typed digits, without the "-" between.
         QCOMPARE(Prompts::lastFileRequest().startPath, articleNumber(0) + "4711");
         // Nothing else appears, not even under the proposed name in the working folder.
@@ -506,6 +512,8 @@ private slots:
         d->type("lineEdit_location", QStringLiteral("Hall 4 North Wing Basement"));
         Prompts::queueFileNames({path("exported.pdf")});
         d->action(QStringLiteral("&Export"))->trigger();
+        // Made on a worker, written when the window hears it is finished.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path("exported.pdf")), 30000);
 
         // Cancelled, then accepted: only the accepted dialog prints, on A4
         // landscape under the report's title.
