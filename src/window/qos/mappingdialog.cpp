@@ -46,17 +46,23 @@ MappingDialog::MappingDialog(const MappingTable &table, const QString &title, qu
                             block.boxRow, 0);
         }
         const QString number = QString::number(entry);
-        grid->addWidget(
+        QLabel *entryHead =
             head(tableWidget,
                  table.headPrefix +
                      QStringLiteral("%1").arg(entry, table.headDigits, 10, QLatin1Char('0')),
-                 table.entryText ? table.entryText(entry) : number),
-            block.headRow, column);
+                 table.entryText ? table.entryText(entry) : number);
+        grid->addWidget(entryHead, block.headRow, column);
         auto *classBox = new QComboBox(tableWidget);
         classBox->setObjectName(table.boxPrefix + number);
         classBox->addItems(
             {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-        classBox->setAccessibleName(table.boxName(entry));
+        // Some platforms announce a combo box by its own name, others (Linux)
+        // by the label it is labelled by: the head above it, whose name says
+        // which entry the box maps.
+        const QString boxName = table.boxName(entry);
+        classBox->setAccessibleName(boxName);
+        entryHead->setBuddy(classBox);
+        entryHead->setAccessibleName(boxName);
         classBox->setCurrentIndex(classes[entry]);
         grid->addWidget(classBox, block.boxRow, column);
         m_boxes.append(classBox);
