@@ -58,15 +58,14 @@ void ReportCommands::exportReport()
     if (!m_busy)
         m_busy = std::make_unique<BusyCursor>();
     m_exportPaths << path;
-    m_exports.add(
-        [config = state.config, serialPrefix = serialPrefix(state)] {
-            ReportGenerator report(config, serialPrefix, QString());
-            OutputJobResult result;
-            result.bytes = report.pdf();
-            if (!result.bytes)
-                result.error = report.errorString();
-            return result;
-        });
+    m_exports.add([config = state.config, serialPrefix = serialPrefix(state)] {
+        ReportGenerator report(config, serialPrefix, QString());
+        OutputJobResult result;
+        result.bytes = report.pdf();
+        if (!result.bytes)
+            result.error = report.errorString();
+        return result;
+    });
 }
 
 void ReportCommands::finishExports()
