@@ -67,8 +67,10 @@ struct ConfigKey
 
 namespace ConfigKeyTable {
 
-// The switch-wide and text keys, and the VLAN ID (not shown in the table).
-constexpr int kOtherRowCount = 14;
+// The keys besides the port parameters': six of the file itself (creation
+// date, version, VLAN ID, end, configuration ID and command) and one per
+// setting of the whole switch.
+constexpr int kOtherRowCount = 6 + GlobalId::Count;
 constexpr int kRowCount = kOtherRowCount + PortColumn::Count;
 
 const std::array<ConfigKey, kRowCount> &rows();
