@@ -90,7 +90,7 @@ bool hitsPort(const ProductRecord &row, const QRect &area)
 // The compact family comes in a dark housing.
 bool compactFamily(const ProductRecord &row)
 {
-    return row.housing == Housing::Compact;
+    return row.housing == ::Housing::Compact;
 }
 
 // The body grows round the ports; the supply terminal block goes on top
