@@ -160,10 +160,11 @@ QString itemText(const GlobalParameter &row, const QStringList &items, qint64 va
     return row.fallbackItem < 0 ? QString() : items.value(row.fallbackItem);
 }
 
-// A name with its index, when the row has more than one.
-QString withIndex(const GlobalParameter &row, QString name, int index)
+// A name with its index, where it has a place for one: a table's name
+// stands for all its entries.
+QString withIndex(QString name, int index)
 {
-    return row.minIndex == row.maxIndex ? name : name.arg(index);
+    return name.contains(QLatin1String("%1")) ? name.arg(index) : name;
 }
 
 QString oneLine(QString text)
@@ -227,17 +228,17 @@ QString globalSettingName(const GlobalParameter &row, int index)
     QString name = oneLine(QString::fromUtf8(row.reportName));
     if (row.indexName)
         name += QLatin1String(", ") + QLatin1String(row.indexName) + QLatin1String(" %1");
-    return withIndex(row, name, index);
+    return withIndex(name, index);
 }
 
 QString globalReportName(const GlobalParameter &row, int index)
 {
-    return withIndex(row, QString::fromUtf8(row.reportName), index);
+    return withIndex(QString::fromUtf8(row.reportName), index);
 }
 
 QString globalName(const GlobalParameter &row, int index)
 {
-    return withIndex(row, QString::fromUtf8(row.name), index);
+    return withIndex(QString::fromUtf8(row.name), index);
 }
 
 void resetGlobalParameters(SwitchConfig &config)

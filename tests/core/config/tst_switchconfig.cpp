@@ -161,6 +161,31 @@ private slots:
         QTEST(fileReleaseText(release), "shown");
     }
 
+    void namesOfEverySetting()
+    {
+        // Every entry of every setting has its own name in each place, with
+        // no placeholder left and no warning about one.
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
+        QSet<QString> names;
+        int entries = 0;
+        for (const GlobalParameter &row : globalParameters()) {
+            for (int index = row.minIndex; index <= row.maxIndex; ++index) {
+                const QString name = globalSettingName(row, index);
+                QVERIFY2(!name.contains(QLatin1Char('%')), qPrintable(name));
+                QVERIFY(!globalReportName(row, index).contains(QLatin1Char('%')));
+                QVERIFY(!globalName(row, index).contains(QLatin1Char('%')));
+                names << name;
+                ++entries;
+            }
+        }
+        qInstallMessageHandler(previous);
+        QCOMPARE(warnings, QStringList());
+        QCOMPARE(names.size(), entries);
+    }
+
     void agingTime_data()
     {
         QTest::addColumn<QString>("text");
