@@ -34,15 +34,27 @@ template<auto Field, qint64 Default> GlobalParameter single(GlobalParameter row)
     return row;
 }
 
-// A table of the record, one entry per index.
-template<auto Table> GlobalParameter table(GlobalParameter row, int lastIndex)
+// A table of the record, one entry per index from 0.
+template<auto Table> GlobalParameter table(GlobalParameter row)
 {
-    row.maxIndex = lastIndex;
+    row.maxIndex =
+        int(std::tuple_size_v<std::remove_reference_t<decltype(SwitchConfig().*Table)>>) - 1;
     row.maxValue = 3; // a traffic class
     row.read = [](const SwitchConfig &c, int at) -> qint64 { return (c.*Table)[size_t(at)]; };
     row.store = [](SwitchConfig &c, int at, qint64 value) {
         (c.*Table)[size_t(at)] = quint8(value);
     };
+    return row;
+}
+
+// A QoS mapping: the traffic class of each entry, edited in its dialog.
+template<auto Table>
+GlobalParameter mapping(GlobalParameter row, const char *indexName, qint64 (*defaultAt)(int))
+{
+    row = table<Table>(row);
+    row.defaultAt = defaultAt;
+    row.indexName = indexName;
+    row.valueName = "Traffic Class";
     return row;
 }
 
@@ -109,28 +121,19 @@ std::array<GlobalParameter, Count> makeTable()
     trust.reportItems = QStringList {QStringLiteral("Untrusted"), QStringLiteral("TrustDot1p"),
                                      QStringLiteral("TrustIpDscp")};
 
-    GlobalParameter dot1p = table<&SwitchConfig::dot1pTrafficClass>(
+    const GlobalParameter dot1p = mapping<&SwitchConfig::dot1pTrafficClass>(
         parameter(Dot1pMapping, Kind::Table, "dot1p.traffic-class", 6, "QoS 802.1 D/p Mapping",
                   "QoS 802.1p Mapping"),
-        7);
-    dot1p.defaultAt = defaultDot1pClass;
-    dot1p.indexName = "VLAN Priority";
-    dot1p.valueName = "Traffic Class";
-
-    GlobalParameter dscp = table<&SwitchConfig::dscpTrafficClass>(
+        "VLAN Priority", defaultDot1pClass);
+    const GlobalParameter dscp = mapping<&SwitchConfig::dscpTrafficClass>(
         parameter(DscpMapping, Kind::Table, "dscp.traffic-class", 7, "IP DSCP Mapping",
                   "QoS DSCP Mapping"),
-        63);
-    dscp.defaultAt = defaultDscpClass;
-    dscp.indexName = "DSCP Value";
-    dscp.valueName = "Traffic Class";
+        "DSCP Value", defaultDscpClass);
 
     // The scheme has no editor and no default: it keeps what a file set,
     // and the only value a file may set is 0.
-    GlobalParameter scheme = table<&SwitchConfig::trafficClassScheme>(
-        parameter(PriorityScheme, Kind::Table, "traffic-class.priority-scheme", 5, "",
-                  "Priority Scheme"),
-        3);
+    GlobalParameter scheme = table<&SwitchConfig::trafficClassScheme>(parameter(
+        PriorityScheme, Kind::Table, "traffic-class.priority-scheme", 5, "", "Priority Scheme"));
     scheme.maxValue = 0;
     scheme.indexName = "Traffic Class";
 

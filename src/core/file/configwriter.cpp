@@ -2,6 +2,7 @@
 
 #include "core/config/poeclasses.h"
 #include "core/config/portparameters.h"
+#include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
 #include "core/file/outputfile.h"
 
@@ -86,6 +87,11 @@ void addPortLine(Lines &lines, std::string_view key, const ConfigKey &row, int p
 }
 
 } // namespace
+
+ConfigFileTexts ConfigFileTexts::fromRecord(const SwitchConfig &config)
+{
+    return {readText(config.contactName), readText(config.location)};
+}
 
 QByteArray configFileBytes(const SwitchConfig &config, const ConfigFileTexts &texts,
                            const QDate &date)

@@ -18,6 +18,9 @@ struct ConfigFileTexts
     // The text of the free-text row `id`: GlobalId::ContactName or Location.
     const QString &of(int id) const { return id == GlobalId::ContactName ? contactName : location; }
     QString &of(int id) { return id == GlobalId::ContactName ? contactName : location; }
+
+    // The texts `config` holds, as the fields show them.
+    static ConfigFileTexts fromRecord(const SwitchConfig &config);
 };
 
 // The configuration file for `config`: one "key,index,value" line per

@@ -1,6 +1,5 @@
 #include "window/batch/severalswitchesdialog.h"
 
-#include "core/config/textfields.h"
 #include "core/file/configkeytable.h"
 #include "core/file/configwriter.h"
 #include "core/file/filenaming.h"
@@ -309,7 +308,7 @@ void SeveralSwitchesDialog::replan()
     if (m_pasting)
         return;
     const SwitchConfig &config = m_template.config;
-    const ConfigFileTexts texts {readText(config.contactName), readText(config.location)};
+    const ConfigFileTexts texts = ConfigFileTexts::fromRecord(config);
     const QString outputFolder = folder();
     m_plan = planBatch(config, texts, m_model->list(), outputFolder,
                        m_ui->checkBox_replace->isChecked(), m_ui->checkBox_reports->isChecked());

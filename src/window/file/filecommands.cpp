@@ -2,7 +2,6 @@
 
 #include "core/catalogue/productcatalogue.h"
 #include "core/config/configeditor.h"
-#include "core/config/textfields.h"
 #include "core/file/configwriter.h"
 #include "core/file/errorlog.h"
 #include "core/file/filenaming.h"
@@ -106,8 +105,7 @@ bool FileCommands::writeConfigFile(const QString &path)
 
     BusyCursor busy;
     const SwitchConfig &config = m_editor->state().config;
-    // The texts the "Contact" and "Location" fields show.
-    const ConfigFileTexts texts {readText(config.contactName), readText(config.location)};
+    const ConfigFileTexts texts = ConfigFileTexts::fromRecord(config);
     // The target is replaced only by a complete file, and only if it is one.
     QString error;
     const bool written =

@@ -1,8 +1,14 @@
 #include "window/qos/dialog8021p.h"
 
-#include "core/config/switchconfig.h"
+#include "core/config/globalparameters.h"
 
 namespace {
+
+// The setting the dialog edits; its names head the dialog and its table.
+const GlobalParameter &setting()
+{
+    return globalParameter(GlobalId::Dot1pMapping);
+}
 
 // The eight priorities in one block; a free grid row between heads and boxes.
 MappingTable priorityTable()
@@ -11,8 +17,8 @@ MappingTable priorityTable()
     table.size = QSize(470, 171);
     table.tableName = "gridLayoutWidget";
     table.gridName = "gridLayout";
-    table.entryHead = Dialog8021p::tr("VLAN Priority");
-    table.classHead = Dialog8021p::tr("Traffic Class");
+    table.entryHead = Dialog8021p::tr(setting().indexName);
+    table.classHead = Dialog8021p::tr(setting().valueName);
     table.rowHeadIndent = 10;
     // "vLanP" is a name other parts rely on; keep its spelling.
     table.blocks = {{0, 2, "label_vLanP", "label_tc"}};
@@ -28,6 +34,6 @@ MappingTable priorityTable()
 } // namespace
 
 Dialog8021p::Dialog8021p(SwitchConfig &config, QWidget *parent)
-    : MappingDialog(priorityTable(), tr("QoS 802.1 D/p Mapping"), config.dot1pTrafficClass.data(),
+    : MappingDialog(priorityTable(), tr(setting().name), config.dot1pTrafficClass.data(),
                     int(config.dot1pTrafficClass.size()), parent)
 { }

@@ -1,8 +1,14 @@
 #include "window/qos/dialogdscp.h"
 
-#include "core/config/switchconfig.h"
+#include "core/config/globalparameters.h"
 
 namespace {
+
+// The setting the dialog edits; its names head the dialog and its table.
+const GlobalParameter &setting()
+{
+    return globalParameter(GlobalId::DscpMapping);
+}
 
 // The 64 values in four blocks of 16; free grid rows 1 and 6.
 MappingTable dscpTable()
@@ -13,8 +19,8 @@ MappingTable dscpTable()
     // parts rely on; keep their spelling.
     table.tableName = "gridLayoutWidget_2";
     table.gridName = "gridLayout_2";
-    table.entryHead = DialogDSCP::tr("DSCP Value");
-    table.classHead = DialogDSCP::tr("Traffic Class");
+    table.entryHead = DialogDSCP::tr(setting().indexName);
+    table.classHead = DialogDSCP::tr(setting().valueName);
     table.blocks = {{0, 2, "label_dscpValue1", "label_trafficClass1"},
                     {3, 4, "label_dscpValue2", "label_trafficClass2"},
                     {5, 7, "label_label_dscpValue3", "label_trafficClass3"},
@@ -34,6 +40,6 @@ MappingTable dscpTable()
 } // namespace
 
 DialogDSCP::DialogDSCP(SwitchConfig &config, QWidget *parent)
-    : MappingDialog(dscpTable(), tr("IP DSCP Mapping"), config.dscpTrafficClass.data(),
+    : MappingDialog(dscpTable(), tr(setting().name), config.dscpTrafficClass.data(),
                     int(config.dscpTrafficClass.size()), parent)
 { }
