@@ -78,6 +78,17 @@ int finish(int status)
     return kCannotCheck;
 }
 
+// A command's result, with its exit status: the JSON or the text.
+int printResult(int status, QJsonObject &json, const QByteArray &text, bool asJson)
+{
+    json.insert("exitStatus", status);
+    if (asJson)
+        printJson(json);
+    else
+        print(text);
+    return status;
+}
+
 // A command line that cannot be done: the reason on standard error, or
 // with --json as the one JSON object on standard output.
 int usageError(const QString &message, bool json)
@@ -171,12 +182,7 @@ int writeReport(const QString &path, const QString &output, const Options &optio
             status = kCannotCheck;
         }
     }
-    json.insert("exitStatus", status);
-    if (options.json)
-        printJson(json);
-    else
-        print(text);
-    return status;
+    return printResult(status, json, text, options.json);
 }
 
 struct BatchRequest
@@ -275,12 +281,7 @@ int makeBatch(const BatchRequest &request, const Options &options)
             status = writePlannedBatch(plan, request.outputDir, json, text);
         }
     }
-    json.insert("exitStatus", status);
-    if (options.json)
-        printJson(json);
-    else
-        print(text);
-    return status;
+    return printResult(status, json, text, options.json);
 }
 
 // What the parsed command line asks for, done.
