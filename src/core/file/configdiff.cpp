@@ -53,9 +53,13 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
         }
         for (int i = setting.minIndex; i <= setting.maxIndex; ++i) {
             const int at = setting.positionOf(i);
-            compare(*row, i, 0, globalSettingName(setting, i),
-                    globalValueText(setting, setting.read(first, at)),
-                    globalValueText(setting, setting.read(second, at)));
+            const qint64 firstValue = setting.read(first, at);
+            const qint64 secondValue = setting.read(second, at);
+            // Equal values read as equal texts; the texts are made for the
+            // few that differ, not for all 64 DSCP entries.
+            if (firstValue != secondValue)
+                compare(*row, i, 0, globalSettingName(setting, i),
+                        globalValueText(setting, firstValue), globalValueText(setting, secondValue));
         }
     }
 
