@@ -24,20 +24,22 @@ inline bool isPortNumber(const QWidget *widget)
         widget->parentWidget()->objectName() == QLatin1String("label_productImage");
 }
 
-// A dark desktop for the lifetime of the object: a dark palette and, with
-// `newStyle`, a new Fusion style as well, as a desktop that changes its theme
-// sets both. Both come back as they were at the end.
+// A dark desktop for the lifetime of the object, and the light one back at
+// its end. A desktop that changes its theme sets a new palette and may set
+// a new style; some platform themes also set the palette on every widget.
 class DarkDesk
 {
 public:
+    enum Change { Palette, StyleAndPalette, PaletteOnEveryWidget };
+
     static QColor window() { return QColor(53, 53, 53); }
 
-    explicit DarkDesk(bool newStyle = true)
+    explicit DarkDesk(Change change = StyleAndPalette)
         : m_style(QApplication::style()->objectName())
         , m_palette(QApplication::palette())
-        , m_newStyle(newStyle)
+        , m_change(change)
     {
-        if (newStyle)
+        if (change == StyleAndPalette)
             QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         // Text, button, light, dark, mid, text, bright text, base, window.
         const QColor grey = window();
@@ -45,19 +47,28 @@ public:
                       QColor(35, 35, 35), grey);
         for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-        QApplication::setPalette(dark);
+        setPalette(dark);
     }
     ~DarkDesk()
     {
-        if (m_newStyle)
+        if (m_change == StyleAndPalette)
             QApplication::setStyle(m_style);
-        QApplication::setPalette(m_palette);
+        setPalette(m_palette);
     }
 
 private:
+    void setPalette(const QPalette &palette) const
+    {
+        QApplication::setPalette(palette);
+        if (m_change == PaletteOnEveryWidget) {
+            for (QWidget *widget : QApplication::allWidgets())
+                widget->setPalette(QApplication::palette(widget));
+        }
+    }
+
     const QString m_style;
     const QPalette m_palette;
-    const bool m_newStyle;
+    const Change m_change;
 };
 
 // The contrast of the text a widget draws with what is behind it: the

@@ -1,6 +1,6 @@
 #include "window/ground/desktopcolours.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -25,13 +25,20 @@ protected:
     {
         const bool desktopChanged = event->type() == QEvent::ApplicationPaletteChange ||
             event->type() == QEvent::StyleChange;
-        if (watched == parent() && desktopChanged && !m_recolouring) {
-            // Recolouring may restyle the widget, which sends StyleChange.
-            m_recolouring = true;
-            m_recolour();
-            if (event->type() == QEvent::ApplicationPaletteChange)
-                tellEveryWidget(static_cast<QWidget *>(watched), event);
-            m_recolouring = false;
+        if (watched == parent() && desktopChanged && !m_pending) {
+            // A desktop's change comes as a burst of events, during which a
+            // platform theme may set its palette on every widget; the look
+            // is applied once, after them.
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_recolour();
+                    QEvent changed(QEvent::ApplicationPaletteChange);
+                    retakePalettes(static_cast<QWidget *>(parent()), &changed);
+                    m_pending = false;
+                },
+                Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -39,18 +46,27 @@ protected:
 private:
     // Qt may tell only the windows of a new application palette; widgets
     // then take it from their parents, but not past a widget with a style
-    // sheet, under which every widget would keep the colours it had. Told
-    // one by one, each takes its palette anew.
-    static void tellEveryWidget(QWidget *window, QEvent *event)
+    // sheet, under which every widget would keep the colours it had. And a
+    // platform theme may have set the desktop's palette on each widget,
+    // hiding the look of the window around it. So each widget is told
+    // itself, and one that holds the desktop's palette inherits again.
+    static void retakePalettes(QWidget *parent, QEvent *changed)
     {
-        for (QWidget *widget : window->findChildren<QWidget *>()) {
-            if (!widget->isWindow())
-                QCoreApplication::sendEvent(widget, event);
+        for (QObject *child : parent->children()) {
+            auto *widget = qobject_cast<QWidget *>(child);
+            if (!widget || widget->isWindow()) // windows follow on their own
+                continue;
+            if (widget->testAttribute(Qt::WA_SetPalette) &&
+                widget->palette() == QApplication::palette(widget))
+                widget->setPalette(QPalette());
+            else
+                QCoreApplication::sendEvent(widget, changed);
+            retakePalettes(widget, changed);
         }
     }
 
     const std::function<void()> m_recolour;
-    bool m_recolouring = false;
+    bool m_pending = false;
 };
 
 } // namespace
