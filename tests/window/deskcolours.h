@@ -89,6 +89,16 @@ inline double drawnContrast(QWidget *widget)
     return drawnContrast(widget->grab().toImage());
 }
 
+// The colour a widget is drawn on: that of the nearest widget that fills its
+// background.
+inline QColor backdropColour(const QWidget *widget, QPalette::ColorGroup group = QPalette::Active)
+{
+    const QWidget *backdrop = widget;
+    while (!backdrop->isWindow() && !backdrop->autoFillBackground())
+        backdrop = backdrop->parentWidget();
+    return backdrop->palette().color(group, backdrop->backgroundRole());
+}
+
 // "objectName ratio" for every text under `root` shown with less contrast
 // to what it is drawn on than is readable: 4.5:1 for enabled texts and
 // `disabledRatio` for disabled ones, which are told apart rather than read at
@@ -109,13 +119,9 @@ inline QStringList unreadableTexts(QWidget *root, double disabledRatio = 3.0)
     for (QWidget *widget : root->findChildren<QWidget *>()) {
         if (!showsText(widget) || !widget->isVisibleTo(root))
             continue;
-        // The colour behind: the nearest widget that fills its background.
-        const QWidget *backdrop = widget;
-        while (!backdrop->isWindow() && !backdrop->autoFillBackground())
-            backdrop = backdrop->parentWidget();
         const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
         QPalette::ColorRole text = widget->foregroundRole();
-        QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
+        QColor behind = backdropColour(widget, group);
         if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
             qobject_cast<QPushButton *>(widget)) {
             // Drawn on their own field or button face.

@@ -65,9 +65,14 @@ private slots:
         for (const bool dark : kDarkSteps) {
             takeStep(desk, dark, DarkDesk::Change(change));
             const char *step = dark ? "dark" : "light";
-            // Light: the window's own blue-grey; dark: the desktop's colours whole.
-            QCOMPARE(window->palette().color(QPalette::Window),
-                     dark ? DarkDesk::window() : DeskSetup::kWindowColour);
+            // Light: the window's own blue-grey; dark: the desktop's colours
+            // whole. The labels are drawn on it.
+            const QColor background = dark ? DarkDesk::window() : DeskSetup::kWindowColour;
+            QCOMPARE(window->palette().color(QPalette::Window), background);
+            for (const QLabel *label : window->findChildren<QLabel *>()) {
+                if (label->isVisibleTo(window) && !isPortNumber(label))
+                    QCOMPARE(backdropColour(label), background);
+            }
             // The light desktop's disabled texts are as pale as it makes them.
             const QStringList unreadable = unreadableTexts(window, dark ? 3.0 : 1.0);
             QVERIFY2(unreadable.isEmpty(),
