@@ -60,10 +60,19 @@ private:
     void setPalette(const QPalette &palette) const
     {
         QApplication::setPalette(palette);
-        if (m_change == PaletteOnEveryWidget) {
-            for (QWidget *widget : QApplication::allWidgets())
-                widget->setPalette(QApplication::palette(widget));
+        if (m_change != PaletteOnEveryWidget)
+            return;
+        // Every role set, so each widget holds the whole palette as its own.
+        QPalette own;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                if (role != QPalette::NoRole)
+                    own.setBrush(group, QPalette::ColorRole(role),
+                                 QApplication::palette().brush(group, QPalette::ColorRole(role)));
+            }
         }
+        for (QWidget *widget : QApplication::allWidgets())
+            widget->setPalette(own);
     }
 
     const QString m_style;
