@@ -25,10 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QStyleOption>
-
-#include <functional>
 
 namespace {
 
