@@ -8,15 +8,19 @@
 #include "window/catalogue/clickqlabel.h"
 #include "window/catalogue/portlabels.h"
 #include "window/config/porttablemodel.h"
+#include "window/ground/prompts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 class WindowDriver
@@ -128,6 +132,23 @@ public:
                 return editor;
         }
         return nullptr;
+    }
+
+    // Opens a dialog with a button of the window (a mapping dialog's
+    // "Configure") and hands it, shown, to `inspect`; then cancels it.
+    void inspectDialog(const char *button, const std::function<void(QDialog &)> &inspect)
+    {
+        bool opened = false;
+        Prompts::setDialogHandler([&](QDialog &dialog) {
+            dialog.show();
+            if (QTest::qWaitForWindowExposed(&dialog)) {
+                opened = true;
+                inspect(dialog);
+            }
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
+        QVERIFY2(opened, button);
     }
 
     std::unique_ptr<MainWindow> window;

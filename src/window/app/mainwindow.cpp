@@ -18,6 +18,7 @@
 #include "window/file/filecommands.h"
 #include "window/file/toolcommands.h"
 #include "window/ground/accessiblenames.h"
+#include "window/ground/desktopcolours.h"
 #include "window/report/reportcommands.h"
 
 #include <QApplication>
@@ -194,7 +195,7 @@ void MainWindow::applyWindowStyle()
     setWindowIcon(
         QIcon(QPixmap(QStringLiteral(":/Image/icon.png")).scaled(20, 20, Qt::IgnoreAspectRatio)));
     setWindowTitle(QStringLiteral("Mestrel[*]"));
-    setPalette(DeskSetup::windowPalette(palette()));
+    DesktopColours::follow(this, [this] { applyColours(); });
 
     m_ui->label_productImage->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_ui->groupBox_productOutline->hide();
@@ -326,10 +327,19 @@ void MainWindow::showLogo()
         logo.scaled(QSize(150, 50) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     m_ui->label_oemLogo->setPixmap(shown);
+}
+
+void MainWindow::applyColours()
+{
+    // From the desktop's palette as it is now; the window's own palette is
+    // its look, which a switch back to light must not start from.
+    setPalette(DeskSetup::windowPalette(QApplication::palette(this)));
     // The logo's lettering is dark; on a dark desktop palette it keeps the
     // light plate it was drawn for.
     const bool lightWindow = palette().color(QPalette::Window) == DeskSetup::kWindowColour;
-    m_ui->label_oemLogo->setStyleSheet(lightWindow ? kPlainLabelStyle : kLogoPlateStyle);
+    const QString logoStyle = lightWindow ? kPlainLabelStyle : kLogoPlateStyle;
+    if (m_ui->label_oemLogo->styleSheet() != logoStyle)
+        m_ui->label_oemLogo->setStyleSheet(logoStyle);
 }
 
 void MainWindow::newFile()

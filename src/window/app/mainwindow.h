@@ -107,6 +107,9 @@ protected:
 private:
     void centreOnScreen();
     void applyWindowStyle();
+    // The colours of the window's look, from the desktop's palette: on the
+    // first show and whenever the desktop's palette or style changes.
+    void applyColours();
     void createActions();
     void createMenus();
     void showLogo();

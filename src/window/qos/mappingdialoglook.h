@@ -10,7 +10,8 @@ namespace MappingDialogLook {
 // Lays the table out above the buttons, so that the dialog is never smaller
 // than its heads need on one line, whatever the font and scale; and gives
 // every head (each label of the dialog) its grey with the text colour that
-// reads best on it, whatever the palette.
+// reads best on it, whatever the palette, also after the desktop's palette
+// changes while the dialog is open.
 void apply(QDialog &dialog, QWidget *table, QWidget *buttons);
 
 // Shows the dialog in `font`, the font of the window it is opened from, as

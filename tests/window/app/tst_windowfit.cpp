@@ -7,6 +7,7 @@
 // run at scale 1 only; the exact factor is also checked on desks scaled by
 // their DPI, and the first place on a 1280 x 720 screen where the platform
 // can make one.
+#include "../deskcolours.h"
 #include "../windowdriver.h"
 #include "window/app/desksetup.h"
 #include "window/file/dialogerrorlog.h"
@@ -24,10 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QStyleOption>
-
-#include <functional>
 
 namespace {
 
@@ -35,12 +33,6 @@ const QSize kSmallestScreenRoom(1260, 640); // 1280 x 720 less title bar and tas
 // The models whose window differs: the picture's housing, gigabit, fibre, no
 // alarm contacts, PoE.
 const int kLayouts[] = {0, 3, 8, 13, 16, 17};
-
-bool isPortNumber(const QWidget *widget)
-{
-    return qobject_cast<const clickQlabel *>(widget) &&
-        widget->parentWidget()->objectName() == QLatin1String("label_productImage");
-}
 
 // A text a widget shows, the width (or height) it needs and the one it has.
 using TextRoom = std::tuple<QString, int, int>;
@@ -131,66 +123,6 @@ double programScale()
 bool atScaleOne()
 {
     return programScale() == 1.0;
-}
-
-// A dark Fusion desktop for the lifetime of the object.
-class DarkDesk
-{
-public:
-    DarkDesk()
-        : m_style(QApplication::style()->objectName())
-        , m_palette(QApplication::palette())
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        // Text, button, light, dark, mid, text, bright text, base, window.
-        const QColor grey(53, 53, 53);
-        QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, Qt::white, Qt::white,
-                      QColor(35, 35, 35), grey);
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
-        QApplication::setPalette(dark);
-    }
-    ~DarkDesk()
-    {
-        QApplication::setStyle(m_style);
-        QApplication::setPalette(m_palette);
-    }
-
-private:
-    const QString m_style;
-    const QPalette m_palette;
-};
-
-// The contrast of the text a widget draws with what is behind it: the
-// colour of its first pixel against the pixel that differs most from it.
-double drawnContrast(QWidget *widget)
-{
-    const QImage drawn = widget->grab().toImage();
-    const QColor behind = drawn.pixelColor(0, 0);
-    double most = 1;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x)
-            most = qMax(most, DeskSetup::contrastRatio(drawn.pixelColor(x, y), behind));
-    }
-    return most;
-}
-
-// Opens a mapping dialog with its "Configure" button and hands it, shown,
-// to `inspect`.
-void inspectMappingDialog(WindowDriver &d, const char *button,
-                          const std::function<void(QDialog &)> &inspect)
-{
-    bool opened = false;
-    Prompts::setDialogHandler([&](QDialog &dialog) {
-        dialog.show();
-        if (QTest::qWaitForWindowExposed(&dialog)) {
-            opened = true;
-            inspect(dialog);
-        }
-        return int(QDialog::Rejected);
-    });
-    QTest::mouseClick(d.find<QPushButton>(button), Qt::LeftButton);
-    QVERIFY2(opened, button);
 }
 
 } // namespace
@@ -332,39 +264,12 @@ private slots:
         QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
         QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
         const DarkDesk dark;
-
-        QStringList unreadable;
-        {
-            WindowDriver d;
-            // The PoE model: every panel widget shown.
-            d.selectModel(firstRowWithConfigId(101));
-            d.clickPort(0);
-            settle(d.window.get());
-            for (QWidget *widget : d.window->findChildren<QWidget *>()) {
-                if (textRooms(widget).isEmpty() || !widget->isVisibleTo(d.window.get()))
-                    continue;
-                // The colour behind: the nearest widget that fills its background.
-                const QWidget *backdrop = widget;
-                while (!backdrop->isWindow() && !backdrop->autoFillBackground())
-                    backdrop = backdrop->parentWidget();
-                const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
-                QPalette::ColorRole text = widget->foregroundRole();
-                QColor behind = backdrop->palette().color(group, backdrop->backgroundRole());
-                if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget) ||
-                    qobject_cast<QPushButton *>(widget)) {
-                    // Drawn on their own field or button face.
-                    const bool field = qobject_cast<QLineEdit *>(widget);
-                    text = field ? QPalette::Text : QPalette::ButtonText;
-                    behind =
-                        widget->palette().color(group, field ? QPalette::Base : QPalette::Button);
-                }
-                const double ratio =
-                    DeskSetup::contrastRatio(widget->palette().color(group, text), behind);
-                // Disabled text is told apart from enabled text, not read at length.
-                if (ratio < (widget->isEnabled() ? 4.5 : 3.0))
-                    unreadable << widget->objectName() + ' ' + QString::number(ratio, 'f', 1);
-            }
-        }
+        WindowDriver d;
+        // The PoE model: every panel widget shown.
+        d.selectModel(firstRowWithConfigId(101));
+        d.clickPort(0);
+        settle(d.window.get());
+        const QStringList unreadable = unreadableTexts(d.window.get());
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     }
 
@@ -387,7 +292,7 @@ private slots:
         QFETCH(bool, dark);
         std::unique_ptr<DarkDesk> desk(dark ? new DarkDesk : nullptr);
         WindowDriver d;
-        inspectMappingDialog(d, button, [](QDialog &dialog) {
+        d.inspectDialog(button, [](QDialog &dialog) {
             QStringList unreadable;
             for (QLabel *head : dialog.findChildren<QLabel *>()) {
                 const double ratio = drawnContrast(head);
@@ -426,7 +331,7 @@ private slots:
             QApplication::setFont(QFont(sans.family(), laterFont));
         const QFont windowFont = d.find<QPushButton>(button)->font();
         QStringList wrong;
-        inspectMappingDialog(d, button, [&](QDialog &dialog) {
+        d.inspectDialog(button, [&](QDialog &dialog) {
             for (QWidget *widget : dialog.findChildren<QWidget *>()) {
                 if (!(widget->font() == windowFont))
                     wrong << widget->objectName() + ": " + widget->font().toString();
