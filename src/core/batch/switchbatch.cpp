@@ -329,6 +329,27 @@ private:
     QStringList m_staged;
 };
 
+// Waits for report `index`, a short wait at a time when `polled` so that
+// the window repaints and hears Cancel (`goOn`) between them, then puts the
+// switch's staged file and its report on the disk together, one switch at a
+// time, so the wait for the disk stays short between repaints. False when the
+// batch stops here.
+bool putInPlaceWithReport(OutputJobs &reports, int index, const QString &reportName,
+                          BatchFiles &files, BatchOutcome &outcome,
+                          const std::function<bool()> &goOn, bool polled)
+{
+    constexpr int kWaitMs = 15;
+    while (!reports.waitFor(index, polled ? kWaitMs : -1) && goOn()) { }
+    if (outcome.cancelled)
+        return false;
+    const OutputJobResult report = reports.take(index);
+    if (!report.bytes) {
+        outcome.failure = reportName + QLatin1String(": ") + report.error;
+        return false;
+    }
+    return files.stage(reportName, *report.bytes) && files.putInPlace();
+}
+
 } // namespace
 
 BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const QDate &date,
@@ -375,22 +396,10 @@ BatchOutcome writeBatch(const BatchPlan &plan, const QString &outputDir, const Q
             break;
         if (!withReports)
             continue;
-        if (!files.mayWrite(batchSwitch.reportName))
-            break;
-        // A short wait at a time: the window repaints and hears Cancel
-        // between them.
-        constexpr int kWaitMs = 15;
-        while (!reports.waitFor(i, progress ? kWaitMs : -1) && goOn(i)) { }
-        if (outcome.cancelled)
-            break;
-        OutputJobResult report = reports.take(i);
-        if (!report.bytes) {
-            outcome.failure = batchSwitch.reportName + QLatin1String(": ") + report.error;
-            break;
-        }
-        // The switch's file and report reach the disk together, one switch
-        // at a time: the wait for the disk stays short between repaints.
-        if (!files.stage(batchSwitch.reportName, *report.bytes) || !files.putInPlace())
+        if (!files.mayWrite(batchSwitch.reportName) ||
+            !putInPlaceWithReport(
+                reports, i, batchSwitch.reportName, files, outcome, [&] { return goOn(i); },
+                bool(progress)))
             break;
     }
     // Reports not yet made are not made.

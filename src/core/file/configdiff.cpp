@@ -59,7 +59,8 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
             // few that differ, not for all 64 DSCP entries.
             if (firstValue != secondValue)
                 compare(*row, i, 0, globalSettingName(setting, i),
-                        globalValueText(setting, firstValue), globalValueText(setting, secondValue));
+                        globalValueText(setting, firstValue),
+                        globalValueText(setting, secondValue));
         }
     }
 

@@ -74,106 +74,114 @@ QString emptyValueReason(const QString &what)
         .arg(what);
 }
 
-class ListMaker
+using LeftOut = std::map<int, QString>;
+
+// The lines in which some of the files differ from the first.
+std::vector<size_t> differingLines(const QVector<Candidate> &included)
 {
-public:
-    explicit ListMaker(std::map<int, QString> &leftOut)
-        : m_leftOut(leftOut)
-    { }
-
-    // Leaves out what the list cannot carry and says whether the rest is a
-    // list the batch takes; false when something was left out (try again).
-    bool settle(QVector<Candidate> &included, FolderSwitchList &result)
-    {
-        std::vector<size_t> differing;
-        const Candidate &first = included.first();
-        for (size_t line = 0; line < first.lines.size(); ++line) {
-            for (const Candidate &other : included) {
-                if (other.line(line) != first.lines[line]) {
-                    differing.push_back(line);
-                    break;
-                }
+    std::vector<size_t> differing;
+    const Candidate &first = included.first();
+    for (size_t line = 0; line < first.lines.size(); ++line) {
+        for (const Candidate &other : included) {
+            if (other.line(line) != first.lines[line]) {
+                differing.push_back(line);
+                break;
             }
         }
-        if (leaveOutEmptyValues(included, differing))
-            return false;
+    }
+    return differing;
+}
 
-        SwitchList &list = result.list;
-        list = SwitchList();
+// Files with an empty location, contact or setting where others have a
+// value: a cell left empty would take the template's. True when any was
+// left out.
+bool leaveOutEmptyValues(QVector<Candidate> &included, const std::vector<size_t> &differing,
+                         LeftOut &leftOut)
+{
+    const Candidate &first = included.first();
+    bool locationsDiffer = false, contactsDiffer = false;
+    for (const Candidate &c : qAsConst(included)) {
+        locationsDiffer |= c.row->texts.location != first.row->texts.location;
+        contactsDiffer |= c.row->texts.contactName != first.row->texts.contactName;
+    }
+    bool any = false;
+    for (int r = included.size() - 1; r >= 0; --r) {
+        const Candidate &c = included.at(r);
+        QString reason;
+        if (locationsDiffer && c.row->texts.location.isEmpty())
+            reason = emptyValueReason(QObject::tr("The location"));
+        else if (contactsDiffer && c.row->texts.contactName.isEmpty())
+            reason = emptyValueReason(QObject::tr("The contact"));
+        for (size_t line : differing) {
+            if (reason.isEmpty() && columnAndValue(c.line(line)).second.isEmpty())
+                reason = emptyValueReason(columnAndValue(first.lines[line]).first);
+        }
+        if (!reason.isEmpty()) {
+            leftOut[c.index] = reason;
+            included.removeAt(r);
+            any = true;
+        }
+    }
+    return any;
+}
+
+// The switch list of the files: a column per differing line.
+SwitchList listOf(const QVector<Candidate> &included, const std::vector<size_t> &differing)
+{
+    SwitchList list;
+    const Candidate &first = included.first();
+    for (size_t line : differing)
+        list.overrideColumns << columnAndValue(first.lines[line]).first;
+    for (const Candidate &candidate : included) {
+        SwitchListRow row {candidate.fileColumn,
+                           candidate.row->texts.location,
+                           candidate.row->texts.contactName,
+                           QString(),
+                           {}};
         for (size_t line : differing)
-            list.overrideColumns << columnAndValue(first.lines[line]).first;
-        for (const Candidate &candidate : qAsConst(included)) {
-            SwitchListRow row {candidate.fileColumn,
-                               candidate.row->texts.location,
-                               candidate.row->texts.contactName,
-                               QString(),
-                               {}};
-            for (size_t line : differing)
-                row.overrides << columnAndValue(candidate.line(line)).second;
-            list.rows << row;
-        }
-        const BatchPlan plan =
-            planBatch(first.row->config, first.row->texts, list, QString(), false, false);
-        if (plan.problems.isEmpty())
-            return true;
-        QSet<int> refused;
-        for (const BatchCellProblem &problem : plan.problems) {
-            const int r = problem.row < 0 ? 0 : problem.row; // a column: never met, but no loop
-            if (refused.contains(r))
-                continue;
-            refused.insert(r);
-            m_leftOut[included.at(r).index] = cellText(list, problem) + problem.reason;
-        }
-        for (int r = included.size() - 1; r >= 0; --r) {
-            if (refused.contains(r))
-                included.removeAt(r);
-        }
+            row.overrides << columnAndValue(candidate.line(line)).second;
+        list.rows << row;
+    }
+    return list;
+}
+
+QString cellText(const SwitchList &list, const BatchCellProblem &problem)
+{
+    if (problem.row < 0 || problem.row >= list.rows.size())
+        return QString();
+    return QStringLiteral("%1 \"%2\": ")
+        .arg(batchColumnName(list, problem.column),
+             batchCellValue(list.rows.at(problem.row), problem.column));
+}
+
+// Leaves out what the list cannot carry and says whether the rest is a
+// list the batch takes; false when something was left out (try again).
+bool settle(QVector<Candidate> &included, FolderSwitchList &result, LeftOut &leftOut)
+{
+    const std::vector<size_t> differing = differingLines(included);
+    if (leaveOutEmptyValues(included, differing, leftOut))
         return false;
+    SwitchList &list = result.list;
+    list = listOf(included, differing);
+    const Candidate &first = included.first();
+    const BatchPlan plan =
+        planBatch(first.row->config, first.row->texts, list, QString(), false, false);
+    if (plan.problems.isEmpty())
+        return true;
+    QSet<int> refused;
+    for (const BatchCellProblem &problem : plan.problems) {
+        const int r = problem.row < 0 ? 0 : problem.row; // a column: never met, but no loop
+        if (refused.contains(r))
+            continue;
+        refused.insert(r);
+        leftOut[included.at(r).index] = cellText(list, problem) + problem.reason;
     }
-
-private:
-    // Files with an empty location, contact or setting where others have a
-    // value: a cell left empty would take the template's.
-    bool leaveOutEmptyValues(QVector<Candidate> &included, const std::vector<size_t> &differing)
-    {
-        const Candidate &first = included.first();
-        bool locationsDiffer = false, contactsDiffer = false;
-        for (const Candidate &c : qAsConst(included)) {
-            locationsDiffer |= c.row->texts.location != first.row->texts.location;
-            contactsDiffer |= c.row->texts.contactName != first.row->texts.contactName;
-        }
-        bool leftOut = false;
-        for (int r = included.size() - 1; r >= 0; --r) {
-            const Candidate &c = included.at(r);
-            QString reason;
-            if (locationsDiffer && c.row->texts.location.isEmpty())
-                reason = emptyValueReason(QObject::tr("The location"));
-            else if (contactsDiffer && c.row->texts.contactName.isEmpty())
-                reason = emptyValueReason(QObject::tr("The contact"));
-            for (size_t line : differing) {
-                if (reason.isEmpty() && columnAndValue(c.line(line)).second.isEmpty())
-                    reason = emptyValueReason(columnAndValue(first.lines[line]).first);
-            }
-            if (!reason.isEmpty()) {
-                m_leftOut[c.index] = reason;
-                included.removeAt(r);
-                leftOut = true;
-            }
-        }
-        return leftOut;
+    for (int r = included.size() - 1; r >= 0; --r) {
+        if (refused.contains(r))
+            included.removeAt(r);
     }
-
-    static QString cellText(const SwitchList &list, const BatchCellProblem &problem)
-    {
-        if (problem.row < 0 || problem.row >= list.rows.size())
-            return QString();
-        return QStringLiteral("%1 \"%2\": ")
-            .arg(batchColumnName(list, problem.column),
-                 batchCellValue(list.rows.at(problem.row), problem.column));
-    }
-
-    std::map<int, QString> &m_leftOut;
-};
+    return false;
+}
 
 } // namespace
 
@@ -221,8 +229,7 @@ FolderSwitchList folderSwitchList(const QVector<SwitchFileRow> &rows, int config
             included << std::move(candidate);
         }
     }
-    ListMaker maker(leftOut);
-    while (!included.isEmpty() && !maker.settle(included, result)) { }
+    while (!included.isEmpty() && !settle(included, result, leftOut)) { }
     if (included.isEmpty())
         result.list = SwitchList();
     for (const auto &[index, reason] : leftOut)

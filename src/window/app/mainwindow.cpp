@@ -266,6 +266,11 @@ void MainWindow::createActions()
         connect(action, &QAction::triggered, this, spec.slot, Qt::UniqueConnection);
         *spec.action = action;
     }
+    setKeysOfTheirOwn();
+}
+
+void MainWindow::setKeysOfTheirOwn()
+{
     // Some desktops have no Save As key; the common one then. Save to USB
     // keeps the platform's, so the key never reaches both.
     if (saveAsAct->shortcuts().isEmpty())

@@ -111,6 +111,8 @@ private:
     // first show and whenever the desktop's palette or style changes.
     void applyColours();
     void createActions();
+    // The keys the platform gives no standard for, and the language marks.
+    void setKeysOfTheirOwn();
     void createMenus();
     void showLogo();
     void connectViews();

@@ -38,29 +38,9 @@ public:
         return t == QAccessible::Name && isValid() ? m_picture->portName(m_port) : QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
-    QRect rect() const override
-    {
-        if (!isValid())
-            return QRect();
-        const QRect local = m_picture->portRect(m_port);
-        return QRect(m_picture->mapToGlobal(local.topLeft()), local.size());
-    }
+    QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.multiSelectable = true;
-        state.focusable = true;
-        state.selected = m_picture->isChosen(m_port);
-        state.focused = m_picture->hasFocus() && m_picture->currentPort() == m_port;
-        state.invisible = !m_picture->isVisible();
-        return state;
-    }
+    QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::ActionInterface
@@ -76,19 +56,45 @@ public:
         if (isValid() && (name == pressAction() || name == toggleAction()))
             m_picture->activatePort(m_port, name == toggleAction());
     }
-    QStringList keyBindingsForAction(const QString &name) const override
-    {
-        if (name == pressAction())
-            return {QStringLiteral("Space")};
-        if (name == toggleAction())
-            return {QStringLiteral("Ctrl+Space")};
-        return {};
-    }
+    QStringList keyBindingsForAction(const QString &name) const override;
 
 private:
     QPointer<PortPicture> m_picture;
     int m_port;
 };
+
+QRect PortAccessible::rect() const
+{
+    if (!isValid())
+        return QRect();
+    const QRect local = m_picture->portRect(m_port);
+    return QRect(m_picture->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State PortAccessible::state() const
+{
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    state.selectable = true;
+    state.multiSelectable = true;
+    state.focusable = true;
+    state.selected = m_picture->isChosen(m_port);
+    state.focused = m_picture->hasFocus() && m_picture->currentPort() == m_port;
+    state.invisible = !m_picture->isVisible();
+    return state;
+}
+
+QStringList PortAccessible::keyBindingsForAction(const QString &name) const
+{
+    if (name == pressAction())
+        return {QStringLiteral("Space")};
+    if (name == toggleAction())
+        return {QStringLiteral("Ctrl+Space")};
+    return {};
+}
 
 } // namespace
 
