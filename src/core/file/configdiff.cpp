@@ -26,29 +26,36 @@ QString portValueText(const SwitchConfig &config, int port, int column)
 
 } // namespace
 
-QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second,
-                                            const SettingsRead *firstRead,
-                                            const SettingsRead *secondRead)
+namespace {
+
+// The differences found so far; a default a file never chose is none.
+struct Differences
 {
-    QVector<ConfigDifference> differences;
-    const auto compare = [&](const ConfigKey &row, int index, int port, const QString &setting,
-                             const QString &a, const QString &b) {
-        // A default a file never chose is no difference.
+    const SettingsRead *firstRead;
+    const SettingsRead *secondRead;
+    QVector<ConfigDifference> list;
+
+    void compare(const ConfigKey &row, int index, int port, const QString &setting,
+                 const QString &a, const QString &b)
+    {
         if ((firstRead && !firstRead->contains(row, index)) ||
             (secondRead && !secondRead->contains(row, index)))
             return;
         if (a != b)
-            differences.append({setting, port, a, b, row.key, index});
-    };
+            list.append({setting, port, a, b, row.key, index});
+    }
+};
 
-    // The settings of the whole switch, as the report names them.
+// The settings of the whole switch, as the report names them.
+void compareGlobals(const SwitchConfig &first, const SwitchConfig &second, Differences &found)
+{
     for (const GlobalParameter &setting : globalParameters()) {
         const ConfigKey *row = ConfigKeyTable::find(setting.fileKey);
         if (!row || !bothAccept(*row, first, second))
             continue;
         if (setting.text) {
-            compare(*row, 0, 0, globalSettingName(setting, 0), readText(first.*setting.text),
-                    readText(second.*setting.text));
+            found.compare(*row, 0, 0, globalSettingName(setting, 0), readText(first.*setting.text),
+                          readText(second.*setting.text));
             continue;
         }
         for (int i = setting.minIndex; i <= setting.maxIndex; ++i) {
@@ -58,14 +65,17 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
             // Equal values read as equal texts; the texts are made for the
             // few that differ, not for all 64 DSCP entries.
             if (firstValue != secondValue)
-                compare(*row, i, 0, globalSettingName(setting, i),
-                        globalValueText(setting, firstValue),
-                        globalValueText(setting, secondValue));
+                found.compare(*row, i, 0, globalSettingName(setting, i),
+                              globalValueText(setting, firstValue),
+                              globalValueText(setting, secondValue));
         }
     }
+}
 
-    // The port columns both models have keys for; the per-port trust mode
-    // follows the switch-wide one, which a file alone carries.
+// The port columns both models have keys for; the per-port trust mode
+// follows the switch-wide one, which a file alone carries.
+void comparePorts(const SwitchConfig &first, const SwitchConfig &second, Differences &found)
+{
     struct PortSetting
     {
         const ConfigKey *row;
@@ -84,15 +94,26 @@ QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const Swi
     const int ports = std::min(first.portCount(), second.portCount());
     for (int p = 0; p < ports; ++p) {
         for (const PortSetting &setting : portSettings)
-            compare(*setting.row, p + 1, p + 1, setting.name,
-                    portValueText(first, p, setting.column),
-                    portValueText(second, p, setting.column));
+            found.compare(*setting.row, p + 1, p + 1, setting.name,
+                          portValueText(first, p, setting.column),
+                          portValueText(second, p, setting.column));
         if (compareVlan)
-            compare(*vlan, p + 1, p + 1, QStringLiteral("VLAN ID"),
-                    QString::number(first.ports[p].vlanId),
-                    QString::number(second.ports[p].vlanId));
+            found.compare(*vlan, p + 1, p + 1, QStringLiteral("VLAN ID"),
+                          QString::number(first.ports[p].vlanId),
+                          QString::number(second.ports[p].vlanId));
     }
-    return differences;
+}
+
+} // namespace
+
+QVector<ConfigDifference> configDifferences(const SwitchConfig &first, const SwitchConfig &second,
+                                            const SettingsRead *firstRead,
+                                            const SettingsRead *secondRead)
+{
+    Differences found {firstRead, secondRead, {}};
+    compareGlobals(first, second, found);
+    comparePorts(first, second, found);
+    return found.list;
 }
 
 QString differenceSummary(int count)
