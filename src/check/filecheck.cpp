@@ -7,11 +7,11 @@ int exitCodeOf(CheckedFile::Status status)
 {
     switch (status) {
     case CheckedFile::Passed:
-        return 0;
+        return kPassed;
     case CheckedFile::Rejected:
-        return 1;
+        return kSomeRejected;
     default:
-        return 2;
+        return kCannotCheck;
     }
 }
 

@@ -25,8 +25,13 @@ struct CheckedFile
     ConfigLoadResult result;
 };
 
-// 0 for a file that passed, 1 for rejected lines, 2 for a file that could
-// not be checked.
+// The exit statuses of every check: passed, some lines rejected, and a file
+// (or list, or folder) that could not be checked.
+constexpr int kPassed = 0;
+constexpr int kSomeRejected = 1;
+constexpr int kCannotCheck = 2;
+
+// The exit status of one file's check.
 int exitCodeOf(CheckedFile::Status status);
 
 // Reads a file for one row: `row` when it is not -1, else the row

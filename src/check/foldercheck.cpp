@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kCannotCheck = 2;
-
 const char *statusName(SwitchFileRow::Result result)
 {
     switch (result) {
@@ -121,7 +119,7 @@ int writeList(const FolderCheckRequest &request, const QVector<SwitchFileRow> &r
         (count == 1 ? QStringLiteral(": switch list of 1 file written")
                     : QStringLiteral(": switch list of %1 files written").arg(count)) +
         QStringLiteral(" (configuration ID %1)\n").arg(made.configId));
-    return made.leftOut.isEmpty() ? 0 : 1;
+    return made.leftOut.isEmpty() ? kPassed : kSomeRejected;
 }
 
 } // namespace

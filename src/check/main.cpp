@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int kCannotCheck = 2;
-
 // The first failed write to standard output, kept for the end of the run:
 // the results are incomplete, which the exit status must say.
 int outputError = 0;
@@ -262,13 +260,13 @@ int makeBatch(const BatchRequest &request, const Options &options)
         text += terminalBytes(terminalSafe(request.outputDir) + QStringLiteral(": ") + error +
                               QLatin1Char('\n'));
     }
-    if (status == 0) {
+    if (status == kPassed) {
         // The template as the window holds it right after opening the file.
         const BatchPlan plan = planBatch(templateFile.config, templateFile.result.texts, *list,
                                          request.outputDir, request.replace, request.reports);
         json.insert("problems", batchProblemsJson(*list, lines, plan.problems));
         if (!plan.isValid()) {
-            status = 1;
+            status = kSomeRejected;
             text += batchProblemsText(request.listPath, *list, lines, plan.problems);
             text += terminalBytes(terminalSafe(request.listPath) +
                                   (list->rows.isEmpty()
