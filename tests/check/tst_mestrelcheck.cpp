@@ -24,9 +24,9 @@ struct Ran
 
 // Runs the tool with `arguments`, or a shell command line with the tool as
 // "$0".
-Ran runTool(const QStringList &arguments,
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-            const QString &shellCommand = QString())
+Ran run(const QStringList &arguments,
+        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+        const QString &shellCommand = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -38,17 +38,6 @@ Ran runTool(const QStringList &arguments,
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     return {exited ? process.exitCode() : -1, process.readAllStandardOutput(),
             process.readAllStandardError()};
-}
-
-// The exit status and what the tool printed on standard output; or, for a
-// shell command line, on standard error.
-std::pair<int, QByteArray>
-run(const QStringList &arguments,
-    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-    const QString &shellCommand = QString())
-{
-    const Ran ran = runTool(arguments, environment, shellCommand);
-    return {ran.status, shellCommand.isEmpty() ? ran.out : ran.err};
 }
 
 void writeFile(const QString &name, const QByteArray &bytes)
@@ -212,7 +201,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, lastLines);
-        const auto [status, output] = run(arguments);
+        const auto [status, output, errors] = run(arguments);
         QTEST(status, "status");
         const QStringList lines = QString::fromLocal8Bit(output).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
@@ -220,7 +209,7 @@ private slots:
 
     void json()
     {
-        auto [status, output] = run({"--json", "good.csv", "bad.csv", "missing.csv"});
+        const auto [status, output, errors] = run({"--json", "good.csv", "bad.csv", "missing.csv"});
         QCOMPARE(status, 2);
         const QJsonArray files = QJsonDocument::fromJson(output)["files"].toArray();
         QCOMPARE(files[0]["status"].toString(), QStringLiteral("passed"));
@@ -229,12 +218,12 @@ private slots:
         QCOMPARE(files[1]["rejected"][0]["text"].toString(), QStringLiteral("port.jumbo,9,1"));
         QCOMPARE(files[2]["status"].toString(), QStringLiteral("unreadable"));
 
-        std::tie(status, output) = run({"--json", "--diff", "good.csv", "sibling.csv"});
-        const QJsonValue difference = QJsonDocument::fromJson(output)["differences"][0];
+        const QByteArray diff = run({"--json", "--diff", "good.csv", "sibling.csv"}).out;
+        const QJsonValue difference = QJsonDocument::fromJson(diff)["differences"][0];
         QCOMPARE(difference["key"].toString(), QStringLiteral("switch.aging-time"));
         QCOMPARE(difference["second"].toString(), QStringLiteral("600"));
         // The rows the second file may be for, none chosen.
-        const QJsonValue second = QJsonDocument::fromJson(output)["second"];
+        const QJsonValue second = QJsonDocument::fromJson(diff)["second"];
         QCOMPARE(second["candidates"].toArray(), QJsonArray::fromStringList(modelsOfId24()));
     }
 
@@ -244,7 +233,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        QCOMPARE(run({"--report", "big.csv", "--output", "big.pdf"}, environment).first, 0);
+        QCOMPARE(run({"--report", "big.csv", "--output", "big.pdf"}, environment).status, 0);
         const QList<QStringList> pages = pdfPageLines(QStringLiteral("big.pdf"));
         QCOMPARE(pages.size(), 3);
         // The serial number as right after opening: the article number and "-".
@@ -281,7 +270,8 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, message);
         writeFile("old.pdf", "the previous report");
-        const auto [status, errors] = run({}, QProcessEnvironment::systemEnvironment(), command);
+        const auto [status, output, errors] =
+            run({}, QProcessEnvironment::systemEnvironment(), command);
         QTEST(status, "status");
         // Mestrel's own lines only: Qt may warn of the session's set-up (the
         // locale, the runtime folder) in lines of its own.
@@ -302,9 +292,10 @@ private slots:
     {
         // The catalogue's last row; "row" in JSON counts as --list-models.
         const QByteArray last = QByteArray::number(kCatalogueSize);
-        const QByteArray lastRow = run({"--list-models"}).second.split('\n').value(kCatalogueSize);
+        const QByteArray lastRow = run({"--list-models"}).out.split('\n').value(kCatalogueSize);
         QVERIFY(lastRow.trimmed().startsWith(last + ' '));
-        const auto [status, output] = run({"--json", "--model", last.constData(), "good.csv"});
+        const auto [status, output, errors] =
+            run({"--json", "--model", last.constData(), "good.csv"});
         QCOMPARE(status, 0); // a 5-port file passes on the last model too
         const QJsonValue file = QJsonDocument::fromJson(output)["files"][0];
         QCOMPARE(file["row"].toInt(), kCatalogueSize);
@@ -312,7 +303,7 @@ private slots:
 
         // The option's value after "=", as every long option takes it.
         QFile::remove("equals.pdf");
-        QCOMPARE(run({"--report=good.csv", "--output=equals.pdf"}).first, 0);
+        QCOMPARE(run({"--report=good.csv", "--output=equals.pdf"}).status, 0);
         QCOMPARE(pdfPageLines(QStringLiteral("equals.pdf")).size(), 2);
     }
 
@@ -348,14 +339,14 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QFile::remove("x.pdf");
-        const Ran text = runTool(arguments);
+        const Ran text = run(arguments);
         QCOMPARE(text.status, 2);
         QCOMPARE(text.out, QByteArray());
         // A line of its own: Qt may warn of the session's set-up before it.
         const QByteArray reason = "mestrel-check: " + message.toUtf8() + '\n';
         QVERIFY2(text.err.startsWith(reason) || text.err.contains('\n' + reason), text.err);
 
-        const Ran json = runTool(QStringList {"--json"} + arguments);
+        const Ran json = run(QStringList {"--json"} + arguments);
         QCOMPARE(json.status, 2);
         QCOMPARE(QJsonDocument::fromJson(json.out).object(), QJsonObject({{"error", message}}));
         QVERIFY2(!json.err.contains("mestrel-check"), json.err);
@@ -371,7 +362,7 @@ private slots:
                       "\nport.speed,3,\x1b[2J\\x");
         const QString escaped =
             badLine(QStringLiteral("hostile.csv"), "port.speed,3,\\x1b[2J\\\\x", "Not valid value");
-        QVERIFY(QString::fromLocal8Bit(run({"hostile.csv"}).second).contains(escaped));
+        QVERIFY(QString::fromLocal8Bit(run({"hostile.csv"}).out).contains(escaped));
     }
 
     void batch_data()
@@ -432,7 +423,7 @@ private slots:
         // A UTF-8 terminal, which is shown the "…" of a cut field.
         QProcessEnvironment utf8 = QProcessEnvironment::systemEnvironment();
         utf8.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        const auto [status, output] = run(arguments, utf8);
+        const auto [status, output, errors] = run(arguments, utf8);
         QTEST(status, "status");
         const QStringList lines = linesOf(output);
         QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
@@ -449,10 +440,11 @@ private slots:
     {
         emptyOut();
         writeFile("list.csv", "file,serial,port.speed:3\nsw1,12,1\nsw1,x,9\n");
-        auto [status, output] =
-            run({"--json", "--batch", "big.csv", "--list", "list.csv", "--output-dir", "out"});
-        QCOMPARE(status, 1);
-        QJsonDocument json = QJsonDocument::fromJson(output);
+        const QStringList batch {"--json",   "--batch",      "big.csv", "--list",
+                                 "list.csv", "--output-dir", "out"};
+        Ran ran = run(batch);
+        QCOMPARE(ran.status, 1);
+        QJsonDocument json = QJsonDocument::fromJson(ran.out);
         QCOMPARE(json["exitStatus"].toInt(), 1);
         const QJsonArray problems = json["problems"].toArray();
         QCOMPARE(problems.size(), 3);
@@ -463,10 +455,9 @@ private slots:
         QCOMPARE(problems[2]["reason"].toString(), QStringLiteral("Not valid value"));
 
         writeFile("list.csv", "file,serial,port.speed:3\nsw1,12,1\nsw2,,\n");
-        std::tie(status, output) =
-            run({"--json", "--batch", "big.csv", "--list", "list.csv", "--output-dir", "out"});
-        QCOMPARE(status, 0);
-        json = QJsonDocument::fromJson(output);
+        ran = run(batch);
+        QCOMPARE(ran.status, 0);
+        json = QJsonDocument::fromJson(ran.out);
         QCOMPARE(json["exitStatus"].toInt(), 0);
         QCOMPARE(json["written"].toArray(), QJsonArray({"sw1.csv", "sw2.csv"}));
         QCOMPARE(json["template"]["status"].toString(), QStringLiteral("passed"));
@@ -516,7 +507,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, lastLines);
         QFile::remove("list.csv");
-        const Ran ran = runTool(arguments);
+        const Ran ran = run(arguments);
         QTEST(ran.status, "status");
         const QStringList out = linesOf(ran.out);
         QCOMPARE(out.mid(out.size() - lastLines.size()), lastLines);
@@ -526,8 +517,8 @@ private slots:
     void folderJson()
     {
         writeFile("mixed/list.csv", "written before");
-        const auto [status, output] = run({"--json", "--folder", "mixed", "--to-list",
-                                           "mixed/list.csv", "--replace", "--model", "15"});
+        const auto [status, output, errors] = run({"--json", "--folder", "mixed", "--to-list",
+                                                   "mixed/list.csv", "--replace", "--model", "15"});
         QCOMPARE(status, 2);
         const QJsonDocument json = QJsonDocument::fromJson(output);
         QCOMPARE(json["exitStatus"].toInt(), 2);
@@ -555,9 +546,9 @@ private slots:
         // again, the creation date aside.
         QFile::remove("list.csv");
         emptyOut();
-        QCOMPARE(run({"--folder", "plant", "--recursive", "--to-list", "list.csv"}).first, 0);
+        QCOMPARE(run({"--folder", "plant", "--recursive", "--to-list", "list.csv"}).status, 0);
         QCOMPARE(
-            run({"--batch", "plant/hall2.csv", "--list", "list.csv", "--output-dir", "out"}).first,
+            run({"--batch", "plant/hall2.csv", "--list", "list.csv", "--output-dir", "out"}).status,
             0);
         const QRegularExpression date(QStringLiteral("file.creation-date,0,[^\n]*"));
         for (const char *name : {"hall1.csv", "hall2.csv", "sub/hall3.csv"}) {
