@@ -119,19 +119,19 @@ private slots:
     void initTestCase()
     {
         QDir::setCurrent(m_folder.path());
-        const QDate date = kSaveDate;
         SwitchConfig longerAging = defaultConfiguration(5); // the first of three rows with its ID
         longerAging.agingTime = 600;
+        const QByteArray good = configFileBytes(defaultConfiguration(0), {}, kSaveDate);
+        const QByteArray sibling = configFileBytes(longerAging, {}, kSaveDate);
         const std::pair<const char *, QByteArray> files[] = {
-            {"good.csv", configFileBytes(defaultConfiguration(0), {}, date)},
-            {"bad.csv", configFileBytes(defaultConfiguration(0), {}, date) + "\nport.jumbo,9,1"},
-            {"big.csv", configFileBytes(defaultConfiguration(13), {}, date)},
-            {"sibling.csv", configFileBytes(longerAging, {}, date)},
-            {"partial.csv",
-             configFileBytes(longerAging, {}, date).replace("switch.aging-time,0,600\n", "")},
+            {"good.csv", good},
+            {"bad.csv", good + "\nport.jumbo,9,1"},
+            {"big.csv", configFileBytes(defaultConfiguration(13), {}, kSaveDate)},
+            {"sibling.csv", sibling},
+            {"partial.csv", QByteArray(sibling).replace("switch.aging-time,0,600\n", "")},
             {"notes.txt", "hello\n"},
-            {"bom.csv", "\xEF\xBB\xBF" + configFileBytes(defaultConfiguration(0), {}, date)},
-            {"semi.csv", configFileBytes(defaultConfiguration(0), {}, date).replace(',', ';')},
+            {"bom.csv", "\xEF\xBB\xBF" + good},
+            {"semi.csv", QByteArray(good).replace(',', ';')},
             {"plant/hall1.csv", plantFile(300, "Hall 1")},
             {"plant/hall2.csv", plantFile(600, "Hall 2")},
             {"plant/sub/hall3.csv", plantFile(300, "Hall 3")},
