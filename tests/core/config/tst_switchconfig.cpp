@@ -16,13 +16,6 @@ QByteArray bytes(const char *pattern)
     return QByteArray(pattern).replace('_', '\0');
 }
 
-std::array<char, 8> releaseBytes(const QByteArray &pattern)
-{
-    std::array<char, 8> result {};
-    std::memcpy(result.data(), pattern.constData(), std::min<size_t>(8, pattern.size()));
-    return result;
-}
-
 // Stands in for any one field when a record is brace-initialised.
 struct AnyField
 {
@@ -155,7 +148,8 @@ private slots:
     {
         QFETCH(QByteArray, before);
         QFETCH(QString, text);
-        std::array<char, 8> release = releaseBytes(before);
+        std::array<char, 8> release;
+        std::memcpy(release.data(), before.constData(), release.size()); // rows of eight bytes
         applyFileReleaseEdit(release, text);
         QTEST(QByteArray(release.data(), 8), "after");
         QTEST(fileReleaseText(release), "shown");

@@ -135,45 +135,38 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("reason"); // 0: accepted
-        const auto row = [](const char *line, int reason, int catalogueRow = 0) {
-            // Tags in UTF-8, whatever bytes the line holds.
-            QTest::newRow(QString::fromLatin1(line).toUtf8().constData())
-                << catalogueRow << QByteArray(line) << reason;
+        const auto rows = [](int reason, std::initializer_list<QByteArray> lines,
+                             int catalogueRow = 0) {
+            for (const QByteArray &line : lines) // tags in UTF-8, whatever bytes the line holds
+                QTest::newRow(QString::fromLatin1(line).toUtf8().constData())
+                    << catalogueRow << line << reason;
         };
-        row("port.admin-state, 1,1", 0);
-        row("port.speed,+2,1", 0);
-        row("Port.speed,1,1", 1);
-        row("port.poe.admin-state,1,1", 2); // no PoE ports
-        row("port.eee,1,0", 3); // no gigabit ports
-        for (const char *index : {"6", "0", "001", "", "x"})
-            row(qPrintable(QStringLiteral("port.jumbo,%1,1").arg(index)), 4);
-        row("port.jumbo,1,", 4);
-        row("port.speed,1,0", 5);
-        row("port.mdi,1,1,7", 0); // a number key reads the third field alone
-        row("port.mdi,9,x", 5); // a value that is no number, before the index
-        row("port.bc-storm.threshold,1,100", 0);
-        row("port.bc-storm.threshold,1,0100", 5);
-        row("switch.aging-time,0,1048575", 0);
-        row("switch.aging-time,0,1048576", 5);
-        row("switch.aging-time,0,99999999999999999999999999", 5);
-        row("port.vlan.id,2,4096", 0);
-        row("port.vlan.id,2,0", 5);
-        for (const char *value : {"+1", "1x", "2"})
-            row(qPrintable(QStringLiteral("port.mdi,1,%1").arg(value)), 5);
-        row("port.poe.allowed-classes,2,31", 0, 17);
-        row("port.poe.allowed-classes,2,", 0, 17); // no class
-        row("port.poe.allowed-classes,2,5", 5, 17);
-        row("port.poe.allowed-classes,2,000000", 5, 17);
-        row("port.poe.allowed-classes,9,0", 4, 17);
-        row("file.version,x,anything", 0);
-        row("file.command,1,reboot", 4);
-        // Any text the record can hold whole; the typing patterns are the
-        // fields' business.
-        row("file.contactname,0,J\xfcrgen M\xfcller", 0);
-        row("file.contactname,0,Ann,Bob", 0);
-        row(qPrintable("file.location,0," + QString(100, 'x')), 0);
-        row(qPrintable("file.location,0," + QString(101, 'x')), 5);
-        row(qPrintable("file.contactname,0," + QString(101, 'x')), 5);
+        const QByteArray text100(100, 'x');
+        // Any text the record can hold whole is accepted; the typing patterns
+        // are the fields' business.
+        rows(0,
+             {"port.admin-state, 1,1", "port.speed,+2,1",
+              "port.mdi,1,1,7", // a number key reads the third field alone
+              "port.bc-storm.threshold,1,100", "switch.aging-time,0,1048575", "port.vlan.id,2,4096",
+              "file.version,x,anything", "file.contactname,0,J\xfcrgen M\xfcller",
+              "file.contactname,0,Ann,Bob", "file.location,0," + text100});
+        rows(1, {"Port.speed,1,1"});
+        rows(2, {"port.poe.admin-state,1,1"}); // no PoE ports
+        rows(3, {"port.eee,1,0"}); // no gigabit ports
+        rows(4,
+             {"port.jumbo,6,1", "port.jumbo,0,1", "port.jumbo,001,1", "port.jumbo,,1",
+              "port.jumbo,x,1", "port.jumbo,1,", "file.command,1,reboot"});
+        rows(5,
+             {"port.speed,1,0",
+              "port.mdi,9,x", // a value that is no number, before the index
+              "port.bc-storm.threshold,1,0100", "switch.aging-time,0,1048576",
+              "switch.aging-time,0,99999999999999999999999999", "port.vlan.id,2,0", "port.mdi,1,+1",
+              "port.mdi,1,1x", "port.mdi,1,2", "file.location,0,x" + text100,
+              "file.contactname,0,x" + text100});
+        // On the PoE model; no class at all is a list too.
+        rows(0, {"port.poe.allowed-classes,2,31", "port.poe.allowed-classes,2,"}, 17);
+        rows(4, {"port.poe.allowed-classes,9,0"}, 17);
+        rows(5, {"port.poe.allowed-classes,2,5", "port.poe.allowed-classes,2,000000"}, 17);
     }
 
     void lineReasons()

@@ -65,28 +65,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("written");
-        const auto row = [](const char *name, const char *rule, const char *written) {
-            QTest::addRow("%s %s", rule, name)
-                << QString(name) << QString(rule) << QString(written);
+        // Each pair as "name=written".
+        const auto rows = [](const char *rule, const QStringList &pairs) {
+            for (const QString &pair : pairs)
+                QTest::addRow("%s %s", rule, qPrintable(pair.section('=', 0, 0)))
+                    << pair.section('=', 0, 0) << QString(rule) << pair.section('=', 1);
         };
         // A configuration file: ".csv" unless the name holds it, in any case.
-        row("B", "typed", "B.csv");
-        row("B.csv", "typed", "B.csv");
-        row("STICK2.CSV", "typed", "STICK2.CSV");
-        row("x.tar", "typed", "x.tar.csv");
-        row("a.csv.bak", "typed", "a.csv.bak");
-        row("x.csv/B", "typed", "x.csv/B.csv");
-        row("", "typed", "");
+        rows("typed",
+             {"B=B.csv", "B.csv=B.csv", "STICK2.CSV=STICK2.CSV", "x.tar=x.tar.csv",
+              "a.csv.bak=a.csv.bak", "x.csv/B=x.csv/B.csv", "="});
         // An opened file is written back under its own name.
-        row("plain.txt", "opened", "plain.txt");
-        row("STICK.CSV", "opened", "STICK.CSV");
+        rows("opened", {"plain.txt=plain.txt", "STICK.CSV=STICK.CSV"});
         // An exported report: ".pdf" unless the name ends with it, in any case.
-        row("r26", "report", "r26.pdf");
-        row("report.PDF", "report", "report.PDF");
-        row("a.pdf.txt", "report", "a.pdf.txt.pdf");
+        rows("report", {"r26=r26.pdf", "report.PDF=report.PDF", "a.pdf.txt=a.pdf.txt.pdf"});
         // The report beside a batch's file, for the name that file got.
-        row("STICK2.CSV", "beside", "STICK2.pdf");
-        row("a.csv.bak", "beside", "a.csv.bak.pdf");
+        rows("beside", {"STICK2.CSV=STICK2.pdf", "a.csv.bak=a.csv.bak.pdf"});
     }
 
     void namesWritten()
@@ -147,26 +141,23 @@ private slots:
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         };
         QString target = at("target");
-        if (setUp == "file") {
-            makeFile("target");
-        } else if (setUp == "link to file") {
-            makeFile("real");
-            QVERIFY(QFile::link("real", target));
-        } else if (setUp == "dangling link") {
-            QVERIFY(QFile::link("real", target));
-        } else if (setUp.contains("fifo")) {
+        if (setUp == "file" || setUp == "link to file")
+            makeFile(setUp == "file" ? "target" : "real");
+        if (setUp.contains("fifo")) {
             const QString fifo = at(setUp == "fifo" ? "target" : "fifo");
             QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-            if (setUp != "fifo")
-                QVERIFY(QFile::link("fifo", target));
-        } else if (setUp == "folder") {
-            QVERIFY(QDir(folder.path()).mkdir("target"));
-        } else if (setUp == "missing folder") {
-            target = at("missing/target");
         }
-        const QStringList before =
-            QDir(folder.path())
+        if (setUp.contains("link"))
+            QVERIFY(QFile::link(setUp.endsWith("fifo") ? "fifo" : "real", target));
+        if (setUp == "folder")
+            QVERIFY(QDir(folder.path()).mkdir("target"));
+        if (setUp == "missing folder")
+            target = at("missing/target");
+        const auto entries = [&folder] {
+            return QDir(folder.path())
                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
         const mode_t modeBefore = modeOf(target);
 
         QString reason;
@@ -181,10 +172,7 @@ private slots:
             expected << contentPath;
         expected.removeDuplicates();
         expected.sort();
-        QCOMPARE(
-            QDir(folder.path())
-                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-            expected);
+        QCOMPARE(entries(), expected);
         if (setUp.contains("link") || setUp == "fifo" || setUp == "folder")
             QCOMPARE(modeOf(target) & S_IFMT, modeBefore & S_IFMT);
         if (setUp == "file")
