@@ -199,30 +199,23 @@ private slots:
                             "Traffic Class 3 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2",
                             "Traffic Class 0 1 1 1 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
                             "Traffic Class 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 1"};
-        QTest::newRow("speeds; no PoE but the user limit")
+        QTest::newRow("speeds, port state, duplex, MDI, priority")
             << 0 << ConfigEdit([](SwitchConfig &c) {
                    c.ports[0].speed = 1;
                    c.ports[1].speed = 2;
                    c.ports[3].speed = 0;
-                   c.ports[0].allowedPoEOverride = 13;
                    c.ports[2].duplexMode = 1;
                    c.ports[4].mdiState = 1;
                    c.ports[1].adminState = 0;
                    c.ports[4].portPriority = 7;
                    c.ports[3].portPriority = 8;
                })
-            << 1
-            << QStringList {"Port 1 2 3 4 5",
-                            "Port State On Off On On On",
-                            "Speed [Mbit/s] 10 100 - -",
-                            "Mbps Mbps",
-                            "Duplex Mode FDX FDX HDX FDX FDX",
-                            "MDI State MDIX MDIX MDIX MDIX MDI",
-                            "Port Priority 0 0 0 7",
-                            "PoE Admin State - - - - -",
-                            "PoE Priority - - - - -",
-                            "Allowed PoE classes - - - - -",
-                            "PoE User Set Limit 13 - - - -"};
+            << 1 << QStringList {"Port State On Off On On On",
+                                 "Speed [Mbit/s] 10 100 - -",
+                                 "Mbps Mbps",
+                                 "Duplex Mode FDX FDX HDX FDX FDX",
+                                 "MDI State MDIX MDIX MDIX MDIX MDI",
+                                 "Port Priority 0 0 0 7"};
         QTest::newRow("PoE classes and priorities")
             << 17 << ConfigEdit([](SwitchConfig &c) {
                    c.ports[2].allowedPoEClasses = {1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
