@@ -2,8 +2,6 @@
 // listed in the "Switch Files" dialog, and turned into a switch list by
 // mestrel-check. Run through "make bench".
 #include "benchmark.h"
-#include "core/catalogue/productcatalogue.h"
-#include "core/file/configwriter.h"
 #include "core/folder/switchfolder.h"
 #include "window/folder/switchfilemodel.h"
 #include "window/folder/switchfilesdialog.h"
@@ -18,19 +16,7 @@ class BenchFolder : public QObject
     Q_OBJECT
 
 private slots:
-    // Each file its own aging time, location and a port set apart.
-    void initTestCase()
-    {
-        for (int i = 0; i < 1000; ++i) {
-            SwitchConfig config = defaultConfiguration(13);
-            config.agingTime = quint32(i);
-            config.ports[i % 26].jumboFrames = 1;
-            QFile file(m_folder.filePath(QStringLiteral("switch%1.csv").arg(i)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(configFileBytes(config, {"Ann Smith", QStringLiteral("Hall %1").arg(i / 40)},
-                                       QDate(2024, 3, 7)));
-        }
-    }
+    void initTestCase() { Bench::write26PortFiles(m_folder.path(), 1000); }
 
     void checkFolder1000Files()
     {

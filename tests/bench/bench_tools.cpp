@@ -3,7 +3,6 @@
 #include "benchmark.h"
 #include "core/catalogue/productcatalogue.h"
 #include "core/file/configdiff.h"
-#include "core/file/configwriter.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -13,8 +12,8 @@ class BenchTools : public QObject
     Q_OBJECT
 
 private slots:
-    // The whole run of the program over 1,000 valid 26-port files, each with
-    // its own aging time and port settings, start-up included. Its
+    // The whole run of the program over 1,000 valid 26-port files, start-up
+    // included. Its
     // instructions are the child process's, which callgrind does not count
     // here: no figure.
     void check1000Files26Ports()
@@ -22,16 +21,7 @@ private slots:
         if (qEnvironmentVariableIsSet("MESTREL_BENCH_CALLGRIND"))
             return;
         QTemporaryDir folder;
-        QStringList files;
-        for (int i = 0; i < 1000; ++i) {
-            SwitchConfig config = defaultConfiguration(13);
-            config.agingTime = quint32(i);
-            config.ports[i % 26].jumboFrames = 1;
-            files << folder.filePath(QStringLiteral("switch%1.csv").arg(i));
-            QFile file(files.last());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(configFileBytes(config, {"Ann Smith", "Hall 3"}, QDate(2024, 3, 7)));
-        }
+        const QStringList files = Bench::write26PortFiles(folder.path(), 1000);
         Bench::measure(
             "mestrel-check, 1,000 files of 26 ports", 2000,
             [&] {

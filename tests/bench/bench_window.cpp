@@ -50,13 +50,6 @@ class BenchWindow : public QObject
     QTemporaryDir m_folder;
     QString path(const char *name) const { return m_folder.filePath(name); }
 
-    // The 26-port model saved as "ports26.csv", then the full history.
-    void savedThenFilled(WindowDriver &d)
-    {
-        d.window->fileCommands().writeConfigFile(path("ports26.csv"));
-        fillHistory(d);
-    }
-
     // An edit that leaves unsaved changes, before the command is timed.
     static auto unsavedEdit(WindowDriver &d)
     {
@@ -217,7 +210,8 @@ private slots:
     void openWithHistory()
     {
         Window26 d;
-        savedThenFilled(d);
+        d.window->fileCommands().writeConfigFile(path("ports26.csv"));
+        fillHistory(d);
         Bench::measure(
             "Open a 26-port file, 100 steps kept", 8,
             [&] { Prompts::queueFileNames({path("ports26.csv")}); }, [&] { d.window->open(); });
@@ -226,7 +220,8 @@ private slots:
     void undoOpen()
     {
         Window26 d;
-        savedThenFilled(d);
+        d.window->fileCommands().writeConfigFile(path("ports26.csv"));
+        fillHistory(d);
         Bench::measure(
             "Undo of an Open, 26 ports", 8,
             [&] {

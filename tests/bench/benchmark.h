@@ -11,7 +11,11 @@
 // --collect-atstart=no) it runs the action once with instruction counting
 // switched on instead: a stable figure on a noisy machine.
 
+#include "core/catalogue/productcatalogue.h"
+#include "core/file/configwriter.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
@@ -82,6 +86,25 @@ void measure(const char *name, double targetMs, Action action, int runs = 15)
 {
     measure(
         name, targetMs, [] {}, action, runs);
+}
+
+// `count` files of the 26-port model written into `folder`, each with its
+// own aging time, a port set apart and its hall's location; their paths.
+inline QStringList write26PortFiles(const QString &folder, int count)
+{
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        SwitchConfig config = defaultConfiguration(13);
+        config.agingTime = quint32(i);
+        config.ports[i % 26].jumboFrames = 1;
+        files << QDir(folder).filePath(QStringLiteral("switch%1.csv").arg(i));
+        QFile file(files.last());
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("%s: %s", qPrintable(file.fileName()), qPrintable(file.errorString()));
+        file.write(configFileBytes(config, {"Ann Smith", QStringLiteral("Hall %1").arg(i / 40)},
+                                   QDate(2024, 3, 7)));
+    }
+    return files;
 }
 
 } // namespace Bench
