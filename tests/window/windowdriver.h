@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -153,3 +155,44 @@ public:
 
     std::unique_ptr<MainWindow> window;
 };
+
+// The text of the label left of `widget` in a grid, as one line; empty
+// where there is none.
+inline QString labelLeftOf(QWidget *widget)
+{
+    for (QWidget *holder = widget->parentWidget(); holder; holder = holder->parentWidget()) {
+        auto *grid = qobject_cast<QGridLayout *>(holder->layout());
+        for (int i = 0; grid && i < grid->count(); ++i) {
+            QLayoutItem *item = grid->itemAt(i);
+            if (item->widget() != widget &&
+                !(item->layout() && item->layout()->indexOf(widget) >= 0))
+                continue;
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            QLayoutItem *left = column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
+            auto *label = left ? qobject_cast<QLabel *>(left->widget()) : nullptr;
+            return label ? label->text().simplified() : QString();
+        }
+    }
+    return QString();
+}
+
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Clicks the push button `name` of a dialog.
+inline void clickButton(QWidget *dialog, const char *name)
+{
+    auto *button = dialog->findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY2(button, name);
+    button->click();
+}

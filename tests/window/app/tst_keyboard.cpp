@@ -9,7 +9,6 @@
 #include "window/ground/prompts.h"
 
 #include <QAccessible>
-#include <QGridLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -30,27 +29,6 @@ QString spokenName(QWidget *widget)
         return name;
     const auto labels = accessible->relations(QAccessible::Label);
     return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
-}
-
-// The text of the label left of `widget` in a grid, as one line; empty
-// where there is none.
-QString labelLeftOf(QWidget *widget)
-{
-    for (QWidget *holder = widget->parentWidget(); holder; holder = holder->parentWidget()) {
-        auto *grid = qobject_cast<QGridLayout *>(holder->layout());
-        for (int i = 0; grid && i < grid->count(); ++i) {
-            QLayoutItem *item = grid->itemAt(i);
-            if (item->widget() != widget &&
-                !(item->layout() && item->layout()->indexOf(widget) >= 0))
-                continue;
-            int row = 0, column = 0, rows = 0, columns = 0;
-            grid->getItemPosition(i, &row, &column, &rows, &columns);
-            QLayoutItem *left = column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
-            auto *label = left ? qobject_cast<QLabel *>(left->widget()) : nullptr;
-            return label ? label->text().simplified() : QString();
-        }
-    }
-    return QString();
 }
 
 // What is wrong with the names of `root`'s widgets that can take the focus:

@@ -20,16 +20,20 @@ double letteringContrast(QWidget *window)
         drawn.copy(drawn.width() * 2 / 5, 0, drawn.width() * 3 / 5, drawn.height()));
 }
 
-// The steps of a desktop's day: light as the window opens, dark, light again.
-const bool kDarkSteps[] = {false, true, false};
+// The steps of a desktop's day: light as the window opens, dark, light
+// again; or dark already as it opens, then light.
+QVector<bool> darkSteps(bool darkFirst)
+{
+    return darkFirst ? QVector<bool> {true, false} : QVector<bool> {false, true, false};
+}
 
 // Takes `desk` to the step's colours and lets the window answer: a change
 // may reach it as posted events, and it recolours in one of its own.
 void takeStep(std::optional<DarkDesk> &desk, bool dark, DarkDesk::Change change)
 {
-    if (dark)
+    if (dark && !desk)
         desk.emplace(change);
-    else
+    else if (!dark)
         desk.reset();
     for (int pass = 0; pass < 3; ++pass)
         QCoreApplication::processEvents();
@@ -48,21 +52,29 @@ private slots:
     void windowFollowsTheDesktop_data()
     {
         QTest::addColumn<int>("change");
-        QTest::newRow("palette") << int(DarkDesk::Palette);
-        QTest::newRow("style and palette") << int(DarkDesk::StyleAndPalette);
-        QTest::newRow("palette on every widget") << int(DarkDesk::PaletteOnEveryWidget);
+        QTest::addColumn<bool>("darkFirst"); // the desk dark before the window opens
+        QTest::newRow("palette") << int(DarkDesk::Palette) << false;
+        QTest::newRow("style and palette") << int(DarkDesk::StyleAndPalette) << false;
+        QTest::newRow("palette on every widget") << int(DarkDesk::PaletteOnEveryWidget) << false;
+        QTest::newRow("dark at start") << int(DarkDesk::StyleAndPalette) << true;
     }
 
     void windowFollowsTheDesktop()
     {
         QFETCH(int, change);
+        QFETCH(bool, darkFirst);
+        // The measure itself: from 1:1 for one colour to 21:1 for black on white.
+        QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
+        QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
+        std::optional<DarkDesk> desk;
+        if (darkFirst)
+            desk.emplace(DarkDesk::Change(change));
         WindowDriver d;
         MainWindow *window = d.window.get();
         // The PoE model: every panel widget shown.
         d.selectModel(firstRowWithConfigId(101));
         d.clickPort(0);
-        std::optional<DarkDesk> desk;
-        for (const bool dark : kDarkSteps) {
+        for (const bool dark : darkSteps(darkFirst)) {
             takeStep(desk, dark, DarkDesk::Change(change));
             const char *step = dark ? "dark" : "light";
             // Light: the window's own blue-grey; dark: the desktop's colours
@@ -86,19 +98,28 @@ private slots:
     void openDialogsFollowTheDesktop_data()
     {
         QTest::addColumn<QByteArray>("button"); // empty: the error log
-        QTest::newRow("802.1p mapping") << QByteArray("pushButton_qosPMapping");
-        QTest::newRow("DSCP mapping") << QByteArray("pushButton_qosDscpMapping");
-        QTest::newRow("error log") << QByteArray();
+        QTest::addColumn<bool>("darkFirst"); // the desk dark before the window opens
+        for (const bool darkFirst : {false, true}) {
+            const QByteArray start = darkFirst ? " dark at start" : "";
+            QTest::newRow("802.1p mapping" + start)
+                << QByteArray("pushButton_qosPMapping") << darkFirst;
+            QTest::newRow("DSCP mapping" + start)
+                << QByteArray("pushButton_qosDscpMapping") << darkFirst;
+        }
+        QTest::newRow("error log") << QByteArray() << false;
     }
 
     void openDialogsFollowTheDesktop()
     {
         QFETCH(QByteArray, button);
-        WindowDriver d;
+        QFETCH(bool, darkFirst);
         const QColor lightWindow = QApplication::palette().color(QPalette::Window);
+        std::optional<DarkDesk> desk;
+        if (darkFirst)
+            desk.emplace();
+        WindowDriver d;
         const auto inspect = [&](QDialog &dialog) {
-            std::optional<DarkDesk> desk;
-            for (const bool dark : kDarkSteps) {
+            for (const bool dark : darkSteps(darkFirst)) {
                 takeStep(desk, dark, DarkDesk::PaletteOnEveryWidget);
                 const char *step = dark ? "dark" : "light";
                 QCOMPARE(dialog.palette().color(QPalette::Window),

@@ -11,7 +11,6 @@
 #include <QAbstractItemModelTester>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,27 +34,6 @@ const QString kSourceDir = QStringLiteral(MESTREL_SOURCE_DIR);
 const QStringList kPages {"HelpDe/Mestrel.html", "HelpDe/Editingportparameters.html",
                           "HelpEn/Mestrel.html", "HelpEn/Editingportparameters.html",
                           "Licenses/licensetext.html"};
-
-// The text of the label left of a widget of the port panel's grid, without
-// its unit: "Broadcast Threshold".
-QString labelBeside(QWidget *editor)
-{
-    auto *grid = qobject_cast<QGridLayout *>(
-        editor->window()
-            ->findChild<QWidget *>(QStringLiteral("groupBox_configurePortParameters"))
-            ->layout());
-    for (int i = 0; grid && i < grid->count(); ++i) {
-        QLayoutItem *item = grid->itemAt(i);
-        if (item->widget() != editor && !(item->layout() && item->layout()->indexOf(editor) >= 0))
-            continue;
-        int row = 0, column = 0, rows = 0, columns = 0;
-        grid->getItemPosition(i, &row, &column, &rows, &columns);
-        QLayoutItem *left = grid->itemAtPosition(row, column - 1);
-        auto *label = left ? qobject_cast<QLabel *>(left->widget()) : nullptr;
-        return label ? label->text().simplified().section(QStringLiteral(" ("), 0, 0) : QString();
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -153,58 +131,57 @@ private slots:
         // Every editor of the panel writes the column its label names, as the
         // table shows it for the selected port: the form binds them by key.
         WindowDriver d;
-        const struct
-        {
-            int model;
-            const char *editor;
-            QString text; // the item to pick, or the number to set
-        } steps[] = {
-            {15, "comboBox_adminState", "Off"},
-            {15, "comboBox_alarmLink", "On"},
-            {15, "comboBox_flowControl", "On"},
-            {15, "comboBox_broadcastStormProtection", "On"},
-            {15, "spinBox_broadcastStormThreshold", "42"},
-            {15, "comboBox_multicastStormProtection", "On"},
-            {15, "spinBox_multicastStormThreshold", "43"},
-            {15, "comboBox_jumboFrames", "On"},
-            {15, "comboBox_eee", "On"},
-            {15, "comboBox_autoNeg", "Off"},
-            {15, "comboBox_speed", "10Mbps"},
-            {15, "comboBox_duplexMode", "HDX"},
-            {15, "comboBox_autoCrossing", "Off"},
-            {15, "comboBox_mdiState", "MDI"},
-            {15, "comboBox_portpriority", "5"},
-            {17, "comboBox_poePriority", "High"},
-            {17, "spinBox_allowedPoEOverride", "7"},
-            {17, "comboBox_poeAdminState", "Off"},
+        // The gigabit model's editors, then the PoE model's: the item to
+        // pick, or the number to set.
+        const std::pair<int, QVector<std::pair<const char *, QString>>> panels[] = {
+            {15,
+             {{"comboBox_adminState", "Off"},
+              {"comboBox_alarmLink", "On"},
+              {"comboBox_flowControl", "On"},
+              {"comboBox_broadcastStormProtection", "On"},
+              {"spinBox_broadcastStormThreshold", "42"},
+              {"comboBox_multicastStormProtection", "On"},
+              {"spinBox_multicastStormThreshold", "43"},
+              {"comboBox_jumboFrames", "On"},
+              {"comboBox_eee", "On"},
+              {"comboBox_autoNeg", "Off"},
+              {"comboBox_speed", "10Mbps"},
+              {"comboBox_duplexMode", "HDX"},
+              {"comboBox_autoCrossing", "Off"},
+              {"comboBox_mdiState", "MDI"},
+              {"comboBox_portpriority", "5"}}},
+            {17,
+             {{"comboBox_poePriority", "High"},
+              {"spinBox_allowedPoEOverride", "7"},
+              {"comboBox_poeAdminState", "Off"}}},
         };
         QSet<QWidget *> edited;
-        for (const auto &step : steps) {
-            if (d.config().model().configId != catalogueRow(step.model).configId) {
-                d.selectModel(step.model);
-                d.clickPort(1);
-                QVERIFY(d.pick("comboBox_qosTrustMode", QStringLiteral("untrusted")));
+        for (const auto &[model, edits] : panels) {
+            d.selectModel(model);
+            d.clickPort(1);
+            QVERIFY(d.pick("comboBox_qosTrustMode", QStringLiteral("untrusted")));
+            for (const auto &[name, text] : edits) {
+                QStringList before;
+                for (int column = 0; column < Count; ++column)
+                    before << d.cell(1, column);
+                QWidget *editor = d.find(name);
+                QVERIFY2(editor->isEnabled(), name);
+                if (auto *spin = qobject_cast<QSpinBox *>(editor))
+                    spin->setValue(text.toInt());
+                else
+                    QVERIFY2(d.pick(name, text), name);
+                edited << editor;
+                const QString label = labelLeftOf(editor).section(QStringLiteral(" ("), 0, 0);
+                QVERIFY2(!label.isEmpty(), name);
+                int written = -1;
+                for (int column = 0; column < Count; ++column) {
+                    if (d.cell(1, column) != before[column] &&
+                        portParameterName(column).section(QStringLiteral(" ["), 0, 0) == label)
+                        written = column;
+                }
+                QVERIFY2(written >= 0, name);
+                QCOMPARE(d.cell(1, written), text);
             }
-            QStringList before;
-            for (int column = 0; column < Count; ++column)
-                before << d.cell(1, column);
-            QWidget *editor = d.find(step.editor);
-            QVERIFY2(editor->isEnabled(), step.editor);
-            if (auto *spin = qobject_cast<QSpinBox *>(editor))
-                spin->setValue(step.text.toInt());
-            else
-                QVERIFY2(d.pick(step.editor, step.text), step.editor);
-            edited << editor;
-            const QString label = labelBeside(editor);
-            QVERIFY2(!label.isEmpty(), step.editor);
-            int written = -1;
-            for (int column = 0; column < Count; ++column) {
-                if (d.cell(1, column) != before[column] &&
-                    portParameterName(column).section(QStringLiteral(" ["), 0, 0) == label)
-                    written = column;
-            }
-            QVERIFY2(written >= 0, step.editor);
-            QCOMPARE(d.cell(1, written), step.text);
         }
         // Every editor of the panel but the classes field (typed, tested above).
         const auto *panel = d.find("groupBox_configurePortParameters");

@@ -1,10 +1,8 @@
 // The window on every desk: no text cut at the smallest and the first size
-// of every model, a window within screens smaller than it, readable text
-// under a dark palette, port labels on their ports, and mapping dialogs
-// whose heads are whole and readable. CTest runs this file at several
+// of every model, a window within screens smaller than it, port labels on
+// their ports, and mapping dialogs whose heads are whole. CTest runs this file at several
 // QT_SCALE_FACTOR values; the checks work in logical pixels, which the scale
-// must not disturb. Those the scale cannot touch (colours, the error log)
-// run at scale 1 only; the exact factor is also checked on desks scaled by
+// must not disturb. The exact factor is also checked on desks scaled by
 // their DPI, and the first place on a 1280 x 720 screen where the platform
 // can make one.
 #include "../deskcolours.h"
@@ -118,11 +116,6 @@ void settle(QWidget *window)
 double programScale()
 {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-}
-
-bool atScaleOne()
-{
-    return programScale() == 1.0;
 }
 
 } // namespace
@@ -254,53 +247,6 @@ private slots:
                          qPrintable(row.modelName + QStringLiteral(" port %1").arg(port + 1)));
             }
         }
-    }
-
-    void readableUnderDarkPalette()
-    {
-        if (!atScaleOne())
-            QSKIP("The same at every scale: checked at scale 1");
-        // The measure itself: from 1:1 for one colour to 21:1 for black on white.
-        QCOMPARE(qRound(DeskSetup::contrastRatio(Qt::black, Qt::white)), 21);
-        QCOMPARE(DeskSetup::contrastRatio(Qt::gray, Qt::gray), 1.0);
-        const DarkDesk dark;
-        WindowDriver d;
-        // The PoE model: every panel widget shown.
-        d.selectModel(firstRowWithConfigId(101));
-        d.clickPort(0);
-        settle(d.window.get());
-        const QStringList unreadable = unreadableTexts(d.window.get());
-        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
-    }
-
-    void mappingDialogHeadsReadable_data()
-    {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<bool>("dark");
-        for (const QByteArray button : {"pushButton_qosPMapping", "pushButton_qosDscpMapping"}) {
-            QTest::newRow(button + " light") << button << false;
-            QTest::newRow(button + " dark") << button << true;
-        }
-    }
-
-    // The text of every grey head reads on its grey, whatever the palette.
-    void mappingDialogHeadsReadable()
-    {
-        if (!atScaleOne())
-            QSKIP("The same at every scale: checked at scale 1");
-        QFETCH(QByteArray, button);
-        QFETCH(bool, dark);
-        std::unique_ptr<DarkDesk> desk(dark ? new DarkDesk : nullptr);
-        WindowDriver d;
-        d.inspectDialog(button, [](QDialog &dialog) {
-            QStringList unreadable;
-            for (QLabel *head : dialog.findChildren<QLabel *>()) {
-                const double ratio = drawnContrast(head);
-                if (ratio < 4.5)
-                    unreadable << head->objectName() + ' ' + QString::number(ratio, 'f', 1);
-            }
-            QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
-        });
     }
 
     void mappingDialogHeadsWhole_data()

@@ -28,18 +28,6 @@ SwitchList listOf(const QByteArray &csv)
     return *list;
 }
 
-QByteArray contents(const QString &path)
-{
-    return readConfigFile(path).value_or(QByteArray());
-}
-
-void click(QWidget *dialog, const char *button)
-{
-    QPushButton *pushButton = dialog->findChild<QPushButton *>(QLatin1String(button));
-    QVERIFY2(pushButton, button);
-    pushButton->click();
-}
-
 } // namespace
 
 class TestSeveralSwitches : public QObject
@@ -105,7 +93,7 @@ private slots:
         if (current.x() >= 0)
             table->setCurrentIndex(d->model()->index(current.y(), current.x()));
         QApplication::clipboard()->setText(block);
-        click(d.get(), "pushButton_paste");
+        clickButton(d.get(), "pushButton_paste");
         QCOMPARE(switchListBytes(d->model()->list()), switchListBytes(listOf(after)));
     }
 
@@ -116,14 +104,14 @@ private slots:
         QVERIFY(writeOutputFile(path("broken.csv"), "file,colour\nsw1,red\n"));
         auto d = dialog();
         Prompts::queueFileNames({path("plant.csv"), path("copy"), path("broken.csv")});
-        click(d.get(), "pushButton_import");
+        clickButton(d.get(), "pushButton_import");
         QCOMPARE(d->model()->index(0, 2).data().toString(), QStringLiteral("Ann"));
-        click(d.get(), "pushButton_export");
+        clickButton(d.get(), "pushButton_export");
         // ".csv" is appended; the file reads back as the same list.
         QCOMPARE(listOf(contents(path("copy.csv"))), listOf(list));
 
         // A file that is no list changes nothing and says why.
-        click(d.get(), "pushButton_import");
+        clickButton(d.get(), "pushButton_import");
         QCOMPARE(d->model()->rowCount(), 2);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages.first().contains("broken.csv"), qPrintable(m_messages.first()));
@@ -167,7 +155,7 @@ private slots:
             return int(box.standardButton(box.clickedButton()));
         });
         Prompts::queueFileNames({path("plant.csv")});
-        click(d.get(), "pushButton_import");
+        clickButton(d.get(), "pushButton_import");
         QCOMPARE(m_messages.size(), button.isEmpty() ? 0 : 1);
         QFETCH(QByteArray, after);
         QCOMPARE(switchListBytes(d->model()->list()), switchListBytes(listOf(after)));
@@ -290,9 +278,9 @@ private slots:
             static_cast<SwitchListModel *>(model)->setList(
                 listOf("file,location,serial,port.admin-state:5\n"
                        "sw1,,1,0\nsw2,Hall 2,2,\nsw3,Hall 3,3,\n"));
-            click(several, "pushButton_chooseFolder");
+            clickButton(several, "pushButton_chooseFolder");
             several->findChild<QCheckBox *>("checkBox_reports")->setChecked(true);
-            click(several, "pushButton_makeFiles");
+            clickButton(several, "pushButton_makeFiles");
             return int(QDialog::Rejected);
         });
         d.action(QStringLiteral("&Make Files for Several Switches…"))->trigger();

@@ -21,20 +21,6 @@
 
 #include <memory>
 
-
-inline QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // A table's rows, "|" after each cell.
 inline QStringList tableRows(const QAbstractItemModel *table)
 {
@@ -127,7 +113,6 @@ struct Answers
         return box.standardButton(box.clickedButton());
     }
 };
-
 
 // A window in a temporary folder of its own (also the working folder, where
 // "errorLog.txt" goes), every dialog answered by `answers`.

@@ -24,12 +24,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 QByteArray fileOf(int row, const QString &location, const QDate &date)
 {
     return configFileBytes(defaultConfiguration(row), {"Ann Smith", location}, date);
@@ -143,7 +137,7 @@ private slots:
             }
             return int(QDialog::Accepted);
         });
-        click(&dialog, "pushButton_rejectedLines");
+        clickButton(&dialog, "pushButton_rejectedLines");
         QCOMPARE(logRows, QStringList("port.jumbo"));
         QVERIFY(remark.startsWith("The file starts with a byte-order mark"));
 
@@ -151,7 +145,7 @@ private slots:
         // out.
         table->clearSelection();
         Prompts::queueFileNames({path("list.csv")});
-        click(&dialog, "pushButton_saveList");
+        clickButton(&dialog, "pushButton_saveList");
         QCOMPARE(readConfigFile(path("list.csv")).value_or(""),
                  QByteArray("file,location,contact,serial\nb,Hall 2,Ann Smith,\n"));
         QVERIFY2(m_messages.value(0).contains("a.csv: For another model (configuration ID 32)\n"
@@ -160,7 +154,7 @@ private slots:
         // The rows chosen only.
         table->selectRow(2);
         Prompts::queueFileNames({path("list2.csv")});
-        click(&dialog, "pushButton_saveList");
+        clickButton(&dialog, "pushButton_saveList");
         QVERIFY(
             readConfigFile(path("list2.csv")).value_or("").endsWith("\nC.CSV,Hall 3,Ann Smith,\n"));
     }
@@ -183,10 +177,6 @@ private:
     {
         QTRY_VERIFY(!dialog->isScanning() && dialog->model()->rowCount() == count &&
                     dialog->findChild<QPushButton *>("pushButton_saveList")->isEnabled());
-    }
-    static void click(QWidget *dialog, const char *name)
-    {
-        dialog->findChild<QPushButton *>(QLatin1String(name))->click();
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;
